@@ -1,0 +1,38 @@
+# Warnings and strict Qt defines shared by every target of the project.
+add_library(vexo_warnings INTERFACE)
+target_compile_options(vexo_warnings INTERFACE
+  -Wall -Wextra -Wnon-virtual-dtor -Woverloaded-virtual -Wno-unused-parameter)
+target_compile_definitions(vexo_warnings INTERFACE
+  QT_NO_CAST_TO_ASCII
+  QT_NO_URL_CAST_FROM_STRING
+  QT_USE_QSTRINGBUILDER
+  QT_DISABLE_DEPRECATED_BEFORE=0x050F00)
+
+if(VEXO_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# vexo_test_env(test home [k=v ...]): private data, state and camera-set
+# locations for one registered test, offscreen, emptied before it runs.
+function(vexo_test_env test home)
+  set(dir ${CMAKE_BINARY_DIR}/testhome/${home})
+  set_tests_properties(${test} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${dir}/data;XDG_CONFIG_HOME=${dir}/config;XDG_STATE_HOME=${dir}/state;XDG_CACHE_HOME=${dir}/cache;VEXO_SDK_HOME=${dir}/sdk;HOME=${dir};TMPDIR=${dir}/tmp;${ARGN}")
+  if(NOT TEST ${home}_cleanhome)
+    add_test(NAME ${home}_cleanhome COMMAND sh -c "rm -rf '${dir}' && mkdir -p '${dir}/tmp'")
+    set_tests_properties(${home}_cleanhome PROPERTIES FIXTURES_SETUP ${home}_home)
+  endif()
+  set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED ${home}_home)
+endfunction()
+
+# vexo_add_test(name SOURCES ... LIBS ... [ENV k=v ...])
+# One executable, one registered test with its own environment (vexo_test_env).
+function(vexo_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;ENV" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} vexo_warnings)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  vexo_test_env(${name} ${name} ${T_ENV})
+endfunction()

@@ -1,0 +1,3 @@
+list(APPEND VEXOCAM_SOURCES
+  config/configparameter.h config/configparameter.cpp
+  config/settingsrecords.h)
