@@ -1,3 +1,4 @@
 list(APPEND VEXOCAM_SOURCES
   config/configparameter.h config/configparameter.cpp
-  config/settingsrecords.h)
+  config/settingsrecords.h
+  layouts/sceneframelayout.h layouts/sceneframelayout.cpp)

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the suite and starts VexoCam on the
+# built-in simulated cameras (under a virtual X server when there is no display).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${VEXO_BUILD_DIR:-$root/build}
+
+bash "$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" --target VexoCam Addrix VexoUpgrade vexo-sim translations manual
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  exec "$build/bin/VexoCam"
+fi
+echo "No display: starting VexoCam under xvfb-run (screen 1600x900)."
+exec xvfb-run -a -s "-screen 0 1600x900x24" "$build/bin/VexoCam"

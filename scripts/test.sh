@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every target (programs, tests, benchmarks,
+# fuzz targets) and runs every test.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${VEXO_BUILD_DIR:-$root/build}
+jobs=$(nproc 2>/dev/null || echo 2)
+
+bash "$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXO_BUILD_TESTS=ON -DVEXO_BUILD_BENCH=ON
+cmake --build "$build" -j"$jobs"
+
+# The fuzz targets need clang's libFuzzer: built on their own and run briefly
+# on their seed corpora so they cannot rot.
+if [ -f "$root/scripts/fuzz-smoke.sh" ]; then
+  bash "$root/scripts/fuzz-smoke.sh" "$build-fuzz"
+fi
+
+ctest --test-dir "$build" --output-on-failure -j"$jobs"
