@@ -1,0 +1,186 @@
+// The display cell's arithmetic without a window: zoom steps and bounds,
+// status-line numbers, the navigation rectangle and overlay placement.
+
+#include "cameraviewmath.h"
+#include "slotwarningguard.h"
+
+#include <QtTest>
+
+using namespace CameraViewMath;
+
+class TestCameraViewMath : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void buttonZoomStepsAndBounds();
+    void wheelZoomStepsAndBounds();
+    void fitZoomTakesTheTighterAxis();
+    void zoomPercent_data();
+    void zoomPercent();
+    void rateFormatting_data();
+    void rateFormatting();
+    void statusLineText();
+    void wholePictureVisibleCoversThumbnail();
+    void zoomedRectangleFollowsVisibleArea();
+    void draggingStopsOnlyTheBlockedAxis();
+    void overlaysFollowTheView();
+    void buttonBarFollowsCursorHalf();
+};
+
+void TestCameraViewMath::buttonZoomStepsAndBounds()
+{
+    QCOMPARE(zoomOutStep(0.15), 0.1);
+    QCOMPARE(zoomOutStep(0.1), 0.1);
+    QVERIFY(qFuzzyCompare(zoomOutStep(1.0), 0.9));
+    QCOMPARE(zoomInStep(10.0), 10.0);
+    QVERIFY(qFuzzyCompare(zoomInStep(1.0), 1.1));
+    // Near the top a step is capped instead of passing the bound.
+    QCOMPARE(zoomInStep(9.95), 10.0);
+
+    // Walking all the way down and up never leaves [0.1, 10].
+    double zoom = 1.0;
+    for (int i = 0; i < 50; ++i)
+        zoom = zoomOutStep(zoom);
+    QCOMPARE(zoom, 0.1);
+    for (int i = 0; i < 200; ++i) {
+        zoom = zoomInStep(zoom);
+        QVERIFY(zoom <= ZoomMax);
+    }
+    QCOMPARE(zoom, 10.0);
+}
+
+void TestCameraViewMath::wheelZoomStepsAndBounds()
+{
+    QVERIFY(qFuzzyCompare(wheelZoom(1.0, 120), 1.01));
+    QVERIFY(qFuzzyCompare(wheelZoom(1.0, -120), 0.99));
+    // A delta below 1 (including none) zooms out.
+    QVERIFY(qFuzzyCompare(wheelZoom(1.0, 0), 0.99));
+    QCOMPARE(wheelZoom(0.015, -120), 0.01);
+    QCOMPARE(wheelZoom(10.0, 120), 10.0);
+    double zoom = 0.5;
+    for (int i = 0; i < 100; ++i)
+        zoom = wheelZoom(zoom, -120);
+    QCOMPARE(zoom, 0.01);
+}
+
+void TestCameraViewMath::fitZoomTakesTheTighterAxis()
+{
+    QCOMPARE(fitZoom(QSize(400, 300), QSizeF(800, 300), 1.0), 0.5);
+    QCOMPARE(fitZoom(QSize(400, 300), QSizeF(400, 600), 1.0), 0.5);
+    QCOMPARE(fitZoom(QSize(400, 300), QSizeF(100, 100), 1.0), 3.0);
+    // Nothing to fit: the zoom stays instead of becoming infinite.
+    QCOMPARE(fitZoom(QSize(400, 300), QSizeF(0, 0), 0.7), 0.7);
+    QCOMPARE(fitZoom(QSize(0, 0), QSizeF(640, 480), 0.7), 0.7);
+}
+
+void TestCameraViewMath::zoomPercent_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<int>("percent");
+    QTest::newRow("double") << 1920 << 1080 << 2.0 << 400;
+    QTest::newRow("one") << 640 << 480 << 1.0 << 100;
+    QTest::newRow("half") << 640 << 480 << 0.5 << 25;
+    QTest::newRow("no size yet") << 0 << 0 << 2.0 << 400;
+}
+
+void TestCameraViewMath::zoomPercent()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(double, zoom);
+    QFETCH(int, percent);
+    QCOMPARE(CameraViewMath::zoomPercent(width, height, zoom), percent);
+}
+
+void TestCameraViewMath::rateFormatting_data()
+{
+    QTest::addColumn<float>("rate");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("truncated") << 12.97f << "12.9";
+    QTest::newRow("whole") << 30.0f << "30";
+    QTest::newRow("one decimal") << 24.9f << "24.9";
+    QTest::newRow("zero") << 0.0f << "0";
+    QTest::newRow("high") << 59.99f << "59.9";
+}
+
+void TestCameraViewMath::rateFormatting()
+{
+    QFETCH(float, rate);
+    QFETCH(QString, text);
+    QCOMPARE(formatRate(rate), text);
+}
+
+void TestCameraViewMath::statusLineText()
+{
+    QCOMPARE(
+        statusLine(1920, 1080, 12.97f, 30.0f, 1234, 400),
+        QStringLiteral("分辨率: 1920x1080 | 获取帧率: 12.9 | 显示帧率: 30 | 图像数：1234 | 缩放比例：400%"));
+}
+
+void TestCameraViewMath::wholePictureVisibleCoversThumbnail()
+{
+    const NavigationRect nav =
+        navigationRect(QSize(400, 300), QSizeF(800, 600), 0.5, QPointF(0, 0), QSize(100, 75));
+    QVERIFY(!nav.partial);
+    QCOMPARE(nav.rect, QRect(0, 0, 100, 75));
+    // An empty scene cannot divide by zero.
+    QCOMPARE(navigationRect(QSize(400, 300), QSizeF(), 1.0, QPointF(), QSize(100, 75)).rect,
+             QRect(0, 0, 100, 75));
+}
+
+void TestCameraViewMath::zoomedRectangleFollowsVisibleArea()
+{
+    // 800x600 scene at zoom 1 in a 400x300 view, scrolled to (200, 150):
+    // a quarter of the picture, in the thumbnail's scale of 1/8.
+    const NavigationRect nav =
+        navigationRect(QSize(400, 300), QSizeF(800, 600), 1.0, QPointF(200, 150), QSize(100, 75));
+    QVERIFY(nav.partial);
+    QCOMPARE(nav.scaleX, 0.125);
+    QCOMPARE(nav.scaleY, 0.125);
+    QCOMPARE(nav.rect, QRect(25, 18, 50, 37));
+
+    // Zoom exceeding only one axis' fit still counts as partial.
+    const NavigationRect wide =
+        navigationRect(QSize(400, 300), QSizeF(800, 200), 0.6, QPointF(100, 0), QSize(160, 40));
+    QVERIFY(wide.partial);
+    QCOMPARE(wide.rect.x(), 20);
+}
+
+void TestCameraViewMath::draggingStopsOnlyTheBlockedAxis()
+{
+    const QSize thumb(100, 75);
+    const QSize rect(50, 37);
+    QCOMPARE(dragNavigationRect(QPoint(10, 10), QPoint(5, 5), rect, thumb), QPoint(15, 15));
+    // Past the right edge: x stays, y still follows.
+    QCOMPARE(dragNavigationRect(QPoint(45, 10), QPoint(10, 5), rect, thumb), QPoint(45, 15));
+    // Past the top: y stays, x still follows.
+    QCOMPARE(dragNavigationRect(QPoint(10, 2), QPoint(-4, -5), rect, thumb), QPoint(6, 2));
+    // The upper limit is exclusive: position must stay below thumb - size.
+    QCOMPARE(dragNavigationRect(QPoint(49, 0), QPoint(1, 0), rect, thumb), QPoint(49, 0));
+    QCOMPARE(dragNavigationRect(QPoint(1, 0), QPoint(-1, 0), rect, thumb), QPoint(0, 0));
+}
+
+void TestCameraViewMath::overlaysFollowTheView()
+{
+    const OverlayPlacement p = placeOverlays(QSize(403, 302), QSize(180, 36), QSize(24, 24));
+    QCOMPARE(p.buttonBar, QPoint((403 - 180) / 2, (302 / 4) * 3));
+    QCOMPARE(p.media, QPoint(403 - 30 - 24, 302 / 4));
+    QCOMPARE(p.navigation, QRect(300, 225, 100, 75));
+}
+
+void TestCameraViewMath::buttonBarFollowsCursorHalf()
+{
+    const QRect view(0, 20, 300, 200);
+    QCOMPARE(buttonBarVisibility(QPoint(350, 50), view, true), BarVisibility::Hide);
+    QCOMPARE(buttonBarVisibility(QPoint(100, 60), view, true), BarVisibility::Hide);
+    QCOMPARE(buttonBarVisibility(QPoint(100, 200), view, true), BarVisibility::Show);
+    QCOMPARE(buttonBarVisibility(QPoint(100, 200), view, false), BarVisibility::Keep);
+    QCOMPARE(buttonBarVisibility(QPoint(0, 200), view, true), BarVisibility::Keep);
+    QCOMPARE(buttonBarVisibility(QPoint(350, 50), view, false), BarVisibility::Hide);
+}
+
+VEXO_QTEST_MAIN(TestCameraViewMath)
+#include "tst_cameraviewmath.moc"

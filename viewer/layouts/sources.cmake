@@ -1,0 +1,2 @@
+list(APPEND VEXOCAM_SOURCES
+  layouts/customgraphicsscene.h layouts/customgraphicsscene.cpp)

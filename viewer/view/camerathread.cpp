@@ -1,0 +1,729 @@
+#include "camerathread.h"
+#include "ui_camerathread.h"
+
+#include "cameraviewmath.h"
+#include "customgraphicsscene.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsScene>
+#include <QGraphicsSceneMouseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWheelEvent>
+#include <QWidgetAction>
+
+using namespace CameraViewMath;
+
+namespace {
+
+const char *const RowFormat = "ROW";
+const char *const ColumnFormat = "COLUMN";
+
+QString fromSdkText(const char *text)
+{
+    return QString::fromLocal8Bit(text);
+}
+
+void showCritical(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::NoButton, parent);
+    box.addButton(QCoreApplication::translate("CameraThread", "确定"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+} // namespace
+
+CameraThread::CameraThread(QWidget *parent) : QDockWidget(parent), ui(std::make_unique<Ui::CameraThread>())
+{
+    CVideoThread::registerMetaTypes();
+    setMouseTracking(true);
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui->setupUi(this);
+    ui->label_camerainfo->setWordWrap(true);
+
+    connect(this, &QWidget::windowTitleChanged, ui->label_title, &QLabel::setText);
+    setTitleBarWidget(new QWidget(this));
+
+    ui->graphicsView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ui->graphicsView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ui->graphicsView_Navigation->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ui->graphicsView_Navigation->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ui->widget_Navigation->hide();
+    auto *closeNavigation =
+        new QPushButton(QIcon(QStringLiteral(":/images/ICO/exit_close.png")), QString(), ui->tabWidget);
+    closeNavigation->setStyleSheet(QStringLiteral("background-color:transparent"));
+    ui->tabWidget->setCornerWidget(closeNavigation, Qt::TopRightCorner);
+    connect(closeNavigation, &QPushButton::clicked, ui->widget_Navigation, &QWidget::hide);
+
+    init();
+
+    ui->label_media->hide();
+    ui->graphicsView->installEventFilter(this);
+    // Wheel and double clicks land on the viewport, not on the view itself.
+    ui->graphicsView->viewport()->installEventFilter(this);
+    m_pictureScene->installEventFilter(this);
+    installEventFilter(this);
+    ui->label_displayWindow->installEventFilter(this);
+    setAcceptDrops(true);
+    ui->graphicsView->setAcceptDrops(true);
+
+    m_buttonBarTimer = new QTimer(this);
+    connect(m_buttonBarTimer, &QTimer::timeout, this, &CameraThread::updateButtonBar);
+    m_buttonBarTimer->start(ButtonBarIntervalMs);
+}
+
+CameraThread::~CameraThread()
+{
+    cameraStop();
+    if (m_pictureItem != nullptr) {
+        m_pictureScene->removeItem(m_pictureItem);
+        delete m_pictureItem;
+        m_pictureItem = nullptr;
+    }
+}
+
+void CameraThread::init()
+{
+    m_pictureScene = new CustomGraphicsScene(this);
+    connect(m_pictureScene, &CustomGraphicsScene::openCamera, this, &CameraThread::on_openCamera);
+    m_thumbnailScene = new QGraphicsScene(this);
+    ui->graphicsView->setScene(m_pictureScene);
+    ui->graphicsView_Navigation->setScene(m_thumbnailScene);
+    showIdlePicture();
+    createContextMenu();
+    ui->graphicsView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui->graphicsView, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &) { m_contextMenu->popup(QCursor::pos()); });
+}
+
+void CameraThread::createContextMenu()
+{
+    m_contextMenu = new QMenu(this);
+    m_actionClose = m_contextMenu->addAction(QString());
+    m_actionFullScreen = m_contextMenu->addAction(QString());
+    m_actionFit = m_contextMenu->addAction(QString());
+    m_actionOriginalSize = m_contextMenu->addAction(QString());
+    m_actionHistogram = m_contextMenu->addAction(QString());
+
+    auto *zoomRow = new QWidget(m_contextMenu);
+    auto *layout = new QHBoxLayout(zoomRow);
+    layout->setContentsMargins(15, 2, 2, 2);
+    m_zoomLabel = new QLabel(zoomRow);
+    m_zoomLabel->setFont(QFont(QStringLiteral("微软雅黑"), 14));
+    const QString transparent = QStringLiteral("background-color: rgba(222, 240, 255, 0);");
+    m_zoomOutButton = new QPushButton(QIcon(QStringLiteral(":/images/ICO/narrow.png")), QString(), zoomRow);
+    m_zoomOutButton->setStyleSheet(transparent);
+    m_zoomInButton = new QPushButton(QIcon(QStringLiteral(":/images/ICO/enlarge.png")), QString(), zoomRow);
+    m_zoomInButton->setStyleSheet(transparent);
+    layout->addWidget(m_zoomLabel);
+    layout->addWidget(m_zoomOutButton);
+    layout->addWidget(m_zoomInButton);
+    auto *zoomAction = new QWidgetAction(m_contextMenu);
+    zoomAction->setDefaultWidget(zoomRow);
+    m_contextMenu->addAction(zoomAction);
+    retranslateContextMenu();
+
+    connect(m_actionFullScreen, &QAction::triggered, this, &CameraThread::toggleFullScreen);
+    connect(m_actionClose, &QAction::triggered, this, &CameraThread::cameraStop);
+    connect(m_actionFit, &QAction::triggered, this, [this] {
+        if (isAttachCamera()) {
+            fullScreenZoom();
+            navigationWidgetZoom();
+        }
+    });
+    connect(m_actionOriginalSize, &QAction::triggered, this, &CameraThread::originalSize);
+    connect(m_actionHistogram, &QAction::triggered, this, &CameraThread::openHistogram);
+    connect(m_zoomOutButton, &QPushButton::clicked, this, &CameraThread::zoomOut);
+    connect(m_zoomInButton, &QPushButton::clicked, this, &CameraThread::zoomIn);
+}
+
+void CameraThread::retranslateContextMenu()
+{
+    m_actionClose->setText(tr("关闭"));
+    m_actionFullScreen->setText(tr("全屏/窗口"));
+    m_actionFit->setText(tr("自适应"));
+    m_actionOriginalSize->setText(tr("原比例"));
+    m_actionHistogram->setText(tr("直方图"));
+    m_zoomLabel->setText(tr("缩放:"));
+}
+
+void CameraThread::showIdlePicture()
+{
+    const QPixmap logo(QStringLiteral(":/images/ICO/logomin.png"));
+    QPixmap faint(logo.size());
+    faint.fill(Qt::transparent);
+    if (!logo.isNull()) {
+        QPainter painter(&faint);
+        painter.drawPixmap(0, 0, logo);
+        painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        painter.fillRect(faint.rect(), QColor(0, 0, 0, 25));
+    }
+    m_pictureItem = m_pictureScene->addPixmap(faint);
+}
+
+bool CameraThread::isMyAttachCamera(const QString &serial) const
+{
+    return m_cameraHandle != nullptr && m_cameraSerial == serial;
+}
+
+bool CameraThread::attachCamera(const QString &serial)
+{
+    if (m_cameraHandle != nullptr) {
+        char held[CAMERA_TEXT_BUFFER] = {};
+        CameraReadSN(m_cameraHandle, held, 0);
+        held[CAMERA_TEXT_BUFFER - 1] = '\0';
+        return fromSdkText(held) == serial;
+    }
+
+    CameraHandle handle = nullptr;
+    const QByteArray serialBytes = serial.toLocal8Bit();
+    CameraSdkStatus status = CameraInitEx3(&handle, serialBytes.constData());
+    if (status == CAMERA_STATUS_SUCCESS) {
+        char name[CAMERA_TEXT_BUFFER] = {};
+        if (CameraGetFriendlyName(handle, name) == CAMERA_STATUS_SUCCESS) {
+            name[CAMERA_TEXT_BUFFER - 1] = '\0';
+            setWindowTitle(fromSdkText(name));
+        }
+        status = CameraPlay(handle);
+        if (status == CAMERA_STATUS_SUCCESS) {
+            m_cameraHandle = handle;
+            cameraPlay();
+            m_cameraSerial = serial;
+            return true;
+        }
+        CameraUnInit(handle);
+        // An idle cell must not keep the name of a camera it does not hold.
+        setWindowTitle(QString());
+    }
+
+    showCritical(this, tr("错误"),
+                 status == CAMERA_STATUS_ALREADY_OPENED ? tr("相机已打开，不能重复打开")
+                                                        : tr("打开相机失败, 错误码:%1").arg(status));
+    return false;
+}
+
+void CameraThread::cameraPlay()
+{
+    CameraSetIspOutFormat(m_cameraHandle, DisplayMediaType);
+    m_grabber = new CVideoThread(m_cameraHandle, this);
+    fullScreenZoom();
+    connect(m_grabber, &CVideoThread::updateFrameRate, this, &CameraThread::updateFrameRate);
+    connect(m_grabber, &CVideoThread::acquireFrame, this, &CameraThread::acquireFrame,
+            Qt::BlockingQueuedConnection);
+    connect(m_grabber, &CVideoThread::cameraSavePic, this, &CameraThread::cameraSavePic);
+    connect(m_grabber, &CVideoThread::cameraMessage, this, &CameraThread::cameraMessage);
+    ui->pushButton_open->setIcon(QIcon(QStringLiteral(":/images/ICO/pause.png")));
+    m_grabber->start(QThread::TimeCriticalPriority);
+}
+
+void CameraThread::stopGrabber()
+{
+    // Taken out first so a nested stop (events run while we wait) sees none.
+    CVideoThread *grabber = m_grabber;
+    m_grabber = nullptr;
+    grabber->stop();
+    // A frame delivery may be blocked on us: keep serving events until the
+    // loop has noticed the stop.
+    while (!grabber->wait(StopSliceMs))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, int(StopSliceMs));
+    delete grabber;
+}
+
+void CameraThread::cameraStop()
+{
+    // A recording is finished here before anything else, then a running
+    // capture series is ended; both arrive with their own features.
+
+    emit cameraClose(m_cameraSerial);
+
+    if (m_grabber != nullptr)
+        stopGrabber();
+
+    if (m_cameraHandle != nullptr) {
+        CameraUnInit(m_cameraHandle);
+        m_cameraHandle = nullptr;
+    }
+
+    if (m_pictureItem != nullptr) {
+        m_pictureScene->removeItem(m_pictureItem);
+        delete m_pictureItem;
+        m_pictureItem = nullptr;
+    }
+    if (m_thumbnailItem != nullptr) {
+        m_thumbnailScene->removeItem(m_thumbnailItem);
+        delete m_thumbnailItem;
+        m_thumbnailItem = nullptr;
+    }
+    ui->label_camerainfo->clear();
+    setWindowTitle(QString());
+    m_cameraSerial.clear();
+
+    m_pictureScene->setSceneRect(QRectF());
+    showIdlePicture();
+    m_actionOriginalSize->trigger();
+}
+
+void CameraThread::setFrame()
+{
+    ui->dockWidgetContents->setContentsMargins(2, 3, 2, 2);
+}
+
+void CameraThread::resetFrame()
+{
+    ui->dockWidgetContents->setContentsMargins(0, 0, 0, 0);
+}
+
+void CameraThread::positionInGridLayout(int &row, int &column, int &rowSpan, int &columnSpan) const
+{
+    row = m_row;
+    column = m_column;
+    rowSpan = m_rowSpan;
+    columnSpan = m_columnSpan;
+}
+
+void CameraThread::setPostionInGridLayout(int row, int column, int rowSpan, int columnSpan)
+{
+    m_row = row;
+    m_column = column;
+    m_rowSpan = rowSpan;
+    m_columnSpan = columnSpan;
+}
+
+QSize CameraThread::pictureViewSize() const
+{
+    return geometrySize(ui->graphicsView->geometry());
+}
+
+QSize CameraThread::thumbnailViewSize() const
+{
+    return geometrySize(ui->graphicsView_Navigation->geometry());
+}
+
+void CameraThread::applyZoom(double zoom)
+{
+    // Setting the whole transform keeps it exactly zoom x identity; scaling
+    // step by step would let rounding errors pile up.
+    m_zoom = zoom;
+    ui->graphicsView->setTransform(QTransform::fromScale(m_zoom, m_zoom));
+}
+
+void CameraThread::fullScreenZoom()
+{
+    if (m_pictureItem == nullptr)
+        return;
+    const QSize view = pictureViewSize();
+    const QSizeF picture = m_pictureItem->pixmap().size();
+    if (picture.isEmpty() || view.isEmpty())
+        return;
+    m_fitX = view.width() / picture.width();
+    m_fitY = view.height() / picture.height();
+    applyZoom(fitZoom(view, picture, m_zoom));
+}
+
+void CameraThread::navigationWidgetZoom()
+{
+    const QPointF origin = ui->graphicsView->mapToScene(0, 0);
+    const NavigationRect nav = navigationRect(pictureViewSize(), m_pictureScene->sceneRect().size(), m_zoom,
+                                              origin, thumbnailViewSize());
+    if (nav.partial) {
+        m_thumbnailScaleX = nav.scaleX;
+        m_thumbnailScaleY = nav.scaleY;
+    }
+    ui->label_displayWindow->setGeometry(nav.rect);
+    m_rectX = nav.rect.x();
+    m_rectY = nav.rect.y();
+}
+
+void CameraThread::zoomOut()
+{
+    if (isAttachCamera())
+        applyZoom(zoomOutStep(m_zoom));
+}
+
+void CameraThread::zoomIn()
+{
+    if (isAttachCamera())
+        applyZoom(zoomInStep(m_zoom));
+}
+
+void CameraThread::originalSize()
+{
+    applyZoom(1.0);
+    navigationWidgetZoom();
+}
+
+bool CameraThread::wheelZoom(const QWheelEvent *event)
+{
+    if (!isAttachCamera())
+        return false;
+    QGraphicsView *view = ui->graphicsView;
+    const QPoint cursor = event->position().toPoint();
+    const QPointF before = view->mapToScene(cursor);
+    applyZoom(CameraViewMath::wheelZoom(m_zoom, event->angleDelta().y()));
+    const QPointF after = view->mapToScene(cursor);
+
+    // Showing exactly the shifted visible area moves the hidden scroll bars
+    // so the point under the cursor stays put; the full rectangle then
+    // restores the panning range around that position.
+    QRectF visible = view->mapToScene(view->viewport()->rect()).boundingRect();
+    visible.translate(before - after);
+    m_pictureScene->setSceneRect(visible);
+    m_pictureScene->update();
+    const QSizeF picture = m_pictureItem != nullptr ? m_pictureItem->pixmap().size() : QSizeF();
+    m_pictureScene->setSceneRect(QRectF(QPointF(0, 0), picture));
+    return true;
+}
+
+bool CameraThread::panPicture(QEvent *event)
+{
+    auto *mouse = static_cast<QGraphicsSceneMouseEvent *>(event);
+    QGraphicsView *view = ui->graphicsView;
+    switch (event->type()) {
+    case QEvent::GraphicsSceneMousePress:
+        m_panning = true;
+        m_panLastCursor = mouse->screenPos();
+        m_panLastHorizontal = view->horizontalScrollBar()->value();
+        m_panLastVertical = view->verticalScrollBar()->value();
+        break;
+    case QEvent::GraphicsSceneMouseMove:
+        // Hover moves arrive too; only a held button pans.
+        if (!m_panning || mouse->buttons() == Qt::NoButton)
+            break;
+        view->setCursor(Qt::ClosedHandCursor);
+        view->horizontalScrollBar()->setValue(m_panLastCursor.x() - mouse->screenPos().x() +
+                                              m_panLastHorizontal);
+        view->verticalScrollBar()->setValue(m_panLastCursor.y() - mouse->screenPos().y() + m_panLastVertical);
+        m_panLastCursor = mouse->screenPos();
+        m_panLastHorizontal = view->horizontalScrollBar()->value();
+        m_panLastVertical = view->verticalScrollBar()->value();
+        break;
+    case QEvent::GraphicsSceneMouseRelease:
+        m_panning = false;
+        view->setCursor(Qt::ArrowCursor);
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+bool CameraThread::dragNavigationRectangle(QEvent *event)
+{
+    QLabel *rect = ui->label_displayWindow;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        m_rectLastCursor = static_cast<QMouseEvent *>(event)->globalPos();
+        break;
+    case QEvent::MouseMove: {
+        const QPoint cursor = static_cast<QMouseEvent *>(event)->globalPos();
+        const QPoint moved =
+            dragNavigationRect(rect->pos(), cursor - m_rectLastCursor, rect->size(), thumbnailViewSize());
+        rect->move(moved);
+        m_rectX = moved.x();
+        m_rectY = moved.y();
+        // Always rebased, so a drag without a camera cannot accelerate.
+        m_rectLastCursor = cursor;
+        if (isAttachCamera() && m_thumbnailScaleX > 0 && m_thumbnailScaleY > 0) {
+            QGraphicsView *view = ui->graphicsView;
+            QRectF visible = view->mapToScene(view->viewport()->rect()).boundingRect();
+            visible.moveTopLeft(QPointF(moved.x() / m_thumbnailScaleX, moved.y() / m_thumbnailScaleY));
+            m_pictureScene->setSceneRect(visible);
+        }
+        break;
+    }
+    case QEvent::Enter:
+        rect->setCursor(Qt::SizeAllCursor);
+        m_cursorOverRect = 1;
+        break;
+    case QEvent::Leave:
+        rect->setCursor(Qt::ArrowCursor);
+        m_cursorOverRect = 0;
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+bool CameraThread::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && isAttachCamera())
+        handleHotkey(static_cast<QKeyEvent *>(event));
+
+    if (watched == ui->graphicsView->viewport()) {
+        if (event->type() == QEvent::Wheel)
+            return wheelZoom(static_cast<QWheelEvent *>(event));
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            toggleFullScreen();
+            return false;
+        }
+    } else if (watched == m_pictureScene) {
+        return panPicture(event);
+    } else if (watched == ui->label_displayWindow) {
+        return dragNavigationRectangle(event);
+    }
+    return QDockWidget::eventFilter(watched, event);
+}
+
+void CameraThread::handleHotkey(const QKeyEvent *event)
+{
+    // The configured shortcuts are matched here once the hotkey settings
+    // drive the cell; the event is never consumed.
+    Q_UNUSED(event)
+}
+
+void CameraThread::paintEvent(QPaintEvent *event)
+{
+    QDockWidget::paintEvent(event);
+    const QSize view(ui->graphicsView->width(), ui->graphicsView->height());
+    const OverlayPlacement placement = placeOverlays(view, ui->widget->size(), ui->label_media->size());
+    ui->widget->move(placement.buttonBar);
+    ui->label_media->move(placement.media);
+    ui->widget_Navigation->setGeometry(placement.navigation);
+    if (m_cursorOverRect == 0)
+        navigationWidgetZoom();
+}
+
+void CameraThread::resizeEvent(QResizeEvent *event)
+{
+    QDockWidget::resizeEvent(event);
+    if (isAttachCamera())
+        fullScreenZoom();
+}
+
+void CameraThread::updateButtonBar()
+{
+    const QPoint cursor = mapFromGlobal(QCursor::pos());
+    const QRect view(ui->graphicsView->mapTo(this, QPoint(0, 0)), ui->graphicsView->size());
+    switch (buttonBarVisibility(cursor, view, isAttachCamera())) {
+    case BarVisibility::Hide:
+        ui->widget->hide();
+        break;
+    case BarVisibility::Show:
+        ui->widget->show();
+        break;
+    case BarVisibility::Keep:
+        break;
+    }
+}
+
+void CameraThread::updateFrameRate(float captureFps, float displayFps, int frames)
+{
+    // A report queued before the camera was closed is stale.
+    if (!isAttachCamera())
+        return;
+    m_lastCaptureFps = captureFps;
+    int width = 0;
+    int height = 0;
+    if (CameraGetOutImageSize(m_cameraHandle, &width, &height) == CAMERA_STATUS_SUCCESS) {
+        m_outWidth = width;
+        m_outHeight = height;
+    }
+    m_zoomPercent = zoomPercent(m_outWidth, m_outHeight, m_zoom);
+    ui->label_camerainfo->setText(
+        statusLine(m_outWidth, m_outHeight, captureFps, displayFps, frames, m_zoomPercent));
+}
+
+void CameraThread::acquireFrame(QImage image)
+{
+    if (!m_pictureScene->items().isEmpty()) {
+        m_pictureScene->clear();
+        m_pictureItem = nullptr;
+    }
+    if (!m_thumbnailScene->items().isEmpty()) {
+        m_thumbnailScene->clear();
+        m_thumbnailItem = nullptr;
+    }
+    m_pictureItem = m_pictureScene->addPixmap(QPixmap::fromImage(image));
+
+    const QSize thumbnail = thumbnailViewSize();
+    m_thumbnailItem = m_thumbnailScene->addPixmap(
+        QPixmap::fromImage(image.scaled(thumbnail, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+
+    m_pictureScene->setSceneRect(0, 0, image.width(), image.height());
+    m_thumbnailScene->setSceneRect(0, 0, thumbnail.width(), thumbnail.height());
+
+    if (m_firstFrame) {
+        fullScreenZoom();
+        navigationWidgetZoom();
+        m_firstFrame = false;
+    }
+}
+
+void CameraThread::cameraSavePic(const QByteArray &pixels, const stImageInfo &head)
+{
+    // Writing the picture file follows the capture settings, which come with
+    // the snapshot feature; the pixels are already this request's own copy.
+    Q_UNUSED(pixels)
+    Q_UNUSED(head)
+}
+
+void CameraThread::cameraMessage(const QString &message)
+{
+    ui->label_camerainfo->setText(message);
+}
+
+void CameraThread::on_openCamera(const QString &serial)
+{
+    if (isAttachCamera()) {
+        showCritical(this, tr("提示"), tr("打开失败,该窗口存在已被打开的相机"));
+        return;
+    }
+    if (attachCamera(serial))
+        emit cameraOpen(serial);
+}
+
+void CameraThread::toggleFullScreen()
+{
+    if (isFullScreen()) {
+        emit exitFullScreen();
+        setWindowFlags(Qt::SubWindow);
+        showNormal();
+    } else if (isAttachCamera()) {
+        emit enterFullScreen();
+        setWindowFlags(Qt::Window);
+        showFullScreen();
+    }
+    fullScreenZoom();
+    navigationWidgetZoom();
+}
+
+void CameraThread::openHistogram()
+{
+    // The histogram window attaches to the grabber's frames once it exists.
+}
+
+void CameraThread::on_pushButton_close_clicked()
+{
+    cameraStop();
+}
+
+void CameraThread::on_pushButton_screenzoom_clicked()
+{
+    toggleFullScreen();
+}
+
+void CameraThread::on_pushButton_navigation_clicked()
+{
+    ui->widget_Navigation->setVisible(ui->widget_Navigation->isHidden());
+}
+
+void CameraThread::on_pushButton_open_clicked()
+{
+    if (!isAttachCamera() || m_grabber == nullptr)
+        return;
+    if (m_grabber->isStreaming()) {
+        ui->pushButton_open->setIcon(QIcon(QStringLiteral(":/images/ICO/Play.png")));
+        ui->label_camerainfo->setText(tr("相机已进入暂停，不再接收来自相机的图像数据"));
+        m_grabber->setStreaming(false);
+    } else {
+        ui->pushButton_open->setIcon(QIcon(QStringLiteral(":/images/ICO/pause.png")));
+        m_grabber->setStreaming(true);
+    }
+}
+
+void CameraThread::on_pushButton_photogrape_clicked()
+{
+    if (isAttachCamera() && m_grabber != nullptr)
+        m_grabber->requestSnapshot();
+}
+
+void CameraThread::on_pushButton_recording_clicked()
+{
+    // Recording arrives with the video recorder.
+}
+
+void CameraThread::on_pushButton_continuityPhotogrape_clicked()
+{
+    // Capture series arrive with the snapshot feature.
+}
+
+void CameraThread::updateLanguage()
+{
+    retranslateContextMenu();
+    ui->retranslateUi(this);
+    setWindowTitle(QString());
+    if (isAttachCamera()) {
+        char name[CAMERA_TEXT_BUFFER] = {};
+        if (CameraGetFriendlyName(m_cameraHandle, name) == CAMERA_STATUS_SUCCESS) {
+            name[CAMERA_TEXT_BUFFER - 1] = '\0';
+            setWindowTitle(fromSdkText(name));
+        }
+    }
+}
+
+void CameraThread::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_dragStart = event->pos();
+        m_dragArmed = true;
+    }
+    QDockWidget::mousePressEvent(event);
+}
+
+void CameraThread::mouseMoveEvent(QMouseEvent *event)
+{
+    // Only a real drag with the left button moves a cell; hovering never does.
+    if (isAttachCamera() && m_dragArmed && (event->buttons() & Qt::LeftButton) &&
+        (event->pos() - m_dragStart).manhattanLength() >= QApplication::startDragDistance()) {
+        m_dragArmed = false;
+        auto *data = new QMimeData;
+        data->setData(QString::fromLatin1(RowFormat), QByteArray::number(m_row));
+        data->setData(QString::fromLatin1(ColumnFormat), QByteArray::number(m_column));
+        auto *drag = new QDrag(this);
+        drag->setMimeData(data);
+        drag->exec(Qt::MoveAction);
+    }
+    QDockWidget::mouseMoveEvent(event);
+}
+
+void CameraThread::dragEnterEvent(QDragEnterEvent *event)
+{
+    event->accept();
+}
+
+void CameraThread::dragMoveEvent(QDragMoveEvent *event)
+{
+    event->accept();
+}
+
+void CameraThread::dropEvent(QDropEvent *event)
+{
+    const QMimeData *data = event->mimeData();
+    if (data->hasFormat(QString::fromLatin1(CustomGraphicsScene::SerialFormat))) {
+        const QString serial = CustomGraphicsScene::serialFromMimeData(data);
+        if (!serial.isEmpty()) {
+            event->accept();
+            on_openCamera(serial);
+            return;
+        }
+    }
+    if (data->hasFormat(QString::fromLatin1(RowFormat)) ||
+        data->hasFormat(QString::fromLatin1(ColumnFormat))) {
+        bool rowOk = false;
+        bool columnOk = false;
+        int fromRow = data->data(QString::fromLatin1(RowFormat)).toInt(&rowOk);
+        int fromColumn = data->data(QString::fromLatin1(ColumnFormat)).toInt(&columnOk);
+        // A foreign drag with garbage positions must not reorder the grid.
+        if (!rowOk || !columnOk)
+            return;
+        int toRow = m_row;
+        int toColumn = m_column;
+        emit windowMoving(fromRow, fromColumn, toRow, toColumn);
+    }
+}

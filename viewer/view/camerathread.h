@@ -1,0 +1,179 @@
+#ifndef CAMERATHREAD_H
+#define CAMERATHREAD_H
+
+#include "VexoCameraSDK.h"
+#include "cvideothread.h"
+
+#include <QByteArray>
+#include <QDockWidget>
+#include <QImage>
+#include <QPoint>
+#include <QPointF>
+#include <QString>
+
+#include <memory>
+
+class CustomGraphicsScene;
+class QAction;
+class QGraphicsPixmapItem;
+class QGraphicsScene;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+class QWheelEvent;
+
+namespace Ui {
+class CameraThread;
+}
+
+// One display cell of the grid: holds at most one camera, shows its live
+// picture with zoom, panning and a navigation thumbnail, and owns the
+// grabber thread that feeds it.
+class CameraThread final : public QDockWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CameraThread)
+
+public:
+    explicit CameraThread(QWidget *parent = nullptr);
+    ~CameraThread() override;
+
+    bool attachCamera(const QString &serial);
+    bool isAttachCamera() const { return m_cameraHandle != nullptr; }
+    bool isMyAttachCamera(const QString &serial) const;
+    CameraHandle cameraHandle() const { return m_cameraHandle; }
+    QString cameraSerial() const { return m_cameraSerial; }
+
+    void cameraPlay();
+    void cameraStop();
+
+    void setFrame();
+    void resetFrame();
+    void positionInGridLayout(int &row, int &column, int &rowSpan, int &columnSpan) const;
+    void setPostionInGridLayout(int row, int column, int rowSpan, int columnSpan);
+
+    void fullScreenZoom();
+    void navigationWidgetZoom();
+    void updateLanguage();
+
+    double zoomFactor() const { return m_zoom; }
+    int zoomPercentage() const { return m_zoomPercent; }
+    float lastCaptureRate() const { return m_lastCaptureFps; }
+    // The grabber while a camera is held, for receivers of its frames.
+    CVideoThread *grabber() const { return m_grabber; }
+
+    static constexpr uint32_t DisplayMediaType = CAMERA_MEDIA_TYPE_RGB8;
+    static constexpr int ButtonBarIntervalMs = 100;
+    static constexpr unsigned long StopSliceMs = 100;
+
+signals:
+    void enterFullScreen();
+    void exitFullScreen();
+    void cameraClose(const QString &serial);
+    void cameraOpen(const QString &serial);
+    void windowMoving(int &fromRow, int &fromColumn, int &toRow, int &toColumn);
+
+public slots:
+    void updateFrameRate(float captureFps, float displayFps, int frames);
+    void acquireFrame(QImage image);
+    void cameraSavePic(const QByteArray &pixels, const stImageInfo &head);
+    void cameraMessage(const QString &message);
+    void on_openCamera(const QString &serial);
+
+    void on_pushButton_close_clicked();
+    void on_pushButton_screenzoom_clicked();
+    void on_pushButton_navigation_clicked();
+    void on_pushButton_open_clicked();
+    void on_pushButton_photogrape_clicked();
+    void on_pushButton_recording_clicked();
+    void on_pushButton_continuityPhotogrape_clicked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void init();
+    void createContextMenu();
+    void retranslateContextMenu();
+    void showIdlePicture();
+    void applyZoom(double zoom);
+    void zoomOut();
+    void zoomIn();
+    void originalSize();
+    void toggleFullScreen();
+    void openHistogram();
+    void updateButtonBar();
+    bool wheelZoom(const QWheelEvent *event);
+    bool panPicture(QEvent *event);
+    bool dragNavigationRectangle(QEvent *event);
+    // Matching the configured shortcuts belongs to the hotkey editor's work;
+    // this is where a key press reaching the cell is offered to it.
+    void handleHotkey(const QKeyEvent *event);
+    void stopGrabber();
+    QSize pictureViewSize() const;
+    QSize thumbnailViewSize() const;
+
+    std::unique_ptr<Ui::CameraThread> ui;
+
+    int m_row = 0;
+    int m_column = 0;
+    int m_rowSpan = 1;
+    int m_columnSpan = 1;
+    float m_lastCaptureFps = 0.0f;
+
+    QMenu *m_contextMenu = nullptr;
+    QAction *m_actionClose = nullptr;
+    QAction *m_actionFullScreen = nullptr;
+    QAction *m_actionFit = nullptr;
+    QAction *m_actionOriginalSize = nullptr;
+    QAction *m_actionHistogram = nullptr;
+
+    QString m_cameraSerial;
+    CameraHandle m_cameraHandle = nullptr;
+    CVideoThread *m_grabber = nullptr;
+    int m_outWidth = 0;
+    int m_outHeight = 0;
+
+    CustomGraphicsScene *m_pictureScene = nullptr;
+    QGraphicsPixmapItem *m_pictureItem = nullptr;
+    QGraphicsScene *m_thumbnailScene = nullptr;
+    QGraphicsPixmapItem *m_thumbnailItem = nullptr;
+
+    double m_fitX = 1.0;
+    double m_fitY = 1.0;
+    int m_zoomPercent = 100;
+
+    QPoint m_panLastCursor;
+    int m_panLastHorizontal = 0;
+    int m_panLastVertical = 0;
+    bool m_panning = false;
+
+    int m_cursorOverRect = 0;
+    double m_thumbnailScaleX = 0.0;
+    double m_thumbnailScaleY = 0.0;
+    double m_rectX = 100.0;
+    double m_rectY = 100.0;
+    QPoint m_rectLastCursor;
+
+    double m_zoom = 1.0;
+
+    QPushButton *m_zoomOutButton = nullptr;
+    QPushButton *m_zoomInButton = nullptr;
+    QLabel *m_zoomLabel = nullptr;
+    QTimer *m_buttonBarTimer = nullptr;
+
+    bool m_firstFrame = true;
+    QPoint m_dragStart;
+    bool m_dragArmed = false;
+};
+
+#endif // CAMERATHREAD_H

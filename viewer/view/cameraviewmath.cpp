@@ -1,0 +1,122 @@
+#include "cameraviewmath.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
+
+namespace CameraViewMath {
+
+// Upward steps are capped so a zoom can never pass the upper bound.
+double zoomOutStep(double zoom)
+{
+    return zoom > 2 * ButtonZoomMin ? zoom - ButtonZoomStep : ButtonZoomMin;
+}
+
+double zoomInStep(double zoom)
+{
+    return zoom < ZoomMax ? std::min(zoom + ButtonZoomStep, ZoomMax) : ZoomMax;
+}
+
+double wheelZoom(double zoom, int delta)
+{
+    if (delta < 1)
+        return zoom > 2 * WheelZoomMin ? zoom - WheelZoomStep : WheelZoomMin;
+    return zoom < ZoomMax ? std::min(zoom + WheelZoomStep, ZoomMax) : ZoomMax;
+}
+
+double fitZoom(const QSize &view, const QSizeF &picture, double current)
+{
+    if (picture.width() <= 0 || picture.height() <= 0 || view.width() <= 0 || view.height() <= 0)
+        return current;
+    const double fitX = view.width() / picture.width();
+    const double fitY = view.height() / picture.height();
+    return std::min(fitX, fitY);
+}
+
+int zoomPercent(int width, int height, double zoom)
+{
+    if (width <= 0 || height <= 0)
+        return int(std::trunc(zoom * zoom * 100.0));
+    return int(std::trunc(width * zoom * height * zoom / (double(width) * height) * 100.0));
+}
+
+QString formatRate(float rate)
+{
+    const float truncated = std::trunc(rate * 10.0f) / 10.0f;
+    return QString::number(double(truncated), 'g', 6);
+}
+
+QString statusLine(int width, int height, float captureFps, float displayFps, int frames, int zoomPercent)
+{
+    return QCoreApplication::translate(
+               "CameraThread", "分辨率: %1x%2 | 获取帧率: %3 | 显示帧率: %4 | 图像数：%5 | 缩放比例：%6%")
+        .arg(width)
+        .arg(height)
+        .arg(formatRate(captureFps), formatRate(displayFps))
+        .arg(frames)
+        .arg(zoomPercent);
+}
+
+QSize geometrySize(const QRect &geometry)
+{
+    return {geometry.right() - geometry.left() + 1, geometry.bottom() - geometry.top() + 1};
+}
+
+NavigationRect navigationRect(const QSize &view, const QSizeF &scene, double zoom,
+                              const QPointF &visibleOrigin, const QSize &thumbnail)
+{
+    NavigationRect result;
+    result.rect = QRect(0, 0, thumbnail.width(), thumbnail.height());
+    if (scene.width() <= 0 || scene.height() <= 0 || zoom <= 0)
+        return result;
+    const double fitX = view.width() / scene.width();
+    const double fitY = view.height() / scene.height();
+    if (zoom <= fitX && zoom <= fitY)
+        return result;
+
+    result.partial = true;
+    result.scaleX = thumbnail.width() / scene.width();
+    result.scaleY = thumbnail.height() / scene.height();
+    const double visibleWidth = view.width() / zoom;
+    const double visibleHeight = view.height() / zoom;
+    result.rect = QRect(int(visibleOrigin.x() * result.scaleX), int(visibleOrigin.y() * result.scaleY),
+                        int(visibleWidth * result.scaleX), int(visibleHeight * result.scaleY));
+    return result;
+}
+
+QPoint dragNavigationRect(const QPoint &position, const QPoint &delta, const QSize &rectSize,
+                          const QSize &thumbnail)
+{
+    QPoint moved = position;
+    const int x = position.x() + delta.x();
+    if (x >= 0 && x < thumbnail.width() - rectSize.width())
+        moved.setX(x);
+    const int y = position.y() + delta.y();
+    if (y >= 0 && y < thumbnail.height() - rectSize.height())
+        moved.setY(y);
+    return moved;
+}
+
+OverlayPlacement placeOverlays(const QSize &view, const QSize &buttonBar, const QSize &media)
+{
+    const int w = view.width();
+    const int h = view.height();
+    OverlayPlacement placement;
+    placement.buttonBar = QPoint((w - buttonBar.width()) / 2, (h / 4) * 3);
+    placement.media = QPoint(w - 30 - media.width(), h / 4);
+    placement.navigation = QRect((w / 4) * 3, (h / 4) * 3, w / 4, h / 4);
+    return placement;
+}
+
+BarVisibility buttonBarVisibility(const QPoint &cursor, const QRect &viewGeometry, bool hasCamera)
+{
+    if (!viewGeometry.contains(cursor))
+        return BarVisibility::Hide;
+    if (!hasCamera || cursor.x() <= 0)
+        return BarVisibility::Keep;
+    return cursor.y() - viewGeometry.top() <= viewGeometry.height() / 2 ? BarVisibility::Hide
+                                                                        : BarVisibility::Show;
+}
+
+} // namespace CameraViewMath

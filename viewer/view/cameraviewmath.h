@@ -1,0 +1,75 @@
+#ifndef CAMERAVIEWMATH_H
+#define CAMERAVIEWMATH_H
+
+#include <QPoint>
+#include <QPointF>
+#include <QRect>
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+
+// The display cell's arithmetic, kept apart from the widget so it can be
+// checked without a window.
+namespace CameraViewMath {
+
+constexpr double ButtonZoomStep = 0.1;
+constexpr double ButtonZoomMin = 0.1;
+constexpr double WheelZoomStep = 0.01;
+constexpr double WheelZoomMin = 0.01;
+constexpr double ZoomMax = 10.0;
+
+double zoomOutStep(double zoom);
+double zoomInStep(double zoom);
+// delta is the wheel's vertical angle delta; below 1 zooms out.
+double wheelZoom(double zoom, int delta);
+
+// The zoom that fits the whole picture into the view, or current when the
+// picture has no size.
+double fitZoom(const QSize &view, const QSizeF &picture, double current);
+
+// Displayed area relative to the image area, in percent (100 x zoom^2).
+int zoomPercent(int width, int height, double zoom);
+
+// A rate truncated to one decimal, without trailing zeros: 12.97 -> "12.9".
+QString formatRate(float rate);
+QString statusLine(int width, int height, float captureFps, float displayFps, int frames, int zoomPercent);
+
+// Size of a widget from its geometry, as right - left + 1 and bottom - top + 1.
+QSize geometrySize(const QRect &geometry);
+
+struct NavigationRect
+{
+    QRect rect;
+    double scaleX = 0.0;
+    double scaleY = 0.0;
+    bool partial = false; // false: the whole picture is visible
+};
+
+// The red rectangle on the thumbnail marking the visible part of the scene.
+// visibleOrigin is the scene point at the view's top-left corner.
+NavigationRect navigationRect(const QSize &view, const QSizeF &scene, double zoom,
+                              const QPointF &visibleOrigin, const QSize &thumbnail);
+
+// Moves the rectangle by delta; an axis whose new position would leave
+// 0 <= position < thumbnail - size keeps its old position.
+QPoint dragNavigationRect(const QPoint &position, const QPoint &delta, const QSize &rectSize,
+                          const QSize &thumbnail);
+
+struct OverlayPlacement
+{
+    QPoint buttonBar;
+    QPoint media;
+    QRect navigation;
+};
+
+OverlayPlacement placeOverlays(const QSize &view, const QSize &buttonBar, const QSize &media);
+
+enum class BarVisibility { Hide, Show, Keep };
+
+// cursor and viewGeometry in the cell's coordinates: the bar shows while the
+// cursor rests in the lower half of the picture.
+BarVisibility buttonBarVisibility(const QPoint &cursor, const QRect &viewGeometry, bool hasCamera);
+
+} // namespace CameraViewMath
+
+#endif // CAMERAVIEWMATH_H

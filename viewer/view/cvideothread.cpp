@@ -1,0 +1,164 @@
+#include "cvideothread.h"
+
+#include <QElapsedTimer>
+#include <QMutexLocker>
+
+#include <limits>
+
+namespace {
+
+// Largest frame we convert: its RGB buffer size must fit a signed int, which
+// is also the limit of QImage and QByteArray.
+constexpr quint64 MaxBufferBytes = std::numeric_limits<int>::max();
+
+qsizetype rgbRowBytes(quint32 width)
+{
+    return (qsizetype(width) * 3 + 3) & ~qsizetype(3);
+}
+
+} // namespace
+
+CVideoThread::CVideoThread(void *cameraHandle, QObject *parent) : QThread(parent), m_handle(cameraHandle)
+{
+    registerMetaTypes();
+}
+
+CVideoThread::~CVideoThread()
+{
+    // The owner stops and waits for us before deleting; this only guards
+    // against a thread object destroyed while its loop still runs.
+    stop();
+    wait();
+}
+
+void CVideoThread::registerMetaTypes()
+{
+    qRegisterMetaType<stImageInfo>("stImageInfo");
+}
+
+void CVideoThread::stop()
+{
+    QMutexLocker lock(&m_pauseMutex);
+    m_stopRequest.store(true);
+    m_pauseChanged.wakeAll();
+}
+
+void CVideoThread::setStreaming(bool streaming)
+{
+    QMutexLocker lock(&m_pauseMutex);
+    m_streaming.store(streaming);
+    m_pauseChanged.wakeAll();
+}
+
+bool CVideoThread::waitWhilePaused()
+{
+    QMutexLocker lock(&m_pauseMutex);
+    while (!m_streaming.load() && !m_stopRequest.load())
+        m_pauseChanged.wait(&m_pauseMutex);
+    return !m_stopRequest.load();
+}
+
+BYTE *CVideoThread::bufferFor(quint32 required)
+{
+    if (!m_buffer || m_bufferCapacity.load() < required) {
+        m_buffer.reset();
+        m_bufferCapacity.store(0);
+        m_buffer.reset(new (std::nothrow) BYTE[required]);
+        if (!m_buffer)
+            return nullptr;
+        m_bufferCapacity.store(required);
+    }
+    return m_buffer.get();
+}
+
+void CVideoThread::run()
+{
+    stImageInfo head{};
+    stFrameStatistic statistic{};
+    QElapsedTimer window;
+    quint32 windowStartCount = 0;
+    int deliveredInWindow = 0;
+
+    for (;;) {
+        if (m_stopRequest.load()) {
+            CameraPause(m_handle);
+            m_buffer.reset();
+            m_bufferCapacity.store(0);
+            return;
+        }
+        if (!m_streaming.load()) {
+            waitWhilePaused();
+            continue;
+        }
+
+        // A failed call leaves the previous counters, so a lost camera reports
+        // a capture rate of 0 rather than garbage.
+        CameraGetFrameStatistic(m_handle, &statistic);
+
+        if (!window.isValid()) {
+            window.start();
+            windowStartCount = statistic.iCapture;
+        } else {
+            const qint64 elapsed = window.elapsed();
+            if (elapsed >= RateWindowMs) {
+                const float captureFps =
+                    float(statistic.iCapture - windowStartCount) * 1000.0f / float(elapsed);
+                const float displayFps = float(deliveredInWindow * 1000.0 / double(elapsed));
+                emit updateFrameRate(captureFps, displayFps, m_deliveredFrames.load());
+                windowStartCount = statistic.iCapture;
+                window.restart();
+                deliveredInWindow = 0;
+            }
+        }
+
+        CameraFrameHandle rawFrame = nullptr;
+        if (CameraGetRawImageBuffer(m_handle, &rawFrame, FetchTimeoutMs) != CAMERA_STATUS_SUCCESS) {
+            msleep(RetryPauseMs);
+            continue;
+        }
+
+        BYTE *raw = nullptr;
+        const CameraSdkStatus infoStatus = CameraGetImageInfo(m_handle, rawFrame, &head, &raw);
+        const quint64 required = quint64(head.uiWidth) * head.uiHeight * 4;
+        // A broken head (no size, or a size no buffer can hold) must not reach
+        // the allocation or the conversion.
+        if (infoStatus != CAMERA_STATUS_SUCCESS || raw == nullptr || required == 0 ||
+            required > MaxBufferBytes) {
+            CameraReleaseFrameHandle(m_handle, rawFrame);
+            continue;
+        }
+
+        BYTE *buffer = bufferFor(quint32(required));
+        if (buffer == nullptr) {
+            CameraReleaseFrameHandle(m_handle, rawFrame);
+            continue;
+        }
+        const CameraSdkStatus convertStatus = CameraGetOutImageBuffer(m_handle, &head, raw, buffer);
+        CameraReleaseFrameHandle(m_handle, rawFrame);
+        if (convertStatus != CAMERA_STATUS_SUCCESS)
+            continue;
+        if (head.uiMediaType != CAMERA_MEDIA_TYPE_RGB8) {
+            CameraSetIspOutFormat(m_handle, CAMERA_MEDIA_TYPE_RGB8);
+            continue;
+        }
+        const qsizetype imageBytes = rgbRowBytes(head.uiWidth) * qsizetype(head.uiHeight);
+        if (head.uiWidth == 0 || head.uiHeight == 0 || imageBytes > qsizetype(m_bufferCapacity.load()))
+            continue;
+
+        CameraImageOverlay(m_handle, buffer, &head);
+
+        // Wraps the buffer without copying; the blocking delivery returns only
+        // when every receiver is done with it.
+        const QImage image(buffer, int(head.uiWidth), int(head.uiHeight), QImage::Format_RGB888);
+        emit acquireFrame(image);
+        m_deliveredFrames.fetch_add(1);
+
+        // Taking the request before serving it keeps a request made meanwhile
+        // for the next frame instead of dropping it.
+        if (m_snapshotRequest.exchange(false)) {
+            emit cameraSavePic(QByteArray(reinterpret_cast<const char *>(buffer), int(imageBytes)), head);
+            emit cameraMessage(tr("SDK保存图片成功"));
+        }
+        ++deliveredInWindow;
+    }
+}

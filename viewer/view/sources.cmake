@@ -1,0 +1,5 @@
+list(APPEND VEXOCAM_SOURCES
+  view/cvideothread.h view/cvideothread.cpp
+  view/cameraviewmath.h view/cameraviewmath.cpp
+  view/camerathread.h view/camerathread.cpp
+  forms/camerathread.ui)
