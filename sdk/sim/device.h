@@ -1,0 +1,92 @@
+// The device interface between the C layer and a camera backend. The
+// simulated cameras are one backend; a driver for real GigE Vision / USB3
+// Vision cameras would be another, behind the same two classes.
+#pragma once
+
+#include "model.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vexo::sim {
+
+// One raw frame. Lent to the caller as a shared_ptr; a backend never writes
+// into a frame somebody else still holds.
+struct Frame
+{
+    std::vector<uint8_t> data;
+    stImageInfo info{};
+    int regionX = 0; // where the frame sits on the sensor (defect map)
+    int regionY = 0;
+};
+
+// An opened camera. Every call may come from any thread.
+class Device
+{
+public:
+    virtual ~Device() = default;
+
+    virtual const CameraModel &model() const = 0;
+
+    virtual CameraSdkStatus play() = 0;
+    virtual CameraSdkStatus pause() = 0;
+    // Waits up to timeoutMs for the oldest frame not fetched yet.
+    virtual CameraSdkStatus fetchFrame(unsigned timeoutMs, std::shared_ptr<const Frame> *frame) = 0;
+    // One still of the given region, independent of the stream.
+    virtual CameraSdkStatus snap(const Region &region, unsigned timeoutMs,
+                                 std::shared_ptr<const Frame> *frame) = 0;
+    virtual CameraSdkStatus softTrigger() = 0;
+    virtual stFrameStatistic statistic() const = 0;
+
+    // Settings as they are now (auto exposure and auto white balance move them).
+    virtual Settings settings() const = 0;
+    // settings were checked with validateSettings() by the caller.
+    virtual CameraSdkStatus applySettings(const Settings &settings) = 0;
+    virtual CameraSdkStatus oneShotWhiteBalance() = 0;
+
+    // Parameter groups 0..3 kept in the device; CAMERA_PARAMETER_GROUP_DEFAULT loads the factory set.
+    virtual CameraSdkStatus saveGroup(int group) = 0;
+    virtual CameraSdkStatus loadGroup(int group) = 0;
+    virtual int currentGroup() const = 0;
+    virtual int parameterMode() const = 0;
+    virtual CameraSdkStatus setParameterMode(int mode) = 0;
+
+    virtual std::string nickname() const = 0;
+    virtual CameraSdkStatus setNickname(const std::string &name) = 0;
+    virtual uint32_t packetSize() const = 0;
+    virtual CameraSdkStatus setPacketSize(uint32_t bytes) = 0;
+    virtual uint32_t packetDelay() const = 0;
+    virtual CameraSdkStatus setPacketDelay(uint32_t microseconds) = 0;
+
+    virtual uint16_t firmwareVersion() const = 0;
+    // Writes a checked image; progress(0..100) may return false to abort.
+    virtual CameraSdkStatus upgrade(const FirmwareImage &image, const std::function<bool(int)> &progress) = 0;
+
+    // Unplugged devices answer CAMERA_STATUS_DEVICE_LOST.
+    virtual bool lost() const = 0;
+};
+
+// One kind of camera attachment: finds cameras and opens them.
+class Backend
+{
+public:
+    virtual ~Backend() = default;
+
+    // Cameras present now, with their state (nickname, firmware, opened).
+    struct Found
+    {
+        CameraModel model;
+        std::string nickname;
+        uint16_t firmwareVersion = 0;
+        bool opened = false;
+    };
+    virtual CameraSdkStatus enumerate(std::vector<Found> *cameras) = 0;
+    virtual CameraSdkStatus open(const std::string &serial, std::shared_ptr<Device> *device) = 0;
+    virtual CameraSdkStatus gigeGetIp(const std::string &serial, stGigeInfo *info) = 0;
+    virtual CameraSdkStatus gigeSetIp(const std::string &serial, const stGigeInfo &info) = 0;
+};
+
+} // namespace vexo::sim

@@ -1,0 +1,509 @@
+#include "isp.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+// The pipeline streams the frame row by row through small ring buffers so the
+// working set stays in cache: tone and gains are applied to the raw row with
+// one lookup per sensor pixel (a third of the lookups of doing it after the
+// demosaic), the demosaic writes planar rows that the saturation and
+// sharpening loops can vectorise, and only the last step interleaves.
+
+namespace vexo::sim {
+
+namespace {
+
+inline uint8_t clampByte(int v)
+{
+    return static_cast<uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v));
+}
+
+// A raw row with two reflected pixels on each side (reflection keeps the
+// Bayer phase), so the kernels need no edge tests.
+struct PaddedRow
+{
+    std::vector<uint8_t> buffer;
+    uint8_t *pixels() { return buffer.data() + 2; }
+    const uint8_t *pixels() const { return buffer.data() + 2; }
+};
+
+void reflectEdges(uint8_t *q, int width)
+{
+    q[-1] = q[1 < width ? 1 : 0];
+    q[-2] = q[2 < width ? 2 : 0];
+    q[width] = q[width >= 2 ? width - 2 : 0];
+    q[width + 1] = q[width >= 3 ? width - 3 : 0];
+}
+
+// Planar colour row.
+struct PlanarRow
+{
+    std::vector<uint8_t> r, g, b;
+    void resize(int width)
+    {
+        r.resize(width + 2);
+        g.resize(width + 2);
+        b.resize(width + 2);
+    }
+};
+
+// Demosaics one row. c is the row at hand, u and d the rows above and below
+// (already reflected at the frame's top and bottom); all padded.
+void demosaicRowRG(const uint8_t *__restrict u, const uint8_t *__restrict c, const uint8_t *__restrict d,
+                   int width, uint8_t *__restrict r, uint8_t *__restrict g, uint8_t *__restrict b)
+{
+    const int pairs = (width + 1) / 2;
+    for (int i = 0; i < pairs; ++i) {
+        const int x = 2 * i;
+        // R site
+        r[x] = c[x];
+        g[x] = static_cast<uint8_t>((c[x - 1] + c[x + 1] + u[x] + d[x] + 2) >> 2);
+        b[x] = static_cast<uint8_t>((u[x - 1] + u[x + 1] + d[x - 1] + d[x + 1] + 2) >> 2);
+        // G site on a red row
+        r[x + 1] = static_cast<uint8_t>((c[x] + c[x + 2] + 1) >> 1);
+        g[x + 1] = c[x + 1];
+        b[x + 1] = static_cast<uint8_t>((u[x + 1] + d[x + 1] + 1) >> 1);
+    }
+}
+
+void demosaicRowGB(const uint8_t *__restrict u, const uint8_t *__restrict c, const uint8_t *__restrict d,
+                   int width, uint8_t *__restrict r, uint8_t *__restrict g, uint8_t *__restrict b)
+{
+    const int pairs = (width + 1) / 2;
+    for (int i = 0; i < pairs; ++i) {
+        const int x = 2 * i;
+        // G site on a blue row
+        r[x] = static_cast<uint8_t>((u[x] + d[x] + 1) >> 1);
+        g[x] = c[x];
+        b[x] = static_cast<uint8_t>((c[x - 1] + c[x + 1] + 1) >> 1);
+        // B site
+        r[x + 1] = static_cast<uint8_t>((u[x] + u[x + 2] + d[x] + d[x + 2] + 2) >> 2);
+        g[x + 1] = static_cast<uint8_t>((c[x] + c[x + 2] + u[x + 1] + d[x + 1] + 2) >> 2);
+        b[x + 1] = c[x + 1];
+    }
+}
+
+void interleaveRgb(const uint8_t *__restrict r, const uint8_t *__restrict g, const uint8_t *__restrict b,
+                   int width, uint8_t *__restrict out)
+{
+    for (int x = 0; x < width; ++x) {
+        out[3 * x] = r[x];
+        out[3 * x + 1] = g[x];
+        out[3 * x + 2] = b[x];
+    }
+}
+
+void interleaveRgbReversed(const uint8_t *__restrict r, const uint8_t *__restrict g,
+                           const uint8_t *__restrict b, int width, uint8_t *__restrict out)
+{
+    for (int x = 0; x < width; ++x) {
+        const int s = width - 1 - x;
+        out[3 * x] = r[s];
+        out[3 * x + 1] = g[s];
+        out[3 * x + 2] = b[s];
+    }
+}
+
+void lumaRow(const uint8_t *__restrict r, const uint8_t *__restrict g, const uint8_t *__restrict b, int width,
+             uint8_t *__restrict out)
+{
+    for (int x = 0; x < width; ++x) {
+        out[x] = static_cast<uint8_t>((77 * r[x] + 150 * g[x] + 29 * b[x] + 128) >> 8);
+    }
+}
+
+void saturateRow(uint8_t *__restrict r, uint8_t *__restrict g, uint8_t *__restrict b, int width, int s)
+{
+    for (int x = 0; x < width; ++x) {
+        const int y = (77 * r[x] + 150 * g[x] + 29 * b[x] + 128) >> 8;
+        const int rr = y + (((r[x] - y) * s) >> 7);
+        const int gg = y + (((g[x] - y) * s) >> 7);
+        const int bb = y + (((b[x] - y) * s) >> 7);
+        r[x] = static_cast<uint8_t>(std::min(255, std::max(0, rr)));
+        g[x] = static_cast<uint8_t>(std::min(255, std::max(0, gg)));
+        b[x] = static_cast<uint8_t>(std::min(255, std::max(0, bb)));
+    }
+}
+
+void sharpenPlane(const uint8_t *__restrict u, const uint8_t *__restrict c, const uint8_t *__restrict d,
+                  int width, int k, uint8_t *__restrict out)
+{
+    // c[-1] and c[width] are valid (planar rows carry one slack pixel at each
+    // end, set by the caller).
+    for (int x = 0; x < width; ++x) {
+        const int lap = 4 * c[x] - c[x - 1] - c[x + 1] - u[x] - d[x];
+        const int v = c[x] + ((lap * k) >> 8);
+        out[x] = static_cast<uint8_t>(std::min(255, std::max(0, v)));
+    }
+}
+
+void applyLut(const uint8_t *__restrict src, uint8_t *__restrict dst, int width, const uint8_t *lutEven,
+              const uint8_t *lutOdd)
+{
+    int x = 0;
+    for (; x + 1 < width; x += 2) {
+        dst[x] = lutEven[src[x]];
+        dst[x + 1] = lutOdd[src[x + 1]];
+    }
+    if (x < width) {
+        dst[x] = lutEven[src[x]];
+    }
+}
+
+struct ToneTables
+{
+    uint8_t red[256], green[256], blue[256];
+};
+
+double presetCurve(int preset, double v)
+{
+    switch (preset) {
+    case 1:
+        return std::pow(v, 0.45);
+    case 2:
+        return v * v * (3.0 - 2.0 * v); // S-curve
+    default:
+        return v;
+    }
+}
+
+void buildTables(const IspSettings &s, bool color, ToneTables *t)
+{
+    uint8_t tone[256];
+    const double gamma = std::max(1, s.gamma) / 100.0;
+    const double contrastLut = s.contrastLut / 100.0;
+    const double contrast = s.contrast / 50.0;
+    for (int i = 0; i < 256; ++i) {
+        double v = i / 255.0;
+        if (s.lutMode == 0) {
+            v = std::pow(v, 1.0 / gamma);
+            v = 0.5 + (v - 0.5) * contrastLut;
+        } else if (s.lutMode == 1) {
+            v = presetCurve(s.lutPreset, v);
+        }
+        v = 0.5 + (v - 0.5) * contrast;
+        tone[i] = clampByte(static_cast<int>(std::lround(v * 255.0)));
+    }
+    const int rg = color ? s.rGain : 100;
+    const int gg = color ? s.gGain : 100;
+    const int bg = color ? s.bGain : 100;
+    for (int i = 0; i < 256; ++i) {
+        t->red[i] = tone[std::min(255, (i * rg + 50) / 100)];
+        t->green[i] = tone[std::min(255, (i * gg + 50) / 100)];
+        t->blue[i] = tone[std::min(255, (i * bg + 50) / 100)];
+    }
+}
+
+struct RowDefect
+{
+    int row;
+    int x;
+};
+
+struct Scratch
+{
+    PaddedRow raw[3];
+    PlanarRow colour[3];
+    PlanarRow sharpened;
+    std::vector<uint8_t> mono;
+};
+
+Scratch &scratch()
+{
+    thread_local Scratch s;
+    return s;
+}
+
+int reflectIndex(int i, int n)
+{
+    if (i < 0) {
+        i = -i;
+    }
+    if (i >= n) {
+        i = 2 * n - 2 - i;
+    }
+    return std::clamp(i, 0, n - 1);
+}
+
+} // namespace
+
+int outputBytesPerPixel(uint32_t mediaType)
+{
+    switch (mediaType) {
+    case CAMERA_MEDIA_TYPE_RGB8:
+    case CAMERA_MEDIA_TYPE_BGR8:
+        return 3;
+    case CAMERA_MEDIA_TYPE_MONO8:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+void demosaicBayerRG8(const uint8_t *raw, int width, int height, uint8_t *rgb, int rgbStride)
+{
+    if (width < 2 || height < 2) {
+        return;
+    }
+    Scratch &s = scratch();
+    for (auto &r : s.raw) {
+        r.buffer.resize(width + 4);
+    }
+    s.colour[0].resize(width);
+    auto load = [&](int y, PaddedRow &row) {
+        std::memcpy(row.pixels(), raw + static_cast<size_t>(y) * width, width);
+        reflectEdges(row.pixels(), width);
+    };
+    load(1, s.raw[0]); // row -1 reflects to row 1
+    load(0, s.raw[1]);
+    for (int y = 0; y < height; ++y) {
+        PaddedRow &up = s.raw[y % 3];
+        PaddedRow &cur = s.raw[(y + 1) % 3];
+        PaddedRow &down = s.raw[(y + 2) % 3];
+        load(reflectIndex(y + 1, height), down);
+        PlanarRow &p = s.colour[0];
+        if (y % 2 == 0) {
+            demosaicRowRG(up.pixels(), cur.pixels(), down.pixels(), width, p.r.data(), p.g.data(),
+                          p.b.data());
+        } else {
+            demosaicRowGB(up.pixels(), cur.pixels(), down.pixels(), width, p.r.data(), p.g.data(),
+                          p.b.data());
+        }
+        interleaveRgb(p.r.data(), p.g.data(), p.b.data(), width, rgb + static_cast<size_t>(y) * rgbStride);
+    }
+}
+
+IspSettings ispSettingsFrom(const Settings &settings, const std::vector<DefectPixel> *defects)
+{
+    IspSettings s;
+    s.rGain = settings.rGain;
+    s.gGain = settings.gGain;
+    s.bGain = settings.bGain;
+    s.saturation = settings.saturation;
+    s.contrast = settings.contrast;
+    s.sharpness = settings.sharpness;
+    s.lutMode = settings.lutMode;
+    s.gamma = settings.gamma;
+    s.contrastLut = settings.contrastLut;
+    s.lutPreset = settings.lutPreset;
+    s.mirrorH = settings.mirrorH != 0;
+    s.mirrorV = settings.mirrorV != 0;
+    s.monochrome = settings.monochrome != 0;
+    s.deadPixelCorrection = settings.deadPixelCorrection != 0;
+    s.defects = defects;
+    s.regionX = settings.region.x;
+    s.regionY = settings.region.y;
+    return s;
+}
+
+bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int height, uint32_t rawType,
+            uint8_t *out, int outStride, uint32_t outType)
+{
+    const bool bayer = rawType == CAMERA_MEDIA_TYPE_BAYRG8;
+    if ((!bayer && rawType != CAMERA_MEDIA_TYPE_MONO8) || outputBytesPerPixel(outType) == 0 || width < 2 ||
+        height < 2 || raw == nullptr || out == nullptr) {
+        return false;
+    }
+    const int bpp = outputBytesPerPixel(outType);
+    if (outStride < width * bpp) {
+        return false;
+    }
+
+    ToneTables tables;
+    buildTables(settings, bayer, &tables);
+
+    std::vector<RowDefect> defects;
+    if (settings.deadPixelCorrection && settings.defects != nullptr) {
+        for (const DefectPixel &p : *settings.defects) {
+            const int x = p.x - settings.regionX;
+            const int y = p.y - settings.regionY;
+            if (x >= 0 && x < width && y >= 0 && y < height) {
+                defects.push_back({y, x});
+            }
+        }
+    }
+
+    Scratch &s = scratch();
+    for (auto &r : s.raw) {
+        r.buffer.resize(width + 4);
+    }
+    for (auto &c : s.colour) {
+        c.resize(width);
+    }
+    s.sharpened.resize(width);
+    s.mono.resize(width + 2);
+
+    const bool saturate = bayer && !settings.monochrome && settings.saturation != 100;
+    const int satFactor = settings.saturation * 128 / 100;
+    const int sharpK = settings.sharpness * 256 / 100;
+
+    // Tone, gains and defect correction on one raw row.
+    auto load = [&](int y, PaddedRow &row) {
+        const uint8_t *src = raw + static_cast<size_t>(y) * width;
+        uint8_t *q = row.pixels();
+        if (!bayer) {
+            applyLut(src, q, width, tables.green, tables.green);
+        } else if (y % 2 == 0) {
+            applyLut(src, q, width, tables.red, tables.green);
+        } else {
+            applyLut(src, q, width, tables.green, tables.blue);
+        }
+        reflectEdges(q, width);
+        for (const RowDefect &d : defects) {
+            if (d.row == y) {
+                const int step = bayer ? 2 : 1;
+                q[d.x] = static_cast<uint8_t>((q[d.x - step] + q[d.x + step] + 1) >> 1);
+            }
+        }
+        if (!defects.empty()) {
+            reflectEdges(q, width);
+        }
+    };
+
+    // Colour row y (demosaiced, saturated) into dst; slack pixels reflected.
+    auto colourRow = [&](int y, PaddedRow &up, PaddedRow &cur, PaddedRow &down, PlanarRow &dst) {
+        uint8_t *r = dst.r.data() + 1;
+        uint8_t *g = dst.g.data() + 1;
+        uint8_t *b = dst.b.data() + 1;
+        if (bayer) {
+            if (y % 2 == 0) {
+                demosaicRowRG(up.pixels(), cur.pixels(), down.pixels(), width, r, g, b);
+            } else {
+                demosaicRowGB(up.pixels(), cur.pixels(), down.pixels(), width, r, g, b);
+            }
+            if (saturate) {
+                saturateRow(r, g, b, width, satFactor);
+            }
+        } else {
+            std::memcpy(g, cur.pixels(), width);
+        }
+        for (uint8_t *p : {r, g, b}) {
+            p[-1] = p[1];
+            p[width] = p[width - 2];
+        }
+    };
+
+    auto emit = [&](int y, const PlanarRow &row) {
+        const int outY = settings.mirrorV ? height - 1 - y : y;
+        uint8_t *dst = out + static_cast<size_t>(outY) * outStride;
+        const uint8_t *r = row.r.data() + 1;
+        const uint8_t *g = row.g.data() + 1;
+        const uint8_t *b = row.b.data() + 1;
+        if (!bayer) {
+            r = g;
+            b = g;
+        }
+        if (outType == CAMERA_MEDIA_TYPE_MONO8 || (settings.monochrome && bayer)) {
+            uint8_t *luma = s.mono.data();
+            if (bayer) {
+                lumaRow(r, g, b, width, luma);
+            } else {
+                std::memcpy(luma, g, width);
+            }
+            if (outType == CAMERA_MEDIA_TYPE_MONO8) {
+                if (settings.mirrorH) {
+                    std::reverse_copy(luma, luma + width, dst);
+                } else {
+                    std::memcpy(dst, luma, width);
+                }
+                return;
+            }
+            r = g = b = luma;
+        }
+        if (outType == CAMERA_MEDIA_TYPE_BGR8) {
+            std::swap(r, b);
+        }
+        if (settings.mirrorH) {
+            interleaveRgbReversed(r, g, b, width, dst);
+        } else {
+            interleaveRgb(r, g, b, width, dst);
+        }
+    };
+
+    auto sharpenAndEmit = [&](int y, const PlanarRow &up, const PlanarRow &cur, const PlanarRow &down) {
+        if (sharpK == 0) {
+            emit(y, cur);
+            return;
+        }
+        PlanarRow &o = s.sharpened;
+        sharpenPlane(up.g.data() + 1, cur.g.data() + 1, down.g.data() + 1, width, sharpK, o.g.data() + 1);
+        if (bayer) {
+            sharpenPlane(up.r.data() + 1, cur.r.data() + 1, down.r.data() + 1, width, sharpK, o.r.data() + 1);
+            sharpenPlane(up.b.data() + 1, cur.b.data() + 1, down.b.data() + 1, width, sharpK, o.b.data() + 1);
+        }
+        emit(y, o);
+    };
+
+    // Raw rows y-1, y, y+1 live in s.raw[y % 3], [(y+1) % 3], [(y+2) % 3];
+    // colour row y in s.colour[y % 3].
+    load(1, s.raw[0]);
+    load(0, s.raw[1]);
+    load(reflectIndex(1, height), s.raw[2]);
+    colourRow(0, s.raw[0], s.raw[1], s.raw[2], s.colour[0]);
+    for (int y = 1; y < height; ++y) {
+        PaddedRow &up = s.raw[y % 3];
+        PaddedRow &cur = s.raw[(y + 1) % 3];
+        PaddedRow &down = s.raw[(y + 2) % 3];
+        load(reflectIndex(y + 1, height), down);
+        colourRow(y, up, cur, down, s.colour[y % 3]);
+        // colour row y-1 now has both neighbours
+        const PlanarRow &above = s.colour[(y == 1 ? 1 : (y - 2)) % 3];
+        sharpenAndEmit(y - 1, above, s.colour[(y - 1) % 3], s.colour[y % 3]);
+    }
+    sharpenAndEmit(height - 1, s.colour[(height - 2) % 3], s.colour[(height - 1) % 3],
+                   s.colour[(height - 2) % 3]);
+    return true;
+}
+
+const char *lutPresetName(int preset)
+{
+    switch (preset) {
+    case 0:
+        return "直线";
+    case 1:
+        return "曲线1";
+    case 2:
+        return "曲线2";
+    default:
+        return nullptr;
+    }
+}
+
+void drawCrossLines(const CrossLine *lines, int count, uint8_t *image, int width, int height, int stride,
+                    uint32_t mediaType)
+{
+    const int bpp = outputBytesPerPixel(mediaType);
+    if (image == nullptr || bpp == 0 || width <= 0 || height <= 0) {
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        const CrossLine &l = lines[i];
+        if (l.visible != 1) {
+            continue;
+        }
+        uint8_t px[3] = {static_cast<uint8_t>(l.colour & 0xFF), static_cast<uint8_t>((l.colour >> 8) & 0xFF),
+                         static_cast<uint8_t>((l.colour >> 16) & 0xFF)};
+        if (mediaType == CAMERA_MEDIA_TYPE_BGR8) {
+            std::swap(px[0], px[2]);
+        } else if (mediaType == CAMERA_MEDIA_TYPE_MONO8) {
+            px[0] = static_cast<uint8_t>((77 * px[0] + 150 * px[1] + 29 * px[2] + 128) >> 8);
+        }
+        auto put = [&](int x, int y) {
+            uint8_t *p = image + static_cast<size_t>(y) * stride + static_cast<size_t>(x) * bpp;
+            std::memcpy(p, px, bpp);
+        };
+        if (l.y >= 0 && l.y < height) {
+            for (int x = 0; x < width; ++x) {
+                put(x, l.y);
+            }
+        }
+        if (l.x >= 0 && l.x < width) {
+            for (int y = 0; y < height; ++y) {
+                put(l.x, y);
+            }
+        }
+    }
+}
+
+} // namespace vexo::sim

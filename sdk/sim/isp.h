@@ -1,0 +1,59 @@
+// The image pipeline behind CameraGetOutImageBuffer: raw sensor pixels in,
+// display pixels out. Pure functions over buffers, no camera state.
+#pragma once
+
+#include "model.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace vexo::sim {
+
+// Bytes of one output row: pixels * bytesPerPixel rounded up to 4.
+inline int paddedRowBytes(int width, int bytesPerPixel)
+{
+    return (width * bytesPerPixel + 3) & ~3;
+}
+
+// Bytes per pixel of an output media type; 0 when it is not an ISP output.
+int outputBytesPerPixel(uint32_t mediaType);
+
+// Bilinear BayerRG8 (R at (0,0)) to packed RGB8; rgbStride bytes per row.
+// width and height must be at least 2.
+void demosaicBayerRG8(const uint8_t *raw, int width, int height, uint8_t *rgb, int rgbStride);
+
+// Everything the pipeline needs to know about the camera's settings.
+struct IspSettings
+{
+    int rGain = 100, gGain = 100, bGain = 100; // x100
+    int saturation = 100;                      // 100 = unchanged
+    int contrast = 50;                         // 50 = unchanged
+    int sharpness = 0;                         // 0 = off
+    int lutMode = 0;                           // 0 gamma + contrast, 1 preset, 2 none
+    int gamma = 100;                           // x100
+    int contrastLut = 100;                     // x100
+    int lutPreset = 0;
+    bool mirrorH = false;
+    bool mirrorV = false;
+    bool monochrome = false;
+    bool deadPixelCorrection = false;
+    const std::vector<DefectPixel> *defects = nullptr; // sensor coordinates
+    int regionX = 0, regionY = 0;                      // where the raw frame sits on the sensor
+};
+
+IspSettings ispSettingsFrom(const Settings &settings, const std::vector<DefectPixel> *defects);
+
+// Converts one raw frame (BayerRG8 or Mono8) into out (RGB8, BGR8 or Mono8)
+// with rows of outStride bytes. Returns false for an unsupported type pair or
+// a size below 2x2; out is untouched then.
+bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int height, uint32_t rawType,
+            uint8_t *out, int outStride, uint32_t outType);
+
+// Names of the LUT presets, index = value for CameraSelectLutPreset.
+const char *lutPresetName(int preset);
+
+// Draws the visible cross lines over an output image.
+void drawCrossLines(const CrossLine *lines, int count, uint8_t *image, int width, int height, int stride,
+                    uint32_t mediaType);
+
+} // namespace vexo::sim
