@@ -1,0 +1,210 @@
+// 1080p per-frame costs on one thread. Run with
+//   bench_isp --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+// and read the summary at the end: each stage against its yardstick.
+#include "isp.h"
+#include "scene.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#ifdef VEXO_HAVE_OPENCV
+#include <opencv2/core.hpp>
+#include <opencv2/imgproc.hpp>
+#endif
+
+namespace {
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+const int kStride = vexo::sim::paddedRowBytes(kWidth, 3);
+
+// One realistic sensor frame shared by every benchmark.
+const std::vector<uint8_t> &sensorFrame()
+{
+    static const std::vector<uint8_t> frame = [] {
+        std::vector<uint8_t> raw(size_t(kWidth) * kHeight);
+        vexo::sim::SceneGenerator scene(kWidth, kHeight, true);
+        scene.render(raw.data(), 17, 1.0);
+        return raw;
+    }();
+    return frame;
+}
+
+void BM_Memcpy(benchmark::State &state)
+{
+    std::vector<uint8_t> from(size_t(kStride) * kHeight, 7);
+    std::vector<uint8_t> to(from.size());
+    for (auto _ : state) {
+        memcpy(to.data(), from.data(), from.size());
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(from.size()));
+}
+
+void BM_Demosaic(benchmark::State &state)
+{
+    const std::vector<uint8_t> &raw = sensorFrame();
+    std::vector<uint8_t> rgb(size_t(kStride) * kHeight);
+    for (auto _ : state) {
+        vexo::sim::demosaicBayerRG8(raw.data(), kWidth, kHeight, rgb.data(), kStride);
+        benchmark::DoNotOptimize(rgb.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+#ifdef VEXO_HAVE_OPENCV
+void BM_OpenCvDemosaic(benchmark::State &state)
+{
+    cv::setNumThreads(1);
+    const std::vector<uint8_t> &raw = sensorFrame();
+    const cv::Mat bayer(kHeight, kWidth, CV_8UC1, const_cast<uint8_t *>(raw.data()));
+    cv::Mat rgb(kHeight, kWidth, CV_8UC3);
+    for (auto _ : state) {
+        cv::cvtColor(bayer, rgb, cv::COLOR_BayerRG2RGB);
+        benchmark::DoNotOptimize(rgb.data);
+        benchmark::ClobberMemory();
+    }
+}
+#endif
+
+vexo::sim::IspSettings everyStageOn(const std::vector<vexo::sim::DefectPixel> &defects, bool monochrome)
+{
+    vexo::sim::IspSettings s;
+    s.rGain = 140;
+    s.gGain = 100;
+    s.bGain = 85;
+    s.saturation = 150;
+    s.contrast = 70;
+    s.sharpness = 60;
+    s.lutMode = 0;
+    s.gamma = 180;
+    s.contrastLut = 120;
+    s.mirrorH = true;
+    s.mirrorV = true;
+    s.monochrome = monochrome;
+    s.deadPixelCorrection = true;
+    s.defects = &defects;
+    return s;
+}
+
+void fullIsp(benchmark::State &state, bool monochrome)
+{
+    const std::vector<uint8_t> &raw = sensorFrame();
+    std::vector<uint8_t> rgb(size_t(kStride) * kHeight);
+    const std::vector<vexo::sim::DefectPixel> defects = {{100, 100}, {901, 333}, {1500, 1001}, {7, 1070}};
+    const vexo::sim::IspSettings settings = everyStageOn(defects, monochrome);
+    for (auto _ : state) {
+        const bool ok = vexo::sim::runIsp(settings, raw.data(), kWidth, kHeight, CAMERA_MEDIA_TYPE_BAYRG8,
+                                          rgb.data(), kStride, CAMERA_MEDIA_TYPE_RGB8);
+        if (!ok) {
+            state.SkipWithError("runIsp refused the frame");
+            break;
+        }
+        benchmark::DoNotOptimize(rgb.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_FullIsp(benchmark::State &state)
+{
+    fullIsp(state, false);
+}
+
+void BM_FullIspMonochrome(benchmark::State &state)
+{
+    fullIsp(state, true);
+}
+
+void BM_SceneRender(benchmark::State &state)
+{
+    vexo::sim::SceneGenerator scene(kWidth, kHeight, true);
+    std::vector<uint8_t> raw(size_t(kWidth) * kHeight);
+    uint64_t frame = 0;
+    for (auto _ : state) {
+        scene.render(raw.data(), frame++, 1.3);
+        benchmark::DoNotOptimize(raw.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Demosaic)->Unit(benchmark::kMillisecond);
+#ifdef VEXO_HAVE_OPENCV
+BENCHMARK(BM_OpenCvDemosaic)->Unit(benchmark::kMillisecond);
+#endif
+BENCHMARK(BM_FullIsp)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullIspMonochrome)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SceneRender)->Unit(benchmark::kMillisecond);
+
+// Keeps the median (or the single run) of each benchmark for the summary.
+class SummaryReporter final : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            if (run.error_occurred)
+                continue;
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
+            if (median || single)
+                milliseconds[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
+    }
+
+    std::map<std::string, double> milliseconds;
+};
+
+void printSummary(const std::map<std::string, double> &ms)
+{
+    auto get = [&](const char *name) {
+        const auto it = ms.find(name);
+        return it == ms.end() ? -1.0 : it->second;
+    };
+    auto line = [](const char *what, double value, double limit, const char *unit) {
+        if (value < 0)
+            return;
+        printf("  %-34s %7.3f %s (target <= %.1f %s) %s\n", what, value, unit, limit, unit,
+               value <= limit ? "ok" : "MISSED");
+    };
+    printf("\nSummary (medians, one thread, %dx%d):\n", kWidth, kHeight);
+    const double memcpyMs = get("BM_Memcpy");
+    const double demosaic = get("BM_Demosaic");
+    const double opencv = get("BM_OpenCvDemosaic");
+    const double isp = get("BM_FullIsp");
+    const double scene = get("BM_SceneRender");
+    if (memcpyMs > 0)
+        printf("  %-34s %7.3f ms (floor)\n", "memcpy of the output bytes", memcpyMs);
+    if (opencv > 0 && demosaic > 0)
+        line("demosaic / OpenCV cvtColor", demosaic / opencv, 1.5, "x");
+    else
+        printf("  demosaic %.3f ms (OpenCV not built in, no ratio)\n", demosaic);
+    line("full ISP, every stage on", isp, 4.0, "ms");
+    line("frame generation", scene, 2.0, "ms");
+    if (memcpyMs > 0) {
+        printf("  %-34s %7.1f x memcpy\n", "demosaic", demosaic / memcpyMs);
+        printf("  %-34s %7.1f x memcpy\n", "full ISP", isp / memcpyMs);
+        printf("  %-34s %7.1f x memcpy\n", "frame generation", scene / memcpyMs);
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    printSummary(reporter.milliseconds);
+    return 0;
+}
