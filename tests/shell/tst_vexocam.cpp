@@ -1,0 +1,916 @@
+// The main window: its form, language, launcher, manual, grid container and
+// display layouts. Cameras come from the simulated SDK (see tst_devicetree).
+#include "boxcatcher.h"
+#include "camerathread.h"
+#include "configparameter.h"
+#include "slotwarnings.h"
+#include "vexocam.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QToolBox>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QUrl>
+
+namespace {
+
+const char *const kFormNames[] = {
+    "action_about",
+    "action_capturesetting",
+    "action_customframe",
+    "action_defaultParPath",
+    "action_exitapp",
+    "action_fourframe",
+    "action_fullScreen",
+    "action_help",
+    "action_hotkey",
+    "action_ipSettingTool",
+    "action_language_CH",
+    "action_language_EN",
+    "action_nineframe",
+    "action_oneframe",
+    "action_opencamera",
+    "action_update",
+    "action_videosetting",
+    "checkBox_bPoint",
+    "checkBox_bwmode",
+    "checkBox_display1",
+    "checkBox_display2",
+    "checkBox_display3",
+    "checkBox_display4",
+    "checkBox_display5",
+    "checkBox_display6",
+    "checkBox_display7",
+    "checkBox_display8",
+    "checkBox_display9",
+    "checkBox_flashScreen",
+    "checkBox_mirror",
+    "checkBox_negativeMode",
+    "checkBox_vertical",
+    "comboBox",
+    "comboBox_2",
+    "comboBox_imode",
+    "comboBox_input",
+    "comboBox_iostatus",
+    "comboBox_output",
+    "comboBox_owordmode",
+    "comboBox_polarity",
+    "comboBox_preset",
+    "comboBox_resolution",
+    "comboBox_tirggermode",
+    "comboBox_workmode",
+    "doubleSpinBox_analogGain",
+    "doubleSpinBox_contrast",
+    "doubleSpinBox_exposureTime",
+    "doubleSpinBox_gainblue",
+    "doubleSpinBox_gaingreen",
+    "doubleSpinBox_gainred",
+    "doubleSpinBox_gamma",
+    "gridLayout_devicewindow",
+    "groupBox_13",
+    "groupBox_AutoExposure",
+    "groupBox_ManualExposure",
+    "groupBox_Manualwb",
+    "groupBox_channel",
+    "groupBox_hardtrigger",
+    "groupBox_iosignal",
+    "groupBox_preset",
+    "groupBox_supportFocusing",
+    "groupBox_track",
+    "horizontalSlider_analogGain",
+    "horizontalSlider_contrast",
+    "horizontalSlider_exposureTime",
+    "horizontalSlider_gainblue",
+    "horizontalSlider_gaingreen",
+    "horizontalSlider_gainred",
+    "horizontalSlider_gamma",
+    "horizontalSlider_iContrast",
+    "horizontalSlider_iSaturation",
+    "horizontalSlider_iSharpness",
+    "horizontalSlider_light",
+    "horizontalSlider_supportFocusing",
+    "label_communiType",
+    "label_deviceDrive",
+    "label_deviceFirmware",
+    "label_deviceInterface",
+    "label_deviceName",
+    "label_deviceSerial",
+    "label_deviceType",
+    "label_edition",
+    "label_firmware",
+    "label_gigeBroAdder",
+    "label_gigeIP",
+    "label_gigeName",
+    "label_gigeNetMask",
+    "label_gigePhyAdder",
+    "label_gigePorttype",
+    "label_hoffset",
+    "label_hwidth",
+    "label_porttype",
+    "label_productName",
+    "label_productsSeries",
+    "label_productsseries",
+    "label_sdkVersion",
+    "label_sensor",
+    "label_status",
+    "label_vheight",
+    "label_voffset",
+    "lineEdit_PacketSize",
+    "lineEdit_deviceName",
+    "lineEdit_gateway",
+    "lineEdit_ip",
+    "lineEdit_ldelay",
+    "lineEdit_lpulsewidth",
+    "lineEdit_mac",
+    "lineEdit_maxExposureRange",
+    "lineEdit_maxGainRange",
+    "lineEdit_minExposureRange",
+    "lineEdit_minGainRange",
+    "lineEdit_netMask",
+    "lineEdit_netWorkIntervalTime",
+    "lineEdit_pwmcycle",
+    "lineEdit_pwmhighttime",
+    "lineEdit_time",
+    "lineEdit_tirggerdelay",
+    "lineEdit_tirggerframes",
+    "lineEdit_x1",
+    "lineEdit_x2",
+    "lineEdit_x3",
+    "lineEdit_x4",
+    "lineEdit_x5",
+    "lineEdit_x6",
+    "lineEdit_x7",
+    "lineEdit_x8",
+    "lineEdit_x9",
+    "lineEdit_y1",
+    "lineEdit_y2",
+    "lineEdit_y3",
+    "lineEdit_y4",
+    "lineEdit_y5",
+    "lineEdit_y6",
+    "lineEdit_y7",
+    "lineEdit_y8",
+    "lineEdit_y9",
+    "page_cameragige",
+    "pushButton_collapse",
+    "pushButton_color1",
+    "pushButton_color2",
+    "pushButton_color3",
+    "pushButton_color4",
+    "pushButton_color5",
+    "pushButton_color6",
+    "pushButton_color7",
+    "pushButton_color8",
+    "pushButton_color9",
+    "pushButton_deviceName",
+    "pushButton_expand",
+    "pushButton_ipsett",
+    "pushButton_load",
+    "pushButton_loadParametersToFile",
+    "pushButton_onetouth",
+    "pushButton_onoff",
+    "pushButton_packetSizeSett",
+    "pushButton_recove",
+    "pushButton_refresh",
+    "pushButton_restore",
+    "pushButton_restoreDefaultParameters",
+    "pushButton_roi",
+    "pushButton_save",
+    "pushButton_saveInfo",
+    "pushButton_saveParametersToFile",
+    "pushButton_savefile",
+    "pushButton_tirggeronce",
+    "radioButton_50Hz",
+    "radioButton_60Hz",
+    "radioButton_A",
+    "radioButton_B",
+    "radioButton_C",
+    "radioButton_D",
+    "radioButton_autoExposure",
+    "radioButton_autoip",
+    "radioButton_autowb",
+    "radioButton_continuity",
+    "radioButton_dhcp",
+    "radioButton_hardtirgger",
+    "radioButton_high",
+    "radioButton_low",
+    "radioButton_manualExposure",
+    "radioButton_manualwb",
+    "radioButton_medium",
+    "radioButton_model",
+    "radioButton_name",
+    "radioButton_number",
+    "radioButton_preset",
+    "radioButton_softrigger",
+    "radioButton_track",
+    "spinBox_Light",
+    "spinBox_iContrast",
+    "spinBox_iSaturation",
+    "spinBox_iSharpness",
+    "splitter",
+    "stackedWidget_InterfaceInfo",
+    "stackedWidget_pwm",
+    "tabWidget",
+    "tab_3",
+    "toolBar",
+    "toolBox_2",
+    "treeWidget_devicelist",
+    "widget_4",
+    "widget_5",
+    "widget_8",
+    "widget_devicewindows",
+    "widget_settingToolbar",
+};
+
+ConfigParameter *config()
+{
+    return ConfigParameter::getInstance();
+}
+
+QString qmFixture(const char *language)
+{
+    return QStringLiteral(SHELL_TEST_QM_DIR "/shelltest_%1.qm").arg(QLatin1String(language));
+}
+
+// A program directory holding the chosen translation files and nothing else.
+void addTranslations(const QTemporaryDir &dir, bool zh, bool en)
+{
+    if (zh)
+        QVERIFY(QFile::copy(qmFixture("zh"), dir.path() + QStringLiteral("/VexoCam_zh_CN.qm")));
+    if (en)
+        QVERIFY(QFile::copy(qmFixture("en"), dir.path() + QStringLiteral("/VexoCam_en_CN.qm")));
+}
+
+template<typename T>
+T *child(const QObject &window, const char *name)
+{
+    return window.findChild<T *>(QLatin1String(name));
+}
+
+// Receives what the window hands to the desktop's default handler.
+class UrlRecorder final : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls.append(url); }
+};
+
+} // namespace
+
+class TstVexoCam final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void unboundSlotsAreReported();
+    void formCarriesEveryObjectName();
+    void formFixedContents();
+    void constructionState();
+
+    void startLanguage_data();
+    void startLanguage();
+    void startWithoutTranslation();
+    void languageSwitch();
+    void failedSwitchStoresChoice_data();
+    void failedSwitchStoresChoice();
+
+    void launchFailure_data();
+    void launchFailure();
+    void launchStartsSibling();
+    void manualAndProgramFolder();
+
+    void escapeRestoresGrid();
+    void presetLayouts();
+    void customLayoutPlacement();
+    void restoreAtStart_data();
+    void restoreAtStart();
+};
+
+void TstVexoCam::cleanup()
+{
+    QVERIFY2(slotwarnings::caught().isEmpty(), qPrintable(slotwarnings::caught().join(QLatin1Char('\n'))));
+    config()->setValue(QStringLiteral("EDITION"), QStringLiteral("Language"), 0);
+    config()->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 1);
+}
+
+class StraySlots final : public QObject
+{
+    Q_OBJECT
+public slots:
+    void on_nothing_clicked() {}
+};
+
+void TstVexoCam::unboundSlotsAreReported()
+{
+    // The harness itself: a slot without its object must be caught.
+    StraySlots stray;
+    QMetaObject::connectSlotsByName(&stray);
+    QCOMPARE(slotwarnings::caught().size(), 1);
+    slotwarnings::caught().clear();
+}
+
+void TstVexoCam::formCarriesEveryObjectName()
+{
+    QTemporaryDir dir;
+    BoxCatcher boxes;
+    VexoCam window(dir.path());
+    QCOMPARE(int(std::size(kFormNames)), 205);
+
+    // The kind of an object follows from its name's prefix.
+    const QList<QPair<QString, const char *>> kinds = {
+        {QStringLiteral("action_"), "QAction"},
+        {QStringLiteral("pushButton_"), "QPushButton"},
+        {QStringLiteral("radioButton_"), "QRadioButton"},
+        {QStringLiteral("checkBox_"), "QCheckBox"},
+        {QStringLiteral("comboBox"), "QComboBox"},
+        {QStringLiteral("lineEdit_"), "QLineEdit"},
+        {QStringLiteral("horizontalSlider_"), "QSlider"},
+        {QStringLiteral("doubleSpinBox_"), "QDoubleSpinBox"},
+        {QStringLiteral("spinBox_"), "QSpinBox"},
+        {QStringLiteral("label_"), "QLabel"},
+        {QStringLiteral("groupBox_"), "QGroupBox"},
+        {QStringLiteral("stackedWidget_"), "QStackedWidget"},
+        {QStringLiteral("gridLayout_"), "QGridLayout"},
+    };
+    QStringList missing;
+    for (const char *name : kFormNames) {
+        const QString objectName = QLatin1String(name);
+        const QList<QObject *> found = window.findChildren<QObject *>(objectName);
+        if (found.isEmpty()) {
+            missing << objectName;
+            continue;
+        }
+        for (const auto &kind : kinds) {
+            if (objectName.startsWith(kind.first)) {
+                QVERIFY2(found.first()->inherits(kind.second), name);
+                break;
+            }
+        }
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char(' '))));
+
+    QVERIFY(child<QSplitter>(window, "splitter"));
+    QVERIFY(child<QTreeWidget>(window, "treeWidget_devicelist"));
+    QVERIFY(child<QTabWidget>(window, "tabWidget"));
+    QVERIFY(child<QToolBox>(window, "toolBox_2"));
+    QVERIFY(child<QToolBar>(window, "toolBar"));
+}
+
+void TstVexoCam::formFixedContents()
+{
+    QTemporaryDir dir;
+    BoxCatcher boxes;
+    VexoCam window(dir.path());
+    QCOMPARE(window.windowTitle(), QStringLiteral("VexoCam"));
+
+    const QList<QPair<const char *, QStringList>> combos = {
+        {"comboBox_workmode", {QStringLiteral("触发"), QStringLiteral("输入IO")}},
+        {"comboBox_tirggermode",
+         {QStringLiteral("上升沿触发"), QStringLiteral("下降沿触发"), QStringLiteral("高电平触发"),
+          QStringLiteral("低电平触发")}},
+        {"comboBox_owordmode", {QStringLiteral("闪光灯"), QStringLiteral("输出IO"), QStringLiteral("PWM")}},
+        {"comboBox_imode", {QStringLiteral("自动"), QStringLiteral("半自动")}},
+        {"comboBox_polarity", {QStringLiteral("低电平"), QStringLiteral("高电平")}},
+        {"comboBox_iostatus", {QStringLiteral("低电平"), QStringLiteral("高电平")}},
+    };
+    for (const auto &combo : combos) {
+        auto *box = child<QComboBox>(window, combo.first);
+        QStringList items;
+        for (int i = 0; i < box->count(); ++i)
+            items << box->itemText(i);
+        QCOMPARE(items, combo.second);
+    }
+    // One page of the PWM stack per output mode.
+    QCOMPARE(child<QStackedWidget>(window, "stackedWidget_pwm")->count(), 3);
+
+    const QList<std::tuple<const char *, int, int>> sliders = {
+        {"horizontalSlider_iContrast", 0, 100},   {"horizontalSlider_iSharpness", 0, 100},
+        {"horizontalSlider_iSaturation", 0, 255}, {"horizontalSlider_light", 10, 160},
+        {"horizontalSlider_gainred", 0, 400},     {"horizontalSlider_gaingreen", 0, 400},
+        {"horizontalSlider_gainblue", 0, 400},    {"horizontalSlider_gamma", 0, 1000},
+        {"horizontalSlider_contrast", 0, 200},
+    };
+    for (const auto &s : sliders) {
+        auto *slider = child<QSlider>(window, std::get<0>(s));
+        QCOMPARE(slider->minimum(), std::get<1>(s));
+        QCOMPARE(slider->maximum(), std::get<2>(s));
+    }
+    const QList<std::tuple<const char *, int, int>> spins = {{"spinBox_iContrast", 0, 100},
+                                                             {"spinBox_iSharpness", 0, 100},
+                                                             {"spinBox_iSaturation", 0, 255},
+                                                             {"spinBox_Light", 10, 160}};
+    for (const auto &s : spins) {
+        auto *spin = child<QSpinBox>(window, std::get<0>(s));
+        QCOMPARE(spin->minimum(), std::get<1>(s));
+        QCOMPARE(spin->maximum(), std::get<2>(s));
+    }
+    const QList<std::tuple<const char *, double>> doubles = {{"doubleSpinBox_gainred", 4.0},
+                                                             {"doubleSpinBox_gaingreen", 4.0},
+                                                             {"doubleSpinBox_gainblue", 4.0},
+                                                             {"doubleSpinBox_gamma", 10.0},
+                                                             {"doubleSpinBox_contrast", 2.0}};
+    for (const auto &s : doubles) {
+        auto *spin = child<QDoubleSpinBox>(window, std::get<0>(s));
+        QCOMPARE(spin->minimum(), 0.0);
+        QCOMPARE(spin->maximum(), std::get<1>(s));
+        QCOMPARE(spin->singleStep(), 0.01);
+    }
+    QCOMPARE(child<QDoubleSpinBox>(window, "doubleSpinBox_exposureTime")->singleStep(), 0.01);
+    QCOMPARE(child<QDoubleSpinBox>(window, "doubleSpinBox_analogGain")->singleStep(), 0.01);
+
+    QVERIFY(!child<QCheckBox>(window, "checkBox_negativeMode")->isEnabled());
+    QVERIFY(!child<QComboBox>(window, "comboBox_2")->isEnabled());
+    auto *mac = child<QLineEdit>(window, "lineEdit_mac");
+    QVERIFY(mac->isReadOnly());
+    QVERIFY(!mac->isEnabled());
+
+    auto *toolBox = child<QToolBox>(window, "toolBox_2");
+    const QStringList titles = {
+        QStringLiteral("设备信息"),   QStringLiteral("视频参数设置"), QStringLiteral("曝光设置"),
+        QStringLiteral("白平衡设置"), QStringLiteral("十字线设置"),   QStringLiteral("输出设置"),
+        QStringLiteral("分辨率设置"), QStringLiteral("伽玛设置"),     QStringLiteral("GigE设置")};
+    QCOMPARE(toolBox->count(), titles.size());
+    for (int i = 0; i < titles.size(); ++i)
+        QCOMPARE(toolBox->itemText(i), titles.at(i));
+    QCOMPARE(toolBox->widget(8)->objectName(), QStringLiteral("page_cameragige"));
+    auto *tabs = child<QTabWidget>(window, "tabWidget");
+    QCOMPARE(tabs->tabText(tabs->indexOf(child<QWidget>(window, "tab_3"))), QStringLiteral("参数保存"));
+
+    const QList<QPair<const char *, const char *>> captions = {
+        {"action_opencamera", "打开相机"}, {"action_defaultParPath", "打开相机参数默认保存目录"},
+        {"action_capturesetting", "抓图"}, {"action_videosetting", "录像"},
+        {"action_hotkey", "快捷键"},       {"action_ipSettingTool", "IP配置工具"},
+        {"action_update", "升级工具"},     {"action_help", "帮助文档"},
+        {"action_about", "关于"},          {"action_language_CH", "简体中文"},
+        {"action_language_EN", "English"}, {"action_oneframe", "单画面"},
+        {"action_fourframe", "四画面"},    {"action_nineframe", "九画面"},
+        {"action_customframe", "自定义"},  {"action_fullScreen", "全屏"},
+        {"action_exitapp", "画面切换"}};
+    for (const auto &c : captions)
+        QCOMPARE(child<QAction>(window, c.first)->text(), QString::fromUtf8(c.second));
+    QCOMPARE(child<QAction>(window, "action_fullScreen")->toolTip(), QStringLiteral("全屏显示"));
+
+    const QList<QPair<const char *, const char *>> buttons = {
+        {"pushButton_refresh", "刷新"},        {"pushButton_expand", "展开"},
+        {"pushButton_collapse", "收起"},       {"pushButton_save", "保存参数"},
+        {"pushButton_load", "加载参数从文件"}, {"pushButton_savefile", "导出参数到文件"},
+        {"pushButton_recove", "恢复默认参数"}, {"pushButton_restore", "恢复默认值"},
+        {"pushButton_onetouth", "一键白平衡"}, {"pushButton_tirggeronce", "触发一次"},
+        {"pushButton_roi", "ROI区域"}};
+    for (const auto &b : buttons)
+        QCOMPARE(child<QPushButton>(window, b.first)->text(), QString::fromUtf8(b.second));
+}
+
+void TstVexoCam::constructionState()
+{
+    QTemporaryDir dir;
+    addTranslations(dir, true, true);
+    BoxCatcher boxes;
+    VexoCam window(dir.path());
+    QVERIFY(boxes.boxes().isEmpty());
+
+    QVERIFY(!child<QWidget>(window, "tabWidget")->isEnabled());
+    QVERIFY(!child<QWidget>(window, "widget_settingToolbar")->isEnabled());
+    QCOMPARE(child<QWidget>(window, "widget_settingToolbar")->layout()->spacing(), 10);
+    QCOMPARE(child<QWidget>(window, "widget_4")->layout()->spacing(), 10);
+    QCOMPARE(child<QWidget>(window, "tab_3")->layout()->spacing(), 20);
+    QCOMPARE(child<QWidget>(window, "widget_5")->layout()->spacing(), 20);
+
+    // The special settings page is out of the tool box and hidden, its
+    // controls kept for the cameras that need them.
+    auto *toolBox = child<QToolBox>(window, "toolBox_2");
+    QCOMPARE(toolBox->count(), 9);
+    QCOMPARE(toolBox->currentIndex(), 0);
+    QWidget *special = window.specialSettingsPage();
+    QVERIFY(special);
+    QCOMPARE(toolBox->indexOf(special), -1);
+    QVERIFY(special->isHidden());
+    QVERIFY(special->isAncestorOf(child<QWidget>(window, "groupBox_channel")));
+    QVERIFY(special->isAncestorOf(child<QWidget>(window, "horizontalSlider_supportFocusing")));
+
+    // Display menu: the presets, then custom/full screen, then saved layouts.
+    const QList<QAction *> entries = window.displayMenu()->actions();
+    QCOMPARE(entries.size(), 7);
+    QCOMPARE(entries.at(0), child<QAction>(window, "action_oneframe"));
+    QCOMPARE(entries.at(1), child<QAction>(window, "action_fourframe"));
+    QCOMPARE(entries.at(2), child<QAction>(window, "action_nineframe"));
+    QVERIFY(entries.at(3)->isSeparator());
+    QCOMPARE(entries.at(4), child<QAction>(window, "action_customframe"));
+    QCOMPARE(entries.at(5), child<QAction>(window, "action_fullScreen"));
+    QVERIFY(entries.at(6)->isSeparator());
+    QToolButton *switchButton = nullptr;
+    for (QToolButton *button : child<QToolBar>(window, "toolBar")->findChildren<QToolButton *>()) {
+        if (button->menu() == window.displayMenu())
+            switchButton = button;
+    }
+    QVERIFY(switchButton);
+    QCOMPARE(switchButton->text(), QStringLiteral("画面切换"));
+    QCOMPARE(switchButton->popupMode(), QToolButton::InstantPopup);
+    QCOMPARE(switchButton->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+
+    // 250 : 625 : 250, scaled to the window's width.
+    window.resize(1280, 800);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QList<int> sizes = child<QSplitter>(window, "splitter")->sizes();
+    QCOMPARE(sizes.size(), 3);
+    QVERIFY2(qAbs(sizes.at(0) - sizes.at(2)) <= 2, qPrintable(QString::number(sizes.at(0))));
+    QVERIFY2(qAbs(sizes.at(1) * 2 - sizes.at(0) * 5) <= 12, qPrintable(QString::number(sizes.at(1))));
+}
+
+void TstVexoCam::startLanguage_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("refresh");
+    QTest::newRow("absent") << QVariant() << "/VexoCam_zh_CN.qm"
+                            << "刷新";
+    QTest::newRow("zero") << QVariant(0) << "/VexoCam_zh_CN.qm"
+                          << "刷新";
+    QTest::newRow("one") << QVariant(1) << "/VexoCam_en_CN.qm"
+                         << "Refresh";
+    QTest::newRow("other") << QVariant(7) << "/VexoCam_en_CN.qm"
+                           << "Refresh";
+}
+
+void TstVexoCam::startLanguage()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(QString, file);
+    QFETCH(QString, refresh);
+    QTemporaryDir dir;
+    addTranslations(dir, true, true);
+    config()->setValue(QStringLiteral("EDITION"), QStringLiteral("Language"), stored);
+
+    BoxCatcher boxes;
+    VexoCam window(dir.path());
+    QVERIFY(boxes.boxes().isEmpty());
+    QCOMPARE(window.translationFile(), dir.path() + file);
+    QCOMPARE(child<QPushButton>(window, "pushButton_refresh")->text(), refresh);
+}
+
+void TstVexoCam::startWithoutTranslation()
+{
+    QTemporaryDir dir;
+    BoxCatcher boxes;
+    VexoCam window(dir.path());
+    QCOMPARE(boxes.boxes().size(), 1);
+    const BoxCatcher::Box box = boxes.boxes().first();
+    QCOMPARE(box.icon, QMessageBox::Critical);
+    QCOMPARE(box.title, QStringLiteral("提示"));
+    QCOMPARE(box.text, QStringLiteral("切换语言失败"));
+    QCOMPARE(box.buttons, QStringList{QStringLiteral("确定")});
+    // The program carries on, in the form's own texts.
+    QVERIFY(window.translationFile().isEmpty());
+    QCOMPARE(window.windowTitle(), QStringLiteral("VexoCam"));
+    QCOMPARE(child<QPushButton>(window, "pushButton_refresh")->text(), QStringLiteral("刷新"));
+}
+
+void TstVexoCam::languageSwitch()
+{
+    QTemporaryDir dir;
+    addTranslations(dir, true, true);
+    BoxCatcher boxes;
+    VexoCam window(dir.path());
+    auto *tree = child<QTreeWidget>(window, "treeWidget_devicelist");
+
+    child<QAction>(window, "action_language_EN")->trigger();
+    QVERIFY(boxes.boxes().isEmpty());
+    QCOMPARE(window.translationFile(), dir.path() + QStringLiteral("/VexoCam_en_CN.qm"));
+    QCOMPARE(config()->value(QStringLiteral("EDITION"), QStringLiteral("Language")).toInt(), 1);
+    QCOMPARE(child<QPushButton>(window, "pushButton_refresh")->text(), QStringLiteral("Refresh"));
+    QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Network cameras"));
+    QCOMPARE(window.displayMenu()->parentWidget(), &window);
+    bool switchRenamed = false;
+    for (QToolButton *button : window.findChildren<QToolButton *>())
+        switchRenamed |= button->menu() == window.displayMenu() && button->text() == QStringLiteral("Layout");
+    QVERIFY(switchRenamed);
+    QCOMPARE(window.windowTitle(), QStringLiteral("VexoCam"));
+
+    child<QAction>(window, "action_language_CH")->trigger();
+    QVERIFY(boxes.boxes().isEmpty());
+    QCOMPARE(window.translationFile(), dir.path() + QStringLiteral("/VexoCam_zh_CN.qm"));
+    QCOMPARE(config()->value(QStringLiteral("EDITION"), QStringLiteral("Language")).toInt(), 0);
+    QCOMPARE(child<QPushButton>(window, "pushButton_refresh")->text(), QStringLiteral("刷新"));
+    QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("网络相机"));
+}
+
+void TstVexoCam::failedSwitchStoresChoice_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("to English") << 0 << "action_language_EN" << 1 << "/VexoCam_zh_CN.qm";
+    QTest::newRow("to Chinese") << 1 << "action_language_CH" << 0 << "/VexoCam_en_CN.qm";
+}
+
+void TstVexoCam::failedSwitchStoresChoice()
+{
+    QFETCH(int, start);
+    QFETCH(QString, action);
+    QFETCH(int, stored);
+    QFETCH(QString, kept);
+    QTemporaryDir dir;
+    addTranslations(dir, start == 0, start != 0);
+    config()->setValue(QStringLiteral("EDITION"), QStringLiteral("Language"), start);
+    BoxCatcher boxes;
+    VexoCam window(dir.path());
+    QVERIFY(boxes.boxes().isEmpty());
+
+    window.findChild<QAction *>(action)->trigger();
+    QCOMPARE(boxes.boxes().size(), 1);
+    QCOMPARE(boxes.boxes().first().title, QStringLiteral("提示"));
+    QCOMPARE(boxes.boxes().first().text, QStringLiteral("设置失败"));
+    QCOMPARE(boxes.boxes().first().icon, QMessageBox::Critical);
+    QCOMPARE(config()->value(QStringLiteral("EDITION"), QStringLiteral("Language")).toInt(), stored);
+    // The language already shown stays in place.
+    QCOMPARE(window.translationFile(), dir.path() + kept);
+    QCOMPARE(child<QPushButton>(window, "pushButton_refresh")->text(),
+             start == 0 ? QStringLiteral("刷新") : QStringLiteral("Refresh"));
+}
+
+void TstVexoCam::launchFailure_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Addrix") << "action_ipSettingTool"
+                            << "打开失败,请检查程序执行目录下是否存在IP配置程序";
+    QTest::newRow("VexoUpgrade") << "action_update"
+                                 << "打开失败,请检查程序执行目录下是否存在升级程序";
+}
+
+void TstVexoCam::launchFailure()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, text);
+    QTemporaryDir dir;
+    addTranslations(dir, true, false);
+    BoxCatcher boxes;
+    VexoCam window(dir.path());
+
+    window.findChild<QAction *>(action)->trigger();
+    QCOMPARE(boxes.boxes().size(), 1);
+    QCOMPARE(boxes.boxes().first().icon, QMessageBox::Critical);
+    QCOMPARE(boxes.boxes().first().title, QStringLiteral("错误"));
+    QCOMPARE(boxes.boxes().first().text, text);
+    QCOMPARE(boxes.boxes().first().buttons, QStringList{QStringLiteral("确定")});
+
+    // A file of that name that cannot be executed is no program either.
+    QFile notProgram(dir.path() + (action.endsWith(QLatin1String("update")) ? QStringLiteral("/VexoUpgrade")
+                                                                            : QStringLiteral("/Addrix")));
+    QVERIFY(notProgram.open(QIODevice::WriteOnly));
+    notProgram.close();
+    boxes.clear();
+    window.findChild<QAction *>(action)->trigger();
+    QCOMPARE(boxes.boxes().size(), 1);
+    QCOMPARE(boxes.boxes().first().text, text);
+}
+
+void TstVexoCam::launchStartsSibling()
+{
+    QTemporaryDir dir;
+    addTranslations(dir, true, false);
+    const QList<QPair<const char *, QString>> tools = {{"action_ipSettingTool", QStringLiteral("Addrix")},
+                                                       {"action_update", QStringLiteral("VexoUpgrade")}};
+    for (const auto &tool : tools) {
+        // The stand-in tool leaves a mark where it was started.
+        QFile script(dir.path() + QLatin1Char('/') + tool.second);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\ntouch \"$0.started\"\n");
+        script.close();
+        QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
+    }
+    BoxCatcher boxes;
+    VexoCam window(dir.path());
+    for (const auto &tool : tools) {
+        child<QAction>(window, tool.first)->trigger();
+        QTRY_VERIFY(QFile::exists(dir.path() + QLatin1Char('/') + tool.second + QStringLiteral(".started")));
+    }
+    QVERIFY(boxes.boxes().isEmpty());
+}
+
+void TstVexoCam::manualAndProgramFolder()
+{
+    QTemporaryDir dir;
+    addTranslations(dir, true, false);
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+    BoxCatcher boxes;
+    VexoCam window(dir.path());
+    const QString manual = dir.path() + QStringLiteral("/软件使用说明书.pdf");
+
+    child<QAction>(window, "action_help")->trigger();
+    QCOMPARE(boxes.boxes().size(), 1);
+    QCOMPARE(boxes.boxes().first().icon, QMessageBox::Critical);
+    QCOMPARE(boxes.boxes().first().title, QStringLiteral("提示"));
+    QCOMPARE(boxes.boxes().first().text, QStringLiteral("请检查执行目录下是否存在软件使用说明书.pdf"));
+    QVERIFY(recorder.urls.isEmpty());
+
+    QFile pdf(manual);
+    QVERIFY(pdf.open(QIODevice::WriteOnly));
+    pdf.close();
+    boxes.clear();
+    child<QAction>(window, "action_help")->trigger();
+    QVERIFY(boxes.boxes().isEmpty());
+    QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(manual)});
+
+    recorder.urls.clear();
+    child<QAction>(window, "action_defaultParPath")->trigger();
+    QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(dir.path())});
+    QVERIFY(boxes.boxes().isEmpty());
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+}
+
+void TstVexoCam::escapeRestoresGrid()
+{
+    QTemporaryDir dir;
+    addTranslations(dir, true, false);
+    BoxCatcher boxes;
+    VexoCam window(dir.path());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(window.cells().size(), 1);
+    auto *grid = child<QWidget>(window, "widget_devicewindows");
+    auto *holder = child<QWidget>(window, "widget_8");
+
+    // Escape while the grid is in its place leaves it there.
+    QTest::keyClick(grid, Qt::Key_Escape);
+    QCOMPARE(grid->parentWidget(), holder);
+
+    child<QAction>(window, "action_fullScreen")->trigger();
+    QVERIFY(!grid->parentWidget());
+    QVERIFY(grid->isWindow());
+    QVERIFY(grid->isVisible());
+    QCOMPARE(holder->layout()->indexOf(grid), -1);
+
+    QTest::keyClick(grid, Qt::Key_Escape);
+    QCOMPARE(grid->parentWidget(), holder);
+    QVERIFY(!grid->isWindow());
+    QVERIFY(holder->layout()->indexOf(grid) >= 0);
+    QVERIFY(grid->isVisible());
+    // The cells travel with their container.
+    QCOMPARE(window.cells().first()->parentWidget(), grid);
+
+    // The menu entry toggles back as well.
+    child<QAction>(window, "action_fullScreen")->trigger();
+    QVERIFY(grid->isWindow());
+    child<QAction>(window, "action_fullScreen")->trigger();
+    QCOMPARE(grid->parentWidget(), holder);
+    QVERIFY(boxes.boxes().isEmpty());
+}
+
+namespace {
+
+// Where each cell sits in the grid, in cell order.
+QList<QList<int>> placements(const VexoCam &window)
+{
+    auto *grid = window.findChild<QGridLayout *>(QStringLiteral("gridLayout_devicewindow"));
+    QList<QList<int>> out;
+    for (CameraThread *cell : window.cells()) {
+        int row = -1, column = -1, rowSpan = -1, columnSpan = -1;
+        const int index = grid->indexOf(cell);
+        if (index >= 0)
+            grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+        out.append({row, column, rowSpan, columnSpan});
+    }
+    return out;
+}
+
+} // namespace
+
+void TstVexoCam::presetLayouts()
+{
+    QTemporaryDir dir;
+    addTranslations(dir, true, false);
+    config()->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 0);
+    BoxCatcher boxes;
+    VexoCam window(dir.path());
+    const auto widgetCount = [] {
+        return config()->value(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount")).toInt();
+    };
+
+    child<QAction>(window, "action_fourframe")->trigger();
+    QCOMPARE(placements(window), (QList<QList<int>>{{0, 0, 1, 1}, {0, 1, 1, 1}, {1, 0, 1, 1}, {1, 1, 1, 1}}));
+    QCOMPARE(widgetCount(), 2);
+    const QList<CameraThread *> four = window.cells();
+
+    child<QAction>(window, "action_nineframe")->trigger();
+    QCOMPARE(window.cells().size(), 9);
+    QCOMPARE(placements(window).at(5), (QList<int>{1, 2, 1, 1}));
+    QCOMPARE(placements(window).at(8), (QList<int>{2, 2, 1, 1}));
+    QCOMPARE(widgetCount(), 3);
+    // Idle cells are not kept across a layout change.
+    for (CameraThread *cell : four)
+        QVERIFY(!window.cells().contains(cell));
+
+    child<QAction>(window, "action_oneframe")->trigger();
+    QCOMPARE(placements(window), (QList<QList<int>>{{0, 0, 1, 1}}));
+    QCOMPARE(widgetCount(), 1);
+    auto *grid = window.findChild<QGridLayout *>(QStringLiteral("gridLayout_devicewindow"));
+    QCOMPARE(grid->rowStretch(0), 1);
+    QCOMPARE(grid->rowStretch(1), 0);
+    QCOMPARE(grid->columnStretch(2), 0);
+    QCOMPARE(grid->count(), 1);
+    QVERIFY(!child<QWidget>(window, "tabWidget")->isEnabled());
+    QVERIFY(boxes.boxes().isEmpty());
+}
+
+void TstVexoCam::customLayoutPlacement()
+{
+    QTemporaryDir dir;
+    addTranslations(dir, true, false);
+    config()->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 0);
+    BoxCatcher boxes;
+    VexoCam window(dir.path());
+
+    SceneFrameLayout layout;
+    layout.name = QStringLiteral("big");
+    layout.row = 3;
+    layout.column = 3;
+    layout.frameLayoutList = QStringList{QStringLiteral("0,0,2,2"), QStringLiteral("0,2,1,1"),
+                                         QStringLiteral("1,2,1,1"), QStringLiteral("2,0,1,3")};
+    window.cameraWindowSetting(layout);
+    QCOMPARE(placements(window), (QList<QList<int>>{{0, 0, 2, 2}, {0, 2, 1, 1}, {1, 2, 1, 1}, {2, 0, 1, 3}}));
+    auto *grid = window.findChild<QGridLayout *>(QStringLiteral("gridLayout_devicewindow"));
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(grid->rowStretch(i), 1);
+        QCOMPARE(grid->columnStretch(i), 1);
+    }
+    int row = -1, column = -1, rowSpan = -1, columnSpan = -1;
+    window.cells().first()->positionInGridLayout(row, column, rowSpan, columnSpan);
+    QCOMPARE((QList<int>{row, column, rowSpan, columnSpan}), (QList<int>{0, 0, 2, 2}));
+
+    // Frames a hand-edited file may hold that cannot be placed get no cell.
+    layout.row = 2;
+    layout.column = 2;
+    layout.frameLayoutList =
+        QStringList{QStringLiteral("0,0,1,1"), QStringLiteral("0,x,1,1"), QStringLiteral("1,1,5,1"),
+                    QStringLiteral("1,0"), QStringLiteral("1,1,1,1")};
+    window.cameraWindowSetting(layout);
+    QCOMPARE(placements(window), (QList<QList<int>>{{0, 0, 1, 1}, {1, 1, 1, 1}}));
+    QCOMPARE(grid->rowStretch(2), 0);
+    QCOMPARE(grid->columnStretch(1), 1);
+    // Applying a layout directly does not change the remembered one.
+    QCOMPARE(config()->value(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount")).toInt(), 0);
+}
+
+void TstVexoCam::restoreAtStart_data()
+{
+    QTest::addColumn<QVariant>("widgetCount");
+    QTest::addColumn<int>("cells");
+    QTest::newRow("one") << QVariant(1) << 1;
+    QTest::newRow("four") << QVariant(2) << 4;
+    QTest::newRow("nine") << QVariant(3) << 9;
+    QTest::newRow("custom, not saved") << QVariant(4) << 1;
+    QTest::newRow("missing") << QVariant() << 0;
+    QTest::newRow("out of range") << QVariant(5) << 0;
+}
+
+void TstVexoCam::restoreAtStart()
+{
+    QFETCH(QVariant, widgetCount);
+    QFETCH(int, cells);
+    QTemporaryDir dir;
+    addTranslations(dir, true, false);
+    config()->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), widgetCount);
+    config()->setValue(QStringLiteral("CUSTOMWIDGET"), QStringLiteral("UsedCustomWidget"),
+                       QStringLiteral("no such layout"));
+    BoxCatcher boxes;
+    VexoCam window(dir.path());
+    // The remembered layout is applied 100 ms after construction.
+    QCOMPARE(window.cells().size(), 0);
+    bool restored = false;
+    QTimer::singleShot(100, &window, [&restored] { restored = true; });
+    QTRY_VERIFY(restored);
+    QCOMPARE(window.cells().size(), cells);
+    QVERIFY(boxes.boxes().isEmpty());
+}
+
+SHELL_TEST_MAIN(TstVexoCam)
+#include "tst_vexocam.moc"

@@ -1,0 +1,11 @@
+#include "vexocam.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    VexoCam window;
+    window.show();
+    return app.exec();
+}

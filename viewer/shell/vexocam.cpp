@@ -1,0 +1,747 @@
+#include "vexocam.h"
+
+#include "camerathread.h"
+#include "configparameter.h"
+#include "launcher.h"
+#include "textfields.h"
+#include "ui_vexocam.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QTranslator>
+#include <QTreeWidgetItem>
+
+namespace {
+
+const QString kEdition = QStringLiteral("EDITION");
+const QString kLanguage = QStringLiteral("Language");
+const QString kWidgetInfo = QStringLiteral("WIDGETINFO");
+const QString kWidgetCount = QStringLiteral("WidgetCount");
+const QString kCustomWidget = QStringLiteral("CUSTOMWIDGET");
+const QString kUsedCustomWidget = QStringLiteral("UsedCustomWidget");
+constexpr int kMaxGrid = 3;
+
+QIcon icon(const char *name)
+{
+    return QIcon(QStringLiteral(":/images/ICO/") + QLatin1String(name));
+}
+
+stDeviceInfo *recordOf(const QTreeWidgetItem *item)
+{
+    if (!item)
+        return nullptr;
+    return static_cast<stDeviceInfo *>(item->data(0, Qt::UserRole).value<void *>());
+}
+
+bool isGigeRecord(const stDeviceInfo &info)
+{
+    return vexo::fromLocalField(info.acPortType).contains(QLatin1String("GigE"), Qt::CaseSensitive);
+}
+
+} // namespace
+
+VexoCam::VexoCam(QWidget *parent) : VexoCam(QCoreApplication::applicationDirPath(), parent) {}
+
+VexoCam::VexoCam(const QString &appDir, QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::VexoCam>()), m_appDir(appDir)
+{
+    init();
+}
+
+VexoCam::~VexoCam()
+{
+    // A grid shown full screen is a window of its own, not our child.
+    if (m_gridContainer && !m_gridContainer->parent())
+        delete m_gridContainer;
+}
+
+void VexoCam::init()
+{
+    ui->setupUi(this);
+    setAttribute(Qt::WA_QuitOnClose);
+    m_gridContainer = ui->widget_devicewindows;
+
+    const int language = ConfigParameter::getInstance()->value(kEdition, kLanguage).toInt();
+    m_translator = new QTranslator(this);
+    if (!installLanguage(language))
+        showBox(true, tr("提示"), tr("切换语言失败"));
+    ui->retranslateUi(this);
+
+    QHeaderView *header = ui->treeWidget_devicelist->header();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setStretchLastSection(false);
+    initDeviceList();
+
+    ui->widget_settingToolbar->layout()->setSpacing(10);
+    ui->widget_4->layout()->setSpacing(10);
+    ui->tab_3->layout()->setSpacing(20);
+    ui->widget_5->layout()->setSpacing(20);
+
+    createDisplayMenu();
+    m_displaySwitch = new QToolButton(this);
+    m_displaySwitch->setMenu(m_displayMenu);
+    m_displaySwitch->setPopupMode(QToolButton::InstantPopup);
+    m_displaySwitch->setText(tr("画面切换"));
+    m_displaySwitch->setIcon(icon("FourScreen.png"));
+    m_displaySwitch->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    ui->toolBar->addWidget(m_displaySwitch);
+
+    QTimer::singleShot(100, this, &VexoCam::restoreDisplayLayout);
+
+    ui->toolBox_2->setCurrentIndex(0);
+    wireParameterPanel();
+
+    ui->widget_devicewindows->installEventFilter(this);
+    ui->tabWidget->setEnabled(false);
+    ui->widget_settingToolbar->setEnabled(false);
+
+    ui->splitter->setSizes({250, 625, 250});
+
+    m_specialPage = ui->toolBox_2->widget(9);
+    ui->toolBox_2->removeItem(9);
+    m_specialPage->hide();
+    connect(ui->horizontalSlider_supportFocusing, SIGNAL(valueChanged(int)), this, SLOT(onSliderResult(int)));
+}
+
+QString VexoCam::translationFileName(int language)
+{
+    return language == 0 ? QStringLiteral("/VexoCam_zh_CN.qm") : QStringLiteral("/VexoCam_en_CN.qm");
+}
+
+QString VexoCam::translationFile() const
+{
+    return m_translator->filePath();
+}
+
+bool VexoCam::installLanguage(int language)
+{
+    const QString path = m_appDir + translationFileName(language);
+    // Loading clears the translator first, so try the file on the side and
+    // keep the current language when it is missing or empty.
+    QTranslator probe;
+    if (!probe.load(path) || probe.isEmpty())
+        return false;
+    // Installing the same translator again would list it twice.
+    QCoreApplication::removeTranslator(m_translator);
+    if (!m_translator->load(path))
+        return false;
+    return QCoreApplication::installTranslator(m_translator);
+}
+
+void VexoCam::switchLanguage(int language)
+{
+    if (!installLanguage(language))
+        showBox(true, tr("提示"), tr("设置失败"));
+    updateLanguage();
+    ConfigParameter::getInstance()->setValue(kEdition, kLanguage, language);
+}
+
+void VexoCam::updateLanguage()
+{
+    ui->retranslateUi(this);
+    m_displaySwitch->setText(tr("画面切换"));
+    m_networkGroup->setText(0, tr("网络相机"));
+    m_usbGroup->setText(0, tr("USB相机"));
+    for (CameraThread *cell : qAsConst(m_cells))
+        cell->updateLanguage();
+    if (m_cameraHandle)
+        initDeviceSetting(m_cameraHandle);
+    if (QTreeWidgetItem *item = ui->treeWidget_devicelist->currentItem())
+        on_treeWidget_devicelist_itemClicked(item, 0);
+}
+
+void VexoCam::on_action_language_CH_triggered()
+{
+    switchLanguage(0);
+}
+
+void VexoCam::on_action_language_EN_triggered()
+{
+    switchLanguage(1);
+}
+
+void VexoCam::showBox(bool critical, const QString &title, const QString &text)
+{
+    QMessageBox box(critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
+                    QMessageBox::NoButton, this);
+    box.addButton(tr("确定"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+// ---- menu actions ---------------------------------------------------------
+
+// The camera list dialog, the settings dialog and the About box are built
+// with their own windows; until then these entries do nothing.
+void VexoCam::on_action_opencamera_triggered() {}
+void VexoCam::on_action_capturesetting_triggered() {}
+void VexoCam::on_action_videosetting_triggered() {}
+void VexoCam::on_action_hotkey_triggered() {}
+void VexoCam::on_action_about_triggered() {}
+
+void VexoCam::on_action_defaultParPath_triggered()
+{
+    vexo::openLocalPath(m_appDir);
+}
+
+void VexoCam::on_action_ipSettingTool_triggered()
+{
+    processOpen(QStringLiteral("Addrix"));
+}
+
+void VexoCam::on_action_update_triggered()
+{
+    processOpen(QStringLiteral("VexoUpgrade"));
+}
+
+void VexoCam::processOpen(const QString &name)
+{
+    if (vexo::launchSibling(m_appDir, name))
+        return;
+    // Each tool's message names the program that is missing.
+    const QString text = name == QLatin1String("VexoUpgrade")
+                             ? tr("打开失败,请检查程序执行目录下是否存在升级程序")
+                             : tr("打开失败,请检查程序执行目录下是否存在IP配置程序");
+    showBox(true, tr("错误"), text);
+}
+
+void VexoCam::on_action_help_triggered()
+{
+    const QString path = m_appDir + QStringLiteral("/软件使用说明书.pdf");
+    if (!vexo::openLocalPath(path))
+        showBox(true, tr("提示"), tr("请检查执行目录下是否存在软件使用说明书.pdf"));
+}
+
+// ---- device tree ------------------------------------------------------------
+
+void VexoCam::initDeviceList()
+{
+    QTreeWidget *tree = ui->treeWidget_devicelist;
+    // The items point into the records: drop the items first.
+    tree->clear();
+    m_deviceRecords.clear();
+    m_networkGroup = new QTreeWidgetItem(tree, {tr("网络相机")});
+    m_usbGroup = new QTreeWidgetItem(tree, {tr("USB相机")});
+
+    int count = 0;
+    if (CameraEnumerateDevice(&count) != CAMERA_STATUS_SUCCESS)
+        return;
+    for (int index = 0; index < count; ++index) {
+        auto record = std::make_unique<stDeviceInfo>();
+        *record = stDeviceInfo{};
+        if (CameraGetEnumIndexInfo(index, record.get()) != CAMERA_STATUS_SUCCESS)
+            continue;
+        auto *item = new QTreeWidgetItem(isGigeRecord(*record) ? m_networkGroup : m_usbGroup);
+        item->setData(0, Qt::UserRole, QVariant::fromValue<void *>(record.get()));
+        item->setText(0, vexo::fromLocalField(record->acFriendlyName));
+        item->setIcon(0, icon(record->iOpened ? "cameraOn.png" : "cameraOff.png"));
+        m_deviceRecords.push_back(std::move(record));
+    }
+    tree->expandAll();
+}
+
+void VexoCam::on_pushButton_refresh_clicked()
+{
+    initDeviceList();
+    ui->stackedWidget_InterfaceInfo->setCurrentIndex(3);
+}
+
+void VexoCam::on_pushButton_expand_clicked()
+{
+    ui->treeWidget_devicelist->expandAll();
+}
+
+void VexoCam::on_pushButton_collapse_clicked()
+{
+    ui->treeWidget_devicelist->collapseAll();
+}
+
+void VexoCam::on_treeWidget_devicelist_itemClicked(QTreeWidgetItem *item, int column)
+{
+    Q_UNUSED(column)
+    ui->stackedWidget_InterfaceInfo->setCurrentIndex(3);
+    const stDeviceInfo *info = recordOf(item);
+    if (!info)
+        return;
+
+    const QString opened = info->iOpened ? tr("已打开") : tr("未打开");
+    if (isGigeRecord(*info)) {
+        stGigeInfo gige{};
+        // A failed read shows empty address fields rather than stale ones.
+        if (CameraGigeGetIp(vexo::toLocal(vexo::fromLocalField(info->acSn)).constData(), &gige) !=
+            CAMERA_STATUS_SUCCESS)
+            gige = stGigeInfo{};
+        ui->label_gigeName->setText(vexo::fromLocalField(info->acProductName));
+        ui->label_gigeIP->setText(vexo::fromAsciiField(gige.acIp));
+        ui->label_gigeNetMask->setText(vexo::fromAsciiField(gige.acMask));
+        ui->label_gigePorttype->setText(vexo::fromLocalField(info->acPortType));
+        ui->label_gigePhyAdder->setText(vexo::macText(gige.abMac));
+        ui->label_gigeBroAdder->setText(opened);
+        ui->stackedWidget_InterfaceInfo->setCurrentIndex(0);
+    } else {
+        ui->label_productName->setText(vexo::fromLocalField(info->acProductName));
+        ui->label_productsSeries->setText(vexo::fromLocalField(info->acProductSeries));
+        ui->label_sensor->setText(vexo::fromLocalField(info->acSensorType));
+        ui->label_porttype->setText(vexo::fromLocalField(info->acPortType));
+        ui->label_edition->setText(vexo::fromLocalField(info->acDeviceVersion));
+        ui->label_firmware->setText(vexo::firmwareText(info->uFirmwareVersion));
+        ui->label_status->setText(opened);
+        ui->stackedWidget_InterfaceInfo->setCurrentIndex(2);
+    }
+    ui->pushButton_onoff->setIcon(icon(info->iOpened ? "disconnect.png" : "connect.png"));
+}
+
+QTreeWidgetItem *VexoCam::findDeviceItem(const QString &serial) const
+{
+    for (QTreeWidgetItem *group : {m_networkGroup, m_usbGroup}) {
+        for (int i = 0; i < group->childCount(); ++i) {
+            QTreeWidgetItem *item = group->child(i);
+            const stDeviceInfo *info = recordOf(item);
+            if (info && vexo::fromLocalField(info->acSn) == serial)
+                return item;
+        }
+    }
+    return nullptr;
+}
+
+void VexoCam::markOpened(QTreeWidgetItem *item, bool opened)
+{
+    recordOf(item)->iOpened = opened ? 1 : 0;
+    ui->pushButton_onoff->setIcon(icon(opened ? "disconnect.png" : "connect.png"));
+    item->setIcon(0, icon(opened ? "cameraOn.png" : "cameraOff.png"));
+}
+
+void VexoCam::on_treeWidget_devicelist_itemDoubleClicked(QTreeWidgetItem *item, int column)
+{
+    Q_UNUSED(column)
+    const stDeviceInfo *info = recordOf(item);
+    if (!info || !openCamera(vexo::fromLocalField(info->acSn)))
+        return;
+    markOpened(item, true);
+    emit ui->treeWidget_devicelist->itemClicked(item, 0);
+}
+
+void VexoCam::on_pushButton_onoff_clicked()
+{
+    QTreeWidgetItem *item = ui->treeWidget_devicelist->currentItem();
+    const stDeviceInfo *info = recordOf(item);
+    if (!info)
+        return;
+    const QString serial = vexo::fromLocalField(info->acSn);
+    if (info->iOpened) {
+        if (!closeCamera(serial)) {
+            showBox(true, tr("提示"), tr("相机已在其它地方打开，无法关闭"));
+            return;
+        }
+        // Closing told us through onCloseCamera already; the item may be
+        // marked twice, which is harmless.
+        markOpened(item, false);
+    } else {
+        if (!openCamera(serial))
+            return;
+        markOpened(item, true);
+    }
+    emit ui->treeWidget_devicelist->itemClicked(item, 0);
+}
+
+void VexoCam::cameraWidget_open(const QString serial)
+{
+    if (!openCamera(serial))
+        return;
+    QTreeWidgetItem *item = findDeviceItem(serial);
+    if (!item)
+        return;
+    markOpened(item, true);
+    ui->treeWidget_devicelist->setCurrentItem(item);
+    emit ui->treeWidget_devicelist->itemClicked(item, 0);
+}
+
+// ---- cells and cameras ------------------------------------------------------
+
+CameraThread *VexoCam::findCameraWidget(const QString &serial) const
+{
+    for (CameraThread *cell : m_cells) {
+        if (cell->isMyAttachCamera(serial))
+            return cell;
+    }
+    return nullptr;
+}
+
+CameraThread *VexoCam::findIdleCameraWidget() const
+{
+    for (CameraThread *cell : m_cells) {
+        if (!cell->isAttachCamera())
+            return cell;
+    }
+    return nullptr;
+}
+
+void VexoCam::selectCell(CameraThread *selected)
+{
+    if (m_cells.size() <= 1)
+        return;
+    for (CameraThread *cell : qAsConst(m_cells)) {
+        if (cell == selected)
+            cell->setFrame();
+        else
+            cell->resetFrame();
+    }
+}
+
+bool VexoCam::openCamera(const QString &serial)
+{
+    CameraThread *cell = findCameraWidget(serial);
+    if (!cell) {
+        cell = findIdleCameraWidget();
+        if (!cell || !cell->attachCamera(serial))
+            return false;
+    }
+    ui->tabWidget->setEnabled(true);
+    initDeviceSetting(cell->cameraHandle());
+    selectCell(cell);
+    return true;
+}
+
+bool VexoCam::closeCamera(const QString &serial)
+{
+    CameraThread *cell = findCameraWidget(serial);
+    if (!cell)
+        return false;
+    cell->cameraStop();
+    return true;
+}
+
+void VexoCam::onOpenCamera(const QString &serial)
+{
+    QTreeWidgetItem *item = findDeviceItem(serial);
+    if (!item)
+        return;
+    markOpened(item, true);
+    emit ui->treeWidget_devicelist->itemClicked(item, 0);
+    auto *cell = qobject_cast<CameraThread *>(sender());
+    if (!cell)
+        return;
+    m_cameraHandle = cell->cameraHandle();
+    ui->tabWidget->setEnabled(true);
+    initDeviceSetting(m_cameraHandle);
+    selectCell(cell);
+}
+
+void VexoCam::onCloseCamera(const QString &serial)
+{
+    QTreeWidgetItem *item = findDeviceItem(serial);
+    if (!item)
+        return;
+    markOpened(item, false);
+    if (item == ui->treeWidget_devicelist->currentItem())
+        emit ui->treeWidget_devicelist->itemClicked(item, 0);
+    auto *cell = qobject_cast<CameraThread *>(sender());
+    if (cell && m_cameraHandle && cell->cameraHandle() == m_cameraHandle) {
+        m_cameraHandle = nullptr;
+        ui->tabWidget->setEnabled(false);
+    }
+}
+
+void VexoCam::mousePressEvent(QMouseEvent *event)
+{
+    QMainWindow::mousePressEvent(event);
+    if (m_cells.size() > 1) {
+        QWidget *grid = ui->widget_devicewindows;
+        const QPoint point = grid->mapFromGlobal(event->globalPos());
+        if (!grid->rect().contains(point))
+            return;
+        for (CameraThread *cell : qAsConst(m_cells)) {
+            if (cell->geometry().contains(point)) {
+                ui->tabWidget->setEnabled(false);
+                ui->widget_settingToolbar->setEnabled(false);
+                if (cell->isAttachCamera())
+                    initDeviceSetting(cell->cameraHandle());
+                cell->setFrame();
+            } else {
+                cell->resetFrame();
+            }
+        }
+    } else if (m_cells.size() == 1) {
+        ui->tabWidget->setEnabled(false);
+        ui->widget_settingToolbar->setEnabled(false);
+        if (m_cells.first()->isAttachCamera())
+            initDeviceSetting(m_cells.first()->cameraHandle());
+    }
+}
+
+bool VexoCam::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->widget_devicewindows && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        if (!m_gridContainer->parent())
+            restoreGridContainer();
+        refitCells();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void VexoCam::restoreGridContainer()
+{
+    ui->widget_8->layout()->addWidget(m_gridContainer);
+    m_gridContainer->setWindowFlags(Qt::SubWindow);
+    m_gridContainer->setParent(ui->widget_8);
+    m_gridContainer->showNormal();
+}
+
+void VexoCam::refitCells()
+{
+    for (CameraThread *cell : qAsConst(m_cells))
+        cell->fullScreenZoom();
+}
+
+void VexoCam::on_action_fullScreen_triggered()
+{
+    if (m_gridContainer->parent()) {
+        for (CameraThread *cell : qAsConst(m_cells))
+            cell->resetFrame();
+        ui->widget_8->layout()->removeWidget(m_gridContainer);
+        m_gridContainer->setParent(nullptr);
+        // Closing the main window must still end the program.
+        m_gridContainer->setAttribute(Qt::WA_QuitOnClose, false);
+        m_gridContainer->showFullScreen();
+    } else {
+        restoreGridContainer();
+    }
+    refitCells();
+}
+
+// ---- display layouts ----------------------------------------------------------
+
+void VexoCam::createDisplayMenu()
+{
+    m_displayMenu = new QMenu(this);
+    m_displayMenu->addAction(ui->action_oneframe);
+    m_displayMenu->addAction(ui->action_fourframe);
+    m_displayMenu->addAction(ui->action_nineframe);
+    m_displayMenu->addSeparator();
+    m_displayMenu->addAction(ui->action_customframe);
+    m_displayMenu->addAction(ui->action_fullScreen);
+    m_displayMenu->addSeparator();
+    appendCustomLayoutActions();
+}
+
+void VexoCam::appendCustomLayoutActions()
+{
+    const QVector<SceneFrameLayout> layouts = ConfigParameter::getInstance()->readSceneFrameLayout();
+    for (const SceneFrameLayout &layout : layouts) {
+        m_customLayouts.push_back(std::make_unique<SceneFrameLayout>(layout));
+        auto *action = new QAction(icon("FourScreen.png"), layout.name, this);
+        action->setData(QVariant::fromValue<void *>(m_customLayouts.back().get()));
+        connect(action, &QAction::triggered, this, [this, action] { applyCustomLayout(action); });
+        m_displayMenu->addAction(action);
+        m_customLayoutActions.append(action);
+    }
+}
+
+void VexoCam::removeCustomLayoutActions()
+{
+    for (QAction *action : qAsConst(m_customLayoutActions)) {
+        m_displayMenu->removeAction(action);
+        delete action;
+    }
+    m_customLayoutActions.clear();
+    m_customLayouts.clear();
+}
+
+QAction *VexoCam::findCustomLayoutAction(const QString &name) const
+{
+    for (QAction *action : m_customLayoutActions) {
+        if (static_cast<SceneFrameLayout *>(action->data().value<void *>())->name == name)
+            return action;
+    }
+    return nullptr;
+}
+
+QVector<FramePlacement> VexoCam::framePlacements(const SceneFrameLayout &layout)
+{
+    // Frames that cannot be read or lie outside the 3 x 3 grid (only a
+    // hand-edited file has them) are left out, so the cells match exactly
+    // the frames that can be placed.
+    QVector<FramePlacement> frames;
+    for (const QString &text : layout.frameLayoutList) {
+        FramePlacement f;
+        if (parseFrameText(text, &f) && f.row >= 0 && f.column >= 0 && f.rowSpan >= 1 && f.columnSpan >= 1 &&
+            f.row + f.rowSpan <= kMaxGrid && f.column + f.columnSpan <= kMaxGrid)
+            frames.append(f);
+    }
+    return frames;
+}
+
+SceneFrameLayout VexoCam::presetLayout(int size)
+{
+    SceneFrameLayout layout;
+    layout.row = size;
+    layout.column = size;
+    for (int row = 0; row < size; ++row) {
+        for (int column = 0; column < size; ++column)
+            layout.frameLayoutList.append(frameText({row, column, 1, 1}));
+    }
+    return layout;
+}
+
+void VexoCam::applyPreset(int size)
+{
+    SceneFrameLayout layout = presetLayout(size);
+    cameraWindowSetting(layout);
+    ConfigParameter::getInstance()->setValue(kWidgetInfo, kWidgetCount, size);
+}
+
+void VexoCam::applyCustomLayout(QAction *action)
+{
+    auto *layout = static_cast<SceneFrameLayout *>(action->data().value<void *>());
+    cameraWindowSetting(*layout);
+    ConfigParameter::getInstance()->setValue(kWidgetInfo, kWidgetCount, 4);
+    ConfigParameter::getInstance()->setValue(kCustomWidget, kUsedCustomWidget, layout->name);
+}
+
+void VexoCam::on_action_oneframe_triggered()
+{
+    applyPreset(1);
+}
+
+void VexoCam::on_action_fourframe_triggered()
+{
+    applyPreset(2);
+}
+
+void VexoCam::on_action_nineframe_triggered()
+{
+    applyPreset(3);
+}
+
+// The layout editor dialog is built with its own window; until then this
+// entry does nothing.
+void VexoCam::on_action_customframe_triggered() {}
+
+void VexoCam::restoreDisplayLayout()
+{
+    ConfigParameter *config = ConfigParameter::getInstance();
+    const int count = config->value(kWidgetInfo, kWidgetCount).toInt();
+    if (count >= 1 && count <= 3) {
+        SceneFrameLayout layout = presetLayout(count);
+        cameraWindowSetting(layout);
+    } else if (count == 4) {
+        QAction *action = findCustomLayoutAction(config->value(kCustomWidget, kUsedCustomWidget).toString());
+        SceneFrameLayout layout =
+            action ? *static_cast<SceneFrameLayout *>(action->data().value<void *>()) : presetLayout(1);
+        if (framePlacements(layout).isEmpty())
+            layout = presetLayout(1);
+        cameraWindowSetting(layout);
+    }
+}
+
+void VexoCam::cameraWindowSetting(SceneFrameLayout &layout)
+{
+    const QVector<FramePlacement> frames = framePlacements(layout);
+    const int n = frames.size();
+
+    QGridLayout *grid = ui->gridLayout_devicewindow;
+    while (QLayoutItem *item = grid->takeAt(0))
+        delete item;
+    for (CameraThread *cell : qAsConst(m_cells))
+        cell->resetFrame();
+
+    for (auto it = m_cells.begin(); it != m_cells.end();) {
+        if ((*it)->isAttachCamera()) {
+            ++it;
+        } else {
+            delete *it;
+            it = m_cells.erase(it);
+        }
+    }
+    while (m_cells.size() > n) {
+        CameraThread *cell = m_cells.takeLast();
+        if (cell->cameraHandle() == m_cameraHandle)
+            m_cameraHandle = nullptr;
+        cell->cameraStop();
+        delete cell;
+    }
+    while (m_cells.size() < n) {
+        auto *cell = new CameraThread(ui->widget_devicewindows);
+        connect(cell, SIGNAL(enterFullScreen()), this, SLOT(onCameraWidgetEnterFullScreen()));
+        connect(cell, SIGNAL(exitFullScreen()), this, SLOT(onCameraWidgetExitFullScreen()));
+        connect(cell, SIGNAL(cameraClose(const QString &)), this, SLOT(onCloseCamera(const QString &)));
+        connect(cell, SIGNAL(cameraOpen(const QString &)), this, SLOT(onOpenCamera(const QString &)));
+        connect(cell, SIGNAL(windowMoving(int &, int &, int &, int &)), this,
+                SLOT(onWindowMoving(int &, int &, int &, int &)));
+        cell->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+        m_cells.append(cell);
+    }
+
+    for (int i = 0; i < kMaxGrid; ++i) {
+        grid->setRowStretch(i, 0);
+        grid->setColumnStretch(i, 0);
+    }
+    for (int i = 0; i < qMin(layout.row, kMaxGrid); ++i)
+        grid->setRowStretch(i, 1);
+    for (int i = 0; i < qMin(layout.column, kMaxGrid); ++i)
+        grid->setColumnStretch(i, 1);
+
+    for (int i = 0; i < n; ++i) {
+        const FramePlacement &f = frames.at(i);
+        m_cells.at(i)->setPostionInGridLayout(f.row, f.column, f.rowSpan, f.columnSpan);
+        grid->addWidget(m_cells.at(i), f.row, f.column, f.rowSpan, f.columnSpan);
+        m_cells.at(i)->show();
+    }
+
+    if (!m_cameraHandle) {
+        for (CameraThread *cell : qAsConst(m_cells)) {
+            if (cell->isAttachCamera()) {
+                initDeviceSetting(cell->cameraHandle());
+                return;
+            }
+        }
+        ui->tabWidget->setEnabled(false);
+    }
+}
+
+void VexoCam::onCameraWidgetEnterFullScreen()
+{
+    if (auto *cell = qobject_cast<CameraThread *>(sender()))
+        ui->gridLayout_devicewindow->removeWidget(cell);
+}
+
+void VexoCam::onCameraWidgetExitFullScreen()
+{
+    auto *cell = qobject_cast<CameraThread *>(sender());
+    if (!cell)
+        return;
+    int row = 0, column = 0, rowSpan = 1, columnSpan = 1;
+    cell->positionInGridLayout(row, column, rowSpan, columnSpan);
+    ui->gridLayout_devicewindow->addWidget(cell, row, column, rowSpan, columnSpan);
+}
+
+void VexoCam::onWindowMoving(int &fromRow, int &fromColumn, int &toRow, int &toColumn)
+{
+    QGridLayout *grid = ui->gridLayout_devicewindow;
+    QLayoutItem *fromItem = grid->itemAtPosition(fromRow, fromColumn);
+    QLayoutItem *toItem = grid->itemAtPosition(toRow, toColumn);
+    if (!fromItem || !toItem || fromItem == toItem)
+        return;
+    auto *from = qobject_cast<CameraThread *>(fromItem->widget());
+    auto *to = qobject_cast<CameraThread *>(toItem->widget());
+    if (!from || !to)
+        return;
+    int fr = 0, fc = 0, frs = 1, fcs = 1, tr_ = 0, tc = 0, trs = 1, tcs = 1;
+    grid->getItemPosition(grid->indexOf(from), &fr, &fc, &frs, &fcs);
+    grid->getItemPosition(grid->indexOf(to), &tr_, &tc, &trs, &tcs);
+    grid->removeWidget(from);
+    grid->removeWidget(to);
+    from->setPostionInGridLayout(tr_, tc, trs, tcs);
+    to->setPostionInGridLayout(fr, fc, frs, fcs);
+    grid->addWidget(from, tr_, tc, trs, tcs);
+    grid->addWidget(to, fr, fc, frs, fcs);
+}

@@ -1,0 +1,151 @@
+#pragma once
+
+#include "VexoCameraSDK.h"
+#include "sceneframelayout.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QString>
+#include <QVector>
+
+#include <memory>
+#include <vector>
+
+class CameraThread;
+class QAction;
+class QMenu;
+class QToolButton;
+class QTranslator;
+class QTreeWidgetItem;
+
+namespace Ui {
+class VexoCam;
+}
+
+// The viewer's main window: device tree on the left, the grid of display
+// cells in the middle, the camera parameter dock on the right.
+class VexoCam final : public QMainWindow
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(VexoCam)
+
+public:
+    explicit VexoCam(QWidget *parent = nullptr);
+    // Translations, the manual and the sibling tools are looked up in appDir
+    // instead of the program's own directory (tests run without them).
+    explicit VexoCam(const QString &appDir, QWidget *parent = nullptr);
+    ~VexoCam() override;
+
+    // "/VexoCam_zh_CN.qm" for language 0, "/VexoCam_en_CN.qm" for any other.
+    static QString translationFileName(int language);
+    // One frame per unit cell, row by row: the one/four/nine presets.
+    static SceneFrameLayout presetLayout(int size);
+    // The layout's frames that can be placed in the grid, in order.
+    static QVector<FramePlacement> framePlacements(const SceneFrameLayout &layout);
+
+    QString applicationDir() const { return m_appDir; }
+    // The file the translator holds, empty when none is loaded.
+    QString translationFile() const;
+    const QList<CameraThread *> &cells() const { return m_cells; }
+    CameraHandle currentCameraHandle() const { return m_cameraHandle; }
+    QMenu *displayMenu() const { return m_displayMenu; }
+    QWidget *specialSettingsPage() const { return m_specialPage; }
+
+    void initDeviceList();
+    void updateLanguage();
+    // Starts the sibling program name from the program directory, detached.
+    void processOpen(const QString &name);
+
+    bool openCamera(const QString &serial);
+    bool closeCamera(const QString &serial);
+    CameraThread *findCameraWidget(const QString &serial) const;
+    CameraThread *findIdleCameraWidget() const;
+    void cameraWindowSetting(SceneFrameLayout &layout);
+
+public slots:
+    void initDeviceSetting(void *handle);
+    void openSlot();
+    void closeSlot();
+    void cameraWidget_open(const QString serial);
+    void onOpenCamera(const QString &serial);
+    void onCloseCamera(const QString &serial);
+
+    // Parameter dock handlers: one slot per family of controls.
+    void onRadioClickResult(bool checked);
+    void onCheckStatsResult(bool checked);
+    void onSliderResult(int value);
+    void onLineEditResult(const QString &text);
+    void onConboxResult(int index);
+    void onDoubleSpinBoxFruits(double value);
+
+    void on_treeWidget_devicelist_itemClicked(QTreeWidgetItem *item, int column);
+    void on_treeWidget_devicelist_itemDoubleClicked(QTreeWidgetItem *item, int column);
+    void on_pushButton_onoff_clicked();
+    void on_pushButton_refresh_clicked();
+    void on_pushButton_expand_clicked();
+    void on_pushButton_collapse_clicked();
+
+    void on_action_opencamera_triggered();
+    void on_action_defaultParPath_triggered();
+    void on_action_capturesetting_triggered();
+    void on_action_videosetting_triggered();
+    void on_action_hotkey_triggered();
+    void on_action_ipSettingTool_triggered();
+    void on_action_update_triggered();
+    void on_action_help_triggered();
+    void on_action_about_triggered();
+    void on_action_language_CH_triggered();
+    void on_action_language_EN_triggered();
+    void on_action_oneframe_triggered();
+    void on_action_fourframe_triggered();
+    void on_action_nineframe_triggered();
+    void on_action_customframe_triggered();
+    void on_action_fullScreen_triggered();
+
+    void onCameraWidgetEnterFullScreen();
+    void onCameraWidgetExitFullScreen();
+    void onWindowMoving(int &fromRow, int &fromColumn, int &toRow, int &toColumn);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void init();
+    // Loads the language's file into the translator and installs it; on
+    // failure the translator keeps what it held.
+    bool installLanguage(int language);
+    void switchLanguage(int language);
+    void createDisplayMenu();
+    void appendCustomLayoutActions();
+    void removeCustomLayoutActions();
+    void restoreDisplayLayout();
+    void applyPreset(int size);
+    void applyCustomLayout(QAction *action);
+    QAction *findCustomLayoutAction(const QString &name) const;
+    void wireParameterPanel();
+    void restoreGridContainer();
+    void refitCells();
+    void selectCell(CameraThread *cell);
+    QTreeWidgetItem *findDeviceItem(const QString &serial) const;
+    void markOpened(QTreeWidgetItem *item, bool opened);
+    void showBox(bool critical, const QString &title, const QString &text);
+
+    std::unique_ptr<Ui::VexoCam> ui;
+    QList<CameraThread *> m_cells;
+    CameraHandle m_cameraHandle = nullptr;
+    QTranslator *m_translator = nullptr;
+    QToolButton *m_displaySwitch = nullptr;
+    QMenu *m_displayMenu = nullptr;
+    QList<QAction *> m_customLayoutActions;
+    std::vector<std::unique_ptr<SceneFrameLayout>> m_customLayouts;
+    QWidget *m_specialPage = nullptr;
+    QWidget *m_gridContainer = nullptr;
+
+    QTreeWidgetItem *m_networkGroup = nullptr;
+    QTreeWidgetItem *m_usbGroup = nullptr;
+    // The tree items point at these records; a rebuild frees them.
+    std::vector<std::unique_ptr<stDeviceInfo>> m_deviceRecords;
+
+    QString m_appDir;
+};
