@@ -1,0 +1,266 @@
+// End-to-end frame path: opens N simulated cameras in real display cells
+// (offscreen), lets them run and reports per cell how many frames the camera
+// captured, how many the cell displayed, and what each displayed frame cost
+// in CPU time.
+
+#include "camerathread.h"
+#include "cvideothread.h"
+
+#include "VexoCameraSDK.h"
+#include "VexoCameraSim.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <pthread.h>
+#include <sys/resource.h>
+#include <time.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+double clockSeconds(clockid_t clock)
+{
+    timespec ts{};
+    if (clock_gettime(clock, &ts) != 0)
+        return 0.0;
+    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
+}
+
+double processCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0.0;
+    std::sort(values.begin(), values.end());
+    const size_t mid = values.size() / 2;
+    return values.size() % 2 != 0 ? values[mid] : (values[mid - 1] + values[mid]) / 2.0;
+}
+
+struct CellProbe
+{
+    CameraThread *cell = nullptr;
+    QString serial;
+    std::atomic<bool> clockKnown{false};
+    clockid_t grabberClock{};
+    // Taken at the start and the end of the measured span.
+    uint32_t capturedStart = 0, capturedEnd = 0;
+    int deliveredStart = 0, deliveredEnd = 0;
+    double grabberCpuStart = 0, grabberCpuEnd = 0;
+    std::vector<double> captureReports, displayReports;
+    bool measuring = false;
+};
+
+uint32_t capturedFrames(CameraHandle handle)
+{
+    stFrameStatistic statistic{};
+    CameraGetFrameStatistic(handle, &statistic);
+    return statistic.iCapture;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Open locks and camera state go to a scratch folder, never the user's.
+    QTemporaryDir stateDir;
+    if (!qEnvironmentVariableIsSet("VEXO_SDK_HOME"))
+        qputenv("VEXO_SDK_HOME", stateDir.path().toLocal8Bit());
+
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Frame path of the display cells on simulated cameras"));
+    parser.addHelpOption();
+    const QCommandLineOption countOption(
+        {QStringLiteral("n"), QStringLiteral("cameras")},
+        QStringLiteral("Number of cameras / cells (default: all in the set)."), QStringLiteral("count"));
+    const QCommandLineOption secondsOption({QStringLiteral("s"), QStringLiteral("seconds")},
+                                           QStringLiteral("Measured seconds (default 10)."),
+                                           QStringLiteral("seconds"), QStringLiteral("10"));
+    const QCommandLineOption warmupOption(QStringLiteral("warmup"),
+                                          QStringLiteral("Seconds before measuring (default 2)."),
+                                          QStringLiteral("seconds"), QStringLiteral("2"));
+    const QCommandLineOption setOption(
+        {QStringLiteral("c"), QStringLiteral("camera-set")},
+        QStringLiteral("Camera-set file (default: the library's built-in set)."), QStringLiteral("file"));
+    const QCommandLineOption sizeOption(QStringLiteral("cell-size"),
+                                        QStringLiteral("Cell size WxH (default 640x400)."),
+                                        QStringLiteral("size"), QStringLiteral("640x400"));
+    parser.addOptions({countOption, secondsOption, warmupOption, setOption, sizeOption});
+    parser.process(app);
+
+    bool ok = false;
+    const double seconds = parser.value(secondsOption).toDouble(&ok);
+    if (!ok || seconds <= 0 || seconds > 3600) {
+        std::fprintf(stderr, "--seconds: expected a number of seconds in (0, 3600]\n");
+        return 2;
+    }
+    const double warmup = parser.value(warmupOption).toDouble(&ok);
+    if (!ok || warmup < 0 || warmup > 600) {
+        std::fprintf(stderr, "--warmup: expected a number of seconds in [0, 600]\n");
+        return 2;
+    }
+    const QStringList sizeParts = parser.value(sizeOption).split(QLatin1Char('x'));
+    const int cellWidth = sizeParts.value(0).toInt();
+    const int cellHeight = sizeParts.value(1).toInt();
+    if (sizeParts.size() != 2 || cellWidth < 50 || cellHeight < 50 || cellWidth > 4000 || cellHeight > 4000) {
+        std::fprintf(stderr, "--cell-size: expected WxH between 50 and 4000\n");
+        return 2;
+    }
+    if (parser.isSet(setOption)) {
+        const QString path = parser.value(setOption);
+        if (!QFileInfo(path).isFile()) {
+            std::fprintf(stderr, "camera set not found: %s\n", qPrintable(path));
+            return 2;
+        }
+        const CameraSdkStatus status = VexoSimLoadCameraSet(QFile::encodeName(path).constData());
+        if (status != CAMERA_STATUS_SUCCESS) {
+            std::fprintf(stderr, "camera set refused (%d): %s\n", status, qPrintable(path));
+            return 2;
+        }
+    }
+
+    int available = 0;
+    if (CameraEnumerateDevice(&available) != CAMERA_STATUS_SUCCESS || available <= 0) {
+        std::fprintf(stderr, "no cameras\n");
+        return 1;
+    }
+    int count = available;
+    if (parser.isSet(countOption)) {
+        count = parser.value(countOption).toInt(&ok);
+        if (!ok || count < 1 || count > available) {
+            std::fprintf(stderr, "--cameras: expected 1..%d\n", available);
+            return 2;
+        }
+    }
+
+    QWidget window;
+    auto *grid = new QGridLayout(&window);
+    grid->setSpacing(0);
+    grid->setContentsMargins(0, 0, 0, 0);
+    const int columns = int(std::ceil(std::sqrt(double(count))));
+    std::vector<std::unique_ptr<CellProbe>> probes;
+    for (int i = 0; i < count; ++i) {
+        stDeviceInfo info{};
+        if (CameraGetEnumIndexInfo(i, &info) != CAMERA_STATUS_SUCCESS) {
+            std::fprintf(stderr, "camera %d: no device record\n", i);
+            return 1;
+        }
+        info.acSn[sizeof info.acSn - 1] = '\0';
+        auto probe = std::make_unique<CellProbe>();
+        probe->serial = QString::fromLocal8Bit(info.acSn);
+        probe->cell = new CameraThread(&window);
+        probe->cell->setAttribute(Qt::WA_DeleteOnClose, false);
+        probe->cell->setPostionInGridLayout(i / columns, i % columns, 1, 1);
+        grid->addWidget(probe->cell, i / columns, i % columns);
+        probes.push_back(std::move(probe));
+    }
+    window.resize(cellWidth * columns, cellHeight * ((count + columns - 1) / columns));
+    window.show();
+    QCoreApplication::processEvents();
+
+    for (auto &probe : probes) {
+        if (!probe->cell->attachCamera(probe->serial)) {
+            std::fprintf(stderr, "cannot open %s\n", qPrintable(probe->serial));
+            return 1;
+        }
+        CellProbe *p = probe.get();
+        CVideoThread *grabber = p->cell->grabber();
+        // The rate report runs on the grabber's own thread here, which is
+        // where its CPU clock can be taken.
+        QObject::connect(
+            grabber, &CVideoThread::updateFrameRate, grabber,
+            [p](float, float, int) {
+                if (!p->clockKnown.load()) {
+                    pthread_getcpuclockid(pthread_self(), &p->grabberClock);
+                    p->clockKnown.store(true);
+                }
+            },
+            Qt::DirectConnection);
+        QObject::connect(grabber, &CVideoThread::updateFrameRate, &app,
+                         [p](float capture, float display, int) {
+                             if (p->measuring) {
+                                 p->captureReports.push_back(capture);
+                                 p->displayReports.push_back(display);
+                             }
+                         });
+    }
+
+    double uiCpuStart = 0, processCpuStart = 0;
+    QElapsedTimer span;
+    QTimer::singleShot(int(warmup * 1000), &app, [&] {
+        for (auto &p : probes) {
+            p->measuring = true;
+            p->capturedStart = capturedFrames(p->cell->cameraHandle());
+            p->deliveredStart = p->cell->grabber()->deliveredFrames();
+            p->grabberCpuStart = p->clockKnown.load() ? clockSeconds(p->grabberClock) : 0.0;
+        }
+        uiCpuStart = clockSeconds(CLOCK_THREAD_CPUTIME_ID);
+        processCpuStart = processCpuSeconds();
+        span.start();
+        QTimer::singleShot(int(seconds * 1000), &app, [&] {
+            for (auto &p : probes) {
+                p->measuring = false;
+                p->capturedEnd = capturedFrames(p->cell->cameraHandle());
+                p->deliveredEnd = p->cell->grabber()->deliveredFrames();
+                p->grabberCpuEnd = p->clockKnown.load() ? clockSeconds(p->grabberClock) : 0.0;
+            }
+            app.quit();
+        });
+    });
+    app.exec();
+
+    const double elapsed = double(span.nsecsElapsed()) / 1e9;
+    const double uiCpu = clockSeconds(CLOCK_THREAD_CPUTIME_ID) - uiCpuStart;
+    const double processCpu = processCpuSeconds() - processCpuStart;
+
+    std::printf("frame path: %d cell(s) of %dx%d, %.1f s measured after %.1f s warm-up\n", count, cellWidth,
+                cellHeight, elapsed, warmup);
+    std::printf("%-18s %9s %9s %7s %9s %9s %12s\n", "camera", "capture", "display", "ratio", "med.cap",
+                "med.disp", "grab ms/frm");
+    long long displayedTotal = 0;
+    for (auto &p : probes) {
+        const double capture = double(p->capturedEnd - p->capturedStart) / elapsed;
+        const int displayed = p->deliveredEnd - p->deliveredStart;
+        displayedTotal += displayed;
+        const double display = double(displayed) / elapsed;
+        const double grabMs =
+            displayed > 0 ? (p->grabberCpuEnd - p->grabberCpuStart) * 1000.0 / displayed : 0.0;
+        std::printf("%-18s %9.2f %9.2f %6.1f%% %9.2f %9.2f %12.3f\n", qPrintable(p->serial), capture, display,
+                    capture > 0 ? 100.0 * display / capture : 0.0, median(p->captureReports),
+                    median(p->displayReports), grabMs);
+    }
+    if (displayedTotal > 0) {
+        std::printf("user-interface thread: %.3f ms CPU per displayed frame (%.0f%% of one core)\n",
+                    uiCpu * 1000.0 / double(displayedTotal), 100.0 * uiCpu / elapsed);
+        std::printf(
+            "whole process (camera simulation included): %.3f ms CPU per displayed frame (%.0f%% of one "
+            "core)\n",
+            processCpu * 1000.0 / double(displayedTotal), 100.0 * processCpu / elapsed);
+    }
+
+    for (auto &p : probes)
+        p->cell->cameraStop();
+    return 0;
+}

@@ -1,0 +1,307 @@
+// The grabber thread against simulated cameras: rates, pause and resume,
+// stopping, an unplugged camera, buffer growth and snapshot copies.
+
+#include "cvideothread.h"
+#include "slotwarningguard.h"
+
+#include "VexoCameraSDK.h"
+#include "VexoCameraSim.h"
+
+#include <QtTest>
+
+#include <deque>
+
+namespace {
+
+const char *const SmallSerial = "SIM-VIEW-0001";
+const char *const GrowSerial = "SIM-GROW-0003";
+
+QStringList traceLines()
+{
+    QStringList lines;
+    char buffer[512];
+    for (int i = 0; i < VexoSimTraceCount(); ++i) {
+        if (VexoSimTraceLine(i, buffer, sizeof buffer) == CAMERA_STATUS_SUCCESS)
+            lines << QString::fromLatin1(buffer);
+    }
+    return lines;
+}
+
+QByteArray packedPixels(const QImage &image)
+{
+    return QByteArray(reinterpret_cast<const char *>(image.constBits()), int(image.sizeInBytes()));
+}
+
+} // namespace
+
+// Receives frames on the test's thread the way the display cell does.
+class FrameSink : public QObject
+{
+    Q_OBJECT
+
+public:
+    int frames = 0;
+    QSize lastSize;
+    QImage::Format lastFormat = QImage::Format_Invalid;
+    std::deque<QByteArray> recent; // deep copies of the latest frames
+
+public slots:
+    void acquireFrame(QImage image)
+    {
+        ++frames;
+        lastSize = image.size();
+        lastFormat = image.format();
+        recent.push_back(packedPixels(image));
+        if (recent.size() > 16)
+            recent.pop_front();
+    }
+};
+
+struct RateReport
+{
+    float capture = 0;
+    float display = 0;
+    int delivered = 0;
+};
+
+class TestCVideoThread : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void deliversFramesAndRatesOncePerSecond();
+    void pauseDeliversNothingAndResumeRestartsRates();
+    void stopWhilePausedEndsTheLoop();
+    void unpluggedCameraKeepsRetryingAndReporting();
+    void largerFrameGrowsBufferSmallerKeepsIt();
+    void snapshotIsServedByTheNextFrameWithItsOwnCopy();
+
+private:
+    CameraHandle openCamera(const char *serial);
+    void startGrabber(CameraHandle handle);
+    void stopGrabber();
+
+    CameraHandle m_handle = nullptr;
+    std::unique_ptr<CVideoThread> m_grabber;
+    std::unique_ptr<FrameSink> m_sink;
+    QVector<RateReport> m_rates;
+};
+
+void TestCVideoThread::initTestCase()
+{
+    QVERIFY2(qEnvironmentVariableIsSet("VEXO_SDK_CAMERAS"), "run through ctest: the camera set is missing");
+    CVideoThread::registerMetaTypes();
+}
+
+void TestCVideoThread::init()
+{
+    m_sink = std::make_unique<FrameSink>();
+    m_rates.clear();
+}
+
+void TestCVideoThread::cleanup()
+{
+    if (m_grabber)
+        stopGrabber();
+    if (m_handle != nullptr) {
+        CameraUnInit(m_handle);
+        m_handle = nullptr;
+    }
+    VexoSimReplug(SmallSerial);
+    VexoSimClearFailures();
+    VexoSimTraceEnable(0);
+}
+
+CameraHandle TestCVideoThread::openCamera(const char *serial)
+{
+    CameraHandle handle = nullptr;
+    if (CameraInitEx3(&handle, serial) != CAMERA_STATUS_SUCCESS)
+        return nullptr;
+    CameraPlay(handle);
+    CameraSetIspOutFormat(handle, CAMERA_MEDIA_TYPE_RGB8);
+    return handle;
+}
+
+void TestCVideoThread::startGrabber(CameraHandle handle)
+{
+    m_grabber = std::make_unique<CVideoThread>(handle);
+    connect(m_grabber.get(), &CVideoThread::acquireFrame, m_sink.get(), &FrameSink::acquireFrame,
+            Qt::BlockingQueuedConnection);
+    connect(m_grabber.get(), &CVideoThread::updateFrameRate, this,
+            [this](float capture, float display, int delivered) {
+                m_rates.append({capture, display, delivered});
+            });
+    m_grabber->start(QThread::TimeCriticalPriority);
+}
+
+void TestCVideoThread::stopGrabber()
+{
+    m_grabber->stop();
+    while (!m_grabber->wait(100))
+        QCoreApplication::processEvents();
+    m_grabber.reset();
+}
+
+void TestCVideoThread::deliversFramesAndRatesOncePerSecond()
+{
+    m_handle = openCamera(SmallSerial);
+    QVERIFY(m_handle != nullptr);
+    startGrabber(m_handle);
+
+    QTRY_VERIFY_WITH_TIMEOUT(m_rates.size() >= 2, 5000);
+    QCOMPARE(m_sink->lastSize, QSize(320, 240));
+    QCOMPARE(m_sink->lastFormat, QImage::Format_RGB888);
+    const RateReport second = m_rates.at(1);
+    QVERIFY2(second.capture > 20 && second.capture < 40, qPrintable(QString::number(second.capture)));
+    QVERIFY2(second.display > 20 && second.display < 40, qPrintable(QString::number(second.display)));
+    // The third argument is the running total, never reset between windows.
+    QVERIFY(second.delivered > m_rates.at(0).delivered);
+    QVERIFY(m_grabber->deliveredFrames() >= second.delivered);
+    QCOMPARE(m_grabber->bufferCapacity(), quint32(320 * 240 * 4));
+}
+
+void TestCVideoThread::pauseDeliversNothingAndResumeRestartsRates()
+{
+    m_handle = openCamera(SmallSerial);
+    QVERIFY(m_handle != nullptr);
+    startGrabber(m_handle);
+    QTRY_VERIFY_WITH_TIMEOUT(m_rates.size() >= 1, 5000);
+
+    m_grabber->setStreaming(false);
+    QVERIFY(!m_grabber->isStreaming());
+    QCoreApplication::processEvents(); // a delivery already on its way
+    const int framesAtPause = m_sink->frames;
+    const int ratesAtPause = m_rates.size();
+    QSignalSpy frameSpy(m_grabber.get(), &CVideoThread::acquireFrame);
+    QVERIFY(!frameSpy.wait(1500));
+    QVERIFY(m_sink->frames <= framesAtPause + 1);
+    QVERIFY(m_rates.size() <= ratesAtPause + 1);
+    const int deliveredAtPause = m_grabber->deliveredFrames();
+
+    QCoreApplication::processEvents();
+    const int ratesAtResume = m_rates.size();
+    m_grabber->setStreaming(true);
+    QTRY_VERIFY_WITH_TIMEOUT(m_rates.size() >= ratesAtResume + 2, 6000);
+    // The first window after resuming spans the pause: it comes at once and
+    // shows far fewer frames per second than the next, normal one.
+    const RateReport spanning = m_rates.at(ratesAtResume);
+    const RateReport normal = m_rates.at(ratesAtResume + 1);
+    QVERIFY2(spanning.display < 20, qPrintable(QString::number(spanning.display)));
+    QVERIFY2(normal.display > 20, qPrintable(QString::number(normal.display)));
+    QVERIFY(normal.delivered > deliveredAtPause);
+}
+
+void TestCVideoThread::stopWhilePausedEndsTheLoop()
+{
+    m_handle = openCamera(SmallSerial);
+    QVERIFY(m_handle != nullptr);
+    startGrabber(m_handle);
+    QTRY_VERIFY_WITH_TIMEOUT(m_sink->frames > 0, 5000);
+    m_grabber->setStreaming(false);
+
+    VexoSimTraceClear();
+    VexoSimTraceEnable(1);
+    m_grabber->stop();
+    QElapsedTimer stopping;
+    stopping.start();
+    while (!m_grabber->wait(100))
+        QCoreApplication::processEvents();
+    // The paused wait wakes on the stop at once, not after a poll or a fetch time-out.
+    QVERIFY2(stopping.elapsed() < 900, qPrintable(QString::number(stopping.elapsed())));
+    QCOMPARE(m_grabber->bufferCapacity(), quint32(0));
+    QVERIFY(traceLines().contains(QStringLiteral("CameraPause(%1)=0").arg(QLatin1String(SmallSerial))));
+}
+
+void TestCVideoThread::unpluggedCameraKeepsRetryingAndReporting()
+{
+    m_handle = openCamera(SmallSerial);
+    QVERIFY(m_handle != nullptr);
+    startGrabber(m_handle);
+    QTRY_VERIFY_WITH_TIMEOUT(m_rates.size() >= 1, 5000);
+
+    QCOMPARE(VexoSimUnplug(SmallSerial), CAMERA_STATUS_SUCCESS);
+    const int ratesAtUnplug = m_rates.size();
+    // Two full windows after the unplug: nothing shown, the reports keep coming.
+    QTRY_VERIFY_WITH_TIMEOUT(m_rates.size() >= ratesAtUnplug + 3, 6000);
+    QCOMPARE(m_rates.last().display, 0.0f);
+    QCOMPARE(m_rates.at(m_rates.size() - 2).display, 0.0f);
+    QVERIFY(m_grabber->isRunning());
+
+    QElapsedTimer stopping;
+    stopping.start();
+    stopGrabber();
+    QVERIFY(stopping.elapsed() < 2000);
+}
+
+void TestCVideoThread::largerFrameGrowsBufferSmallerKeepsIt()
+{
+    m_handle = openCamera(GrowSerial);
+    QVERIFY(m_handle != nullptr);
+    // Preset 0 is 640x480, the last one the full 800x600 sensor.
+    QCOMPARE(CameraSetResolution(m_handle, 0), CAMERA_STATUS_SUCCESS);
+    startGrabber(m_handle);
+    QTRY_COMPARE_WITH_TIMEOUT(m_sink->lastSize, QSize(640, 480), 5000);
+    QCOMPARE(m_grabber->bufferCapacity(), quint32(640 * 480 * 4));
+
+    QCOMPARE(CameraSetResolution(m_handle, 1), CAMERA_STATUS_SUCCESS);
+    QTRY_COMPARE_WITH_TIMEOUT(m_sink->lastSize, QSize(800, 600), 5000);
+    QCOMPARE(m_grabber->bufferCapacity(), quint32(800 * 600 * 4));
+
+    QCOMPARE(CameraSetResolution(m_handle, 0), CAMERA_STATUS_SUCCESS);
+    QTRY_COMPARE_WITH_TIMEOUT(m_sink->lastSize, QSize(640, 480), 5000);
+    const int framesAfterShrink = m_sink->frames;
+    QTRY_VERIFY_WITH_TIMEOUT(m_sink->frames >= framesAfterShrink + 3, 5000);
+    QCOMPARE(m_sink->lastSize, QSize(640, 480));
+    QCOMPARE(m_grabber->bufferCapacity(), quint32(800 * 600 * 4));
+}
+
+void TestCVideoThread::snapshotIsServedByTheNextFrameWithItsOwnCopy()
+{
+    m_handle = openCamera(SmallSerial);
+    QVERIFY(m_handle != nullptr);
+    startGrabber(m_handle);
+    QTRY_VERIFY_WITH_TIMEOUT(m_sink->frames > 2, 5000);
+
+    QStringList order;
+    QByteArray pixels;
+    stImageInfo head{};
+    connect(m_grabber.get(), &CVideoThread::cameraSavePic, this, [&](QByteArray p, stImageInfo h) {
+        order << QStringLiteral("save");
+        pixels = p;
+        head = h;
+    });
+    connect(m_grabber.get(), &CVideoThread::cameraMessage, this,
+            [&](const QString &message) { order << message; });
+
+    // Asked while paused: served by the first frame after resuming.
+    m_grabber->setStreaming(false);
+    QCoreApplication::processEvents();
+    m_grabber->requestSnapshot();
+    QSignalSpy saveSpy(m_grabber.get(), &CVideoThread::cameraSavePic);
+    QVERIFY(!saveSpy.wait(500));
+    QVERIFY(m_grabber->isSnapshotRequested());
+    m_grabber->setStreaming(true);
+    QTRY_COMPARE_WITH_TIMEOUT(order.size(), 2, 5000);
+    QCOMPARE(order, QStringList({QStringLiteral("save"), QStringLiteral("SDK保存图片成功")}));
+    QVERIFY(!m_grabber->isSnapshotRequested());
+
+    QCOMPARE(head.uiWidth, 320u);
+    QCOMPARE(head.uiHeight, 240u);
+    QCOMPARE(head.uiMediaType, CAMERA_MEDIA_TYPE_RGB8);
+    QCOMPARE(pixels.size(), 320 * 3 * 240);
+    // The copy is one of the delivered frames and keeps its bytes while the
+    // grabber goes on writing later frames into its own buffer.
+    const QByteArray kept = QByteArray(pixels.constData(), pixels.size());
+    QVERIFY(std::find(m_sink->recent.begin(), m_sink->recent.end(), kept) != m_sink->recent.end());
+    const int framesNow = m_sink->frames;
+    QTRY_VERIFY_WITH_TIMEOUT(m_sink->frames >= framesNow + 5, 5000);
+    QCOMPARE(pixels, kept);
+    QCOMPARE(order.size(), 2);
+}
+
+VEXO_QTEST_MAIN(TestCVideoThread)
+#include "tst_cvideothread.moc"
