@@ -23,17 +23,17 @@ QString fromAsciiField(const char *field, std::size_t size);
 // Field text as UTF-8.
 QString fromUtf8Field(const char *field, std::size_t size);
 
-template <std::size_t N>
+template<std::size_t N>
 QString fromLocalField(const char (&field)[N])
 {
     return fromLocalField(field, N);
 }
-template <std::size_t N>
+template<std::size_t N>
 QString fromAsciiField(const char (&field)[N])
 {
     return fromAsciiField(field, N);
 }
-template <std::size_t N>
+template<std::size_t N>
 QString fromUtf8Field(const char (&field)[N])
 {
     return fromUtf8Field(field, N);

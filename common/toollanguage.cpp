@@ -32,8 +32,8 @@ ToolLanguage installToolTranslation(QTranslator &translator, const QString &prog
     const QString key = QStringLiteral("EDITION/Language");
     if (ini.contains(key))
         result.value = ini.value(key);
-    const QString suffix = isChineseLanguage(result.value) ? QStringLiteral("_zh_CN.qm")
-                                                            : QStringLiteral("_en_CN.qm");
+    const QString suffix =
+        isChineseLanguage(result.value) ? QStringLiteral("_zh_CN.qm") : QStringLiteral("_en_CN.qm");
     result.qmFile = QCoreApplication::applicationDirPath() + QLatin1Char('/') + program + suffix;
     result.installed = translator.load(result.qmFile) && QCoreApplication::installTranslator(&translator);
     qDebug() << "config" << result.configPath << "language" << result.value << "translation" << result.qmFile

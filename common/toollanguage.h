@@ -20,8 +20,8 @@ bool isChineseLanguage(const QVariant &value);
 struct ToolLanguage
 {
     QString configPath;
-    QVariant value;     // invalid when the key is missing
-    QString qmFile;     // the translation file tried
+    QVariant value; // invalid when the key is missing
+    QString qmFile; // the translation file tried
     bool installed = false;
 };
 

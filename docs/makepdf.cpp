@@ -34,8 +34,8 @@ int main(int argc, char *argv[])
         QPdfWriter writer(partial);
         writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
         writer.setCreator(QStringLiteral("VexoCam"));
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 18, 18, 18),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter));
         document.print(&writer);
     }
     QFile::remove(output);

@@ -9,7 +9,8 @@ VexoUpgrade::VexoUpgrade(QWidget *parent) : QWidget(parent), ui(std::make_unique
 {
     ui->setupUi(this);
 
-    const vexo::ToolLanguage language = vexo::installToolTranslation(m_translator, QStringLiteral("VexoUpgrade"));
+    const vexo::ToolLanguage language =
+        vexo::installToolTranslation(m_translator, QStringLiteral("VexoUpgrade"));
     m_translationFile = language.qmFile;
     m_translationInstalled = language.installed;
     if (!language.installed)

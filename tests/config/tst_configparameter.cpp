@@ -12,16 +12,16 @@ namespace {
 QStringList firstRunKeys()
 {
     return {
-        "EDITION/Version",           "WIDGETINFO/WidgetCount",     "CAPTURE/SvaePath",
-        "CAPTURE/AutoSaveState",     "CAPTURE/PictureType",        "CAPTURE/NameRulePrefix",
-        "CAPTURE/NameRuleFormat",    "CAPTURE/NameRuleIndex",      "CAPTURE/CaptureMode",
-        "CAPTURE/GrapNumberRadix",   "CAPTURE/GrapNumberStop",     "CAPTURE/GrapNumberCount",
-        "CAPTURE/GrapTimeRadix",     "CAPTURE/GrapTimeStop",       "CAPTURE/GrapTimeCount",
-        "RECORDINFO/SvaePath",       "RECORDINFO/AutoSaveState",   "RECORDINFO/VideoType",
-        "RECORDINFO/VideoQuality",   "RECORDINFO/PlaySpeed",       "RECORDINFO/AutoFrameRate",
-        "RECORDINFO/NameRulePrefix", "RECORDINFO/NameRuleFormat",  "RECORDINFO/NameRuleIndex",
-        "HOTKEYINFO/WindowSize",     "HOTKEYINFO/OriginalSize",    "HOTKEYINFO/Enlarge",
-        "HOTKEYINFO/Narrow",         "HOTKEYINFO/Recording",       "HOTKEYINFO/Photogrape",
+        "EDITION/Version",           "WIDGETINFO/WidgetCount",    "CAPTURE/SvaePath",
+        "CAPTURE/AutoSaveState",     "CAPTURE/PictureType",       "CAPTURE/NameRulePrefix",
+        "CAPTURE/NameRuleFormat",    "CAPTURE/NameRuleIndex",     "CAPTURE/CaptureMode",
+        "CAPTURE/GrapNumberRadix",   "CAPTURE/GrapNumberStop",    "CAPTURE/GrapNumberCount",
+        "CAPTURE/GrapTimeRadix",     "CAPTURE/GrapTimeStop",      "CAPTURE/GrapTimeCount",
+        "RECORDINFO/SvaePath",       "RECORDINFO/AutoSaveState",  "RECORDINFO/VideoType",
+        "RECORDINFO/VideoQuality",   "RECORDINFO/PlaySpeed",      "RECORDINFO/AutoFrameRate",
+        "RECORDINFO/NameRulePrefix", "RECORDINFO/NameRuleFormat", "RECORDINFO/NameRuleIndex",
+        "HOTKEYINFO/WindowSize",     "HOTKEYINFO/OriginalSize",   "HOTKEYINFO/Enlarge",
+        "HOTKEYINFO/Narrow",         "HOTKEYINFO/Recording",      "HOTKEYINFO/Photogrape",
         "HOTKEYINFO/Onoff",          "HOTKEYINFO/DisplaySwitch",
     };
 }
@@ -77,9 +77,11 @@ void TestConfigParameter::singletonLivesInTheDataDirectory()
     QVERIFY(!dataHome.isEmpty());
     ConfigParameter *config = ConfigParameter::getInstance();
     QCOMPARE(config, ConfigParameter::getInstance());
-    QCOMPARE(QDir::cleanPath(config->getSavePath()), QDir::cleanPath(dataHome + QStringLiteral("/Config.ini")));
+    QCOMPARE(QDir::cleanPath(config->getSavePath()),
+             QDir::cleanPath(dataHome + QStringLiteral("/Config.ini")));
     QVERIFY(QFile::exists(config->getSavePath()));
-    QCOMPARE(sorted(QSettings(config->getSavePath(), QSettings::IniFormat).allKeys()), sorted(firstRunKeys()));
+    QCOMPARE(sorted(QSettings(config->getSavePath(), QSettings::IniFormat).allKeys()),
+             sorted(firstRunKeys()));
 }
 
 void TestConfigParameter::firstRunCreatesExactlyTheListedKeys()
@@ -239,7 +241,9 @@ void TestConfigParameter::customLayoutsRoundTrip()
 {
     ConfigParameter config(path(QStringLiteral("layouts.ini")));
     QVERIFY(config.readSceneFrameLayout().isEmpty());
-    SceneFrameLayout a{QStringLiteral("A"), 2, 2,
+    SceneFrameLayout a{QStringLiteral("A"),
+                       2,
+                       2,
                        {QStringLiteral("0,0,1,2"), QStringLiteral("1,0,1,1"), QStringLiteral("1,1,1,1")}};
     SceneFrameLayout b{QStringLiteral("产线 B"), 3, 3, {QStringLiteral("0,0,3,3")}};
     QVERIFY(config.writeSceneFrameLayout({a, b}));

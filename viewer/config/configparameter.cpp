@@ -278,8 +278,8 @@ void ConfigParameter::initHotkeyParameter()
 
 const CaptureParameter &ConfigParameter::firstRunCapture()
 {
-    static const CaptureParameter c{QStringLiteral("D:/"), 0, 0, QStringLiteral("Image_"), 0, 1, 0, 1, 0, 1,
-                                    1, 0, 1};
+    static const CaptureParameter c{
+        QStringLiteral("D:/"), 0, 0, QStringLiteral("Image_"), 0, 1, 0, 1, 0, 1, 1, 0, 1};
     return c;
 }
 
@@ -291,8 +291,9 @@ const RecordParameter &ConfigParameter::firstRunRecord()
 
 const HotkeyParameter &ConfigParameter::defaultHotkeys()
 {
-    static const HotkeyParameter h{QStringLiteral("Ctrl+P"), QStringLiteral("Ctrl+W"), QStringLiteral("Ctrl+E"),
-                                   QStringLiteral("Ctrl+R"), QStringLiteral("Ctrl+T"), QStringLiteral("Ctrl+Y"),
+    static const HotkeyParameter h{QStringLiteral("Ctrl+P"), QStringLiteral("Ctrl+W"),
+                                   QStringLiteral("Ctrl+E"), QStringLiteral("Ctrl+R"),
+                                   QStringLiteral("Ctrl+T"), QStringLiteral("Ctrl+Y"),
                                    QStringLiteral("Ctrl+U"), QStringLiteral("Ctrl+I")};
     return h;
 }

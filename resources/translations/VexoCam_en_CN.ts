@@ -1,0 +1,884 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="en_US">
+<context>
+    <name>CVideoThread</name>
+    <message>
+        <source>SDK保存图片成功</source>
+        <translation>SDK saved the picture</translation>
+    </message>
+</context>
+<context>
+    <name>CameraThread</name>
+    <message>
+        <source>全屏/窗口</source>
+        <translation>Full Screen/Window</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>导航窗口</source>
+        <translation>Navigator</translation>
+    </message>
+    <message>
+        <source>拍照</source>
+        <translation>Snapshot</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>连续拍照</source>
+        <translation>Continuous Capture</translation>
+    </message>
+    <message>
+        <source>播放/暂停</source>
+        <translation>Play/Pause</translation>
+    </message>
+    <message>
+        <source>分辨率: %1x%2 | 获取帧率: %3 | 显示帧率: %4 | 图像数：%5 | 缩放比例：%6%</source>
+        <translation>Resolution: %1x%2 | Capture rate: %3 | Display rate: %4 | Frames: %5 | Zoom: %6%</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>自适应</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>原比例</source>
+        <translation>Original Size</translation>
+    </message>
+    <message>
+        <source>直方图</source>
+        <translation>Histogram</translation>
+    </message>
+    <message>
+        <source>缩放:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>相机已打开，不能重复打开</source>
+        <translation>The camera is already open and cannot be opened again</translation>
+    </message>
+    <message>
+        <source>打开相机失败, 错误码:%1</source>
+        <translation>Failed to open the camera, error code: %1</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>打开失败,该窗口存在已被打开的相机</source>
+        <translation>Open failed: this view already holds an open camera</translation>
+    </message>
+    <message>
+        <source>相机已进入暂停，不再接收来自相机的图像数据</source>
+        <translation>The camera is paused and no longer receives image data</translation>
+    </message>
+</context>
+<context>
+    <name>VexoCam</name>
+    <message>
+        <source>VexoCam</source>
+        <translation>VexoCam</translation>
+    </message>
+    <message>
+        <source>设备列表</source>
+        <translation>Device List</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>展开</source>
+        <translation>Expand</translation>
+    </message>
+    <message>
+        <source>收起</source>
+        <translation>Collapse</translation>
+    </message>
+    <message>
+        <source>打开/关闭相机</source>
+        <translation>Open/Close Camera</translation>
+    </message>
+    <message>
+        <source>设备信息</source>
+        <translation>Device Information</translation>
+    </message>
+    <message>
+        <source>产品名称：</source>
+        <translation>Product name:</translation>
+    </message>
+    <message>
+        <source>IP地址：</source>
+        <translation>IP address:</translation>
+    </message>
+    <message>
+        <source>子网掩码：</source>
+        <translation>Subnet mask:</translation>
+    </message>
+    <message>
+        <source>接口类型：</source>
+        <translation>Interface type:</translation>
+    </message>
+    <message>
+        <source>物理地址：</source>
+        <translation>Physical address:</translation>
+    </message>
+    <message>
+        <source>相机状态：</source>
+        <translation>Camera status:</translation>
+    </message>
+    <message>
+        <source>产品系列：</source>
+        <translation>Product series:</translation>
+    </message>
+    <message>
+        <source>传感器：</source>
+        <translation>Sensor:</translation>
+    </message>
+    <message>
+        <source>设备版本：</source>
+        <translation>Device version:</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>Firmware version:</translation>
+    </message>
+    <message>
+        <source>请在列表中选择相机</source>
+        <translation>Select a camera in the list</translation>
+    </message>
+    <message>
+        <source>#widget_devicewindows { background-color: rgb(32, 34, 38); }</source>
+        <translation>#widget_devicewindows { background-color: rgb(32, 34, 38); }</translation>
+    </message>
+    <message>
+        <source>相机参数</source>
+        <translation>Camera Parameters</translation>
+    </message>
+    <message>
+        <source>参数设置</source>
+        <translation>Parameter Settings</translation>
+    </message>
+    <message>
+        <source>设备名称：</source>
+        <translation>Device name:</translation>
+    </message>
+    <message>
+        <source>驱动版本：</source>
+        <translation>Driver version:</translation>
+    </message>
+    <message>
+        <source>序列号：</source>
+        <translation>Serial number:</translation>
+    </message>
+    <message>
+        <source>通讯类型：</source>
+        <translation>Communication type:</translation>
+    </message>
+    <message>
+        <source>设备类型：</source>
+        <translation>Device type:</translation>
+    </message>
+    <message>
+        <source>接口版本：</source>
+        <translation>Interface version:</translation>
+    </message>
+    <message>
+        <source>SDK版本：</source>
+        <translation>SDK version:</translation>
+    </message>
+    <message>
+        <source>设备昵称</source>
+        <translation>Device Nickname</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>参数</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>保存参数</source>
+        <translation>Save Parameters</translation>
+    </message>
+    <message>
+        <source>导出参数到文件</source>
+        <translation>Export Parameters to File</translation>
+    </message>
+    <message>
+        <source>加载参数从文件</source>
+        <translation>Load Parameters from File</translation>
+    </message>
+    <message>
+        <source>恢复默认参数</source>
+        <translation>Restore Default Parameters</translation>
+    </message>
+    <message>
+        <source>视频参数设置</source>
+        <translation>Video Parameters</translation>
+    </message>
+    <message>
+        <source>输出图像</source>
+        <translation>Output Image</translation>
+    </message>
+    <message>
+        <source>水平镜像</source>
+        <translation>Horizontal Mirror</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Vertical Flip</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Frame Rate</translation>
+    </message>
+    <message>
+        <source>低速</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>中速</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>高速</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>图像处理</source>
+        <translation>Image Processing</translation>
+    </message>
+    <message>
+        <source>坏点修正</source>
+        <translation>Dead Pixel Correction</translation>
+    </message>
+    <message>
+        <source>黑白模式</source>
+        <translation>Monochrome</translation>
+    </message>
+    <message>
+        <source>底片模式</source>
+        <translation>Negative Mode</translation>
+    </message>
+    <message>
+        <source>图像调节</source>
+        <translation>Image Adjustment</translation>
+    </message>
+    <message>
+        <source>对比度：</source>
+        <translation>Contrast:</translation>
+    </message>
+    <message>
+        <source>锐度：</source>
+        <translation>Sharpness:</translation>
+    </message>
+    <message>
+        <source>饱和度：</source>
+        <translation>Saturation:</translation>
+    </message>
+    <message>
+        <source>曝光设置</source>
+        <translation>Exposure Settings</translation>
+    </message>
+    <message>
+        <source>自动曝光</source>
+        <translation>Auto Exposure</translation>
+    </message>
+    <message>
+        <source>手动曝光</source>
+        <translation>Manual Exposure</translation>
+    </message>
+    <message>
+        <source>亮度目标：</source>
+        <translation>Brightness target:</translation>
+    </message>
+    <message>
+        <source>曝光范围(毫秒)</source>
+        <translation>Exposure range (ms)</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>增益范围(倍数)</source>
+        <translation>Gain range (×)</translation>
+    </message>
+    <message>
+        <source>抗闪频</source>
+        <translation>Anti-Flicker</translation>
+    </message>
+    <message>
+        <source>50Hz</source>
+        <translation>50Hz</translation>
+    </message>
+    <message>
+        <source>60Hz</source>
+        <translation>60Hz</translation>
+    </message>
+    <message>
+        <source>曝光时间（毫秒）：</source>
+        <translation>Exposure time (ms):</translation>
+    </message>
+    <message>
+        <source>模拟增益（倍数）:</source>
+        <translation>Analog gain (×):</translation>
+    </message>
+    <message>
+        <source>白平衡设置</source>
+        <translation>White Balance Settings</translation>
+    </message>
+    <message>
+        <source>自动白平衡</source>
+        <translation>Auto White Balance</translation>
+    </message>
+    <message>
+        <source>手动白平衡</source>
+        <translation>Manual White Balance</translation>
+    </message>
+    <message>
+        <source>红色：</source>
+        <translation>Red:</translation>
+    </message>
+    <message>
+        <source>倍数</source>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>绿色：</source>
+        <translation>Green:</translation>
+    </message>
+    <message>
+        <source>蓝色：</source>
+        <translation>Blue:</translation>
+    </message>
+    <message>
+        <source>一键白平衡</source>
+        <translation>One-Touch White Balance</translation>
+    </message>
+    <message>
+        <source>色温选择：</source>
+        <translation>Color temperature:</translation>
+    </message>
+    <message>
+        <source>十字线设置</source>
+        <translation>Crosshair Settings</translation>
+    </message>
+    <message>
+        <source>十字线</source>
+        <translation>Crosshair</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Crosshair 1:</source>
+        <translation>Crosshair 1:</translation>
+    </message>
+    <message>
+        <source>background-color:rgb(0,0,0)</source>
+        <translation>background-color:rgb(0,0,0)</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Crosshair 2:</source>
+        <translation>Crosshair 2:</translation>
+    </message>
+    <message>
+        <source>Crosshair 3:</source>
+        <translation>Crosshair 3:</translation>
+    </message>
+    <message>
+        <source>Crosshair 4:</source>
+        <translation>Crosshair 4:</translation>
+    </message>
+    <message>
+        <source>Crosshair 5:</source>
+        <translation>Crosshair 5:</translation>
+    </message>
+    <message>
+        <source>Crosshair 6:</source>
+        <translation>Crosshair 6:</translation>
+    </message>
+    <message>
+        <source>Crosshair 7:</source>
+        <translation>Crosshair 7:</translation>
+    </message>
+    <message>
+        <source>Crosshair 8:</source>
+        <translation>Crosshair 8:</translation>
+    </message>
+    <message>
+        <source>Crosshair 9:</source>
+        <translation>Crosshair 9:</translation>
+    </message>
+    <message>
+        <source>输出设置</source>
+        <translation>Output Settings</translation>
+    </message>
+    <message>
+        <source>触发模式</source>
+        <translation>Trigger Mode</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Continuous</translation>
+    </message>
+    <message>
+        <source>软件触发</source>
+        <translation>Software Trigger</translation>
+    </message>
+    <message>
+        <source>硬件触发</source>
+        <translation>Hardware Trigger</translation>
+    </message>
+    <message>
+        <source>触发一次</source>
+        <translation>Trigger Once</translation>
+    </message>
+    <message>
+        <source>触发参数</source>
+        <translation>Trigger Parameters</translation>
+    </message>
+    <message>
+        <source>触发延迟(微秒):</source>
+        <translation>Trigger delay (µs):</translation>
+    </message>
+    <message>
+        <source>触发一次的帧数：</source>
+        <translation>Frames per trigger:</translation>
+    </message>
+    <message>
+        <source>输入IO设置</source>
+        <translation>Input IO Settings</translation>
+    </message>
+    <message>
+        <source>输入IO：</source>
+        <translation>Input IO:</translation>
+    </message>
+    <message>
+        <source>工作模式：</source>
+        <translation>Work mode:</translation>
+    </message>
+    <message>
+        <source>触发</source>
+        <translation>Trigger</translation>
+    </message>
+    <message>
+        <source>输入IO</source>
+        <translation>Input IO</translation>
+    </message>
+    <message>
+        <source>触发方式：</source>
+        <translation>Trigger type:</translation>
+    </message>
+    <message>
+        <source>上升沿触发</source>
+        <translation>Rising edge</translation>
+    </message>
+    <message>
+        <source>下降沿触发</source>
+        <translation>Falling edge</translation>
+    </message>
+    <message>
+        <source>高电平触发</source>
+        <translation>High level</translation>
+    </message>
+    <message>
+        <source>低电平触发</source>
+        <translation>Low level</translation>
+    </message>
+    <message>
+        <source>去抖时间(微秒):</source>
+        <translation>Debounce time (µs):</translation>
+    </message>
+    <message>
+        <source>输出IO设置</source>
+        <translation>Output IO Settings</translation>
+    </message>
+    <message>
+        <source>输出IO：</source>
+        <translation>Output IO:</translation>
+    </message>
+    <message>
+        <source>闪光灯</source>
+        <translation>Strobe</translation>
+    </message>
+    <message>
+        <source>输出IO</source>
+        <translation>Output IO</translation>
+    </message>
+    <message>
+        <source>PWM</source>
+        <translation>PWM</translation>
+    </message>
+    <message>
+        <source>闪光灯模式：</source>
+        <translation>Strobe mode:</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>半自动</source>
+        <translation>Semi-automatic</translation>
+    </message>
+    <message>
+        <source>有效电平：</source>
+        <translation>Active level:</translation>
+    </message>
+    <message>
+        <source>低电平</source>
+        <translation>Low level</translation>
+    </message>
+    <message>
+        <source>高电平</source>
+        <translation>High level</translation>
+    </message>
+    <message>
+        <source>延时(微秒):</source>
+        <translation>Delay (µs):</translation>
+    </message>
+    <message>
+        <source>脉冲宽度(微秒):</source>
+        <translation>Pulse width (µs):</translation>
+    </message>
+    <message>
+        <source>IO状态：</source>
+        <translation>IO state:</translation>
+    </message>
+    <message>
+        <source>PWM周期(微秒):</source>
+        <translation>PWM period (µs):</translation>
+    </message>
+    <message>
+        <source>PWM高电平时间(微秒):</source>
+        <translation>PWM high time (µs):</translation>
+    </message>
+    <message>
+        <source>分辨率设置</source>
+        <translation>Resolution Settings</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>ROI区域</source>
+        <translation>ROI Region</translation>
+    </message>
+    <message>
+        <source>当前区域</source>
+        <translation>Current Region</translation>
+    </message>
+    <message>
+        <source>水平偏移：</source>
+        <translation>Horizontal offset:</translation>
+    </message>
+    <message>
+        <source>垂直偏移：</source>
+        <translation>Vertical offset:</translation>
+    </message>
+    <message>
+        <source>宽度：</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>高度：</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>伽玛设置</source>
+        <translation>Gamma Settings</translation>
+    </message>
+    <message>
+        <source>动态</source>
+        <translation>Dynamic</translation>
+    </message>
+    <message>
+        <source>预置</source>
+        <translation>Preset</translation>
+    </message>
+    <message>
+        <source>伽玛：</source>
+        <translation>Gamma:</translation>
+    </message>
+    <message>
+        <source>预置LUT表:</source>
+        <translation>Preset LUT:</translation>
+    </message>
+    <message>
+        <source>GigE设置</source>
+        <translation>GigE Settings</translation>
+    </message>
+    <message>
+        <source>传输设置</source>
+        <translation>Transfer Settings</translation>
+    </message>
+    <message>
+        <source>最大传输大小(MTU):</source>
+        <translation>Maximum transfer size (MTU):</translation>
+    </message>
+    <message>
+        <source>网络包间隔时间(微秒)</source>
+        <translation>Packet interval (µs)</translation>
+    </message>
+    <message>
+        <source>为了达到最高传输效率，请设置为网卡最大传输包大小(1500-9000)。</source>
+        <translation>For the best transfer rate, set this to the network adapter's largest packet size (1500-9000).</translation>
+    </message>
+    <message>
+        <source>IP设置</source>
+        <translation>IP Settings</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>固定IP</source>
+        <translation>Static IP</translation>
+    </message>
+    <message>
+        <source>默认网关：</source>
+        <translation>Default gateway:</translation>
+    </message>
+    <message>
+        <source>MAC地址：</source>
+        <translation>MAC address:</translation>
+    </message>
+    <message>
+        <source>特殊设置</source>
+        <translation>Special Settings</translation>
+    </message>
+    <message>
+        <source>多通道</source>
+        <translation>Multiple Channels</translation>
+    </message>
+    <message>
+        <source>手动调焦</source>
+        <translation>Manual Focus</translation>
+    </message>
+    <message>
+        <source>恢复默认值</source>
+        <translation>Restore Default</translation>
+    </message>
+    <message>
+        <source>参数保存</source>
+        <translation>Parameter Saving</translation>
+    </message>
+    <message>
+        <source>加载模式：</source>
+        <translation>Load mode:</translation>
+    </message>
+    <message>
+        <source>型号</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>昵称</source>
+        <translation>Nickname</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>Serial Number</translation>
+    </message>
+    <message>
+        <source>参数组别：</source>
+        <translation>Parameter group:</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>相机</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>工具栏</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>打开相机</source>
+        <translation>Open Camera</translation>
+    </message>
+    <message>
+        <source>打开相机参数默认保存目录</source>
+        <translation>Open the Default Camera Parameter Folder</translation>
+    </message>
+    <message>
+        <source>抓图</source>
+        <translation>Snapshots</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Hotkeys</translation>
+    </message>
+    <message>
+        <source>IP配置工具</source>
+        <translation>IP Configuration Tool</translation>
+    </message>
+    <message>
+        <source>升级工具</source>
+        <translation>Upgrade Tool</translation>
+    </message>
+    <message>
+        <source>帮助文档</source>
+        <translation>Help Manual</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>Simplified Chinese</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>单画面</source>
+        <translation>Single View</translation>
+    </message>
+    <message>
+        <source>四画面</source>
+        <translation>Four Views</translation>
+    </message>
+    <message>
+        <source>九画面</source>
+        <translation>Nine Views</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Full Screen</translation>
+    </message>
+    <message>
+        <source>全屏显示</source>
+        <translation>Show full screen</translation>
+    </message>
+    <message>
+        <source>画面切换</source>
+        <translation>Switch View</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>切换语言失败</source>
+        <translation>Failed to switch the language</translation>
+    </message>
+    <message>
+        <source>设置失败</source>
+        <translation>Setting failed</translation>
+    </message>
+    <message>
+        <source>网络相机</source>
+        <translation>Network Cameras</translation>
+    </message>
+    <message>
+        <source>USB相机</source>
+        <translation>USB Cameras</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>打开失败,请检查程序执行目录下是否存在升级程序</source>
+        <translation>Open failed: check that the upgrade program is in the program directory</translation>
+    </message>
+    <message>
+        <source>打开失败,请检查程序执行目录下是否存在IP配置程序</source>
+        <translation>Open failed: check that the IP configuration program is in the program directory</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>请检查执行目录下是否存在软件使用说明书.pdf</source>
+        <translation>Check that 软件使用说明书.pdf is in the program directory</translation>
+    </message>
+    <message>
+        <source>已打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>未打开</source>
+        <translation>Closed</translation>
+    </message>
+    <message>
+        <source>相机已在其它地方打开，无法关闭</source>
+        <translation>The camera is open elsewhere and cannot be closed</translation>
+    </message>
+</context>
+</TS>
