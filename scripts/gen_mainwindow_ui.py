@@ -127,7 +127,7 @@ class L:
 
     count = {}
 
-    def __init__(self, cls, items, name=None, spacing=None, margins=None, columnStretch=None, **props):
+    def __init__(self, cls, items, name=None, spacing=None, margins=None, columnStretch=None, stretch=None, **props):
         if name is None:
             base = {"QVBoxLayout": "verticalLayout", "QHBoxLayout": "horizontalLayout",
                     "QGridLayout": "gridLayout", "QFormLayout": "formLayout"}[cls]
@@ -135,11 +135,14 @@ class L:
             name = "%s_%d" % (base, L.count[base])
         self.cls, self.items, self.name, self.spacing, self.margins, self.props = cls, items, name, spacing, margins, props
         self.column_stretch = columnStretch
+        self.stretch = stretch
 
     def xml(self, parent):
         e = ET.SubElement(parent, "layout", {"class": self.cls, "name": self.name})
         if self.column_stretch:
             e.set("columnstretch", self.column_stretch)
+        if self.stretch:
+            e.set("stretch", self.stretch)
         if self.spacing is not None:
             if self.cls in ("QGridLayout", "QFormLayout"):
                 _prop(e, "horizontalSpacing", "number", self.spacing)
@@ -301,10 +304,14 @@ def device_panel():
     empty = W("QWidget", "page_noDevice", layout=vbox(
         label("label_noDevice", "请在列表中选择相机", alignment=("set", "Qt::AlignCenter"), enabled=False)))
     stack = W("QStackedWidget", "stackedWidget_InterfaceInfo", children=[gige, unused, usb, empty],
-              currentIndex=3, minimumSize=(0, 190), frameShape=("enum", "QFrame::StyledPanel"))
-    info_box = group("groupBox_deviceInfo", "设备信息", vbox(stack, margins=(4, 4, 4, 4)))
+              currentIndex=3, minimumSize=(0, 200), maximumSize=(16777215, 240),
+              frameShape=("enum", "QFrame::StyledPanel"))
+    info_box = group("groupBox_deviceInfo", "设备信息", vbox(stack, margins=(4, 4, 4, 4)),
+                     sizePolicy=("sizepolicy", "QSizePolicy::Preferred", "QSizePolicy::Maximum"))
     list_box = group("groupBox_deviceList", "设备列表", vbox(buttons, tree, spacing=6, margins=(4, 4, 4, 4)))
-    return W("QWidget", "widget_devicePanel", layout=vbox(list_box, info_box, spacing=8, margins=(6, 6, 0, 6)),
+    layout = vbox(list_box, info_box, spacing=8, margins=(6, 6, 0, 6))
+    layout.stretch = "1,0"
+    return W("QWidget", "widget_devicePanel", layout=layout,
              minimumSize=(220, 0))
 
 
@@ -407,17 +414,17 @@ def page_crosshair():
                   (check("checkBox_display%d" % n), n, 1),
                   (button("pushButton_color%d" % n, "", maximumSize=(28, 22), minimumSize=(28, 22),
                           styleSheet="background-color:rgb(0,0,0)"), n, 2),
-                  (edit("lineEdit_x%d" % n, text="0", minimumSize=(40, 0)), n, 3),
-                  (edit("lineEdit_y%d" % n, text="0", minimumSize=(40, 0)), n, 4)]
-    box = group("groupBox_crosshair", "十字线", L("QGridLayout", items, spacing=6, columnStretch="0,0,0,1,1"))
-    return page("page_crosshair", "十字线设置", "capture.png", box)
+                  (edit("lineEdit_x%d" % n, text="0"), n, 3),
+                  (edit("lineEdit_y%d" % n, text="0"), n, 4)]
+    grid = L("QGridLayout", items, spacing=4, columnStretch="0,0,0,1,1")
+    return page("page_crosshair", "十字线设置", "capture.png", grid)
 
 
 def page_output():
     modes = L("QGridLayout", [
         (radio("radioButton_continuity", "连续"), 0, 0), (radio("radioButton_softrigger", "软件触发"), 0, 1),
-        (radio("radioButton_hardtirgger", "硬件触发"), 0, 2),
-        (button("pushButton_tirggeronce", "触发一次"), 1, 0, 1, 3)], spacing=6)
+        (radio("radioButton_hardtirgger", "硬件触发"), 1, 0),
+        (button("pushButton_tirggeronce", "触发一次"), 1, 1)], spacing=6)
     trig = group("groupBox_13", "触发参数", form([
         ("触发延迟(微秒):", edit("lineEdit_tirggerdelay")),
         ("触发一次的帧数：", edit("lineEdit_tirggerframes")),

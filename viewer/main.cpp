@@ -4,6 +4,8 @@
 
 int main(int argc, char *argv[])
 {
+    // The icons live in a static library; nothing else would pull them in.
+    Q_INIT_RESOURCE(images);
     QApplication app(argc, argv);
     VexoCam window;
     window.show();

@@ -35,12 +35,12 @@ inline void install()
 
 } // namespace slotwarnings
 
-// A test main that fails the run when any slot went unbound.
+// A test main that fails the run when any slot went unbound. The test class
+// calls slotwarnings::install() in its initTestCase.
 #define SHELL_TEST_MAIN(TestClass)                                                                           \
     int main(int argc, char *argv[])                                                                         \
     {                                                                                                        \
         QApplication app(argc, argv);                                                                        \
-        slotwarnings::install();                                                                             \
         TestClass test;                                                                                      \
         int status = QTest::qExec(&test, argc, argv);                                                        \
         for (const QString &warning : slotwarnings::caught()) {                                              \

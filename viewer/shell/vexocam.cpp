@@ -104,6 +104,11 @@ void VexoCam::init()
     ui->tabWidget->setEnabled(false);
     ui->widget_settingToolbar->setEnabled(false);
 
+    // The side panes keep their width when the window grows; the grid takes
+    // the rest.
+    ui->splitter->setStretchFactor(0, 0);
+    ui->splitter->setStretchFactor(1, 1);
+    ui->splitter->setStretchFactor(2, 0);
     ui->splitter->setSizes({250, 625, 250});
 
     m_specialPage = ui->toolBox_2->widget(9);
