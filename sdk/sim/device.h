@@ -67,6 +67,10 @@ public:
 
     // Unplugged devices answer CAMERA_STATUS_DEVICE_LOST.
     virtual bool lost() const = 0;
+    // True while an upgrade runs; the C layer refuses changes then.
+    virtual bool busy() const = 0;
+    // Stops streaming and gives the camera up (the open lock); later calls fail.
+    virtual void close() = 0;
 };
 
 // One kind of camera attachment: finds cameras and opens them.

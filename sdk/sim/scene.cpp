@@ -71,7 +71,7 @@ SceneGenerator::SceneGenerator(int width, int height, bool color)
                 c = {v, v, v};
             } else if (x > width_ * 70 / 100 && y < height_ * 50 / 100 && y > height_ * 10 / 100) {
                 // a resolution wedge: lines that get finer towards the top
-                const int period = 2 + 14 * (y - height_ / 10) / std::max(1, height_ * 40 / 100);
+                const int period = 4 + 12 * (y - height_ / 10) / std::max(1, height_ * 40 / 100);
                 const int v = ((x / std::max(1, period / 2)) % 2) ? 200 : 40;
                 c = {v, v, v};
             }

@@ -1,0 +1,138 @@
+// Process-wide state of the C layer: handles mapped to opened devices, the
+// last enumeration, and the simulator's call trace and injected failures.
+#pragma once
+
+#include "device.h"
+#include "sim_backend.h"
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+namespace vexo::capi {
+
+using sim::Device;
+using sim::Frame;
+using sim::Region;
+using sim::Settings;
+
+// One opened camera as the caller sees it.
+struct Session
+{
+    std::shared_ptr<Device> device;
+    std::string serial;
+
+    std::mutex mutex; // guards everything below
+    std::map<uintptr_t, std::shared_ptr<const Frame>> lent;
+    uintptr_t nextFrame = 1;
+    uint32_t ispOutFormat = CAMERA_MEDIA_TYPE_RGB8;
+    bool snapRegionSet = false;
+    Region snapRegion;
+    Region lastCustom;
+    // Arrays the capability record points into; valid until close.
+    std::vector<stImageResolution> presets;
+    std::vector<stMediaTypeDesc> mediaTypes;
+    std::vector<stLutPresetDesc> lutPresets;
+};
+
+class Library final
+{
+public:
+    static Library &instance();
+
+    sim::SimBackend &sim() { return sim_; }
+    sim::Backend &backend() { return sim_; }
+
+    std::shared_ptr<Session> session(CameraHandle handle);
+    CameraHandle addSession(std::shared_ptr<Session> session);
+    std::shared_ptr<Session> removeSession(CameraHandle handle);
+    std::vector<std::shared_ptr<Session>> removeAllSessions();
+    std::string serialOf(CameraHandle handle);
+
+    void setEnumeration(std::vector<sim::Backend::Found> cameras);
+    bool enumerated(int index, sim::Backend::Found *out);
+
+    // Injected failures: true when name must fail now, with *status.
+    bool takeFailure(const char *name, CameraSdkStatus *status);
+    void addFailure(const std::string &name, CameraSdkStatus status, int count);
+    void clearFailures();
+
+    bool tracing() const;
+    void setTracing(bool on);
+    void addTrace(std::string line);
+    void clearTrace();
+    int traceCount() const;
+    bool traceLine(int index, std::string *line) const;
+
+private:
+    Library() = default;
+
+    sim::SimBackend sim_;
+    mutable std::mutex mutex_;
+    std::map<uintptr_t, std::shared_ptr<Session>> sessions_;
+    uintptr_t nextHandle_ = 0x1000;
+    std::vector<sim::Backend::Found> enumeration_;
+    std::map<std::string, std::pair<CameraSdkStatus, int>> failures_;
+    bool tracing_ = false;
+    std::vector<std::string> trace_;
+};
+
+// --- call wrapper: injected failures and the trace -------------------------
+
+void appendArg(std::string &s, CameraHandle handle);
+void appendArg(std::string &s, const char *text);
+void appendArg(std::string &s, char *buffer);
+void appendArg(std::string &s, double value);
+
+template<typename T>
+std::enable_if_t<std::is_integral_v<T>> appendArg(std::string &s, T value)
+{
+    s += std::to_string(value);
+}
+
+template<typename T>
+void appendArg(std::string &s, T *pointer)
+{
+    s += pointer == nullptr ? "0" : "*";
+}
+
+inline void appendArgs(std::string &) {}
+
+template<typename First, typename... Rest>
+void appendArgs(std::string &s, const First &first, const Rest &...rest)
+{
+    appendArg(s, first);
+    if constexpr (sizeof...(rest) > 0) {
+        s += ',';
+        appendArgs(s, rest...);
+    }
+}
+
+// Runs body unless a failure was injected for name; traces the call when
+// traced and the trace is on.
+template<typename Body, typename... Args>
+CameraSdkStatus call(const char *name, bool traced, Body &&body, const Args &...args)
+{
+    Library &lib = Library::instance();
+    std::string line;
+    const bool tracing = traced && lib.tracing();
+    if (tracing) {
+        line = name;
+        line += '(';
+        appendArgs(line, args...);
+        line += ')';
+    }
+    CameraSdkStatus status = CAMERA_STATUS_SUCCESS;
+    if (!lib.takeFailure(name, &status)) {
+        status = body();
+    }
+    if (tracing) {
+        lib.addTrace(line + "=" + std::to_string(status));
+    }
+    return status;
+}
+
+} // namespace vexo::capi

@@ -1,0 +1,79 @@
+#include "netif.h"
+
+#include <arpa/inet.h>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <ifaddrs.h>
+#include <net/if.h>
+#include <netinet/in.h>
+#include <sstream>
+
+namespace vexo::sim {
+
+namespace {
+
+// Default gateway of an interface from the kernel's routing table.
+uint32_t defaultGateway(const std::string &name)
+{
+    std::ifstream routes("/proc/net/route");
+    std::string line;
+    std::getline(routes, line); // header
+    while (std::getline(routes, line)) {
+        std::istringstream fields(line);
+        std::string iface, destination, gateway;
+        if (!(fields >> iface >> destination >> gateway)) {
+            continue;
+        }
+        if (iface == name && destination == "00000000") {
+            // little-endian hexadecimal, as the kernel stores it
+            const uint32_t raw = static_cast<uint32_t>(std::strtoul(gateway.c_str(), nullptr, 16));
+            return ntohl(raw);
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+std::vector<HostInterface> hostInterfaces()
+{
+    std::vector<HostInterface> out;
+    struct ifaddrs *list = nullptr;
+    if (::getifaddrs(&list) == 0) {
+        for (struct ifaddrs *i = list; i != nullptr; i = i->ifa_next) {
+            if (i->ifa_addr == nullptr || i->ifa_addr->sa_family != AF_INET || i->ifa_netmask == nullptr ||
+                (i->ifa_flags & IFF_LOOPBACK) != 0 || (i->ifa_flags & IFF_UP) == 0) {
+                continue;
+            }
+            HostInterface h;
+            h.name = i->ifa_name != nullptr ? i->ifa_name : "";
+            h.ip = ntohl(reinterpret_cast<const sockaddr_in *>(i->ifa_addr)->sin_addr.s_addr);
+            h.mask = ntohl(reinterpret_cast<const sockaddr_in *>(i->ifa_netmask)->sin_addr.s_addr);
+            if (h.name.empty() || h.name.size() >= 32 || !isValidNetMask(h.mask)) {
+                continue;
+            }
+            h.gateway = defaultGateway(h.name);
+            out.push_back(h);
+        }
+        ::freeifaddrs(list);
+    }
+    if (out.empty()) {
+        out.push_back({"sim0", 0xC0A80A01u, 0xFFFFFF00u, 0});
+    }
+    return out;
+}
+
+std::string ipv4Text(uint32_t a)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%u.%u.%u.%u", a >> 24, (a >> 16) & 255, (a >> 8) & 255, a & 255);
+    return text;
+}
+
+bool isValidNetMask(uint32_t mask)
+{
+    return mask != 0 && ((~mask + 1) & ~mask) == 0;
+}
+
+} // namespace vexo::sim
