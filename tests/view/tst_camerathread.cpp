@@ -91,6 +91,7 @@ private:
 
 void TestCameraThread::initTestCase()
 {
+    vexotest::installSlotWarningGuard();
     QVERIFY2(qEnvironmentVariableIsSet("VEXO_SDK_CAMERAS"), "run through ctest: the camera set is missing");
 }
 
@@ -422,6 +423,10 @@ void TestCameraThread::dropsOpenCamerasAndSwapCells()
     QSignalSpy opened(m_cell, &CameraThread::cameraOpen);
 
     auto drop = [this](QMimeData *data) {
+        // A drop reaches only the widget that accepted the drag's entry.
+        QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_cell, &enter);
+        QVERIFY(enter.isAccepted());
         QDropEvent event(QPointF(5, 5), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(m_cell, &event);
     };

@@ -13,6 +13,7 @@ class TestCameraViewMath : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { vexotest::installSlotWarningGuard(); }
     void buttonZoomStepsAndBounds();
     void wheelZoomStepsAndBounds();
     void fitZoomTakesTheTighterAxis();
