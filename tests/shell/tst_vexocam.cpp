@@ -1,9 +1,9 @@
 // The main window: its form, language, launcher, manual, grid container and
 // display layouts. Cameras come from the simulated SDK (see tst_devicetree).
-#include "boxcatcher.h"
 #include "camerathread.h"
 #include "configparameter.h"
-#include "slotwarnings.h"
+#include "modalhelper.h"
+#include "slotwarningguard.h"
 #include "vexocam.h"
 
 #include <QAction>
@@ -289,7 +289,6 @@ private slots:
     void initTestCase();
     void cleanup();
 
-    void unboundSlotsAreReported();
     void formCarriesEveryObjectName();
     void formFixedContents();
     void constructionState();
@@ -315,37 +314,22 @@ private slots:
 
 void TstVexoCam::initTestCase()
 {
-    // QtTest installs its own handler when the run starts; ours goes on top.
-    slotwarnings::install();
+    // QtTest replaces the message handler when the run starts and does not
+    // pass messages on; the guard goes on top of it again.
+    vexotest::installSlotWarningGuard();
 }
 
 void TstVexoCam::cleanup()
 {
-    QVERIFY2(slotwarnings::caught().isEmpty(), qPrintable(slotwarnings::caught().join(QLatin1Char('\n'))));
+    QCOMPARE(int(vexotest::slotWarningCount()), 0);
     config()->setValue(QStringLiteral("EDITION"), QStringLiteral("Language"), 0);
     config()->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 1);
-}
-
-class StraySlots final : public QObject
-{
-    Q_OBJECT
-public slots:
-    void on_nothing_clicked() {}
-};
-
-void TstVexoCam::unboundSlotsAreReported()
-{
-    // The harness itself: a slot without its object must be caught.
-    StraySlots stray;
-    QMetaObject::connectSlotsByName(&stray);
-    QCOMPARE(slotwarnings::caught().size(), 1);
-    slotwarnings::caught().clear();
 }
 
 void TstVexoCam::formCarriesEveryObjectName()
 {
     QTemporaryDir dir;
-    BoxCatcher boxes;
+    ModalAnswer boxes;
     VexoCam window(dir.path());
     QCOMPARE(int(std::size(kFormNames)), 205);
 
@@ -392,7 +376,7 @@ void TstVexoCam::formCarriesEveryObjectName()
 void TstVexoCam::formFixedContents()
 {
     QTemporaryDir dir;
-    BoxCatcher boxes;
+    ModalAnswer boxes;
     VexoCam window(dir.path());
     QCOMPARE(window.windowTitle(), QStringLiteral("VexoCam"));
 
@@ -498,9 +482,9 @@ void TstVexoCam::constructionState()
 {
     QTemporaryDir dir;
     addTranslations(dir, true, true);
-    BoxCatcher boxes;
+    ModalAnswer boxes;
     VexoCam window(dir.path());
-    QVERIFY(boxes.boxes().isEmpty());
+    QCOMPARE(boxes.count(), 0);
 
     QVERIFY(!child<QWidget>(window, "tabWidget")->isEnabled());
     QVERIFY(!child<QWidget>(window, "widget_settingToolbar")->isEnabled());
@@ -583,9 +567,9 @@ void TstVexoCam::startLanguage()
     addTranslations(dir, true, true);
     config()->setValue(QStringLiteral("EDITION"), QStringLiteral("Language"), stored);
 
-    BoxCatcher boxes;
+    ModalAnswer boxes;
     VexoCam window(dir.path());
-    QVERIFY(boxes.boxes().isEmpty());
+    QCOMPARE(boxes.count(), 0);
     QCOMPARE(window.translationFile(), dir.path() + file);
     QCOMPARE(child<QPushButton>(window, "pushButton_refresh")->text(), refresh);
 }
@@ -593,14 +577,13 @@ void TstVexoCam::startLanguage()
 void TstVexoCam::startWithoutTranslation()
 {
     QTemporaryDir dir;
-    BoxCatcher boxes;
+    ModalAnswer boxes;
     VexoCam window(dir.path());
-    QCOMPARE(boxes.boxes().size(), 1);
-    const BoxCatcher::Box box = boxes.boxes().first();
-    QCOMPARE(box.icon, QMessageBox::Critical);
-    QCOMPARE(box.title, QStringLiteral("提示"));
-    QCOMPARE(box.text, QStringLiteral("切换语言失败"));
-    QCOMPARE(box.buttons, QStringList{QStringLiteral("确定")});
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.icon(), QMessageBox::Critical);
+    QCOMPARE(boxes.title(), QStringLiteral("提示"));
+    QCOMPARE(boxes.text(), QStringLiteral("切换语言失败"));
+    QCOMPARE(boxes.pressed(), QStringLiteral("确定"));
     // The program carries on, in the form's own texts.
     QVERIFY(window.translationFile().isEmpty());
     QCOMPARE(window.windowTitle(), QStringLiteral("VexoCam"));
@@ -611,12 +594,12 @@ void TstVexoCam::languageSwitch()
 {
     QTemporaryDir dir;
     addTranslations(dir, true, true);
-    BoxCatcher boxes;
+    ModalAnswer boxes;
     VexoCam window(dir.path());
     auto *tree = child<QTreeWidget>(window, "treeWidget_devicelist");
 
     child<QAction>(window, "action_language_EN")->trigger();
-    QVERIFY(boxes.boxes().isEmpty());
+    QCOMPARE(boxes.count(), 0);
     QCOMPARE(window.translationFile(), dir.path() + QStringLiteral("/VexoCam_en_CN.qm"));
     QCOMPARE(config()->value(QStringLiteral("EDITION"), QStringLiteral("Language")).toInt(), 1);
     QCOMPARE(child<QPushButton>(window, "pushButton_refresh")->text(), QStringLiteral("Refresh"));
@@ -629,7 +612,7 @@ void TstVexoCam::languageSwitch()
     QCOMPARE(window.windowTitle(), QStringLiteral("VexoCam"));
 
     child<QAction>(window, "action_language_CH")->trigger();
-    QVERIFY(boxes.boxes().isEmpty());
+    QCOMPARE(boxes.count(), 0);
     QCOMPARE(window.translationFile(), dir.path() + QStringLiteral("/VexoCam_zh_CN.qm"));
     QCOMPARE(config()->value(QStringLiteral("EDITION"), QStringLiteral("Language")).toInt(), 0);
     QCOMPARE(child<QPushButton>(window, "pushButton_refresh")->text(), QStringLiteral("刷新"));
@@ -655,15 +638,15 @@ void TstVexoCam::failedSwitchStoresChoice()
     QTemporaryDir dir;
     addTranslations(dir, start == 0, start != 0);
     config()->setValue(QStringLiteral("EDITION"), QStringLiteral("Language"), start);
-    BoxCatcher boxes;
+    ModalAnswer boxes;
     VexoCam window(dir.path());
-    QVERIFY(boxes.boxes().isEmpty());
+    QCOMPARE(boxes.count(), 0);
 
     window.findChild<QAction *>(action)->trigger();
-    QCOMPARE(boxes.boxes().size(), 1);
-    QCOMPARE(boxes.boxes().first().title, QStringLiteral("提示"));
-    QCOMPARE(boxes.boxes().first().text, QStringLiteral("设置失败"));
-    QCOMPARE(boxes.boxes().first().icon, QMessageBox::Critical);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.title(), QStringLiteral("提示"));
+    QCOMPARE(boxes.text(), QStringLiteral("设置失败"));
+    QCOMPARE(boxes.icon(), QMessageBox::Critical);
     QCOMPARE(config()->value(QStringLiteral("EDITION"), QStringLiteral("Language")).toInt(), stored);
     // The language already shown stays in place.
     QCOMPARE(window.translationFile(), dir.path() + kept);
@@ -687,25 +670,24 @@ void TstVexoCam::launchFailure()
     QFETCH(QString, text);
     QTemporaryDir dir;
     addTranslations(dir, true, false);
-    BoxCatcher boxes;
+    ModalAnswer boxes;
     VexoCam window(dir.path());
 
     window.findChild<QAction *>(action)->trigger();
-    QCOMPARE(boxes.boxes().size(), 1);
-    QCOMPARE(boxes.boxes().first().icon, QMessageBox::Critical);
-    QCOMPARE(boxes.boxes().first().title, QStringLiteral("错误"));
-    QCOMPARE(boxes.boxes().first().text, text);
-    QCOMPARE(boxes.boxes().first().buttons, QStringList{QStringLiteral("确定")});
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.icon(), QMessageBox::Critical);
+    QCOMPARE(boxes.title(), QStringLiteral("错误"));
+    QCOMPARE(boxes.text(), text);
+    QCOMPARE(boxes.pressed(), QStringLiteral("确定"));
 
     // A file of that name that cannot be executed is no program either.
     QFile notProgram(dir.path() + (action.endsWith(QLatin1String("update")) ? QStringLiteral("/VexoUpgrade")
                                                                             : QStringLiteral("/Addrix")));
     QVERIFY(notProgram.open(QIODevice::WriteOnly));
     notProgram.close();
-    boxes.clear();
     window.findChild<QAction *>(action)->trigger();
-    QCOMPARE(boxes.boxes().size(), 1);
-    QCOMPARE(boxes.boxes().first().text, text);
+    QCOMPARE(boxes.count(), 2);
+    QCOMPARE(boxes.text(), text);
 }
 
 void TstVexoCam::launchStartsSibling()
@@ -722,13 +704,13 @@ void TstVexoCam::launchStartsSibling()
         script.close();
         QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
     }
-    BoxCatcher boxes;
+    ModalAnswer boxes;
     VexoCam window(dir.path());
     for (const auto &tool : tools) {
         child<QAction>(window, tool.first)->trigger();
         QTRY_VERIFY(QFile::exists(dir.path() + QLatin1Char('/') + tool.second + QStringLiteral(".started")));
     }
-    QVERIFY(boxes.boxes().isEmpty());
+    QCOMPARE(boxes.count(), 0);
 }
 
 void TstVexoCam::manualAndProgramFolder()
@@ -737,29 +719,28 @@ void TstVexoCam::manualAndProgramFolder()
     addTranslations(dir, true, false);
     UrlRecorder recorder;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
-    BoxCatcher boxes;
+    ModalAnswer boxes;
     VexoCam window(dir.path());
     const QString manual = dir.path() + QStringLiteral("/软件使用说明书.pdf");
 
     child<QAction>(window, "action_help")->trigger();
-    QCOMPARE(boxes.boxes().size(), 1);
-    QCOMPARE(boxes.boxes().first().icon, QMessageBox::Critical);
-    QCOMPARE(boxes.boxes().first().title, QStringLiteral("提示"));
-    QCOMPARE(boxes.boxes().first().text, QStringLiteral("请检查执行目录下是否存在软件使用说明书.pdf"));
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.icon(), QMessageBox::Critical);
+    QCOMPARE(boxes.title(), QStringLiteral("提示"));
+    QCOMPARE(boxes.text(), QStringLiteral("请检查执行目录下是否存在软件使用说明书.pdf"));
     QVERIFY(recorder.urls.isEmpty());
 
     QFile pdf(manual);
     QVERIFY(pdf.open(QIODevice::WriteOnly));
     pdf.close();
-    boxes.clear();
     child<QAction>(window, "action_help")->trigger();
-    QVERIFY(boxes.boxes().isEmpty());
+    QCOMPARE(boxes.count(), 1);
     QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(manual)});
 
     recorder.urls.clear();
     child<QAction>(window, "action_defaultParPath")->trigger();
     QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(dir.path())});
-    QVERIFY(boxes.boxes().isEmpty());
+    QCOMPARE(boxes.count(), 1);
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 }
 
@@ -767,7 +748,7 @@ void TstVexoCam::escapeRestoresGrid()
 {
     QTemporaryDir dir;
     addTranslations(dir, true, false);
-    BoxCatcher boxes;
+    ModalAnswer boxes;
     VexoCam window(dir.path());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -798,7 +779,7 @@ void TstVexoCam::escapeRestoresGrid()
     QVERIFY(grid->isWindow());
     child<QAction>(window, "action_fullScreen")->trigger();
     QCOMPARE(grid->parentWidget(), holder);
-    QVERIFY(boxes.boxes().isEmpty());
+    QCOMPARE(boxes.count(), 0);
 }
 
 namespace {
@@ -825,7 +806,7 @@ void TstVexoCam::presetLayouts()
     QTemporaryDir dir;
     addTranslations(dir, true, false);
     config()->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 0);
-    BoxCatcher boxes;
+    ModalAnswer boxes;
     VexoCam window(dir.path());
     const auto widgetCount = [] {
         return config()->value(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount")).toInt();
@@ -856,7 +837,7 @@ void TstVexoCam::presetLayouts()
     QCOMPARE(grid->columnStretch(2), 0);
     QCOMPARE(grid->count(), 1);
     QVERIFY(!child<QWidget>(window, "tabWidget")->isEnabled());
-    QVERIFY(boxes.boxes().isEmpty());
+    QCOMPARE(boxes.count(), 0);
 }
 
 void TstVexoCam::customLayoutPlacement()
@@ -864,7 +845,7 @@ void TstVexoCam::customLayoutPlacement()
     QTemporaryDir dir;
     addTranslations(dir, true, false);
     config()->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 0);
-    BoxCatcher boxes;
+    ModalAnswer boxes;
     VexoCam window(dir.path());
 
     SceneFrameLayout layout;
@@ -919,7 +900,7 @@ void TstVexoCam::restoreAtStart()
     config()->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), widgetCount);
     config()->setValue(QStringLiteral("CUSTOMWIDGET"), QStringLiteral("UsedCustomWidget"),
                        QStringLiteral("no such layout"));
-    BoxCatcher boxes;
+    ModalAnswer boxes;
     VexoCam window(dir.path());
     // The remembered layout is applied 100 ms after construction.
     QCOMPARE(window.cells().size(), 0);
@@ -927,8 +908,8 @@ void TstVexoCam::restoreAtStart()
     QTimer::singleShot(100, &window, [&restored] { restored = true; });
     QTRY_VERIFY(restored);
     QCOMPARE(window.cells().size(), cells);
-    QVERIFY(boxes.boxes().isEmpty());
+    QCOMPARE(boxes.count(), 0);
 }
 
-SHELL_TEST_MAIN(TstVexoCam)
+VEXO_QTEST_MAIN(TstVexoCam)
 #include "tst_vexocam.moc"
