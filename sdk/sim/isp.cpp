@@ -50,42 +50,53 @@ struct PlanarRow
 
 // Demosaics one row. c is the row at hand, u and d the rows above and below
 // (already reflected at the frame's top and bottom); all padded.
-void demosaicRowRG(const uint8_t *__restrict u, const uint8_t *__restrict c, const uint8_t *__restrict d,
-                   int width, uint8_t *__restrict r, uint8_t *__restrict g, uint8_t *__restrict b)
+// Hot loops get an AVX2 twin picked at load time where the toolchain can.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
+#define VEXO_KERNEL __attribute__((target_clones("avx2", "default")))
+#else
+#define VEXO_KERNEL
+#endif
+
+using u16 = uint16_t;
+
+VEXO_KERNEL void demosaicRowRG(const uint8_t *__restrict u, const uint8_t *__restrict c,
+                               const uint8_t *__restrict d, int width, uint8_t *__restrict r,
+                               uint8_t *__restrict g, uint8_t *__restrict b)
 {
     const int pairs = (width + 1) / 2;
     for (int i = 0; i < pairs; ++i) {
         const int x = 2 * i;
-        // R site
         r[x] = c[x];
-        g[x] = static_cast<uint8_t>((c[x - 1] + c[x + 1] + u[x] + d[x] + 2) >> 2);
-        b[x] = static_cast<uint8_t>((u[x - 1] + u[x + 1] + d[x - 1] + d[x + 1] + 2) >> 2);
-        // G site on a red row
-        r[x + 1] = static_cast<uint8_t>((c[x] + c[x + 2] + 1) >> 1);
+        g[x] = static_cast<uint8_t>(
+            static_cast<u16>(u16(c[x - 1]) + u16(c[x + 1]) + u16(u[x]) + u16(d[x]) + 2) >> 2);
+        b[x] = static_cast<uint8_t>(
+            static_cast<u16>(u16(u[x - 1]) + u16(u[x + 1]) + u16(d[x - 1]) + u16(d[x + 1]) + 2) >> 2);
+        r[x + 1] = static_cast<uint8_t>(static_cast<u16>(u16(c[x]) + u16(c[x + 2]) + 1) >> 1);
         g[x + 1] = c[x + 1];
-        b[x + 1] = static_cast<uint8_t>((u[x + 1] + d[x + 1] + 1) >> 1);
+        b[x + 1] = static_cast<uint8_t>(static_cast<u16>(u16(u[x + 1]) + u16(d[x + 1]) + 1) >> 1);
     }
 }
 
-void demosaicRowGB(const uint8_t *__restrict u, const uint8_t *__restrict c, const uint8_t *__restrict d,
-                   int width, uint8_t *__restrict r, uint8_t *__restrict g, uint8_t *__restrict b)
+VEXO_KERNEL void demosaicRowGB(const uint8_t *__restrict u, const uint8_t *__restrict c,
+                               const uint8_t *__restrict d, int width, uint8_t *__restrict r,
+                               uint8_t *__restrict g, uint8_t *__restrict b)
 {
     const int pairs = (width + 1) / 2;
     for (int i = 0; i < pairs; ++i) {
         const int x = 2 * i;
-        // G site on a blue row
-        r[x] = static_cast<uint8_t>((u[x] + d[x] + 1) >> 1);
+        r[x] = static_cast<uint8_t>(static_cast<u16>(u16(u[x]) + u16(d[x]) + 1) >> 1);
         g[x] = c[x];
-        b[x] = static_cast<uint8_t>((c[x - 1] + c[x + 1] + 1) >> 1);
-        // B site
-        r[x + 1] = static_cast<uint8_t>((u[x] + u[x + 2] + d[x] + d[x + 2] + 2) >> 2);
-        g[x + 1] = static_cast<uint8_t>((c[x] + c[x + 2] + u[x + 1] + d[x + 1] + 2) >> 2);
+        b[x] = static_cast<uint8_t>(static_cast<u16>(u16(c[x - 1]) + u16(c[x + 1]) + 1) >> 1);
+        r[x + 1] = static_cast<uint8_t>(
+            static_cast<u16>(u16(u[x]) + u16(u[x + 2]) + u16(d[x]) + u16(d[x + 2]) + 2) >> 2);
+        g[x + 1] = static_cast<uint8_t>(
+            static_cast<u16>(u16(c[x]) + u16(c[x + 2]) + u16(u[x + 1]) + u16(d[x + 1]) + 2) >> 2);
         b[x + 1] = c[x + 1];
     }
 }
 
-void interleaveRgb(const uint8_t *__restrict r, const uint8_t *__restrict g, const uint8_t *__restrict b,
-                   int width, uint8_t *__restrict out)
+VEXO_KERNEL void interleaveRgb(const uint8_t *__restrict r, const uint8_t *__restrict g,
+                               const uint8_t *__restrict b, int width, uint8_t *__restrict out)
 {
     for (int x = 0; x < width; ++x) {
         out[3 * x] = r[x];
@@ -94,8 +105,8 @@ void interleaveRgb(const uint8_t *__restrict r, const uint8_t *__restrict g, con
     }
 }
 
-void interleaveRgbReversed(const uint8_t *__restrict r, const uint8_t *__restrict g,
-                           const uint8_t *__restrict b, int width, uint8_t *__restrict out)
+VEXO_KERNEL void interleaveRgbReversed(const uint8_t *__restrict r, const uint8_t *__restrict g,
+                                       const uint8_t *__restrict b, int width, uint8_t *__restrict out)
 {
     for (int x = 0; x < width; ++x) {
         const int s = width - 1 - x;
@@ -105,36 +116,50 @@ void interleaveRgbReversed(const uint8_t *__restrict r, const uint8_t *__restric
     }
 }
 
-void lumaRow(const uint8_t *__restrict r, const uint8_t *__restrict g, const uint8_t *__restrict b, int width,
-             uint8_t *__restrict out)
+VEXO_KERNEL void lumaRow(const uint8_t *__restrict r, const uint8_t *__restrict g,
+                         const uint8_t *__restrict b, int width, uint8_t *__restrict out)
 {
     for (int x = 0; x < width; ++x) {
         out[x] = static_cast<uint8_t>((77 * r[x] + 150 * g[x] + 29 * b[x] + 128) >> 8);
     }
 }
 
-void saturateRow(uint8_t *__restrict r, uint8_t *__restrict g, uint8_t *__restrict b, int width, int s)
+VEXO_KERNEL void saturateRow(uint8_t *__restrict r, uint8_t *__restrict g, uint8_t *__restrict b, int width,
+                             int s)
 {
+    const int16_t k = static_cast<int16_t>(s);
     for (int x = 0; x < width; ++x) {
-        const int y = (77 * r[x] + 150 * g[x] + 29 * b[x] + 128) >> 8;
-        const int rr = y + (((r[x] - y) * s) >> 7);
-        const int gg = y + (((g[x] - y) * s) >> 7);
-        const int bb = y + (((b[x] - y) * s) >> 7);
-        r[x] = static_cast<uint8_t>(std::min(255, std::max(0, rr)));
-        g[x] = static_cast<uint8_t>(std::min(255, std::max(0, gg)));
-        b[x] = static_cast<uint8_t>(std::min(255, std::max(0, bb)));
+        const int16_t y = static_cast<int16_t>(
+            static_cast<u16>(u16(77 * r[x]) + u16(150 * g[x]) + u16(29 * b[x]) + 128) >> 8);
+        const int16_t rr =
+            static_cast<int16_t>(y + (static_cast<int16_t>(static_cast<int16_t>(r[x] - y) * k) >> 5));
+        const int16_t gg =
+            static_cast<int16_t>(y + (static_cast<int16_t>(static_cast<int16_t>(g[x] - y) * k) >> 5));
+        const int16_t bb =
+            static_cast<int16_t>(y + (static_cast<int16_t>(static_cast<int16_t>(b[x] - y) * k) >> 5));
+        r[x] = static_cast<uint8_t>(rr < 0 ? 0 : (rr > 255 ? 255 : rr));
+        g[x] = static_cast<uint8_t>(gg < 0 ? 0 : (gg > 255 ? 255 : gg));
+        b[x] = static_cast<uint8_t>(bb < 0 ? 0 : (bb > 255 ? 255 : bb));
     }
 }
 
-void sharpenPlane(const uint8_t *__restrict u, const uint8_t *__restrict c, const uint8_t *__restrict d,
-                  int width, int k, uint8_t *__restrict out)
+// Luma-style sharpening: the green plane's Laplacian, added to every channel.
+VEXO_KERNEL void sharpenRow(const uint8_t *__restrict u, const uint8_t *__restrict c,
+                            const uint8_t *__restrict d, int width, int k, const uint8_t *__restrict r,
+                            const uint8_t *__restrict b, uint8_t *__restrict outR, uint8_t *__restrict outG,
+                            uint8_t *__restrict outB)
 {
-    // c[-1] and c[width] are valid (planar rows carry one slack pixel at each
-    // end, set by the caller).
+    const int16_t kk = static_cast<int16_t>(k);
     for (int x = 0; x < width; ++x) {
-        const int lap = 4 * c[x] - c[x - 1] - c[x + 1] - u[x] - d[x];
-        const int v = c[x] + ((lap * k) >> 8);
-        out[x] = static_cast<uint8_t>(std::min(255, std::max(0, v)));
+        const int16_t lap = static_cast<int16_t>(4 * int16_t(c[x]) - int16_t(c[x - 1]) - int16_t(c[x + 1]) -
+                                                 int16_t(u[x]) - int16_t(d[x]));
+        const int16_t delta = static_cast<int16_t>(static_cast<int16_t>(lap * kk) >> 5);
+        const int16_t rr = static_cast<int16_t>(r[x] + delta);
+        const int16_t gg = static_cast<int16_t>(c[x] + delta);
+        const int16_t bb = static_cast<int16_t>(b[x] + delta);
+        outR[x] = static_cast<uint8_t>(rr < 0 ? 0 : (rr > 255 ? 255 : rr));
+        outG[x] = static_cast<uint8_t>(gg < 0 ? 0 : (gg > 255 ? 255 : gg));
+        outB[x] = static_cast<uint8_t>(bb < 0 ? 0 : (bb > 255 ? 255 : bb));
     }
 }
 
@@ -335,8 +360,8 @@ bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int heig
     s.mono.resize(width + 2);
 
     const bool saturate = bayer && !settings.monochrome && settings.saturation != 100;
-    const int satFactor = settings.saturation * 128 / 100;
-    const int sharpK = settings.sharpness * 256 / 100;
+    const int satFactor = settings.saturation * 32 / 100;
+    const int sharpK = settings.sharpness * 32 / 100;
 
     // Tone, gains and defect correction on one raw row.
     auto load = [&](int y, PaddedRow &row) {
@@ -427,11 +452,13 @@ bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int heig
             return;
         }
         PlanarRow &o = s.sharpened;
-        sharpenPlane(up.g.data() + 1, cur.g.data() + 1, down.g.data() + 1, width, sharpK, o.g.data() + 1);
-        if (bayer) {
-            sharpenPlane(up.r.data() + 1, cur.r.data() + 1, down.r.data() + 1, width, sharpK, o.r.data() + 1);
-            sharpenPlane(up.b.data() + 1, cur.b.data() + 1, down.b.data() + 1, width, sharpK, o.b.data() + 1);
+        const uint8_t *r = cur.r.data() + 1;
+        const uint8_t *b = cur.b.data() + 1;
+        if (!bayer) {
+            r = b = cur.g.data() + 1;
         }
+        sharpenRow(up.g.data() + 1, cur.g.data() + 1, down.g.data() + 1, width, sharpK, r, b, o.r.data() + 1,
+                   o.g.data() + 1, o.b.data() + 1);
         emit(y, o);
     };
 
