@@ -1,0 +1,234 @@
+// Exclusive open within and across processes, and unplugging a camera.
+#include "sdk_test_support.h"
+
+#include <csignal>
+#include <sys/wait.h>
+
+using namespace vexo::test;
+
+namespace {
+
+// Runs the probe and returns its exit code, or -1 when it did not exit.
+int runProbe(const std::string &mode, const std::string &serial)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execl(VEXO_OPEN_PROBE, VEXO_OPEN_PROBE, mode.c_str(), serial.c_str(), static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+// A probe that keeps the camera open until it is released or killed.
+class HoldingProcess final
+{
+public:
+    explicit HoldingProcess(const std::string &serial)
+    {
+        int toChild[2];
+        int fromChild[2];
+        if (pipe(toChild) != 0 || pipe(fromChild) != 0)
+            return;
+        m_pid = fork();
+        if (m_pid == 0) {
+            dup2(toChild[0], STDIN_FILENO);
+            dup2(fromChild[1], STDOUT_FILENO);
+            close(toChild[1]);
+            close(fromChild[0]);
+            execl(VEXO_OPEN_PROBE, VEXO_OPEN_PROBE, "hold", serial.c_str(), static_cast<char *>(nullptr));
+            _exit(127);
+        }
+        close(toChild[0]);
+        close(fromChild[1]);
+        m_stdin = toChild[1];
+        FILE *out = fdopen(fromChild[0], "r");
+        char line[64] = {};
+        if (out && fgets(line, sizeof line, out))
+            m_reply = line;
+        if (out)
+            fclose(out);
+    }
+    ~HoldingProcess()
+    {
+        release();
+        kill();
+    }
+    HoldingProcess(const HoldingProcess &) = delete;
+    HoldingProcess &operator=(const HoldingProcess &) = delete;
+
+    bool holding() const { return m_reply == "opened\n"; }
+    // Closing stdin lets the probe close the camera and exit normally.
+    int release()
+    {
+        if (m_stdin >= 0)
+            close(m_stdin);
+        m_stdin = -1;
+        return reap();
+    }
+    void kill()
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            reap();
+        }
+    }
+
+private:
+    int reap()
+    {
+        if (m_pid <= 0)
+            return -1;
+        int status = 0;
+        waitpid(m_pid, &status, 0);
+        m_pid = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    pid_t m_pid = -1;
+    int m_stdin = -1;
+    std::string m_reply;
+};
+
+int32_t openedFlag(const std::string &serial)
+{
+    for (const stDeviceInfo &d : enumerate()) {
+        if (textAt(&d, 356, 32) == serial)
+            return valueAt<int32_t>(&d, 596);
+    }
+    return -1;
+}
+
+std::string anySerial()
+{
+    return findSerial([](const stDeviceInfo &) { return true; }).value_or("");
+}
+
+} // namespace
+
+TEST(ExclusiveOpen, SecondOpenInTheSameProcessIsRefused)
+{
+    const std::string serial = anySerial();
+    Camera first(serial);
+    ASSERT_TRUE(first.ok()) << first.status();
+    CameraHandle second = nullptr;
+    EXPECT_EQ(CameraInitEx3(&second, serial.c_str()), CAMERA_STATUS_ALREADY_OPENED);
+    EXPECT_EQ(second, nullptr);
+    EXPECT_NE(openedFlag(serial), 0);
+    // The refused attempt must not have disturbed the first handle.
+    EXPECT_EQ(CameraPlay(first.handle()), 0);
+    first.close();
+    EXPECT_EQ(openedFlag(serial), 0);
+    Camera again(serial);
+    EXPECT_TRUE(again.ok());
+}
+
+TEST(ExclusiveOpen, AnotherProcessGetsAlreadyOpened)
+{
+    const std::string serial = anySerial();
+    {
+        Camera cam(serial);
+        ASSERT_TRUE(cam.ok());
+        EXPECT_EQ(runProbe("try", serial), -CAMERA_STATUS_ALREADY_OPENED);
+    }
+    EXPECT_EQ(runProbe("try", serial), 0) << "closed cameras are free for others";
+}
+
+TEST(ExclusiveOpen, CameraHeldByAnotherProcessIsRefusedAndShownOpen)
+{
+    const std::string serial = anySerial();
+    HoldingProcess other(serial);
+    ASSERT_TRUE(other.holding());
+    CameraHandle h = nullptr;
+    EXPECT_EQ(CameraInitEx3(&h, serial.c_str()), CAMERA_STATUS_ALREADY_OPENED);
+    EXPECT_NE(openedFlag(serial), 0);
+    EXPECT_EQ(other.release(), 0);
+    EXPECT_EQ(openedFlag(serial), 0);
+    Camera mine(serial);
+    EXPECT_TRUE(mine.ok());
+}
+
+TEST(ExclusiveOpen, LockDiesWithTheProcess)
+{
+    const std::string serial = anySerial();
+    HoldingProcess other(serial);
+    ASSERT_TRUE(other.holding());
+    other.kill();
+    Camera mine(serial);
+    EXPECT_TRUE(mine.ok()) << mine.status();
+}
+
+TEST(ExclusiveOpen, OtherCamerasStayAvailable)
+{
+    const std::vector<stDeviceInfo> devices = enumerate();
+    ASSERT_GE(devices.size(), 2u);
+    const std::string a = textAt(&devices[0], 356, 32);
+    const std::string b = textAt(&devices[1], 356, 32);
+    HoldingProcess other(a);
+    ASSERT_TRUE(other.holding());
+    Camera mine(b);
+    EXPECT_TRUE(mine.ok());
+    EXPECT_EQ(runProbe("try", b), -CAMERA_STATUS_ALREADY_OPENED);
+}
+
+TEST(Unplug, CameraVanishesAndItsHandleReportsDeviceLost)
+{
+    const std::string serial = anySerial();
+    Camera cam(serial);
+    ASSERT_TRUE(cam.ok());
+    const CameraHandle h = cam.handle();
+    ASSERT_EQ(CameraPlay(h), 0);
+    RawFrame frame;
+    ASSERT_EQ(grabRaw(h, frame), 0);
+
+    // A grabber blocked in a long wait must come back once the camera goes.
+    CameraSdkStatus waitResult = 0;
+    std::thread grabber([&] {
+        CameraSdkStatus st = 0;
+        while ((st = grabRaw(h, frame, 3000)) == 0) {
+        }
+        waitResult = st;
+    });
+    ASSERT_EQ(VexoSimUnplug(serial.c_str()), 0);
+    grabber.join();
+    EXPECT_EQ(waitResult, CAMERA_STATUS_DEVICE_LOST);
+
+    int value = 0;
+    EXPECT_EQ(CameraGetAeState(h, &value), CAMERA_STATUS_DEVICE_LOST);
+    EXPECT_EQ(CameraSetSharpness(h, 5), CAMERA_STATUS_DEVICE_LOST);
+    EXPECT_EQ(CameraPlay(h), CAMERA_STATUS_DEVICE_LOST);
+    EXPECT_FALSE(enumerated(serial));
+    CameraHandle other = nullptr;
+    EXPECT_NE(CameraInitEx3(&other, serial.c_str()), 0);
+
+    // Closing a lost camera still releases it.
+    EXPECT_EQ(CameraUnInit(h), 0);
+    cam.close();
+    ASSERT_EQ(VexoSimReplug(serial.c_str()), 0);
+    EXPECT_TRUE(enumerated(serial));
+    Camera back(serial);
+    ASSERT_TRUE(back.ok()) << back.status();
+    ASSERT_EQ(CameraPlay(back.handle()), 0);
+    EXPECT_EQ(grabRaw(back.handle(), frame), 0);
+}
+
+TEST(Unplug, UnknownSerialsAreRefused)
+{
+    EXPECT_NE(VexoSimUnplug("NO-SUCH-CAMERA"), 0);
+    EXPECT_NE(VexoSimReplug("NO-SUCH-CAMERA"), 0);
+    EXPECT_NE(VexoSimUnplug(nullptr), 0);
+}
+
+TEST(CameraSet, ReloadingClosesOpenCameras)
+{
+    const std::string serial = anySerial();
+    CameraHandle h = nullptr;
+    ASSERT_EQ(CameraInitEx3(&h, serial.c_str()), 0);
+    ASSERT_EQ(VexoSimLoadCameraSet(nullptr), 0);
+    int value = 0;
+    EXPECT_NE(CameraGetAeState(h, &value), 0);
+    Camera again(serial);
+    EXPECT_TRUE(again.ok()) << "the lock went with the closed camera";
+}
