@@ -41,12 +41,17 @@ int main(int argc, char **argv)
         file.settings.crossLines[2] = {10, 20, 0x00FF00, 1};
         file.settings.triggerMode = CAMERA_TRIGGER_HARDWARE;
         file.settings.mirrorH = 1;
-        write(root + "/fuzz_parameter_file", "changed" + std::to_string(i) + ".Bin",
-              text(writeParameterFile(file)));
+        const std::string changed = text(writeParameterFile(file));
+        write(root + "/fuzz_parameter_file", "changed" + std::to_string(i) + ".Bin", changed);
+        // The bare JSON body: the fuzz target wraps it in a valid header.
+        write(root + "/fuzz_parameter_file", "body" + std::to_string(i) + ".json", changed.substr(20));
 
         FirmwareImage image{model.productName, uint16_t(0x1203 + i), std::vector<uint8_t>(64 + 32 * i, 0x5A)};
-        write(root + "/fuzz_firmware_image", "fw" + std::to_string(i) + ".upg",
-              text(writeFirmwareImage(image)));
+        // The fuzz target reads a mode byte first: 0 = as is, 1 = repair the checksum.
+        const std::string fw = text(writeFirmwareImage(image));
+        const std::string name = "fw" + std::to_string(i);
+        write(root + "/fuzz_firmware_image", name + ".upg", std::string(1, '\0') + fw);
+        write(root + "/fuzz_firmware_image", name + "-repair.upg", std::string(1, '\1') + fw);
     }
 
     const CameraModel &first = cameras.cameras.front();
