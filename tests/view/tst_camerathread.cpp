@@ -18,6 +18,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QWidgetAction>
 #include <QtTest>
 
@@ -76,6 +77,7 @@ private slots:
     void firstFrameFitsOnlyOnce();
     void zoomButtonsWheelAndOriginalSize();
     void navigationRectangleFollowsAndDrives();
+    void draggingThePicturePans();
     void dropsOpenCamerasAndSwapCells();
     void sceneDropCarriesTheSerial();
     void buttonBarFollowsTheCursor();
@@ -403,11 +405,53 @@ void TestCameraThread::navigationRectangleFollowsAndDrives()
                      Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(rect, &move);
     QCOMPARE(rect->pos(), QPoint(3, 2));
+    // The picture shows the part the rectangle now marks.
+    auto *view = child<QGraphicsView>(m_cell, "graphicsView");
+    const QPointF shown = view->mapToScene(0, 0);
+    QVERIFY2(qAbs(shown.x() - 3 * 320.0 / thumb.width()) < 2 &&
+                 qAbs(shown.y() - 2 * 240.0 / thumb.height()) < 2,
+             qPrintable(QStringLiteral("%1,%2").arg(shown.x()).arg(shown.y())));
     // While the cursor rests on it, painting does not move it back.
     m_cell->repaint();
     QCOMPARE(rect->pos(), QPoint(3, 2));
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(rect, &leave);
+}
+
+void TestCameraThread::draggingThePicturePans()
+{
+    QVERIFY(m_cell->attachCamera(SerialA));
+    QTRY_VERIFY_WITH_TIMEOUT(m_cell->grabber()->deliveredFrames() > 0, 5000);
+    auto *view = child<QGraphicsView>(m_cell, "graphicsView");
+    QWidget *viewport = view->viewport();
+    m_cell->findChild<QMenu *>()->actions().at(3)->trigger();
+    auto *zoomIn = qobject_cast<QWidgetAction *>(m_cell->findChild<QMenu *>()->actions().at(5))
+                       ->defaultWidget()
+                       ->findChildren<QPushButton *>()
+                       .at(1);
+    for (int i = 0; i < 20; ++i)
+        zoomIn->click(); // 3.0: room to pan both ways
+    view->centerOn(160, 120);
+    const int h = view->horizontalScrollBar()->value();
+    const int v = view->verticalScrollBar()->value();
+
+    const QPoint start(viewport->width() / 2, viewport->height() / 2);
+    auto send = [viewport](QEvent::Type type, const QPoint &pos, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(pos), QPointF(viewport->mapToGlobal(pos)),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &event);
+    };
+    // A hover without a button must not pan.
+    send(QEvent::MouseMove, start + QPoint(15, 15), Qt::NoButton);
+    QCOMPARE(view->horizontalScrollBar()->value(), h);
+
+    send(QEvent::MouseButtonPress, start, Qt::LeftButton);
+    send(QEvent::MouseMove, start + QPoint(-30, -20), Qt::LeftButton);
+    send(QEvent::MouseMove, start + QPoint(-40, -25), Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, start + QPoint(-40, -25), Qt::NoButton);
+    // The picture follows the cursor: dragging left and up scrolls right and down.
+    QCOMPARE(view->horizontalScrollBar()->value(), h + 40);
+    QCOMPARE(view->verticalScrollBar()->value(), v + 25);
 }
 
 void TestCameraThread::dropsOpenCamerasAndSwapCells()

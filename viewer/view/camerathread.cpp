@@ -391,9 +391,13 @@ bool CameraThread::wheelZoom(const QWheelEvent *event)
 
 bool CameraThread::panPicture(QEvent *event)
 {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::GraphicsSceneMousePress && type != QEvent::GraphicsSceneMouseMove &&
+        type != QEvent::GraphicsSceneMouseRelease)
+        return false;
     auto *mouse = static_cast<QGraphicsSceneMouseEvent *>(event);
     QGraphicsView *view = ui->graphicsView;
-    switch (event->type()) {
+    switch (type) {
     case QEvent::GraphicsSceneMousePress:
         m_panning = true;
         m_panLastCursor = mouse->screenPos();
