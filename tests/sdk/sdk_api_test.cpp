@@ -3,6 +3,7 @@
 #include "sdk_test_support.h"
 
 #include <arpa/inet.h>
+#include <ifaddrs.h>
 #include <set>
 
 using namespace vexo::test;
@@ -19,6 +20,32 @@ std::string firstGige()
 std::string firstUsb()
 {
     return findSerial([](const stDeviceInfo &d) { return !isGige(d); }).value_or("");
+}
+
+// IPv4 addresses of this machine's interfaces, loopback aside.
+std::set<std::string> hostAddresses()
+{
+    std::set<std::string> out;
+    ifaddrs *list = nullptr;
+    if (getifaddrs(&list) != 0)
+        return out;
+    for (ifaddrs *i = list; i; i = i->ifa_next) {
+        if (!i->ifa_addr || i->ifa_addr->sa_family != AF_INET)
+            continue;
+        char text[INET_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in *>(i->ifa_addr)->sin_addr, text, sizeof text);
+        if (std::string(text).rfind("127.", 0) != 0)
+            out.insert(text);
+    }
+    freeifaddrs(list);
+    return out;
+}
+
+uint32_t addressOf(const std::string &text)
+{
+    in_addr addr{};
+    inet_pton(AF_INET, text.c_str(), &addr);
+    return ntohl(addr.s_addr);
 }
 
 bool isDottedQuad(const std::string &text)
@@ -353,6 +380,14 @@ TEST(Gige, AddressReadAndWrittenBySerialWithoutOpening)
     EXPECT_FALSE(textAt(rec, 0, 32).empty()) << "host interface name";
     const uint8_t zeroMac[6] = {};
     EXPECT_NE(memcmp(rec + 164, zeroMac, 6), 0);
+    // The address tool offers the range of the interface that reaches the camera.
+    const std::set<std::string> host = hostAddresses();
+    if (!host.empty()) {
+        EXPECT_EQ(host.count(textAt(rec, 64, 16)), 1u) << textAt(rec, 64, 16) << " is not an interface here";
+        const uint32_t mask = addressOf(textAt(rec, 80, 16));
+        EXPECT_EQ(addressOf(textAt(rec, 116, 16)) & mask, addressOf(textAt(rec, 64, 16)) & mask)
+            << "a fresh camera sits in its interface's subnet";
+    }
 
     stGigeInfo info;
     memcpy(&info, rec, sizeof info);
@@ -495,4 +530,55 @@ TEST(FailNext, FailsExactlyTheRequestedCalls)
     EXPECT_EQ(CameraPlay(cam.handle()), 0);
     EXPECT_NE(VexoSimFailNext("CameraPlay", -1, 0), 0);
     EXPECT_NE(VexoSimFailNext(nullptr, -1, 1), 0);
+}
+
+TEST(Io, LineSettingsAreKeptPerLine)
+{
+    Camera cam(firstGige());
+    ASSERT_TRUE(cam.ok());
+    const CameraHandle h = cam.handle();
+    stCameraCapability cap{};
+    ASSERT_EQ(CameraGetCapability(h, &cap), 0);
+    ASSERT_GE(cap.iInputIoCounts, 2);
+    ASSERT_GE(cap.iOutputIoCounts, 2);
+
+    for (int line = 0; line < 2; ++line) {
+        ASSERT_EQ(CameraSetInputIOMode(h, line, line), 0);
+        ASSERT_EQ(CameraSetTriggerSignalType(h, line, 1 + line), 0);
+        ASSERT_EQ(CameraSetTriggerJitterTime(h, line, 100u + line), 0);
+        ASSERT_EQ(CameraSetOutputIOMode(h, line, 2 * line), 0);
+        ASSERT_EQ(CameraSetStrobeMode(h, line, line), 0);
+        ASSERT_EQ(CameraSetStrobePolarity(h, line, 1 - line), 0);
+        ASSERT_EQ(CameraSetStrobeDelayTime(h, line, 10u + line), 0);
+        ASSERT_EQ(CameraSetStrobePulseWidth(h, line, 2000u + line), 0);
+        ASSERT_EQ(CameraSetOutputIOPWM(h, line, 1000 + line, 300 + line), 0);
+    }
+    for (int line = 0; line < 2; ++line) {
+        int a = -1, b = -1;
+        uint32_t u = 0;
+        ASSERT_EQ(CameraGetInputIOMode(h, line, &a), 0);
+        EXPECT_EQ(a, line);
+        ASSERT_EQ(CameraGetTriggerSignalType(h, line, &a), 0);
+        EXPECT_EQ(a, 1 + line);
+        ASSERT_EQ(CameraGetTriggerJitterTime(h, line, &u), 0);
+        EXPECT_EQ(u, 100u + line);
+        ASSERT_EQ(CameraGetOutputIOMode(h, line, &a), 0);
+        EXPECT_EQ(a, 2 * line);
+        ASSERT_EQ(CameraGetStrobeMode(h, line, &a), 0);
+        EXPECT_EQ(a, line);
+        ASSERT_EQ(CameraGetStrobePolarity(h, line, &a), 0);
+        EXPECT_EQ(a, 1 - line);
+        ASSERT_EQ(CameraGetStrobeDelayTime(h, line, &u), 0);
+        EXPECT_EQ(u, 10u + line);
+        ASSERT_EQ(CameraGetStrobePulseWidth(h, line, &u), 0);
+        EXPECT_EQ(u, 2000u + line);
+        ASSERT_EQ(CameraGetOutputIOPWM(h, line, &a, &b), 0);
+        EXPECT_EQ(std::make_pair(a, b), std::make_pair(1000 + line, 300 + line));
+    }
+    EXPECT_NE(CameraSetOutputIOPWM(h, 0, 100, 200), 0) << "high time longer than the period";
+    EXPECT_NE(CameraSetTriggerSignalType(h, 0, 4), 0);
+    int state = -1;
+    EXPECT_EQ(CameraGetInputIOState(h, 0, &state), 0);
+    EXPECT_NE(CameraGetInputIOState(h, cap.iInputIoCounts, &state), 0);
+    EXPECT_EQ(CameraLoadParameter(h, CAMERA_PARAMETER_GROUP_DEFAULT), 0);
 }

@@ -12,6 +12,7 @@
 #include <mutex>
 #include <png.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 using namespace vexo::test;
 
@@ -477,3 +478,48 @@ TEST_F(Files, SecondUpgradeOfTheSameCameraIsBusy)
     EXPECT_EQ(first, 0);
     VexoSimSetUpgradeDuration(100);
 }
+
+#ifdef VEXO_SIM_TOOL
+namespace {
+
+std::string run(const std::string &command, int &exitCode)
+{
+    std::string output;
+    FILE *pipe = popen(command.c_str(), "r");
+    if (!pipe) {
+        exitCode = -1;
+        return output;
+    }
+    char buffer[256];
+    while (fgets(buffer, sizeof buffer, pipe))
+        output += buffer;
+    const int status = pclose(pipe);
+    exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return output;
+}
+
+} // namespace
+
+// What an operator does to try the upgrade tool: list, make a file, upgrade.
+TEST_F(Files, ToolListsCamerasAndWritesAcceptedUpgradeFiles)
+{
+    int code = -1;
+    const std::string listing = run(std::string(VEXO_SIM_TOOL) + " list", code);
+    EXPECT_EQ(code, 0);
+    EXPECT_NE(listing.find(serial), std::string::npos) << listing;
+    EXPECT_NE(listing.find(otherSerial), std::string::npos) << listing;
+
+    const std::string file = dir + "/tool.upg";
+    run(std::string(VEXO_SIM_TOOL) + " make-upg --model '" + productName(serial) +
+            "' --version 3.1.4.1 -o '" + file + "'",
+        code);
+    ASSERT_EQ(code, 0);
+    ASSERT_EQ(VexoSimSetUpgradeDuration(100), 0);
+    ASSERT_EQ(CameraUpgrade(h, file.c_str(), nullptr, nullptr), 0);
+    EXPECT_EQ(firmwareOf(serial), 0x3141);
+
+    run(std::string(VEXO_SIM_TOOL) + " make-upg --model X --version 16.0.0.0 -o '" + dir + "/bad.upg'", code);
+    EXPECT_NE(code, 0);
+    EXPECT_FALSE(exists(dir + "/bad.upg"));
+}
+#endif

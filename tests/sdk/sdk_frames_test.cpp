@@ -2,6 +2,7 @@
 // regions of interest, trigger modes and overlays.
 #include "sdk_test_support.h"
 
+#include <atomic>
 #include <cmath>
 
 using namespace vexo::test;
@@ -516,4 +517,56 @@ TEST_F(Streaming, OverlayDrawsOnlyVisibleCrossLines)
     // Away from line 0 the picture is untouched: the hidden line 1 drew nothing.
     EXPECT_EQ(memcmp(drawn.pixel(0, 30), plain.pixel(0, 30), 3 * 90), 0);
     EXPECT_EQ(memcmp(drawn.pixel(0, 200), plain.pixel(0, 200), 3 * 90), 0);
+}
+
+// The viewer changes settings on its own thread while the grabber converts frames.
+TEST_F(Streaming, SettingsChangeSafelyWhileFramesAreConverted)
+{
+    ASSERT_EQ(CameraPlay(h), 0);
+    std::atomic<bool> stop{false};
+    std::atomic<int> converted{0};
+    std::atomic<int> inconsistent{0};
+    std::thread grabber([&] {
+        std::vector<BYTE> out(size_t(cap.iSensorWidth) * cap.iSensorHeight * 4);
+        while (!stop) {
+            CameraFrameHandle fh = nullptr;
+            if (CameraGetRawImageBuffer(h, &fh, 500) != 0)
+                continue;
+            stImageInfo info{};
+            BYTE *raw = nullptr;
+            if (CameraGetImageInfo(h, fh, &info, &raw) == 0 &&
+                CameraGetOutImageBuffer(h, &info, raw, out.data()) == 0) {
+                const uint32_t bpp = info.uiMediaType == CAMERA_MEDIA_TYPE_MONO8 ? 1 : 3;
+                if (info.uiBytes != ((info.uiWidth * bpp + 3) & ~3u) * info.uiHeight ||
+                    int(info.uiWidth) > cap.iSensorWidth)
+                    ++inconsistent;
+                CameraImageOverlay(h, out.data(), &info);
+                ++converted;
+            }
+            CameraReleaseFrameHandle(h, fh);
+        }
+    });
+    stImageResolution small{};
+    small.iIndex = CAMERA_RESOLUTION_CUSTOM;
+    small.iWidthFOV = small.iWidth = 128;
+    small.iHeightFOV = small.iHeight = 96;
+    const auto end = Clock::now() + std::chrono::milliseconds(1500);
+    for (int i = 0; Clock::now() < end; ++i) {
+        CameraSetMirror(h, i % 2, (i / 2) % 2);
+        CameraSetGain(h, 50 + i % 200, 100, 100);
+        CameraSetMonochrome(h, (i / 7) % 2);
+        CameraSetSharpness(h, i % 100);
+        CameraSetCrossLine(h, 0, i % 300, i % 200, 0xFF, 1);
+        CameraSetIspOutFormat(h, (i / 11) % 2 ? CAMERA_MEDIA_TYPE_MONO8 : CAMERA_MEDIA_TYPE_RGB8);
+        if (i % 5 == 0)
+            CameraSetResolutionEx(h, &small);
+        else if (i % 5 == 2)
+            CameraSetResolution(h, cap.pImageSizeDesc[cap.iImageSizeDesc - 1].iIndex);
+        stCurrentDeviceInfo info{};
+        CameraGetCurDevInfo(h, &info);
+    }
+    stop = true;
+    grabber.join();
+    EXPECT_GT(converted.load(), 10);
+    EXPECT_EQ(inconsistent.load(), 0);
 }
