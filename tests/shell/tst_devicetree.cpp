@@ -1,0 +1,369 @@
+// The device tree of the main window and the opening and closing of cameras
+// from it, on a set of simulated cameras (fixtures/tree_cameras.json).
+#include "VexoCameraSim.h"
+#include "camerathread.h"
+#include "configparameter.h"
+#include "modalhelper.h"
+#include "slotwarningguard.h"
+#include "textfields.h"
+#include "vexocam.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+template<typename T>
+T *child(const QObject &window, const char *name)
+{
+    return window.findChild<T *>(QLatin1String(name));
+}
+
+QString labelText(const QObject &window, const char *name)
+{
+    return child<QLabel>(window, name)->text();
+}
+
+// Icons compare by their pixels; QIcon instances are never equal.
+bool showsIcon(const QIcon &icon, const char *file)
+{
+    const QImage expected = QIcon(QStringLiteral(":/images/ICO/") + QLatin1String(file)).pixmap(16).toImage();
+    return !expected.isNull() && icon.pixmap(16).toImage() == expected;
+}
+
+QStringList childTexts(const QTreeWidgetItem *group)
+{
+    QStringList texts;
+    for (int i = 0; i < group->childCount(); ++i)
+        texts << group->child(i)->text(0);
+    return texts;
+}
+
+} // namespace
+
+class TstDeviceTree final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void groupsByPortType();
+    void identityPages();
+    void enumerationFailure();
+    void openedElsewhere();
+    void openAndCloseFromTree();
+    void noFreeCell();
+    void layoutChangeKeepsOpenCameras();
+    void clickSelectsCell();
+
+private:
+    QTreeWidgetItem *item(VexoCam &window, const QString &name);
+    void doubleClick(VexoCam &window, QTreeWidgetItem *item);
+    void applyLayout(VexoCam &window, const char *action);
+
+    QTemporaryDir m_dir;
+};
+
+void TstDeviceTree::initTestCase()
+{
+    vexotest::installSlotWarningGuard();
+    QVERIFY(m_dir.isValid());
+    QVERIFY(QFile::copy(QStringLiteral(SHELL_TEST_QM_DIR "/shelltest_zh.qm"),
+                        m_dir.path() + QStringLiteral("/VexoCam_zh_CN.qm")));
+    QCOMPARE(VexoSimLoadCameraSet(SHELL_TEST_FIXTURES "/tree_cameras.json"), CAMERA_STATUS_SUCCESS);
+    // No layout at start: each test builds the cells it needs.
+    ConfigParameter::getInstance()->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 0);
+}
+
+void TstDeviceTree::init()
+{
+    VexoSimClearFailures();
+}
+
+void TstDeviceTree::cleanup()
+{
+    QCOMPARE(int(vexotest::slotWarningCount()), 0);
+}
+
+QTreeWidgetItem *TstDeviceTree::item(VexoCam &window, const QString &name)
+{
+    const QList<QTreeWidgetItem *> found = child<QTreeWidget>(window, "treeWidget_devicelist")
+                                               ->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.size() == 1 ? found.first() : nullptr;
+}
+
+void TstDeviceTree::doubleClick(VexoCam &window, QTreeWidgetItem *target)
+{
+    auto *tree = child<QTreeWidget>(window, "treeWidget_devicelist");
+    tree->setCurrentItem(target);
+    emit tree->itemDoubleClicked(target, 0);
+}
+
+void TstDeviceTree::applyLayout(VexoCam &window, const char *action)
+{
+    // Let the start-up restore (100 ms after construction) pass first, so it
+    // cannot land in the middle of a test.
+    bool restored = false;
+    QTimer::singleShot(100, &window, [&restored] { restored = true; });
+    QTRY_VERIFY(restored);
+    child<QAction>(window, action)->trigger();
+}
+
+void TstDeviceTree::groupsByPortType()
+{
+    ModalAnswer boxes;
+    VexoCam window(m_dir.path());
+    auto *tree = child<QTreeWidget>(window, "treeWidget_devicelist");
+    QCOMPARE(tree->topLevelItemCount(), 2);
+    QTreeWidgetItem *network = tree->topLevelItem(0);
+    QTreeWidgetItem *usb = tree->topLevelItem(1);
+    QCOMPARE(network->text(0), QStringLiteral("网络相机"));
+    QCOMPARE(usb->text(0), QStringLiteral("USB相机"));
+    // "GigE" anywhere in the port type, with that exact case, means network;
+    // a camera whose record cannot be read is left out.
+    QCOMPARE(childTexts(network),
+             (QStringList{QStringLiteral("Gate camera"), QStringLiteral("Dock camera")}));
+    QCOMPARE(childTexts(usb), (QStringList{QStringLiteral("Bench camera"), QStringLiteral("Lower camera"),
+                                           QStringLiteral("Spare camera")}));
+    QVERIFY(network->isExpanded());
+    QVERIFY(usb->isExpanded());
+    QVERIFY(showsIcon(network->child(0)->icon(0), "cameraOff.png"));
+
+    // A refresh rebuilds the same tree from a new enumeration.
+    QTest::mouseClick(child<QPushButton>(window, "pushButton_refresh"), Qt::LeftButton);
+    QCOMPARE(tree->topLevelItemCount(), 2);
+    QCOMPARE(childTexts(tree->topLevelItem(0)).size(), 2);
+    QCOMPARE(childTexts(tree->topLevelItem(1)).size(), 3);
+
+    QTest::mouseClick(child<QPushButton>(window, "pushButton_collapse"), Qt::LeftButton);
+    QVERIFY(!tree->topLevelItem(0)->isExpanded());
+    QTest::mouseClick(child<QPushButton>(window, "pushButton_expand"), Qt::LeftButton);
+    QVERIFY(tree->topLevelItem(1)->isExpanded());
+    QCOMPARE(boxes.count(), 0);
+}
+
+void TstDeviceTree::identityPages()
+{
+    ModalAnswer boxes;
+    VexoCam window(m_dir.path());
+    auto *tree = child<QTreeWidget>(window, "treeWidget_devicelist");
+    auto *pages = child<QStackedWidget>(window, "stackedWidget_InterfaceInfo");
+    QCOMPARE(pages->currentIndex(), 3);
+
+    emit tree->itemClicked(item(window, QStringLiteral("Gate camera")), 0);
+    QCOMPARE(pages->currentIndex(), 0);
+    stGigeInfo gige{};
+    QCOMPARE(CameraGigeGetIp("TREE-GIGE-01", &gige), CAMERA_STATUS_SUCCESS);
+    QCOMPARE(labelText(window, "label_gigeName"), QStringLiteral("VXG-TREE"));
+    QCOMPARE(labelText(window, "label_gigeIP"), vexo::fromAsciiField(gige.acIp));
+    QVERIFY(!labelText(window, "label_gigeIP").isEmpty());
+    QCOMPARE(labelText(window, "label_gigeNetMask"), vexo::fromAsciiField(gige.acMask));
+    QCOMPARE(labelText(window, "label_gigePorttype"), QStringLiteral("GigE"));
+    QCOMPARE(labelText(window, "label_gigePhyAdder"), vexo::macText(gige.abMac));
+    QCOMPARE(labelText(window, "label_gigeBroAdder"), QStringLiteral("未打开"));
+    QVERIFY(showsIcon(child<QPushButton>(window, "pushButton_onoff")->icon(), "connect.png"));
+
+    emit tree->itemClicked(item(window, QStringLiteral("Bench camera")), 0);
+    QCOMPARE(pages->currentIndex(), 2);
+    QCOMPARE(labelText(window, "label_productName"), QStringLiteral("VXU-TREE"));
+    QCOMPARE(labelText(window, "label_productsSeries"), QStringLiteral("Vexo U3"));
+    QCOMPARE(labelText(window, "label_sensor"), QStringLiteral("CMOS 1/4\""));
+    QCOMPARE(labelText(window, "label_porttype"), QStringLiteral("USB3.0"));
+    QCOMPARE(labelText(window, "label_edition"), QStringLiteral("1.0.4.2"));
+    QCOMPARE(labelText(window, "label_firmware"), QStringLiteral("v10.0.15.7"));
+    QCOMPARE(labelText(window, "label_status"), QStringLiteral("未打开"));
+
+    // The lower-case "gige" camera is a USB camera.
+    emit tree->itemClicked(item(window, QStringLiteral("Lower camera")), 0);
+    QCOMPARE(pages->currentIndex(), 2);
+
+    emit tree->itemClicked(tree->topLevelItem(0), 0);
+    QCOMPARE(pages->currentIndex(), 3);
+    // The on/off button does nothing for a group.
+    tree->setCurrentItem(tree->topLevelItem(0));
+    QTest::mouseClick(child<QPushButton>(window, "pushButton_onoff"), Qt::LeftButton);
+    QCOMPARE(boxes.count(), 0);
+}
+
+void TstDeviceTree::enumerationFailure()
+{
+    ModalAnswer boxes;
+    VexoCam window(m_dir.path());
+    QCOMPARE(VexoSimFailNext("CameraEnumerateDevice", CAMERA_STATUS_FAILED, 1), CAMERA_STATUS_SUCCESS);
+    QTest::mouseClick(child<QPushButton>(window, "pushButton_refresh"), Qt::LeftButton);
+    auto *tree = child<QTreeWidget>(window, "treeWidget_devicelist");
+    QCOMPARE(tree->topLevelItemCount(), 2);
+    QCOMPARE(tree->topLevelItem(0)->childCount(), 0);
+    QCOMPARE(tree->topLevelItem(1)->childCount(), 0);
+    QCOMPARE(boxes.count(), 0);
+
+    // The same refresh with a working library lists them again.
+    QTest::mouseClick(child<QPushButton>(window, "pushButton_refresh"), Qt::LeftButton);
+    QCOMPARE(tree->topLevelItem(1)->childCount(), 3);
+}
+
+void TstDeviceTree::openedElsewhere()
+{
+    // Held by someone else: the library reports it opened, no cell holds it.
+    CameraHandle foreign = nullptr;
+    QCOMPARE(CameraInitEx3(&foreign, "TREE-USB-06"), CAMERA_STATUS_SUCCESS);
+    ModalAnswer boxes;
+    VexoCam window(m_dir.path());
+    QTreeWidgetItem *spare = item(window, QStringLiteral("Spare camera"));
+    QVERIFY(showsIcon(spare->icon(0), "cameraOn.png"));
+    auto *tree = child<QTreeWidget>(window, "treeWidget_devicelist");
+    tree->setCurrentItem(spare);
+    emit tree->itemClicked(spare, 0);
+    QCOMPARE(labelText(window, "label_status"), QStringLiteral("已打开"));
+    QVERIFY(showsIcon(child<QPushButton>(window, "pushButton_onoff")->icon(), "disconnect.png"));
+
+    QTest::mouseClick(child<QPushButton>(window, "pushButton_onoff"), Qt::LeftButton);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.title(), QStringLiteral("提示"));
+    QCOMPARE(boxes.text(), QStringLiteral("相机已在其它地方打开，无法关闭"));
+    QCOMPARE(boxes.icon(), QMessageBox::Critical);
+    QVERIFY(showsIcon(spare->icon(0), "cameraOn.png"));
+    QCOMPARE(labelText(window, "label_status"), QStringLiteral("已打开"));
+
+    // Once released, a refresh takes the state from the library again.
+    QCOMPARE(CameraUnInit(foreign), CAMERA_STATUS_SUCCESS);
+    QTest::mouseClick(child<QPushButton>(window, "pushButton_refresh"), Qt::LeftButton);
+    QVERIFY(showsIcon(item(window, QStringLiteral("Spare camera"))->icon(0), "cameraOff.png"));
+}
+
+void TstDeviceTree::openAndCloseFromTree()
+{
+    ModalAnswer boxes;
+    VexoCam window(m_dir.path());
+    applyLayout(window, "action_oneframe");
+    QCOMPARE(window.cells().size(), 1);
+    auto *tabs = child<QTabWidget>(window, "tabWidget");
+    QVERIFY(!tabs->isEnabled());
+
+    QTreeWidgetItem *bench = item(window, QStringLiteral("Bench camera"));
+    doubleClick(window, bench);
+    CameraThread *cell = window.cells().first();
+    QVERIFY(cell->isMyAttachCamera(QStringLiteral("TREE-USB-02")));
+    QVERIFY(showsIcon(bench->icon(0), "cameraOn.png"));
+    QCOMPARE(labelText(window, "label_status"), QStringLiteral("已打开"));
+    QVERIFY(showsIcon(child<QPushButton>(window, "pushButton_onoff")->icon(), "disconnect.png"));
+    QVERIFY(tabs->isEnabled());
+    QCOMPARE(window.currentCameraHandle(), cell->cameraHandle());
+
+    // Opening it again only selects it again.
+    doubleClick(window, bench);
+    QCOMPARE(window.cells().first(), cell);
+    QCOMPARE(boxes.count(), 0);
+
+    QTest::mouseClick(child<QPushButton>(window, "pushButton_onoff"), Qt::LeftButton);
+    QVERIFY(!cell->isAttachCamera());
+    QVERIFY(showsIcon(bench->icon(0), "cameraOff.png"));
+    QCOMPARE(labelText(window, "label_status"), QStringLiteral("未打开"));
+    QVERIFY(showsIcon(child<QPushButton>(window, "pushButton_onoff")->icon(), "connect.png"));
+    QVERIFY(!tabs->isEnabled());
+    QCOMPARE(window.currentCameraHandle(), CameraHandle(nullptr));
+
+    // And the on/off button opens it as well.
+    QTest::mouseClick(child<QPushButton>(window, "pushButton_onoff"), Qt::LeftButton);
+    QVERIFY(cell->isMyAttachCamera(QStringLiteral("TREE-USB-02")));
+    QVERIFY(showsIcon(bench->icon(0), "cameraOn.png"));
+    QCOMPARE(boxes.count(), 0);
+}
+
+void TstDeviceTree::noFreeCell()
+{
+    ModalAnswer boxes;
+    VexoCam window(m_dir.path());
+    applyLayout(window, "action_oneframe");
+    doubleClick(window, item(window, QStringLiteral("Bench camera")));
+    QTreeWidgetItem *gate = item(window, QStringLiteral("Gate camera"));
+    doubleClick(window, gate);
+    QVERIFY(showsIcon(gate->icon(0), "cameraOff.png"));
+    QVERIFY(window.cells().first()->isMyAttachCamera(QStringLiteral("TREE-USB-02")));
+    QCOMPARE(boxes.count(), 0);
+    // Opening from the camera list takes the same road.
+    window.cameraWidget_open(QStringLiteral("TREE-GIGE-01"));
+    QVERIFY(showsIcon(gate->icon(0), "cameraOff.png"));
+}
+
+void TstDeviceTree::layoutChangeKeepsOpenCameras()
+{
+    ModalAnswer boxes;
+    VexoCam window(m_dir.path());
+    applyLayout(window, "action_fourframe");
+    const QStringList names = {QStringLiteral("Gate camera"), QStringLiteral("Bench camera"),
+                               QStringLiteral("Dock camera"), QStringLiteral("Spare camera")};
+    for (const QString &name : names)
+        doubleClick(window, item(window, name));
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(window.cells().at(i)->isAttachCamera());
+    // Cameras left in the second and fourth cells only.
+    auto *tree = child<QTreeWidget>(window, "treeWidget_devicelist");
+    for (const QString &name : {names.at(0), names.at(2)}) {
+        tree->setCurrentItem(item(window, name));
+        QTest::mouseClick(child<QPushButton>(window, "pushButton_onoff"), Qt::LeftButton);
+    }
+    QVERIFY(!window.cells().at(0)->isAttachCamera());
+    QVERIFY(window.cells().at(3)->isMyAttachCamera(QStringLiteral("TREE-USB-06")));
+
+    applyLayout(window, "action_oneframe");
+    QCOMPARE(window.cells().size(), 1);
+    QVERIFY(window.cells().first()->isMyAttachCamera(QStringLiteral("TREE-USB-02")));
+    QVERIFY(showsIcon(item(window, QStringLiteral("Spare camera"))->icon(0), "cameraOff.png"));
+    QVERIFY(showsIcon(item(window, QStringLiteral("Bench camera"))->icon(0), "cameraOn.png"));
+    // The camera closed by the layout change is free again.
+    CameraHandle probe = nullptr;
+    QCOMPARE(CameraInitEx3(&probe, "TREE-USB-06"), CAMERA_STATUS_SUCCESS);
+    CameraUnInit(probe);
+    QCOMPARE(boxes.count(), 0);
+}
+
+void TstDeviceTree::clickSelectsCell()
+{
+    ModalAnswer boxes;
+    VexoCam window(m_dir.path());
+    window.resize(1280, 800);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    applyLayout(window, "action_fourframe");
+    // The camera goes to the first idle cell; give the second one a camera.
+    window.cells().at(0)->attachCamera(QStringLiteral("TREE-GIGE-01"));
+    doubleClick(window, item(window, QStringLiteral("Bench camera")));
+    window.cells().at(0)->cameraStop();
+    CameraThread *withCamera = window.cells().at(1);
+    QVERIFY(withCamera->isMyAttachCamera(QStringLiteral("TREE-USB-02")));
+    auto *tabs = child<QTabWidget>(window, "tabWidget");
+    auto *grid = child<QWidget>(window, "widget_devicewindows");
+    QTRY_VERIFY(window.cells().at(0)->width() > 0);
+
+    const auto clickCell = [&](int index) {
+        const QPoint centre = window.cells().at(index)->geometry().center();
+        QTest::mouseClick(&window, Qt::LeftButton, {}, grid->mapTo(&window, centre));
+    };
+    clickCell(0);
+    QVERIFY(!tabs->isEnabled());
+    clickCell(1);
+    QVERIFY(tabs->isEnabled());
+    QCOMPARE(window.currentCameraHandle(), withCamera->cameraHandle());
+    clickCell(3);
+    QVERIFY(!tabs->isEnabled());
+    // Outside the grid nothing changes.
+    clickCell(1);
+    QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(5, window.height() - 5));
+    QVERIFY(tabs->isEnabled());
+    QCOMPARE(boxes.count(), 0);
+}
+
+VEXO_QTEST_MAIN(TstDeviceTree)
+#include "tst_devicetree.moc"
