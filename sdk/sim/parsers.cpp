@@ -463,6 +463,9 @@ bool readModel(const json &j, CameraModel *out, std::string *error)
     if (m.productName.empty()) {
         m.productName = "VX-SIM";
     }
+    if (m.friendlyName.empty()) {
+        m.friendlyName = m.productName;
+    }
     if (m.portType.empty()) {
         m.portType = "USB3.0";
     }
