@@ -66,6 +66,7 @@ private slots:
     void noFreeCell();
     void layoutChangeKeepsOpenCameras();
     void clickSelectsCell();
+    void languageSwitchRefreshesTree();
 
 private:
     QTreeWidgetItem *item(VexoCam &window, const QString &name);
@@ -81,6 +82,8 @@ void TstDeviceTree::initTestCase()
     QVERIFY(m_dir.isValid());
     QVERIFY(QFile::copy(QStringLiteral(SHELL_TEST_QM_DIR "/shelltest_zh.qm"),
                         m_dir.path() + QStringLiteral("/VexoCam_zh_CN.qm")));
+    QVERIFY(QFile::copy(QStringLiteral(SHELL_TEST_QM_DIR "/shelltest_en.qm"),
+                        m_dir.path() + QStringLiteral("/VexoCam_en_CN.qm")));
     QCOMPARE(VexoSimLoadCameraSet(SHELL_TEST_FIXTURES "/tree_cameras.json"), CAMERA_STATUS_SUCCESS);
     // No layout at start: each test builds the cells it needs.
     ConfigParameter::getInstance()->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 0);
@@ -362,6 +365,29 @@ void TstDeviceTree::clickSelectsCell()
     clickCell(1);
     QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(5, window.height() - 5));
     QVERIFY(tabs->isEnabled());
+    QCOMPARE(boxes.count(), 0);
+}
+
+void TstDeviceTree::languageSwitchRefreshesTree()
+{
+    ModalAnswer boxes;
+    VexoCam window(m_dir.path());
+    auto *tree = child<QTreeWidget>(window, "treeWidget_devicelist");
+    QTreeWidgetItem *bench = item(window, QStringLiteral("Bench camera"));
+    tree->setCurrentItem(bench);
+    emit tree->itemClicked(bench, 0);
+    QCOMPARE(labelText(window, "label_status"), QStringLiteral("未打开"));
+
+    child<QAction>(window, "action_language_EN")->trigger();
+    QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Network cameras"));
+    QCOMPARE(tree->topLevelItem(1)->text(0), QStringLiteral("USB cameras"));
+    QCOMPARE(labelText(window, "label_status"), QStringLiteral("Not open"));
+    // The tree keeps its cameras and its selection.
+    QCOMPARE(tree->currentItem(), bench);
+    QCOMPARE(child<QStackedWidget>(window, "stackedWidget_InterfaceInfo")->currentIndex(), 2);
+
+    child<QAction>(window, "action_language_CH")->trigger();
+    QCOMPARE(labelText(window, "label_status"), QStringLiteral("未打开"));
     QCOMPARE(boxes.count(), 0);
 }
 

@@ -310,6 +310,8 @@ private slots:
     void customLayoutPlacement();
     void restoreAtStart_data();
     void restoreAtStart();
+    void swapAndSingleCellFullScreen();
+    void savedCustomLayouts();
 };
 
 void TstVexoCam::initTestCase()
@@ -909,6 +911,85 @@ void TstVexoCam::restoreAtStart()
     QTRY_VERIFY(restored);
     QCOMPARE(window.cells().size(), cells);
     QCOMPARE(boxes.count(), 0);
+}
+
+void TstVexoCam::swapAndSingleCellFullScreen()
+{
+    QTemporaryDir dir;
+    addTranslations(dir, true, false);
+    config()->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 0);
+    ModalAnswer boxes;
+    VexoCam window(dir.path());
+    SceneFrameLayout layout;
+    layout.row = 3;
+    layout.column = 3;
+    layout.frameLayoutList = QStringList{QStringLiteral("0,0,2,2"), QStringLiteral("0,2,1,1"),
+                                         QStringLiteral("1,2,1,1"), QStringLiteral("2,0,1,3")};
+    window.cameraWindowSetting(layout);
+    const QList<CameraThread *> cells = window.cells();
+
+    // A dropped cell swaps places and sizes with the one it was dropped on;
+    // the cell order stays.
+    int fromRow = 0, fromColumn = 0, toRow = 2, toColumn = 1;
+    window.onWindowMoving(fromRow, fromColumn, toRow, toColumn);
+    QCOMPARE(window.cells(), cells);
+    QCOMPARE(placements(window), (QList<QList<int>>{{2, 0, 1, 3}, {0, 2, 1, 1}, {1, 2, 1, 1}, {0, 0, 2, 2}}));
+    int row = -1, column = -1, rowSpan = -1, columnSpan = -1;
+    cells.at(3)->positionInGridLayout(row, column, rowSpan, columnSpan);
+    QCOMPARE((QList<int>{row, column, rowSpan, columnSpan}), (QList<int>{0, 0, 2, 2}));
+    // Moving onto an empty place or onto itself changes nothing.
+    toRow = 1;
+    toColumn = 1;
+    window.onWindowMoving(toRow, toColumn, toRow, toColumn);
+    QCOMPARE(placements(window).at(3), (QList<int>{0, 0, 2, 2}));
+
+    // One cell full screen leaves the grid and comes back to its place.
+    auto *grid = window.findChild<QGridLayout *>(QStringLiteral("gridLayout_devicewindow"));
+    emit cells.at(1)->enterFullScreen();
+    QCOMPARE(grid->indexOf(cells.at(1)), -1);
+    emit cells.at(1)->exitFullScreen();
+    QCOMPARE(placements(window).at(1), (QList<int>{0, 2, 1, 1}));
+    QCOMPARE(grid->count(), 4);
+    QCOMPARE(boxes.count(), 0);
+}
+
+void TstVexoCam::savedCustomLayouts()
+{
+    SceneFrameLayout wide;
+    wide.name = QStringLiteral("Wide");
+    wide.row = 2;
+    wide.column = 3;
+    wide.frameLayoutList =
+        QStringList{QStringLiteral("0,0,1,3"), QStringLiteral("1,0,1,1"), QStringLiteral("1,1,1,2")};
+    SceneFrameLayout pair;
+    pair.name = QStringLiteral("Pair");
+    pair.row = 1;
+    pair.column = 2;
+    pair.frameLayoutList = QStringList{QStringLiteral("0,0,1,1"), QStringLiteral("0,1,1,1")};
+    QVERIFY(config()->writeSceneFrameLayout({wide, pair}));
+    config()->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 4);
+    config()->setValue(QStringLiteral("CUSTOMWIDGET"), QStringLiteral("UsedCustomWidget"),
+                       QStringLiteral("Pair"));
+
+    QTemporaryDir dir;
+    addTranslations(dir, true, false);
+    ModalAnswer boxes;
+    VexoCam window(dir.path());
+    const QList<QAction *> entries = window.displayMenu()->actions();
+    QCOMPARE(entries.size(), 9);
+    QCOMPARE(entries.at(7)->text(), QStringLiteral("Wide"));
+    QCOMPARE(entries.at(8)->text(), QStringLiteral("Pair"));
+    // The remembered custom layout comes back at start.
+    QTRY_COMPARE(window.cells().size(), 2);
+    QCOMPARE(placements(window), (QList<QList<int>>{{0, 0, 1, 1}, {0, 1, 1, 1}}));
+
+    entries.at(7)->trigger();
+    QCOMPARE(placements(window), (QList<QList<int>>{{0, 0, 1, 3}, {1, 0, 1, 1}, {1, 1, 1, 2}}));
+    QCOMPARE(config()->value(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount")).toInt(), 4);
+    QCOMPARE(config()->value(QStringLiteral("CUSTOMWIDGET"), QStringLiteral("UsedCustomWidget")).toString(),
+             QStringLiteral("Wide"));
+    QCOMPARE(boxes.count(), 0);
+    QVERIFY(config()->writeSceneFrameLayout({}));
 }
 
 VEXO_QTEST_MAIN(TstVexoCam)
