@@ -988,6 +988,13 @@ void TstVexoCam::savedCustomLayouts()
     QCOMPARE(config()->value(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount")).toInt(), 4);
     QCOMPARE(config()->value(QStringLiteral("CUSTOMWIDGET"), QStringLiteral("UsedCustomWidget")).toString(),
              QStringLiteral("Wide"));
+
+    // The layout in use was deleted in the editor: one cell instead.
+    QVERIFY(config()->writeSceneFrameLayout({pair}));
+    window.reloadCustomLayouts();
+    QCOMPARE(window.displayMenu()->actions().size(), 8);
+    QCOMPARE(window.displayMenu()->actions().at(7)->text(), QStringLiteral("Pair"));
+    QCOMPARE(placements(window), (QList<QList<int>>{{0, 0, 1, 1}}));
     QCOMPARE(boxes.count(), 0);
     QVERIFY(config()->writeSceneFrameLayout({}));
 }

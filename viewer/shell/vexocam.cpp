@@ -241,7 +241,6 @@ void VexoCam::initDeviceList()
         return;
     for (int index = 0; index < count; ++index) {
         auto record = std::make_unique<stDeviceInfo>();
-        *record = stDeviceInfo{};
         if (CameraGetEnumIndexInfo(index, record.get()) != CAMERA_STATUS_SUCCESS)
             continue;
         auto *item = new QTreeWidgetItem(isGigeRecord(*record) ? m_networkGroup : m_usbGroup);
@@ -628,23 +627,37 @@ void VexoCam::on_action_nineframe_triggered()
 }
 
 // The layout editor dialog is built with its own window; until then this
-// entry does nothing.
+// entry does nothing. Once it ends accepted, reloadCustomLayouts() follows.
 void VexoCam::on_action_customframe_triggered() {}
+
+void VexoCam::reloadCustomLayouts()
+{
+    removeCustomLayoutActions();
+    appendCustomLayoutActions();
+    if (ConfigParameter::getInstance()->value(kWidgetInfo, kWidgetCount).toInt() == 4)
+        applyRememberedCustomLayout();
+}
+
+void VexoCam::applyRememberedCustomLayout()
+{
+    const QString name = ConfigParameter::getInstance()->value(kCustomWidget, kUsedCustomWidget).toString();
+    QAction *action = findCustomLayoutAction(name);
+    SceneFrameLayout layout =
+        action ? *static_cast<SceneFrameLayout *>(action->data().value<void *>()) : presetLayout(1);
+    // A layout without a single usable frame would leave an empty grid.
+    if (framePlacements(layout).isEmpty())
+        layout = presetLayout(1);
+    cameraWindowSetting(layout);
+}
 
 void VexoCam::restoreDisplayLayout()
 {
-    ConfigParameter *config = ConfigParameter::getInstance();
-    const int count = config->value(kWidgetInfo, kWidgetCount).toInt();
+    const int count = ConfigParameter::getInstance()->value(kWidgetInfo, kWidgetCount).toInt();
     if (count >= 1 && count <= 3) {
         SceneFrameLayout layout = presetLayout(count);
         cameraWindowSetting(layout);
     } else if (count == 4) {
-        QAction *action = findCustomLayoutAction(config->value(kCustomWidget, kUsedCustomWidget).toString());
-        SceneFrameLayout layout =
-            action ? *static_cast<SceneFrameLayout *>(action->data().value<void *>()) : presetLayout(1);
-        if (framePlacements(layout).isEmpty())
-            layout = presetLayout(1);
-        cameraWindowSetting(layout);
+        applyRememberedCustomLayout();
     }
 }
 

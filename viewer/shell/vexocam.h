@@ -61,6 +61,9 @@ public:
     CameraThread *findCameraWidget(const QString &serial) const;
     CameraThread *findIdleCameraWidget() const;
     void cameraWindowSetting(SceneFrameLayout &layout);
+    // After the saved layouts changed: rebuilds the custom-layout entries of
+    // the display menu and re-applies the remembered custom layout.
+    void reloadCustomLayouts();
 
 public slots:
     void initDeviceSetting(void *handle);
@@ -120,6 +123,7 @@ private:
     void appendCustomLayoutActions();
     void removeCustomLayoutActions();
     void restoreDisplayLayout();
+    void applyRememberedCustomLayout();
     void applyPreset(int size);
     void applyCustomLayout(QAction *action);
     QAction *findCustomLayoutAction(const QString &name) const;
