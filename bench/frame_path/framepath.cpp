@@ -58,7 +58,10 @@ double median(std::vector<double> values)
 
 struct CellProbe
 {
-    CameraThread *cell = nullptr;
+    CameraThread *cell = nullptr;             // the display cell (stage "cell")
+    std::unique_ptr<CVideoThread> ownGrabber; // a bare grabber (other stages)
+    CameraHandle handle = nullptr;
+    CVideoThread *grabber = nullptr;
     QString serial;
     std::atomic<bool> clockKnown{false};
     clockid_t grabberClock{};
@@ -107,7 +110,12 @@ int main(int argc, char **argv)
     const QCommandLineOption sizeOption(QStringLiteral("cell-size"),
                                         QStringLiteral("Cell size WxH (default 640x400)."),
                                         QStringLiteral("size"), QStringLiteral("640x400"));
-    parser.addOptions({countOption, secondsOption, warmupOption, setOption, sizeOption});
+    const QCommandLineOption stageOption(
+        QStringLiteral("stage"),
+        QStringLiteral("How far frames go: cell (real display cells, default), pixmap (grabber + pixmap and "
+                       "thumbnail conversion only) or grab (grabber with an empty receiver)."),
+        QStringLiteral("stage"), QStringLiteral("cell"));
+    parser.addOptions({countOption, secondsOption, warmupOption, setOption, sizeOption, stageOption});
     parser.process(app);
 
     bool ok = false;
@@ -128,6 +136,13 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "--cell-size: expected WxH between 50 and 4000\n");
         return 2;
     }
+    const QString stage = parser.value(stageOption);
+    if (stage != QLatin1String("cell") && stage != QLatin1String("pixmap") &&
+        stage != QLatin1String("grab")) {
+        std::fprintf(stderr, "--stage: expected cell, pixmap or grab\n");
+        return 2;
+    }
+    const bool cells = stage == QLatin1String("cell");
     if (parser.isSet(setOption)) {
         const QString path = parser.value(setOption);
         if (!QFileInfo(path).isFile()) {
@@ -170,23 +185,54 @@ int main(int argc, char **argv)
         info.acSn[sizeof info.acSn - 1] = '\0';
         auto probe = std::make_unique<CellProbe>();
         probe->serial = QString::fromLocal8Bit(info.acSn);
-        probe->cell = new CameraThread(&window);
-        probe->cell->setAttribute(Qt::WA_DeleteOnClose, false);
-        probe->cell->setPostionInGridLayout(i / columns, i % columns, 1, 1);
-        grid->addWidget(probe->cell, i / columns, i % columns);
+        if (cells) {
+            probe->cell = new CameraThread(&window);
+            probe->cell->setAttribute(Qt::WA_DeleteOnClose, false);
+            probe->cell->setPostionInGridLayout(i / columns, i % columns, 1, 1);
+            grid->addWidget(probe->cell, i / columns, i % columns);
+        }
         probes.push_back(std::move(probe));
     }
     window.resize(cellWidth * columns, cellHeight * ((count + columns - 1) / columns));
     window.show();
     QCoreApplication::processEvents();
 
+    QObject sink;
+    const bool convert = stage == QLatin1String("pixmap");
+    const QSize thumbnail(cellWidth / 4, cellHeight / 4);
     for (auto &probe : probes) {
-        if (!probe->cell->attachCamera(probe->serial)) {
-            std::fprintf(stderr, "cannot open %s\n", qPrintable(probe->serial));
-            return 1;
-        }
         CellProbe *p = probe.get();
-        CVideoThread *grabber = p->cell->grabber();
+        if (cells) {
+            if (!p->cell->attachCamera(p->serial)) {
+                std::fprintf(stderr, "cannot open %s\n", qPrintable(p->serial));
+                return 1;
+            }
+            p->handle = p->cell->cameraHandle();
+            p->grabber = p->cell->grabber();
+        } else {
+            if (CameraInitEx3(&p->handle, p->serial.toLocal8Bit().constData()) != CAMERA_STATUS_SUCCESS ||
+                CameraPlay(p->handle) != CAMERA_STATUS_SUCCESS) {
+                std::fprintf(stderr, "cannot open %s\n", qPrintable(p->serial));
+                return 1;
+            }
+            CameraSetIspOutFormat(p->handle, CAMERA_MEDIA_TYPE_RGB8);
+            p->ownGrabber = std::make_unique<CVideoThread>(p->handle);
+            p->grabber = p->ownGrabber.get();
+            QObject::connect(
+                p->grabber, &CVideoThread::acquireFrame, &sink,
+                [convert, thumbnail](const QImage &image) {
+                    if (convert) {
+                        const QPixmap picture = QPixmap::fromImage(image);
+                        const QPixmap small = QPixmap::fromImage(
+                            image.scaled(thumbnail, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+                        Q_UNUSED(picture)
+                        Q_UNUSED(small)
+                    }
+                },
+                Qt::BlockingQueuedConnection);
+            p->grabber->start(QThread::TimeCriticalPriority);
+        }
+        CVideoThread *grabber = p->grabber;
         // The rate report runs on the grabber's own thread here, which is
         // where its CPU clock can be taken.
         QObject::connect(
@@ -209,21 +255,21 @@ int main(int argc, char **argv)
 
     double uiCpuStart = 0, processCpuStart = 0;
     QElapsedTimer span;
-    QTimer::singleShot(int(warmup * 1000), &app, [&] {
+    QTimer::singleShot(int(warmup * 1000), Qt::PreciseTimer, &app, [&] {
         for (auto &p : probes) {
             p->measuring = true;
-            p->capturedStart = capturedFrames(p->cell->cameraHandle());
-            p->deliveredStart = p->cell->grabber()->deliveredFrames();
+            p->capturedStart = capturedFrames(p->handle);
+            p->deliveredStart = p->grabber->deliveredFrames();
             p->grabberCpuStart = p->clockKnown.load() ? clockSeconds(p->grabberClock) : 0.0;
         }
         uiCpuStart = clockSeconds(CLOCK_THREAD_CPUTIME_ID);
         processCpuStart = processCpuSeconds();
         span.start();
-        QTimer::singleShot(int(seconds * 1000), &app, [&] {
+        QTimer::singleShot(int(seconds * 1000), Qt::PreciseTimer, &app, [&] {
             for (auto &p : probes) {
                 p->measuring = false;
-                p->capturedEnd = capturedFrames(p->cell->cameraHandle());
-                p->deliveredEnd = p->cell->grabber()->deliveredFrames();
+                p->capturedEnd = capturedFrames(p->handle);
+                p->deliveredEnd = p->grabber->deliveredFrames();
                 p->grabberCpuEnd = p->clockKnown.load() ? clockSeconds(p->grabberClock) : 0.0;
             }
             app.quit();
@@ -235,8 +281,8 @@ int main(int argc, char **argv)
     const double uiCpu = clockSeconds(CLOCK_THREAD_CPUTIME_ID) - uiCpuStart;
     const double processCpu = processCpuSeconds() - processCpuStart;
 
-    std::printf("frame path: %d cell(s) of %dx%d, %.1f s measured after %.1f s warm-up\n", count, cellWidth,
-                cellHeight, elapsed, warmup);
+    std::printf("frame path (stage %s): %d camera(s), cells of %dx%d, %.1f s measured after %.1f s warm-up\n",
+                qPrintable(stage), count, cellWidth, cellHeight, elapsed, warmup);
     std::printf("%-18s %9s %9s %7s %9s %9s %12s\n", "camera", "capture", "display", "ratio", "med.cap",
                 "med.disp", "grab ms/frm");
     long long displayedTotal = 0;
@@ -260,7 +306,16 @@ int main(int argc, char **argv)
             processCpu * 1000.0 / double(displayedTotal), 100.0 * processCpu / elapsed);
     }
 
-    for (auto &p : probes)
-        p->cell->cameraStop();
+    for (auto &p : probes) {
+        if (p->cell != nullptr) {
+            p->cell->cameraStop();
+            continue;
+        }
+        p->grabber->stop();
+        while (!p->grabber->wait(100))
+            QCoreApplication::processEvents();
+        p->ownGrabber.reset();
+        CameraUnInit(p->handle);
+    }
     return 0;
 }
