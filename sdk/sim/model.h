@@ -53,8 +53,9 @@ struct CameraModel
     double lineTimeUs = 20.0; // one sensor line of exposure
     int exposureLinesMin = 1;
     int exposureLinesMax = 50000;
-    uint32_t deviceType = 0; // CameraGetDeviceType
-    bool infoFails = false;  // CameraGetEnumIndexInfo refuses this index
+    uint32_t deviceType = 0;     // CameraGetDeviceType
+    bool infoFails = false;      // CameraGetEnumIndexInfo refuses this index
+    double triggerPulseHz = 0.0; // edges on input line 0 without the simulator control
     std::vector<DefectPixel> defects;
 
     bool isGige() const { return portType.find("GigE") != std::string::npos; }

@@ -440,6 +440,7 @@ bool readModel(const json &j, CameraModel *out, std::string *error)
     r.integer("analogGainMax", m.analogGainMax, 100, 1000000);
     r.integer("deviceType", m.deviceType, 0, 0xFFFFFFFFll);
     r.boolean("infoFails", m.infoFails);
+    r.number("triggerPulseHz", m.triggerPulseHz, 0.0, 1000.0);
     if (r.ok() && m.analogGainMin > m.analogGainMax) {
         r.bad("analogGainMin > analogGainMax");
     }

@@ -91,16 +91,46 @@ std::shared_ptr<Frame> SimDevice::freeBufferLocked()
     return fresh;
 }
 
+bool SimDevice::pulsedLocked() const
+{
+    return model_.triggerPulseHz > 0.0 && settings_.triggerMode == CAMERA_TRIGGER_HARDWARE &&
+           model_.inputLines > 0 && settings_.inputs[0].mode == 0;
+}
+
+void SimDevice::triggerLocked()
+{
+    // Edges that arrive faster than the sensor can serve them are not queued forever.
+    pendingTriggerFrames_ = std::min(pendingTriggerFrames_ + settings_.triggerFrameCount, 1000);
+    triggerDue_ = Clock::now() + std::chrono::microseconds(settings_.triggerDelayUs);
+    wake_.notify_all();
+}
+
 void SimDevice::run()
 {
     std::unique_lock<std::mutex> lock(mutex_);
     nextFrame_ = Clock::now();
+    nextPulse_ = Clock::now();
     while (!closed_) {
         const bool continuous = settings_.triggerMode == CAMERA_TRIGGER_CONTINUOUS;
         const bool running = playing_ && !lost_ && !upgrading_;
+        if (running && pulsedLocked()) {
+            // A pulse generator wired to input line 0.
+            const Clock::time_point now = Clock::now();
+            if (now >= nextPulse_) {
+                triggerLocked();
+                const auto period = std::chrono::duration_cast<Clock::duration>(
+                    std::chrono::duration<double>(1.0 / model_.triggerPulseHz));
+                nextPulse_ = (now - nextPulse_ > period) ? now + period : nextPulse_ + period;
+            }
+            if (pendingTriggerFrames_ == 0) {
+                wake_.wait_until(lock, nextPulse_);
+                continue;
+            }
+        }
         if (!running || (!continuous && pendingTriggerFrames_ == 0)) {
             wake_.wait(lock);
             nextFrame_ = std::max(nextFrame_, Clock::now());
+            nextPulse_ = std::max(nextPulse_, Clock::now());
             continue;
         }
         Clock::time_point due = nextFrame_;
@@ -306,9 +336,7 @@ CameraSdkStatus SimDevice::softTrigger()
     if (settings_.triggerMode != CAMERA_TRIGGER_SOFTWARE) {
         return CAMERA_STATUS_FAILED;
     }
-    pendingTriggerFrames_ += settings_.triggerFrameCount;
-    triggerDue_ = Clock::now() + std::chrono::microseconds(settings_.triggerDelayUs);
-    wake_.notify_all();
+    triggerLocked();
     return CAMERA_STATUS_SUCCESS;
 }
 
@@ -329,9 +357,7 @@ CameraSdkStatus SimDevice::fireTrigger(int line)
     if (settings_.triggerMode != CAMERA_TRIGGER_HARDWARE) {
         return CAMERA_STATUS_FAILED;
     }
-    pendingTriggerFrames_ += settings_.triggerFrameCount;
-    triggerDue_ = Clock::now() + std::chrono::microseconds(settings_.triggerDelayUs);
-    wake_.notify_all();
+    triggerLocked();
     return CAMERA_STATUS_SUCCESS;
 }
 

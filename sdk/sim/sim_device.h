@@ -74,6 +74,8 @@ private:
 
     void run();
     double frameRateLocked() const;
+    bool pulsedLocked() const;
+    void triggerLocked();
     std::shared_ptr<Frame> freeBufferLocked();
     void autoAdjustLocked(const Frame &frame);
     static double brightnessOf(const Settings &s);
@@ -96,6 +98,7 @@ private:
     bool upgrading_ = false;
     int pendingTriggerFrames_ = 0;
     Clock::time_point triggerDue_{};
+    Clock::time_point nextPulse_{};
     Clock::time_point nextFrame_{};
     const Clock::time_point start_;
     uint64_t frameIndex_ = 0;
