@@ -501,6 +501,80 @@ bool readModel(const json &j, CameraModel *out, std::string *error)
     return true;
 }
 
+bool validUtf8(const std::string &s)
+{
+    size_t i = 0;
+    while (i < s.size()) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        size_t extra = 0;
+        uint32_t cp = 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if ((c & 0xE0) == 0xC0) {
+            extra = 1;
+            cp = c & 0x1F;
+        } else if ((c & 0xF0) == 0xE0) {
+            extra = 2;
+            cp = c & 0x0F;
+        } else if ((c & 0xF8) == 0xF0) {
+            extra = 3;
+            cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (i + extra >= s.size()) {
+            return false;
+        }
+        for (size_t k = 1; k <= extra; ++k) {
+            const auto d = static_cast<unsigned char>(s[i + k]);
+            if ((d & 0xC0) != 0x80) {
+                return false;
+            }
+            cp = cp << 6 | (d & 0x3F);
+        }
+        static const uint32_t minimum[4] = {0, 0x80, 0x800, 0x10000};
+        if (cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+            return false;
+        }
+        i += extra + 1;
+    }
+    return true;
+}
+
+std::string toHex(const std::string &s)
+{
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    for (unsigned char c : s) {
+        out += digits[c >> 4];
+        out += digits[c & 15];
+    }
+    return out;
+}
+
+bool fromHex(const std::string &hex, std::string *out)
+{
+    if (hex.size() % 2 != 0) {
+        return false;
+    }
+    std::string bytes;
+    for (size_t i = 0; i < hex.size(); i += 2) {
+        int v = 0;
+        for (size_t k = 0; k < 2; ++k) {
+            const char c = hex[i + k];
+            const int d = (c >= '0' && c <= '9') ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : -1;
+            if (d < 0) {
+                return false;
+            }
+            v = v * 16 + d;
+        }
+        bytes += static_cast<char>(v);
+    }
+    *out = std::move(bytes);
+    return true;
+}
+
 bool validQuadOrEmpty(const std::string &s)
 {
     uint32_t ignored = 0;
@@ -617,6 +691,14 @@ bool parseState(const uint8_t *data, size_t size, const CameraModel &model, Pers
         r.bad("unknown state format");
     }
     r.text("nickname", s.nickname, sizeof(stDeviceInfo::acFriendlyName));
+    if (r.has("nicknameHex")) {
+        // A nickname that is not UTF-8 (another 8-bit encoding), byte for byte.
+        std::string hex;
+        r.text("nicknameHex", hex, 2 * sizeof(stDeviceInfo::acFriendlyName) - 1);
+        if (r.ok() && (!fromHex(hex, &s.nickname) || s.nickname.find('\0') != std::string::npos)) {
+            r.bad("nicknameHex");
+        }
+    }
     if (const json *ip = r.child("ip")) {
         Reader i(*ip, error);
         i.integer("mode", s.ipMode, 0, 1);
@@ -668,7 +750,11 @@ std::string writeState(const PersistentState &s)
 {
     json j;
     j["format"] = kStateFormat;
-    j["nickname"] = s.nickname;
+    if (validUtf8(s.nickname)) {
+        j["nickname"] = s.nickname;
+    } else {
+        j["nicknameHex"] = toHex(s.nickname);
+    }
     if (s.ipSet) {
         j["ip"] = {{"mode", s.ipMode}, {"ip", s.ip}, {"mask", s.mask}, {"gateway", s.gateway}};
     }
