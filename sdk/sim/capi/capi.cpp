@@ -36,6 +36,15 @@ void copyText(char *field, size_t size, const std::string &text)
     std::memcpy(field, text.data(), std::min(size - 1, text.size()));
 }
 
+// Into a caller's buffer: only the text and its NUL are written, so a
+// caller's smaller buffer survives a short text.
+void copyOut(char *buffer, size_t size, const std::string &text)
+{
+    const size_t n = std::min(size - 1, text.size());
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = '\0';
+}
+
 // Length of a caller's text, or -1 when it is not terminated within limit.
 long textLength(const char *text, size_t limit)
 {
@@ -367,7 +376,7 @@ CameraSdkStatus CameraGetFriendlyName(CameraHandle handle, char *name)
                 if (name == nullptr) {
                     return CAMERA_STATUS_INVALID_ARGUMENT;
                 }
-                copyText(name, CAMERA_TEXT_BUFFER, s.device->nickname());
+                copyOut(name, CAMERA_TEXT_BUFFER, s.device->nickname());
                 return CAMERA_STATUS_SUCCESS;
             });
         },
@@ -398,7 +407,7 @@ CameraSdkStatus CameraReadSN(CameraHandle handle, char *serial, int which)
                 if (serial == nullptr || which != 0) {
                     return CAMERA_STATUS_INVALID_ARGUMENT;
                 }
-                copyText(serial, CAMERA_TEXT_BUFFER, s.serial);
+                copyOut(serial, CAMERA_TEXT_BUFFER, s.serial);
                 return CAMERA_STATUS_SUCCESS;
             });
         },
@@ -430,7 +439,7 @@ CameraSdkStatus CameraGetFirmwareVision(CameraHandle handle, char *version)
                 if (version == nullptr) {
                     return CAMERA_STATUS_INVALID_ARGUMENT;
                 }
-                copyText(version, CAMERA_VERSION_BUFFER, firmwareVersionText(s.device->firmwareVersion()));
+                copyOut(version, CAMERA_VERSION_BUFFER, firmwareVersionText(s.device->firmwareVersion()));
                 return CAMERA_STATUS_SUCCESS;
             });
         },
@@ -450,7 +459,7 @@ CameraSdkStatus CameraGetInerfaceVersion(CameraHandle handle, char *version)
                 const char *text = s.device->model().isGige()               ? "GEV 2.0"
                                    : port.find("USB3") != std::string::npos ? "U3V 1.0"
                                                                             : "USB 2.0";
-                copyText(version, CAMERA_VERSION_BUFFER, text);
+                copyOut(version, CAMERA_VERSION_BUFFER, text);
                 return CAMERA_STATUS_SUCCESS;
             });
         },
@@ -465,7 +474,7 @@ CameraSdkStatus CameraSdkGetVersionString(char *version)
             if (version == nullptr) {
                 return CAMERA_STATUS_INVALID_ARGUMENT;
             }
-            copyText(version, CAMERA_SDK_VERSION_BUFFER, kSdkVersion);
+            copyOut(version, CAMERA_SDK_VERSION_BUFFER, kSdkVersion);
             return CAMERA_STATUS_SUCCESS;
         },
         version);
