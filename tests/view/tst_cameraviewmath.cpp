@@ -27,6 +27,7 @@ private slots:
     void draggingStopsOnlyTheBlockedAxis();
     void overlaysFollowTheView();
     void buttonBarFollowsCursorHalf();
+    void cellDragNeedsLeftButtonAndDistance();
 };
 
 void TestCameraViewMath::buttonZoomStepsAndBounds()
@@ -181,6 +182,19 @@ void TestCameraViewMath::buttonBarFollowsCursorHalf()
     QCOMPARE(buttonBarVisibility(QPoint(100, 200), view, false), BarVisibility::Keep);
     QCOMPARE(buttonBarVisibility(QPoint(0, 200), view, true), BarVisibility::Keep);
     QCOMPARE(buttonBarVisibility(QPoint(350, 50), view, false), BarVisibility::Hide);
+}
+
+void TestCameraViewMath::cellDragNeedsLeftButtonAndDistance()
+{
+    const QPoint press(10, 10);
+    QVERIFY(startsCellDrag(true, true, Qt::LeftButton, press, QPoint(20, 10), 10));
+    // Hovering with mouse tracking on, another button, a short move, no camera
+    // or no press on the cell: no drag.
+    QVERIFY(!startsCellDrag(true, true, Qt::NoButton, press, QPoint(40, 40), 10));
+    QVERIFY(!startsCellDrag(true, true, Qt::RightButton, press, QPoint(40, 40), 10));
+    QVERIFY(!startsCellDrag(true, true, Qt::LeftButton, press, QPoint(14, 14), 10));
+    QVERIFY(!startsCellDrag(false, true, Qt::LeftButton, press, QPoint(40, 40), 10));
+    QVERIFY(!startsCellDrag(true, false, Qt::LeftButton, press, QPoint(40, 40), 10));
 }
 
 VEXO_QTEST_MAIN(TestCameraViewMath)

@@ -682,9 +682,8 @@ void CameraThread::mousePressEvent(QMouseEvent *event)
 
 void CameraThread::mouseMoveEvent(QMouseEvent *event)
 {
-    // Only a real drag with the left button moves a cell; hovering never does.
-    if (isAttachCamera() && m_dragArmed && (event->buttons() & Qt::LeftButton) &&
-        (event->pos() - m_dragStart).manhattanLength() >= QApplication::startDragDistance()) {
+    if (startsCellDrag(isAttachCamera(), m_dragArmed, event->buttons(), m_dragStart, event->pos(),
+                       QApplication::startDragDistance())) {
         m_dragArmed = false;
         auto *data = new QMimeData;
         data->setData(QString::fromLatin1(RowFormat), QByteArray::number(m_row));

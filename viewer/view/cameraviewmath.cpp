@@ -119,4 +119,11 @@ BarVisibility buttonBarVisibility(const QPoint &cursor, const QRect &viewGeometr
                                                                         : BarVisibility::Show;
 }
 
+bool startsCellDrag(bool hasCamera, bool pressedOnCell, Qt::MouseButtons buttons, const QPoint &pressPosition,
+                    const QPoint &position, int startDragDistance)
+{
+    return hasCamera && pressedOnCell && (buttons & Qt::LeftButton) &&
+           (position - pressPosition).manhattanLength() >= startDragDistance;
+}
+
 } // namespace CameraViewMath

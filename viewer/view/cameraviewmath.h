@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QSizeF>
 #include <QString>
+#include <qnamespace.h>
 
 // The display cell's arithmetic, kept apart from the widget so it can be
 // checked without a window.
@@ -69,6 +70,12 @@ enum class BarVisibility { Hide, Show, Keep };
 // cursor and viewGeometry in the cell's coordinates: the bar shows while the
 // cursor rests in the lower half of the picture.
 BarVisibility buttonBarVisibility(const QPoint &cursor, const QRect &viewGeometry, bool hasCamera);
+
+// Whether a mouse move over a cell starts dragging it onto another cell: only
+// with a camera, the left button held since a press on the cell, and once the
+// cursor has left the platform's start-drag distance.
+bool startsCellDrag(bool hasCamera, bool pressedOnCell, Qt::MouseButtons buttons, const QPoint &pressPosition,
+                    const QPoint &position, int startDragDistance);
 
 } // namespace CameraViewMath
 
