@@ -394,7 +394,6 @@ def page_exposure():
 
 def page_whitebalance():
     modes = hbox(radio("radioButton_autowb", "自动白平衡"), radio("radioButton_manualwb", "手动白平衡"), hspacer())
-    rows = []
     items = []
     for r, (cap, c) in enumerate((("红色：", "red"), ("绿色：", "green"), ("蓝色：", "blue"))):
         items += [(caption(cap), r, 0), (slider("horizontalSlider_gain" + c, 0, 400), r, 1),
@@ -610,8 +609,7 @@ def build():
     for a in TOOLBAR:
         ET.SubElement(tb, "addaction", name=a)
 
-    sb = ET.SubElement(mw, "widget", {"class": "QStatusBar", "name": "statusbar"})
-    del sb
+    ET.SubElement(mw, "widget", {"class": "QStatusBar", "name": "statusbar"})
 
     for name, text, icon, tip in ACTIONS:
         a = ET.SubElement(mw, "action", name=name)

@@ -67,6 +67,7 @@ private slots:
     void layoutChangeKeepsOpenCameras();
     void clickSelectsCell();
     void languageSwitchRefreshesTree();
+    void closingWithOpenCameras();
 
 private:
     QTreeWidgetItem *item(VexoCam &window, const QString &name);
@@ -389,6 +390,29 @@ void TstDeviceTree::languageSwitchRefreshesTree()
     child<QAction>(window, "action_language_CH")->trigger();
     QCOMPARE(labelText(window, "label_status"), QStringLiteral("未打开"));
     QCOMPARE(boxes.count(), 0);
+}
+
+void TstDeviceTree::closingWithOpenCameras()
+{
+    // Also with the grid full screen, a window of its own.
+    for (const bool fullScreen : {false, true}) {
+        {
+            ModalAnswer boxes;
+            VexoCam window(m_dir.path());
+            applyLayout(window, "action_fourframe");
+            doubleClick(window, item(window, QStringLiteral("Gate camera")));
+            doubleClick(window, item(window, QStringLiteral("Bench camera")));
+            QVERIFY(window.cells().at(1)->isAttachCamera());
+            if (fullScreen)
+                child<QAction>(window, "action_fullScreen")->trigger();
+        }
+        // Every camera was let go.
+        for (const char *serial : {"TREE-GIGE-01", "TREE-USB-02"}) {
+            CameraHandle handle = nullptr;
+            QCOMPARE(CameraInitEx3(&handle, serial), CAMERA_STATUS_SUCCESS);
+            CameraUnInit(handle);
+        }
+    }
 }
 
 VEXO_QTEST_MAIN(TstDeviceTree)

@@ -59,6 +59,14 @@ VexoCam::VexoCam(const QString &appDir, QWidget *parent)
 
 VexoCam::~VexoCam()
 {
+    // Stopping a camera reports to onCloseCamera and waits while serving
+    // events: both must happen while the window is still whole, not from
+    // the base class destructor after our members are gone.
+    m_restoreTimer->stop();
+    for (CameraThread *cell : qAsConst(m_cells))
+        disconnect(cell, nullptr, this, nullptr);
+    qDeleteAll(m_cells);
+    m_cells.clear();
     // A grid shown full screen is a window of its own, not our child.
     if (m_gridContainer && !m_gridContainer->parent())
         delete m_gridContainer;
@@ -95,7 +103,10 @@ void VexoCam::init()
     m_displaySwitch->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     ui->toolBar->addWidget(m_displaySwitch);
 
-    QTimer::singleShot(100, this, &VexoCam::restoreDisplayLayout);
+    m_restoreTimer = new QTimer(this);
+    m_restoreTimer->setSingleShot(true);
+    connect(m_restoreTimer, &QTimer::timeout, this, &VexoCam::restoreDisplayLayout);
+    m_restoreTimer->start(100);
 
     ui->toolBox_2->setCurrentIndex(0);
     wireParameterPanel();

@@ -14,6 +14,7 @@
 class CameraThread;
 class QAction;
 class QMenu;
+class QTimer;
 class QToolButton;
 class QTranslator;
 class QTreeWidgetItem;
@@ -140,6 +141,7 @@ private:
     CameraHandle m_cameraHandle = nullptr;
     QTranslator *m_translator = nullptr;
     QToolButton *m_displaySwitch = nullptr;
+    QTimer *m_restoreTimer = nullptr;
     QMenu *m_displayMenu = nullptr;
     QList<QAction *> m_customLayoutActions;
     std::vector<std::unique_ptr<SceneFrameLayout>> m_customLayouts;
