@@ -901,7 +901,11 @@ std::vector<uint8_t> writeFirmwareImage(const FirmwareImage &image)
     out.insert(out.end(), name, name + 32);
     putU32(out, static_cast<uint32_t>(image.payload.size()));
     uint32_t crc = static_cast<uint32_t>(::crc32(0, out.data(), 44));
-    crc = static_cast<uint32_t>(::crc32(crc, image.payload.data(), static_cast<uInt>(image.payload.size())));
+    if (!image.payload.empty()) {
+        // (zlib restarts the CRC when handed a null buffer, as an empty vector's may be)
+        crc = static_cast<uint32_t>(
+            ::crc32(crc, image.payload.data(), static_cast<uInt>(image.payload.size())));
+    }
     putU32(out, crc);
     out.insert(out.end(), image.payload.begin(), image.payload.end());
     return out;
