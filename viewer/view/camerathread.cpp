@@ -219,6 +219,9 @@ bool CameraThread::attachCamera(const QString &serial)
 
 void CameraThread::cameraPlay()
 {
+    // One grabber per open camera; without a camera there is nothing to grab.
+    if (m_cameraHandle == nullptr || m_grabber != nullptr)
+        return;
     CameraSetIspOutFormat(m_cameraHandle, DisplayMediaType);
     m_grabber = new CVideoThread(m_cameraHandle, this);
     fullScreenZoom();
@@ -246,8 +249,8 @@ void CameraThread::stopGrabber()
 
 void CameraThread::cameraStop()
 {
-    // A recording is finished here before anything else, then a running
-    // capture series is ended; both arrive with their own features.
+    finishRecording();
+    finishContinuousCapture();
 
     emit cameraClose(m_cameraSerial);
 
@@ -645,6 +648,19 @@ void CameraThread::on_pushButton_photogrape_clicked()
 {
     if (isAttachCamera() && m_grabber != nullptr)
         m_grabber->requestSnapshot();
+}
+
+void CameraThread::finishRecording()
+{
+    // The recorder, once there, is waited for and deleted here (that writes
+    // the end of the file) before the camera is released; then label_media
+    // is hidden.
+}
+
+void CameraThread::finishContinuousCapture()
+{
+    // A running capture series, once there, stops its timer here and puts
+    // the capture icon back to easyicon_off.png; then label_media is hidden.
 }
 
 void CameraThread::on_pushButton_recording_clicked()

@@ -119,6 +119,8 @@ private:
     // this is where a key press reaching the cell is offered to it.
     void handleHotkey(const QKeyEvent *event);
     void stopGrabber();
+    void finishRecording();
+    void finishContinuousCapture();
     QSize pictureViewSize() const;
     QSize thumbnailViewSize() const;
 
