@@ -294,7 +294,7 @@ CameraSdkStatus CameraEnumerateDevice(int *count)
                 return CAMERA_STATUS_INVALID_ARGUMENT;
             }
             std::vector<Backend::Found> found;
-            const CameraSdkStatus status = lib().backend().enumerate(&found);
+            const CameraSdkStatus status = lib().enumerate(&found);
             if (status != CAMERA_STATUS_SUCCESS) {
                 lib().setEnumeration({});
                 return status;
@@ -340,7 +340,7 @@ CameraSdkStatus CameraInitEx3(CameraHandle *handle, const char *serial)
                 return CAMERA_STATUS_NO_DEVICE; // longer than any serial
             }
             std::shared_ptr<Device> device;
-            const CameraSdkStatus status = lib().backend().open(serial, &device);
+            const CameraSdkStatus status = lib().open(serial, &device);
             if (status != CAMERA_STATUS_SUCCESS) {
                 return status;
             }
@@ -1879,7 +1879,7 @@ CameraSdkStatus CameraGigeGetIp(const char *serial, stGigeInfo *info)
             if (textLength(serial, sizeof(stDeviceInfo::acSn)) < 0) {
                 return CAMERA_STATUS_NO_DEVICE;
             }
-            return lib().backend().gigeGetIp(serial, info);
+            return lib().gigeGetIp(serial, info);
         },
         serial, info);
 }
@@ -1895,7 +1895,7 @@ CameraSdkStatus CameraGigeSetIp(const char *serial, const stGigeInfo *info)
             if (textLength(serial, sizeof(stDeviceInfo::acSn)) < 0) {
                 return CAMERA_STATUS_NO_DEVICE;
             }
-            return lib().backend().gigeSetIp(serial, *info);
+            return lib().gigeSetIp(serial, *info);
         },
         serial, info);
 }

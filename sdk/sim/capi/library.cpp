@@ -20,6 +20,57 @@ Library &Library::instance()
     return *library;
 }
 
+CameraSdkStatus Library::enumerate(std::vector<sim::Backend::Found> *cameras)
+{
+    cameras->clear();
+    CameraSdkStatus firstFailure = CAMERA_STATUS_SUCCESS;
+    bool anySucceeded = false;
+    for (sim::Backend *backend : backends()) {
+        std::vector<sim::Backend::Found> found;
+        const CameraSdkStatus status = backend->enumerate(&found);
+        if (status != CAMERA_STATUS_SUCCESS) {
+            firstFailure = firstFailure == CAMERA_STATUS_SUCCESS ? status : firstFailure;
+            continue;
+        }
+        anySucceeded = true;
+        cameras->insert(cameras->end(), found.begin(), found.end());
+    }
+    return anySucceeded ? CAMERA_STATUS_SUCCESS : firstFailure;
+}
+
+CameraSdkStatus Library::open(const std::string &serial, std::shared_ptr<Device> *device)
+{
+    for (sim::Backend *backend : backends()) {
+        const CameraSdkStatus status = backend->open(serial, device);
+        if (status != CAMERA_STATUS_NO_DEVICE) {
+            return status;
+        }
+    }
+    return CAMERA_STATUS_NO_DEVICE;
+}
+
+CameraSdkStatus Library::gigeGetIp(const std::string &serial, stGigeInfo *info)
+{
+    for (sim::Backend *backend : backends()) {
+        const CameraSdkStatus status = backend->gigeGetIp(serial, info);
+        if (status != CAMERA_STATUS_NO_DEVICE) {
+            return status;
+        }
+    }
+    return CAMERA_STATUS_NO_DEVICE;
+}
+
+CameraSdkStatus Library::gigeSetIp(const std::string &serial, const stGigeInfo &info)
+{
+    for (sim::Backend *backend : backends()) {
+        const CameraSdkStatus status = backend->gigeSetIp(serial, info);
+        if (status != CAMERA_STATUS_NO_DEVICE) {
+            return status;
+        }
+    }
+    return CAMERA_STATUS_NO_DEVICE;
+}
+
 std::shared_ptr<Session> Library::session(CameraHandle handle)
 {
     std::lock_guard<std::mutex> lock(mutex_);

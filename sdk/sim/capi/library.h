@@ -44,7 +44,14 @@ public:
     static Library &instance();
 
     sim::SimBackend &sim() { return sim_; }
-    sim::Backend &backend() { return sim_; }
+
+    // Every kind of attachment the library drives. A driver for real cameras
+    // is added here; a camera belongs to the first backend that knows it.
+    std::vector<sim::Backend *> backends() { return {&sim_}; }
+    CameraSdkStatus enumerate(std::vector<sim::Backend::Found> *cameras);
+    CameraSdkStatus open(const std::string &serial, std::shared_ptr<Device> *device);
+    CameraSdkStatus gigeGetIp(const std::string &serial, stGigeInfo *info);
+    CameraSdkStatus gigeSetIp(const std::string &serial, const stGigeInfo &info);
 
     std::shared_ptr<Session> session(CameraHandle handle);
     CameraHandle addSession(std::shared_ptr<Session> session);
