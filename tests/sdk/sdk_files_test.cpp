@@ -7,6 +7,7 @@
 #include <atomic>
 #include <csetjmp>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <jpeglib.h>
 #include <mutex>
@@ -227,6 +228,47 @@ TEST_F(Files, ParameterFileOfAnotherModelIsRefused)
     const std::vector<uint8_t> before = settingsBytes(h);
     EXPECT_EQ(CameraReadParameterFromFile(h, foreign.c_str()), CAMERA_STATUS_NOT_MATCH);
     EXPECT_EQ(settingsBytes(h), before);
+}
+
+// State files can be damaged by people or crashes elsewhere; a camera must still open.
+TEST_F(Files, DamagedStateFileFallsBackToFactoryState)
+{
+    ASSERT_EQ(CameraSetFriendlyName(h, "before damage"), 0);
+    ASSERT_EQ(CameraSetSharpness(h, 33), 0);
+    ASSERT_EQ(CameraSaveParameter(h, 1), 0);
+    cam->close();
+
+    const char *home = getenv("VEXO_SDK_HOME");
+    ASSERT_NE(home, nullptr);
+    std::vector<std::string> damaged;
+    for (const auto &entry : std::filesystem::recursive_directory_iterator(home)) {
+        if (!entry.is_regular_file())
+            continue;
+        const std::vector<uint8_t> bytes = readBytes(entry.path().string());
+        if (std::string(bytes.begin(), bytes.end()).find("before damage") == std::string::npos)
+            continue;
+        writeBytes(entry.path().string(),
+                   std::vector<uint8_t>(bytes.begin(), bytes.begin() + bytes.size() / 3));
+        damaged.push_back(entry.path().string());
+    }
+    ASSERT_FALSE(damaged.empty()) << "no state file holds the nickname";
+
+    for (const stDeviceInfo &d : enumerate()) {
+        if (textAt(&d, 356, 32) == serial) {
+            EXPECT_NE(textAt(&d, 64, 128), "before damage");
+            EXPECT_FALSE(textAt(&d, 64, 128).empty()) << "the factory name comes back";
+        }
+    }
+    cam = std::make_unique<Camera>(serial);
+    ASSERT_TRUE(cam->ok()) << cam->status();
+    h = cam->handle();
+    // The camera works and can store state again.
+    ASSERT_EQ(CameraSetFriendlyName(h, "after damage"), 0);
+    cam->close();
+    bool found = false;
+    for (const stDeviceInfo &d : enumerate())
+        found |= textAt(&d, 356, 32) == serial && textAt(&d, 64, 128) == "after damage";
+    EXPECT_TRUE(found);
 }
 
 namespace {

@@ -9,11 +9,12 @@ using namespace vexo::test;
 namespace {
 
 // Runs the probe and returns its exit code, or -1 when it did not exit.
-int runProbe(const std::string &mode, const std::string &serial)
+int runProbe(const std::string &mode, const std::string &serial, const std::string &extra = {})
 {
     const pid_t pid = fork();
     if (pid == 0) {
-        execl(VEXO_OPEN_PROBE, VEXO_OPEN_PROBE, mode.c_str(), serial.c_str(), static_cast<char *>(nullptr));
+        execl(VEXO_OPEN_PROBE, VEXO_OPEN_PROBE, mode.c_str(), serial.c_str(),
+              extra.empty() ? nullptr : extra.c_str(), static_cast<char *>(nullptr));
         _exit(127);
     }
     int status = 0;
@@ -171,6 +172,27 @@ TEST(ExclusiveOpen, OtherCamerasStayAvailable)
     Camera mine(b);
     EXPECT_TRUE(mine.ok());
     EXPECT_EQ(runProbe("try", b), -CAMERA_STATUS_ALREADY_OPENED);
+}
+
+// A nickname given in the address tool shows in the viewer's next enumeration.
+TEST(SharedState, NicknameFromAnotherProcessShowsInEnumeration)
+{
+    const std::string serial = anySerial();
+    ASSERT_FALSE(enumerate().empty());
+    ASSERT_EQ(runProbe("name", serial, "renamed elsewhere"), 0);
+    bool seen = false;
+    for (const stDeviceInfo &d : enumerate()) {
+        if (textAt(&d, 356, 32) == serial) {
+            EXPECT_EQ(textAt(&d, 64, 128), "renamed elsewhere");
+            seen = true;
+        }
+    }
+    EXPECT_TRUE(seen);
+    Camera cam(serial);
+    ASSERT_TRUE(cam.ok());
+    char name[CAMERA_TEXT_BUFFER] = {};
+    ASSERT_EQ(CameraGetFriendlyName(cam.handle(), name), 0);
+    EXPECT_STREQ(name, "renamed elsewhere");
 }
 
 TEST(Unplug, CameraVanishesAndItsHandleReportsDeviceLost)
