@@ -80,6 +80,9 @@ CameraSdkStatus SimBackend::loadCameraSet(const char *path)
         }
     }
     open_.clear();
+    for (const std::string &serial : unplugged_) {
+        store().setUnplugged(serial, false);
+    }
     unplugged_.clear();
     loaded_ = true;
     set_ = CameraSet{};
@@ -99,6 +102,11 @@ CameraSdkStatus SimBackend::loadCameraSet(const char *path)
         setStatus_ = CAMERA_STATUS_SUCCESS;
     }
     return setStatus_;
+}
+
+bool SimBackend::unpluggedLocked(const std::string &serial) const
+{
+    return unplugged_.count(serial) != 0 || store().isUnplugged(serial);
 }
 
 const CameraModel *SimBackend::findLocked(const std::string &serial) const
@@ -134,7 +142,7 @@ CameraSdkStatus SimBackend::enumerate(std::vector<Found> *cameras)
     const StateStore states = store();
     cameras->clear();
     for (const CameraModel &m : set_.cameras) {
-        if (unplugged_.count(m.serial) != 0) {
+        if (unpluggedLocked(m.serial)) {
             continue;
         }
         const PersistentState state = states.load(m);
@@ -156,7 +164,7 @@ CameraSdkStatus SimBackend::open(const std::string &serial, std::shared_ptr<Devi
         return CAMERA_STATUS_NO_DEVICE;
     }
     const CameraModel *model = findLocked(serial);
-    if (model == nullptr || unplugged_.count(serial) != 0) {
+    if (model == nullptr || unpluggedLocked(serial)) {
         return CAMERA_STATUS_NO_DEVICE;
     }
     if (openDeviceLocked(serial) != nullptr) {
@@ -238,7 +246,7 @@ CameraSdkStatus SimBackend::gigeGetIp(const std::string &serial, stGigeInfo *inf
         return CAMERA_STATUS_NO_DEVICE;
     }
     const CameraModel *model = findLocked(serial);
-    if (model == nullptr || unplugged_.count(serial) != 0) {
+    if (model == nullptr || unpluggedLocked(serial)) {
         return CAMERA_STATUS_NO_DEVICE;
     }
     if (!model->isGige()) {
@@ -257,7 +265,7 @@ CameraSdkStatus SimBackend::gigeSetIp(const std::string &serial, const stGigeInf
             return CAMERA_STATUS_NO_DEVICE;
         }
         const CameraModel *found = findLocked(serial);
-        if (found == nullptr || unplugged_.count(serial) != 0) {
+        if (found == nullptr || unpluggedLocked(serial)) {
             return CAMERA_STATUS_NO_DEVICE;
         }
         if (!found->isGige()) {
@@ -304,6 +312,7 @@ CameraSdkStatus SimBackend::unplug(const std::string &serial)
         return CAMERA_STATUS_NO_DEVICE;
     }
     unplugged_.insert(serial);
+    store().setUnplugged(serial, true);
     if (auto device = openDeviceLocked(serial)) {
         device->setLost(true);
     }
@@ -318,6 +327,7 @@ CameraSdkStatus SimBackend::replug(const std::string &serial)
         return CAMERA_STATUS_NO_DEVICE;
     }
     unplugged_.erase(serial);
+    store().setUnplugged(serial, false);
     if (auto device = openDeviceLocked(serial)) {
         device->setLost(false);
     }

@@ -32,6 +32,7 @@ public:
 private:
     CameraSdkStatus ensureLoadedLocked();
     const CameraModel *findLocked(const std::string &serial) const;
+    bool unpluggedLocked(const std::string &serial) const;
     std::shared_ptr<SimDevice> openDeviceLocked(const std::string &serial) const;
     void fillGige(const CameraModel &model, const PersistentState &state, stGigeInfo *info) const;
     static StateStore store();

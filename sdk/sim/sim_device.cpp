@@ -107,10 +107,24 @@ void SimDevice::triggerLocked()
 
 void SimDevice::run()
 {
+    // Unplugs made by other processes show up within this period.
+    constexpr auto kPoll = std::chrono::milliseconds(200);
     std::unique_lock<std::mutex> lock(mutex_);
     nextFrame_ = Clock::now();
     nextPulse_ = Clock::now();
+    Clock::time_point nextPoll = Clock::now();
     while (!closed_) {
+        if (Clock::now() >= nextPoll) {
+            lock.unlock();
+            const bool marked = store_.isUnplugged(model_.serial);
+            lock.lock();
+            nextPoll = Clock::now() + kPoll;
+            if (marked != lostElsewhere_) {
+                lostElsewhere_ = marked;
+                updateLostLocked();
+            }
+            continue;
+        }
         const bool continuous = settings_.triggerMode == CAMERA_TRIGGER_CONTINUOUS;
         const bool running = playing_ && !lost_ && !upgrading_;
         if (running && pulsedLocked()) {
@@ -123,12 +137,12 @@ void SimDevice::run()
                 nextPulse_ = (now - nextPulse_ > period) ? now + period : nextPulse_ + period;
             }
             if (pendingTriggerFrames_ == 0) {
-                wake_.wait_until(lock, nextPulse_);
+                wake_.wait_until(lock, std::min(nextPulse_, nextPoll));
                 continue;
             }
         }
         if (!running || (!continuous && pendingTriggerFrames_ == 0)) {
-            wake_.wait(lock);
+            wake_.wait_until(lock, nextPoll);
             nextFrame_ = std::max(nextFrame_, Clock::now());
             nextPulse_ = std::max(nextPulse_, Clock::now());
             continue;
@@ -139,7 +153,7 @@ void SimDevice::run()
         }
         const Clock::time_point now = Clock::now();
         if (now < due) {
-            wake_.wait_until(lock, due);
+            wake_.wait_until(lock, std::min(due, nextPoll));
             continue; // settings or state may have changed meanwhile
         }
         const auto period = std::chrono::duration_cast<Clock::duration>(
@@ -614,6 +628,19 @@ bool SimDevice::busy() const
 void SimDevice::setLost(bool lost)
 {
     std::lock_guard<std::mutex> lock(mutex_);
+    lostHere_ = lost;
+    if (!lost) {
+        lostElsewhere_ = false; // the marker went with the replug
+    }
+    updateLostLocked();
+}
+
+void SimDevice::updateLostLocked()
+{
+    const bool lost = lostHere_ || lostElsewhere_;
+    if (lost == lost_) {
+        return;
+    }
     lost_ = lost;
     if (lost) {
         ready_.clear();

@@ -76,6 +76,7 @@ private:
     double frameRateLocked() const;
     bool pulsedLocked() const;
     void triggerLocked();
+    void updateLostLocked();
     std::shared_ptr<Frame> freeBufferLocked();
     void autoAdjustLocked(const Frame &frame);
     static double brightnessOf(const Settings &s);
@@ -93,7 +94,9 @@ private:
     Settings settings_;
     PersistentState state_;
     bool playing_ = false;
-    bool lost_ = false;
+    bool lost_ = false;          // lostHere_ || lostElsewhere_
+    bool lostHere_ = false;      // unplugged by this process
+    bool lostElsewhere_ = false; // unplug marker seen in the state directory
     bool closed_ = false;
     bool upgrading_ = false;
     int pendingTriggerFrames_ = 0;

@@ -194,6 +194,28 @@ std::string StateStore::lockPath(const std::string &serial) const
     return directory_ + "/" + fileKey(serial) + ".lock";
 }
 
+bool StateStore::isUnplugged(const std::string &serial) const
+{
+    return ::access((directory_ + "/" + fileKey(serial) + ".unplugged").c_str(), F_OK) == 0;
+}
+
+bool StateStore::setUnplugged(const std::string &serial, bool unplugged) const
+{
+    const std::string path = directory_ + "/" + fileKey(serial) + ".unplugged";
+    if (!unplugged) {
+        return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+    }
+    if (!ensureDirectory()) {
+        return false;
+    }
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        return false;
+    }
+    ::close(fd);
+    return true;
+}
+
 PersistentState StateStore::load(const CameraModel &model) const
 {
     PersistentState state;

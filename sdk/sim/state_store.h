@@ -36,6 +36,9 @@ public:
                 PersistentState *result = nullptr) const;
 
     std::string lockPath(const std::string &serial) const;
+    // Unplugged cameras are marked in the directory so every process sees it.
+    bool isUnplugged(const std::string &serial) const;
+    bool setUnplugged(const std::string &serial, bool unplugged) const;
     bool ensureDirectory() const;
 
 private:
