@@ -21,7 +21,9 @@ extern "C" {
 VEXO_SDK_API CameraSdkStatus VexoSimLoadCameraSet(const char *path);
 
 /* Unplug: the camera stops producing, calls on its handles return
- * CAMERA_STATUS_DEVICE_LOST and it leaves enumeration. Replug undoes it. */
+ * CAMERA_STATUS_DEVICE_LOST and it leaves enumeration. Replug undoes it.
+ * Other processes using the same state directory see the unplug too
+ * (within about 200 ms for a camera they have open). */
 VEXO_SDK_API CameraSdkStatus VexoSimUnplug(const char *serial);
 VEXO_SDK_API CameraSdkStatus VexoSimReplug(const char *serial);
 

@@ -314,6 +314,13 @@ CameraSdkStatus CameraGetEnumIndexInfo(int index, stDeviceInfo *info)
             if (info == nullptr) {
                 return CAMERA_STATUS_INVALID_ARGUMENT;
             }
+            if (!lib().hasEnumerated()) {
+                // A caller that skipped CameraEnumerateDevice still gets today's list.
+                std::vector<Backend::Found> found;
+                if (lib().enumerate(&found) == CAMERA_STATUS_SUCCESS) {
+                    lib().setEnumeration(std::move(found));
+                }
+            }
             Backend::Found f;
             if (!lib().enumerated(index, &f)) {
                 return CAMERA_STATUS_NO_DEVICE;

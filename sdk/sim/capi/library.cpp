@@ -121,6 +121,13 @@ void Library::setEnumeration(std::vector<sim::Backend::Found> cameras)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     enumeration_ = std::move(cameras);
+    enumerated_ = true;
+}
+
+bool Library::hasEnumerated() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return enumerated_;
 }
 
 bool Library::enumerated(int index, sim::Backend::Found *out)

@@ -60,6 +60,7 @@ public:
     std::string serialOf(CameraHandle handle);
 
     void setEnumeration(std::vector<sim::Backend::Found> cameras);
+    bool hasEnumerated() const;
     bool enumerated(int index, sim::Backend::Found *out);
 
     // Injected failures: true when name must fail now, with *status.
@@ -82,6 +83,7 @@ private:
     std::map<uintptr_t, std::shared_ptr<Session>> sessions_;
     uintptr_t nextHandle_ = 0x1000;
     std::vector<sim::Backend::Found> enumeration_;
+    bool enumerated_ = false;
     std::map<std::string, std::pair<CameraSdkStatus, int>> failures_;
     bool tracing_ = false;
     std::vector<std::string> trace_;
