@@ -1,6 +1,7 @@
 #include "sim_device.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 namespace vexo::sim {
@@ -72,6 +73,9 @@ std::shared_ptr<Frame> SimDevice::freeBufferLocked()
 {
     for (const auto &p : pool_) {
         if (p.use_count() == 1) {
+            // Pairs with the release in the last holder's shared_ptr destructor:
+            // its reads of the pixels are done before we write new ones.
+            std::atomic_thread_fence(std::memory_order_acquire);
             return p;
         }
     }
@@ -81,6 +85,7 @@ std::shared_ptr<Frame> SimDevice::freeBufferLocked()
         ready_.pop_front();
         ++dropped_;
         if (oldest.use_count() == 2) {
+            std::atomic_thread_fence(std::memory_order_acquire);
             return oldest;
         }
     }
