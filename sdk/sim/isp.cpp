@@ -33,7 +33,7 @@ void reflectEdges(uint8_t *q, int width)
     q[-1] = q[1 < width ? 1 : 0];
     q[-2] = q[2 < width ? 2 : 0];
     q[width] = q[width >= 2 ? width - 2 : 0];
-    q[width + 1] = q[width >= 3 ? width - 3 : 0];
+    q[width + 1] = q[width >= 3 ? width - 3 : (width == 2 ? 1 : 0)];
 }
 
 // Planar colour row.

@@ -137,7 +137,7 @@ std::string validateSettings(const CameraModel &m, const Settings &s)
         }
     }
     const Region &r = s.region;
-    if (r.width < 16 || r.height < 16 || r.x < 0 || r.y < 0 || (r.x & 1) || (r.y & 1) ||
+    if (r.width < 2 || r.height < 2 || r.x < 0 || r.y < 0 || (r.x & 1) || (r.y & 1) ||
         r.x > m.sensorWidth - r.width || r.y > m.sensorHeight - r.height) {
         return "region";
     }

@@ -226,7 +226,7 @@ std::string sizeText(const Region &r)
 bool regionFrom(const CameraModel &m, const stImageResolution &res, Region *out)
 {
     const long long x = res.iHOffsetFOV, y = res.iVOffsetFOV, w = res.iWidthFOV, h = res.iHeightFOV;
-    if (w < 16 || h < 16 || x < 0 || y < 0 || x + w > m.sensorWidth || y + h > m.sensorHeight) {
+    if (w < 2 || h < 2 || x < 0 || y < 0 || x + w > m.sensorWidth || y + h > m.sensorHeight) {
         return false;
     }
     Region r;
