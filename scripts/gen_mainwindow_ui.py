@@ -277,9 +277,10 @@ def device_panel():
              iconSize=(20, 20), indentation=16, animated=True)
     # a designer tree needs one column
     buttons = hwidget("widget_deviceButtons",
-                      button("pushButton_refresh", "刷新", "refresh.png"),
-                      button("pushButton_expand", "展开", "expand.png"),
-                      button("pushButton_collapse", "收起", "collapse.png"),
+                      # text only: the English captions need the width
+                      button("pushButton_refresh", "刷新"),
+                      button("pushButton_expand", "展开"),
+                      button("pushButton_collapse", "收起"),
                       button("pushButton_onoff", "", "connect.png", toolTip="打开/关闭相机",
                              iconSize=(20, 20)),
                       spacing=4)
@@ -312,7 +313,7 @@ def device_panel():
     layout = vbox(list_box, info_box, spacing=8, margins=(6, 6, 0, 6))
     layout.stretch = "1,0"
     return W("QWidget", "widget_devicePanel", layout=layout,
-             minimumSize=(220, 0))
+             minimumSize=(250, 0))
 
 
 # ---- middle pane: the cell grid ----------------------------------------------
