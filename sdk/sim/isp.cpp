@@ -48,10 +48,9 @@ struct PlanarRow
     }
 };
 
-// Demosaics one row. c is the row at hand, u and d the rows above and below
-// (already reflected at the frame's top and bottom); all padded.
-// Hot loops get an AVX2 twin picked at load time where the toolchain can.
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
+// Hot loops get an AVX2 twin picked at load time where the toolchain can
+// (not under the thread sanitizer: the picking runs before it is ready).
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(__SANITIZE_THREAD__)
 #define VEXO_KERNEL __attribute__((target_clones("avx2", "default")))
 #else
 #define VEXO_KERNEL
@@ -59,6 +58,8 @@ struct PlanarRow
 
 using u16 = uint16_t;
 
+// Demosaics one row. c is the row at hand, u and d the rows above and below
+// (already reflected at the frame's top and bottom); all padded.
 VEXO_KERNEL void demosaicRowRG(const uint8_t *__restrict u, const uint8_t *__restrict c,
                                const uint8_t *__restrict d, int width, uint8_t *__restrict r,
                                uint8_t *__restrict g, uint8_t *__restrict b)
