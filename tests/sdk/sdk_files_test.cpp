@@ -174,6 +174,7 @@ TEST_F(Files, ParameterFileRoundTrip)
 
 TEST_F(Files, BadParameterFilesAreRefusedAndChangeNothing)
 {
+    ASSERT_EQ(CameraSetSharpness(h, 64), 0);
     const std::string good = dir + "/good.Bin";
     ASSERT_EQ(CameraSaveParameterToFile(h, good.c_str()), 0);
     const std::vector<uint8_t> bytes = readBytes(good);
@@ -195,6 +196,13 @@ TEST_F(Files, BadParameterFilesAreRefusedAndChangeNothing)
     std::vector<uint8_t> flipped = bytes;
     flipped[bytes.size() * 2 / 3] ^= 0x40;
     refused("flipped.Bin", flipped);
+    // Damage that still reads as a valid file only the checksum can catch.
+    const std::string text(bytes.begin(), bytes.end());
+    const size_t value = text.find("64", text.find("\"sharpness\""));
+    ASSERT_NE(value, std::string::npos);
+    std::vector<uint8_t> plausible = bytes;
+    plausible[value + 1] = '5';
+    refused("plausible.Bin", plausible);
     std::vector<uint8_t> magic = bytes;
     magic[0] ^= 0xFF;
     refused("magic.Bin", magic);
