@@ -116,10 +116,10 @@ void TstDeviceTree::doubleClick(VexoCam &window, QTreeWidgetItem *target)
 
 void TstDeviceTree::applyLayout(VexoCam &window, const char *action)
 {
-    // Let the start-up restore (100 ms after construction) pass first, so it
-    // cannot land in the middle of a test.
+    // Let the start-up restore (100 ms after construction, on a coarse timer)
+    // pass first, so it cannot land in the middle of a test.
     bool restored = false;
-    QTimer::singleShot(100, &window, [&restored] { restored = true; });
+    QTimer::singleShot(300, &window, [&restored] { restored = true; });
     QTRY_VERIFY(restored);
     child<QAction>(window, action)->trigger();
 }
