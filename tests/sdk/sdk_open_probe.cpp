@@ -3,8 +3,11 @@
 //   sdk_open_probe hold SERIAL  opens, prints "opened" or "failed <status>",
 //                               then keeps the camera until stdin closes
 //   sdk_open_probe name SERIAL NAME  sets the nickname; exit code = -status
+//   sdk_open_probe grab SERIAL  opens and plays, prints "opened", grabs until a
+//                               fetch fails (at most 5 s), prints its status
 #include "VexoCameraSDK.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
@@ -33,6 +36,20 @@ int main(int argc, char **argv)
     }
     printf("opened\n");
     fflush(stdout);
+    if (strcmp(argv[1], "grab") == 0) {
+        CameraSdkStatus grabbed = CameraPlay(handle);
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (grabbed == CAMERA_STATUS_SUCCESS && std::chrono::steady_clock::now() < end) {
+            CameraFrameHandle frame = nullptr;
+            grabbed = CameraGetRawImageBuffer(handle, &frame, 1000);
+            if (grabbed == CAMERA_STATUS_SUCCESS)
+                CameraReleaseFrameHandle(handle, frame);
+        }
+        printf("%d\n", grabbed);
+        fflush(stdout);
+        CameraUnInit(handle);
+        return 0;
+    }
     char buffer[64];
     while (fgets(buffer, sizeof buffer, stdin) != nullptr) {
     }

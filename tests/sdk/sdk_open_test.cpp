@@ -27,7 +27,7 @@ int runProbe(const std::string &mode, const std::string &serial, const std::stri
 class HoldingProcess final
 {
 public:
-    explicit HoldingProcess(const std::string &serial)
+    explicit HoldingProcess(const std::string &serial, const char *mode = "hold")
     {
         int toChild[2];
         int fromChild[2];
@@ -39,23 +39,30 @@ public:
             dup2(fromChild[1], STDOUT_FILENO);
             close(toChild[1]);
             close(fromChild[0]);
-            execl(VEXO_OPEN_PROBE, VEXO_OPEN_PROBE, "hold", serial.c_str(), static_cast<char *>(nullptr));
+            execl(VEXO_OPEN_PROBE, VEXO_OPEN_PROBE, mode, serial.c_str(), static_cast<char *>(nullptr));
             _exit(127);
         }
         close(toChild[0]);
         close(fromChild[1]);
         m_stdin = toChild[1];
-        FILE *out = fdopen(fromChild[0], "r");
-        char line[64] = {};
-        if (out && fgets(line, sizeof line, out))
-            m_reply = line;
-        if (out)
-            fclose(out);
+        m_out = fdopen(fromChild[0], "r");
+        m_reply = nextLine();
     }
     ~HoldingProcess()
     {
         release();
         kill();
+        if (m_out)
+            fclose(m_out);
+    }
+
+    // Blocks until the probe writes its next line (or exits).
+    std::string nextLine()
+    {
+        char line[64] = {};
+        if (m_out && fgets(line, sizeof line, m_out))
+            return line;
+        return {};
     }
     HoldingProcess(const HoldingProcess &) = delete;
     HoldingProcess &operator=(const HoldingProcess &) = delete;
@@ -90,6 +97,7 @@ private:
 
     pid_t m_pid = -1;
     int m_stdin = -1;
+    FILE *m_out = nullptr;
     std::string m_reply;
 };
 
@@ -234,6 +242,20 @@ TEST(Unplug, CameraVanishesAndItsHandleReportsDeviceLost)
     ASSERT_TRUE(back.ok()) << back.status();
     ASSERT_EQ(CameraPlay(back.handle()), 0);
     EXPECT_EQ(grabRaw(back.handle(), frame), 0);
+}
+
+// Unplugging is physical: every process using the camera sees it.
+TEST(Unplug, OtherProcessesSeeTheCameraGo)
+{
+    const std::string serial = anySerial();
+    HoldingProcess grabber(serial, "grab");
+    ASSERT_TRUE(grabber.holding());
+    ASSERT_EQ(VexoSimUnplug(serial.c_str()), 0);
+    EXPECT_EQ(grabber.nextLine(), std::to_string(CAMERA_STATUS_DEVICE_LOST) + "\n");
+    EXPECT_EQ(grabber.release(), 0);
+    EXPECT_EQ(runProbe("try", serial), -CAMERA_STATUS_NO_DEVICE);
+    ASSERT_EQ(VexoSimReplug(serial.c_str()), 0);
+    EXPECT_EQ(runProbe("try", serial), 0);
 }
 
 TEST(Unplug, UnknownSerialsAreRefused)
