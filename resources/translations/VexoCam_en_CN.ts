@@ -381,10 +381,6 @@
         <translation>Crosshair Settings</translation>
     </message>
     <message>
-        <source>十字线</source>
-        <translation>Crosshair</translation>
-    </message>
-    <message>
         <source>显示</source>
         <translation>Show</translation>
     </message>

@@ -381,10 +381,6 @@
         <translation>十字线设置</translation>
     </message>
     <message>
-        <source>十字线</source>
-        <translation>十字线</translation>
-    </message>
-    <message>
         <source>显示</source>
         <translation>显示</translation>
     </message>
