@@ -595,6 +595,9 @@ def build():
     for name, title, acts in MENUS:
         m = ET.SubElement(bar, "widget", {"class": "QMenu", "name": name})
         _prop(m, "title", "string", title)
+        # Menu titles are nouns where the same Chinese word on a button is a verb
+        # ("设置": Settings / Set); the comment keeps their translations apart.
+        m.find("property/string").set("comment", "menu")
         for a in acts:
             ET.SubElement(m, "addaction", name=a)
     for name, _, _ in MENUS:

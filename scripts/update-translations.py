@@ -6,7 +6,8 @@
 2. The Chinese files get every message filled with its own source text (an
    empty translator cannot be installed).
 3. Texts without Chinese characters (names, units, style sheets) stand for
-   themselves; the English files get the others from resources/translations/en.tsv
+   themselves; the English files get the others (a message with a
+   disambiguation comment looks for "source@comment" first) from resources/translations/en.tsv
    (source TAB english, one message per line; "\\n" stands for a line break).
 Messages without an English entry are listed and left unfinished, so lrelease
 still builds; add them to en.tsv and run this again.
@@ -46,17 +47,26 @@ def has_cjk(text):
     return any(ord(c) >= 0x2E80 for c in text)
 
 
+def english(glossary, source, comment):
+    if not has_cjk(source):
+        return source
+    if comment:
+        return glossary.get(f"{source}@{comment}", glossary.get(source))
+    return glossary.get(source)
+
+
 def fill(ts_path, translate):
     tree = ET.parse(ts_path)
     missing = []
     for msg in tree.getroot().iter("message"):
         src = msg.findtext("source") or ""
+        comment = msg.findtext("comment")
         tr = msg.find("translation")
         if tr is None:
             tr = ET.SubElement(msg, "translation")
         if tr.get("type") in ("vanished", "obsolete"):
             continue
-        text = translate(src)
+        text = translate(src, comment)
         if text is None:
             missing.append(src)
             tr.set("type", "unfinished")
@@ -75,8 +85,8 @@ def main():
         ts = [os.path.join(TR, f"{program}_zh_CN.ts"), os.path.join(TR, f"{program}_en_CN.ts")]
         subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none",
                         *[os.path.join(ROOT, d) for d in dirs], "-ts", *ts], check=True)
-        fill(ts[0], lambda s: s)
-        all_missing.update(fill(ts[1], lambda s: s if not has_cjk(s) else glossary.get(s)))
+        fill(ts[0], lambda s, c: s)
+        all_missing.update(fill(ts[1], lambda s, c: english(glossary, s, c)))
     if all_missing:
         print(f"{len(all_missing)} English messages missing from en.tsv:")
         for s in sorted(all_missing):

@@ -733,22 +733,6 @@
         <translation>D</translation>
     </message>
     <message>
-        <source>相机</source>
-        <translation>Camera</translation>
-    </message>
-    <message>
-        <source>工具</source>
-        <translation>Tools</translation>
-    </message>
-    <message>
-        <source>语言</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>帮助</source>
-        <translation>Help</translation>
-    </message>
-    <message>
         <source>工具栏</source>
         <translation>Toolbar</translation>
     </message>
@@ -875,6 +859,31 @@
     <message>
         <source>相机已在其它地方打开，无法关闭</source>
         <translation>The camera is open elsewhere and cannot be closed</translation>
+    </message>
+    <message>
+        <source>相机</source>
+        <comment>menu</comment>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <comment>menu</comment>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <comment>menu</comment>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <comment>menu</comment>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <comment>menu</comment>
+        <translation>Help</translation>
     </message>
 </context>
 </TS>

@@ -733,22 +733,6 @@
         <translation>D</translation>
     </message>
     <message>
-        <source>相机</source>
-        <translation>相机</translation>
-    </message>
-    <message>
-        <source>工具</source>
-        <translation>工具</translation>
-    </message>
-    <message>
-        <source>语言</source>
-        <translation>语言</translation>
-    </message>
-    <message>
-        <source>帮助</source>
-        <translation>帮助</translation>
-    </message>
-    <message>
         <source>工具栏</source>
         <translation>工具栏</translation>
     </message>
@@ -875,6 +859,31 @@
     <message>
         <source>相机已在其它地方打开，无法关闭</source>
         <translation>相机已在其它地方打开，无法关闭</translation>
+    </message>
+    <message>
+        <source>相机</source>
+        <comment>menu</comment>
+        <translation>相机</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <comment>menu</comment>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <comment>menu</comment>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <comment>menu</comment>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <comment>menu</comment>
+        <translation>帮助</translation>
     </message>
 </context>
 </TS>
