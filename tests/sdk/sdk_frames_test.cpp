@@ -181,6 +181,30 @@ TEST_F(Streaming, FramesArriveAtTheCameraRateAndAreCounted)
     EXPECT_GE(frame.info.uiFrameId + 10, lastId + 20);
 }
 
+// Frames take at least their exposure time; a slower frame speed lowers the rate.
+TEST_F(Streaming, LongExposureAndLowSpeedSlowTheRate)
+{
+    auto rateOf = [&](int frames) {
+        RawFrame first;
+        RawFrame last;
+        EXPECT_EQ(grabRaw(h, first), 0);
+        EXPECT_EQ(grabRaw(h, first), 0);
+        for (int i = 0; i < frames; ++i)
+            EXPECT_EQ(grabRaw(h, last), 0);
+        const double seconds = double(last.info.uiTimestamp - first.info.uiTimestamp) / 1e6;
+        return seconds > 0 ? (last.info.uiFrameId - first.info.uiFrameId) / seconds : 0.0;
+    };
+    ASSERT_EQ(CameraSetExposureTime(h, 50000.0), 0);
+    ASSERT_EQ(CameraPlay(h), 0);
+    EXPECT_LE(rateOf(6), 20.5);
+    ASSERT_EQ(CameraSetExposureTime(h, 1000.0), 0);
+    ASSERT_EQ(CameraSetFrameSpeed(h, 2), 0);
+    const double high = rateOf(20);
+    ASSERT_EQ(CameraSetFrameSpeed(h, 0), 0);
+    const double low = rateOf(10);
+    EXPECT_LT(low, high * 0.8) << low << " vs " << high << " fps";
+}
+
 TEST_F(Streaming, PausedCameraProducesNothing)
 {
     RawFrame frame;
