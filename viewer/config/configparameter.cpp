@@ -14,6 +14,102 @@ QString text(const char *s)
     return QString::fromUtf8(s);
 }
 
+// One key of a settings record: its name in the file, the field it fills
+// (a number or a text) and what a read yields when the key is missing.
+template<typename Record>
+struct Key
+{
+    const char *name;
+    int Record::*number;
+    QString Record::*text;
+    int numberDefault;
+    const char *textDefault;
+};
+
+template<typename Record>
+constexpr Key<Record> number(const char *name, int Record::*field, int readDefault)
+{
+    return {name, field, nullptr, readDefault, nullptr};
+}
+
+template<typename Record>
+constexpr Key<Record> words(const char *name, QString Record::*field, const char *readDefault)
+{
+    return {name, nullptr, field, 0, readDefault};
+}
+
+// The keys of each section in file order, with their read defaults.
+const Key<CaptureParameter> kCaptureKeys[] = {
+    words("SvaePath", &CaptureParameter::savePath, "D:/"),
+    number("AutoSaveState", &CaptureParameter::autoSaveState, 0),
+    number("PictureType", &CaptureParameter::pictureType, 0),
+    words("NameRulePrefix", &CaptureParameter::nameRulePrefix, "Image_"),
+    number("NameRuleFormat", &CaptureParameter::nameRuleFormat, 0),
+    number("NameRuleIndex", &CaptureParameter::nameRuleIndex, 0),
+    number("CaptureMode", &CaptureParameter::captureMode, 0),
+    number("GrapNumberRadix", &CaptureParameter::grapNumberRadix, 1),
+    number("GrapNumberStop", &CaptureParameter::grapNumberStop, 0),
+    number("GrapNumberCount", &CaptureParameter::grapNumberCount, 1),
+    number("GrapTimeRadix", &CaptureParameter::grapTimeRadix, 1),
+    number("GrapTimeStop", &CaptureParameter::grapTimeStop, 0),
+    number("GrapTimeCount", &CaptureParameter::grapTimeCount, 1),
+};
+
+const Key<RecordParameter> kRecordKeys[] = {
+    words("SvaePath", &RecordParameter::savePath, "D:/"),
+    number("AutoSaveState", &RecordParameter::autoSaveState, 0),
+    number("VideoType", &RecordParameter::videoType, 0),
+    number("VideoQuality", &RecordParameter::videoQuality, 0),
+    number("PlaySpeed", &RecordParameter::playSpeed, 0),
+    number("AutoFrameRate", &RecordParameter::autoFrameRate, 0),
+    words("NameRulePrefix", &RecordParameter::nameRulePrefix, "Video_"),
+    number("NameRuleFormat", &RecordParameter::nameRuleFormat, 0),
+    number("NameRuleIndex", &RecordParameter::nameRuleIndex, 0),
+};
+
+const Key<HotkeyParameter> kHotkeyKeys[] = {
+    words("WindowSize", &HotkeyParameter::windowSize, "Ctrl+P"),
+    words("OriginalSize", &HotkeyParameter::originalSize, "Ctrl+W"),
+    words("Enlarge", &HotkeyParameter::enlarge, "Ctrl+E"),
+    words("Narrow", &HotkeyParameter::narrow, "Ctrl+R"),
+    words("Recording", &HotkeyParameter::recording, "Ctrl+T"),
+    words("Photogrape", &HotkeyParameter::photogrape, "Ctrl+Y"),
+    words("Onoff", &HotkeyParameter::onoff, "Ctrl+U"),
+    words("DisplaySwitch", &HotkeyParameter::displaySwitch, "Ctrl+I"),
+};
+
+// Writes every key of a record but skip (the running index, which only its
+// owner advances).
+template<typename Record, std::size_t N>
+void writeKeys(QSettings &ini, const char *group, const Key<Record> (&keys)[N], const Record &record,
+               const char *skip = nullptr)
+{
+    ini.beginGroup(text(group));
+    for (const Key<Record> &key : keys) {
+        if (skip && qstrcmp(key.name, skip) == 0)
+            continue;
+        if (key.number)
+            ini.setValue(text(key.name), record.*key.number);
+        else
+            ini.setValue(text(key.name), record.*key.text);
+    }
+    ini.endGroup();
+}
+
+// Text that is not a number reads as 0, a missing key as its read default.
+template<typename Record, std::size_t N>
+void readKeys(QSettings &ini, const char *group, const Key<Record> (&keys)[N], Record &record)
+{
+    ini.beginGroup(text(group));
+    for (const Key<Record> &key : keys) {
+        if (key.number)
+            record.*key.number = ini.value(text(key.name), key.numberDefault).toInt();
+        else
+            record.*key.text = ini.value(text(key.name), text(key.textDefault)).toString();
+    }
+    ini.endGroup();
+}
+
 } // namespace
 
 // Built during static initialisation, before the application object exists.
@@ -97,20 +193,7 @@ bool ConfigParameter::writeCaptureParament(CaptureParameter *p)
 {
     if (!p)
         return false;
-    iniFile->beginGroup(QStringLiteral("CAPTURE"));
-    iniFile->setValue(QStringLiteral("SvaePath"), p->savePath);
-    iniFile->setValue(QStringLiteral("AutoSaveState"), p->autoSaveState);
-    iniFile->setValue(QStringLiteral("PictureType"), p->pictureType);
-    iniFile->setValue(QStringLiteral("NameRulePrefix"), p->nameRulePrefix);
-    iniFile->setValue(QStringLiteral("NameRuleFormat"), p->nameRuleFormat);
-    iniFile->setValue(QStringLiteral("CaptureMode"), p->captureMode);
-    iniFile->setValue(QStringLiteral("GrapNumberRadix"), p->grapNumberRadix);
-    iniFile->setValue(QStringLiteral("GrapNumberStop"), p->grapNumberStop);
-    iniFile->setValue(QStringLiteral("GrapNumberCount"), p->grapNumberCount);
-    iniFile->setValue(QStringLiteral("GrapTimeRadix"), p->grapTimeRadix);
-    iniFile->setValue(QStringLiteral("GrapTimeStop"), p->grapTimeStop);
-    iniFile->setValue(QStringLiteral("GrapTimeCount"), p->grapTimeCount);
-    iniFile->endGroup();
+    writeKeys(*iniFile, "CAPTURE", kCaptureKeys, *p, "NameRuleIndex");
     flush();
     capture = *p;
     return true;
@@ -120,16 +203,7 @@ bool ConfigParameter::writeRecordParameter(RecordParameter *p)
 {
     if (!p)
         return false;
-    iniFile->beginGroup(QStringLiteral("RECORDINFO"));
-    iniFile->setValue(QStringLiteral("SvaePath"), p->savePath);
-    iniFile->setValue(QStringLiteral("AutoSaveState"), p->autoSaveState);
-    iniFile->setValue(QStringLiteral("VideoType"), p->videoType);
-    iniFile->setValue(QStringLiteral("VideoQuality"), p->videoQuality);
-    iniFile->setValue(QStringLiteral("PlaySpeed"), p->playSpeed);
-    iniFile->setValue(QStringLiteral("AutoFrameRate"), p->autoFrameRate);
-    iniFile->setValue(QStringLiteral("NameRulePrefix"), p->nameRulePrefix);
-    iniFile->setValue(QStringLiteral("NameRuleFormat"), p->nameRuleFormat);
-    iniFile->endGroup();
+    writeKeys(*iniFile, "RECORDINFO", kRecordKeys, *p, "NameRuleIndex");
     flush();
     record = *p;
     return true;
@@ -139,16 +213,7 @@ bool ConfigParameter::writeHotkeyParameter(HotkeyParameter *p)
 {
     if (!p)
         return false;
-    iniFile->beginGroup(QStringLiteral("HOTKEYINFO"));
-    iniFile->setValue(QStringLiteral("WindowSize"), p->windowSize);
-    iniFile->setValue(QStringLiteral("OriginalSize"), p->originalSize);
-    iniFile->setValue(QStringLiteral("Enlarge"), p->enlarge);
-    iniFile->setValue(QStringLiteral("Narrow"), p->narrow);
-    iniFile->setValue(QStringLiteral("Recording"), p->recording);
-    iniFile->setValue(QStringLiteral("Photogrape"), p->photogrape);
-    iniFile->setValue(QStringLiteral("Onoff"), p->onoff);
-    iniFile->setValue(QStringLiteral("DisplaySwitch"), p->displaySwitch);
-    iniFile->endGroup();
+    writeKeys(*iniFile, "HOTKEYINFO", kHotkeyKeys, *p);
     flush();
     hotkey = *p;
     return true;
@@ -158,21 +223,7 @@ bool ConfigParameter::ReadCaptureParament(CaptureParameter *p)
 {
     if (!p)
         return false;
-    iniFile->beginGroup(QStringLiteral("CAPTURE"));
-    p->savePath = iniFile->value(QStringLiteral("SvaePath"), QStringLiteral("D:/")).toString();
-    p->autoSaveState = iniFile->value(QStringLiteral("AutoSaveState"), 0).toInt();
-    p->pictureType = iniFile->value(QStringLiteral("PictureType"), 0).toInt();
-    p->nameRulePrefix = iniFile->value(QStringLiteral("NameRulePrefix"), QStringLiteral("Image_")).toString();
-    p->nameRuleFormat = iniFile->value(QStringLiteral("NameRuleFormat"), 0).toInt();
-    p->nameRuleIndex = iniFile->value(QStringLiteral("NameRuleIndex"), 0).toInt();
-    p->captureMode = iniFile->value(QStringLiteral("CaptureMode"), 0).toInt();
-    p->grapNumberRadix = iniFile->value(QStringLiteral("GrapNumberRadix"), 1).toInt();
-    p->grapNumberStop = iniFile->value(QStringLiteral("GrapNumberStop"), 0).toInt();
-    p->grapNumberCount = iniFile->value(QStringLiteral("GrapNumberCount"), 1).toInt();
-    p->grapTimeRadix = iniFile->value(QStringLiteral("GrapTimeRadix"), 1).toInt();
-    p->grapTimeStop = iniFile->value(QStringLiteral("GrapTimeStop"), 0).toInt();
-    p->grapTimeCount = iniFile->value(QStringLiteral("GrapTimeCount"), 1).toInt();
-    iniFile->endGroup();
+    readKeys(*iniFile, "CAPTURE", kCaptureKeys, *p);
     return true;
 }
 
@@ -180,17 +231,7 @@ bool ConfigParameter::ReadRecordParameter(RecordParameter *p)
 {
     if (!p)
         return false;
-    iniFile->beginGroup(QStringLiteral("RECORDINFO"));
-    p->savePath = iniFile->value(QStringLiteral("SvaePath"), QStringLiteral("D:/")).toString();
-    p->autoSaveState = iniFile->value(QStringLiteral("AutoSaveState"), 0).toInt();
-    p->videoType = iniFile->value(QStringLiteral("VideoType"), 0).toInt();
-    p->videoQuality = iniFile->value(QStringLiteral("VideoQuality"), 0).toInt();
-    p->playSpeed = iniFile->value(QStringLiteral("PlaySpeed"), 0).toInt();
-    p->autoFrameRate = iniFile->value(QStringLiteral("AutoFrameRate"), 0).toInt();
-    p->nameRulePrefix = iniFile->value(QStringLiteral("NameRulePrefix"), QStringLiteral("Video_")).toString();
-    p->nameRuleFormat = iniFile->value(QStringLiteral("NameRuleFormat"), 0).toInt();
-    p->nameRuleIndex = iniFile->value(QStringLiteral("NameRuleIndex"), 0).toInt();
-    iniFile->endGroup();
+    readKeys(*iniFile, "RECORDINFO", kRecordKeys, *p);
     return true;
 }
 
@@ -198,17 +239,7 @@ bool ConfigParameter::ReadHotkeyParameter(HotkeyParameter *p)
 {
     if (!p)
         return false;
-    const HotkeyParameter &d = defaultHotkeys();
-    iniFile->beginGroup(QStringLiteral("HOTKEYINFO"));
-    p->windowSize = iniFile->value(QStringLiteral("WindowSize"), d.windowSize).toString();
-    p->originalSize = iniFile->value(QStringLiteral("OriginalSize"), d.originalSize).toString();
-    p->enlarge = iniFile->value(QStringLiteral("Enlarge"), d.enlarge).toString();
-    p->narrow = iniFile->value(QStringLiteral("Narrow"), d.narrow).toString();
-    p->recording = iniFile->value(QStringLiteral("Recording"), d.recording).toString();
-    p->photogrape = iniFile->value(QStringLiteral("Photogrape"), d.photogrape).toString();
-    p->onoff = iniFile->value(QStringLiteral("Onoff"), d.onoff).toString();
-    p->displaySwitch = iniFile->value(QStringLiteral("DisplaySwitch"), d.displaySwitch).toString();
-    iniFile->endGroup();
+    readKeys(*iniFile, "HOTKEYINFO", kHotkeyKeys, *p);
     return true;
 }
 
@@ -232,42 +263,16 @@ void ConfigParameter::initWidgetInfo()
 
 void ConfigParameter::initCaptureParameter()
 {
-    const CaptureParameter &c = firstRunCapture();
-    iniFile->beginGroup(QStringLiteral("CAPTURE"));
-    iniFile->setValue(QStringLiteral("SvaePath"), c.savePath);
-    iniFile->setValue(QStringLiteral("AutoSaveState"), c.autoSaveState);
-    iniFile->setValue(QStringLiteral("PictureType"), c.pictureType);
-    iniFile->setValue(QStringLiteral("NameRulePrefix"), c.nameRulePrefix);
-    iniFile->setValue(QStringLiteral("NameRuleFormat"), c.nameRuleFormat);
-    iniFile->setValue(QStringLiteral("NameRuleIndex"), c.nameRuleIndex);
-    iniFile->setValue(QStringLiteral("CaptureMode"), c.captureMode);
-    iniFile->setValue(QStringLiteral("GrapNumberRadix"), c.grapNumberRadix);
-    iniFile->setValue(QStringLiteral("GrapNumberStop"), c.grapNumberStop);
-    iniFile->setValue(QStringLiteral("GrapNumberCount"), c.grapNumberCount);
-    iniFile->setValue(QStringLiteral("GrapTimeRadix"), c.grapTimeRadix);
-    iniFile->setValue(QStringLiteral("GrapTimeStop"), c.grapTimeStop);
-    iniFile->setValue(QStringLiteral("GrapTimeCount"), c.grapTimeCount);
-    iniFile->endGroup();
+    writeKeys(*iniFile, "CAPTURE", kCaptureKeys, firstRunCapture());
     flush();
-    capture = c;
+    capture = firstRunCapture();
 }
 
 void ConfigParameter::initRecordParameter()
 {
-    const RecordParameter &r = firstRunRecord();
-    iniFile->beginGroup(QStringLiteral("RECORDINFO"));
-    iniFile->setValue(QStringLiteral("SvaePath"), r.savePath);
-    iniFile->setValue(QStringLiteral("AutoSaveState"), r.autoSaveState);
-    iniFile->setValue(QStringLiteral("VideoType"), r.videoType);
-    iniFile->setValue(QStringLiteral("VideoQuality"), r.videoQuality);
-    iniFile->setValue(QStringLiteral("PlaySpeed"), r.playSpeed);
-    iniFile->setValue(QStringLiteral("AutoFrameRate"), r.autoFrameRate);
-    iniFile->setValue(QStringLiteral("NameRulePrefix"), r.nameRulePrefix);
-    iniFile->setValue(QStringLiteral("NameRuleFormat"), r.nameRuleFormat);
-    iniFile->setValue(QStringLiteral("NameRuleIndex"), r.nameRuleIndex);
-    iniFile->endGroup();
+    writeKeys(*iniFile, "RECORDINFO", kRecordKeys, firstRunRecord());
     flush();
-    record = r;
+    record = firstRunRecord();
 }
 
 void ConfigParameter::initHotkeyParameter()
