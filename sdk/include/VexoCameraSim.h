@@ -17,7 +17,11 @@ extern "C" {
 #endif
 
 /* Replaces the camera set: path of a camera-set file, or NULL for the built-in
- * set. Cameras open in this process are closed first. */
+ * set. Cameras open in this process are closed first. A file that cannot be
+ * read or is malformed leaves no cameras at all (the previous set is not
+ * kept): enumeration then fails with CAMERA_STATUS_FILE_PATH or
+ * CAMERA_STATUS_FILE_CORRUPT until a good set is loaded. The same holds for a
+ * bad VEXO_SDK_CAMERAS file at start. */
 VEXO_SDK_API CameraSdkStatus VexoSimLoadCameraSet(const char *path);
 
 /* Unplug: the camera stops producing, calls on its handles return
