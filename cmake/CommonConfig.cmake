@@ -8,9 +8,11 @@ target_compile_definitions(vexo_warnings INTERFACE
   QT_USE_QSTRINGBUILDER
   QT_DISABLE_DEPRECATED_BEFORE=0x050F00)
 
+set(VEXO_SANITIZER_ENV "")
 if(VEXO_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
+  set(VEXO_SANITIZER_ENV "LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_LIST_DIR}/lsan.supp;UBSAN_OPTIONS=print_stacktrace=1")
 endif()
 
 # vexo_test_env(test home [k=v ...]): private data, state and camera-set
@@ -18,7 +20,7 @@ endif()
 function(vexo_test_env test home)
   set(dir ${CMAKE_BINARY_DIR}/testhome/${home})
   set_tests_properties(${test} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${dir}/data;XDG_CONFIG_HOME=${dir}/config;XDG_STATE_HOME=${dir}/state;XDG_CACHE_HOME=${dir}/cache;VEXO_SDK_HOME=${dir}/sdk;HOME=${dir};TMPDIR=${dir}/tmp;${ARGN}")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${dir}/data;XDG_CONFIG_HOME=${dir}/config;XDG_STATE_HOME=${dir}/state;XDG_CACHE_HOME=${dir}/cache;VEXO_SDK_HOME=${dir}/sdk;HOME=${dir};TMPDIR=${dir}/tmp;${VEXO_SANITIZER_ENV};${ARGN}")
   if(NOT TEST ${home}_cleanhome)
     add_test(NAME ${home}_cleanhome COMMAND sh -c "rm -rf '${dir}' && mkdir -p '${dir}/tmp'")
     set_tests_properties(${home}_cleanhome PROPERTIES FIXTURES_SETUP ${home}_home)
