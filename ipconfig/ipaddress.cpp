@@ -45,6 +45,8 @@ IPAddress::IPAddress(QWidget *parent)
         connect(edit, &QLineEdit::textChanged, this, &IPAddress::textChanged);
     }
 
+    setFocusProxy(txtIP1);
+
     auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("frameIP"));
     auto *row = new QHBoxLayout(frame);

@@ -55,6 +55,9 @@ ipModify::ipModify(QString serial, QWidget *parent)
     ipEdit->setIP(vexo::fromAsciiField(gigeInfo.acIp));
     maskEdit->setIP(vexo::fromAsciiField(gigeInfo.acMask));
     gatewayEdit->setIP(vexo::fromAsciiField(gigeInfo.acGateway));
+    // Filling the editors moved the focus along their fields; start typing
+    // at the camera's address instead.
+    ipEdit->setFocus();
 
     ui->label_ipRange->setText(getIpValidRange());
 }

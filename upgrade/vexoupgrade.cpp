@@ -178,6 +178,9 @@ void VexoUpgrade::SendRes(int code)
     // The camera is released before the message so that it is free while the
     // user reads it (and can open it in the viewer at once).
     releaseWorker();
+    // The result answers a pending "please wait" notice.
+    if (m_closeNotice)
+        m_closeNotice->done(0);
     const ResultMessage message = resultMessage(code);
     if (message.shown)
         vexo::showMessage(this, message.icon, tr("提示"), message.text, tr("确定"));
@@ -201,8 +204,13 @@ void VexoUpgrade::closeEvent(QCloseEvent *event)
     // window stays until the upgrade has ended.
     if (m_worker) {
         event->ignore();
-        vexo::showMessage(this, QMessageBox::Information, tr("提示"),
-                          tr("固件升级中，请等待升级完成后再关闭窗口"), tr("确定"));
+        if (m_closeNotice)
+            return;
+        QMessageBox notice(QMessageBox::Information, tr("提示"), tr("固件升级中，请等待升级完成后再关闭窗口"),
+                           QMessageBox::NoButton, this);
+        notice.addButton(tr("确定"), QMessageBox::AcceptRole);
+        m_closeNotice = &notice;
+        notice.exec();
         return;
     }
     QWidget::closeEvent(event);

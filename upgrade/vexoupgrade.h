@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <QTranslator>
 #include <QWidget>
@@ -60,6 +61,8 @@ private:
 
     std::unique_ptr<Ui::VexoUpgrade> ui;
     std::unique_ptr<CbUpdateCamera> m_worker;
+    // The "wait for the upgrade" notice while it is shown.
+    QPointer<QMessageBox> m_closeNotice;
     QTranslator m_translator;
     QString m_translationFile;
     bool m_translationInstalled = false;

@@ -578,6 +578,8 @@ void TstAddrix::staticAddressRefreshesTheTable()
     QCOMPARE(child<QRadioButton>(*dialog, "radioButton_staticIp")->isChecked(), camera.gige.iIpMode != 0);
     auto *ipEdit = child<IPAddress>(*dialog, "ipEdit");
     QCOMPARE(ipEdit->getIP(), QString::fromLatin1(camera.gige.acIp));
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(*ipEdit, "txtIP1"));
 
     child<QRadioButton>(*dialog, "radioButton_staticIp")->click();
     QVERIFY(child<QWidget>(*dialog, "widget_Ip")->isEnabled());
