@@ -5,79 +5,22 @@
 #include "ipmodify.h"
 #include "modalhelper.h"
 #include "slotwarningguard.h"
-#include "textfields.h"
-#include "toollanguage.h"
+#include "tooltest.h"
 
-#include "VexoCameraSim.h"
-
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QTableWidget>
 #include <QtTest>
 
-#include <cstring>
-#include <vector>
-
-Q_DECLARE_METATYPE(QList<Addrix::HostInterface>)
+using tooltest::child;
 
 namespace {
 
-template<typename T>
-T *child(QObject &parent, const char *name)
-{
-    T *found = parent.findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
-}
-
-void setLanguage(const QVariant &value)
-{
-    QSettings ini(vexo::sharedConfigPath(), QSettings::IniFormat);
-    if (value.isValid())
-        ini.setValue(QStringLiteral("EDITION/Language"), value);
-    else
-        ini.remove(QStringLiteral("EDITION/Language"));
-}
-
-struct Camera
-{
-    stDeviceInfo device{};
-    stGigeInfo gige{};
-    QString serial() const { return vexo::fromLocalField(device.acSn); }
-};
-
-std::vector<Camera> enumerate()
-{
-    std::vector<Camera> cameras;
-    int count = 0;
-    if (CameraEnumerateDevice(&count) != 0)
-        return cameras;
-    for (int i = 0; i < count; ++i) {
-        Camera camera;
-        if (CameraGetEnumIndexInfo(i, &camera.device) != 0)
-            continue;
-        CameraGigeGetIp(camera.device.acSn, &camera.gige);
-        cameras.push_back(camera);
-    }
-    return cameras;
-}
-
-std::vector<Camera> gigeCameras()
-{
-    std::vector<Camera> result;
-    for (const Camera &camera : enumerate()) {
-        if (std::strstr(camera.device.acPortType, "GigE"))
-            result.push_back(camera);
-    }
-    return result;
-}
+const char *const kGige = "VXG2M-21A0457"; // the built-in set's first GigE camera
 
 int rowOf(QTableWidget *table, const QString &serial)
 {
@@ -88,40 +31,21 @@ int rowOf(QTableWidget *table, const QString &serial)
     return -1;
 }
 
-ipModify *openDialog()
+QList<ipModify *> openDialogs()
 {
-    const QList<QWidget *> windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
+    QList<ipModify *> dialogs;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
         if (auto *dialog = qobject_cast<ipModify *>(window); dialog && dialog->isVisible())
-            return dialog;
+            dialogs << dialog;
     }
-    return nullptr;
+    return dialogs;
 }
 
-// Another host address in the camera's subnet, not the host's, the
-// camera's or the gateway's.
-QString freeAddress(const stGigeInfo &gige)
+stGigeInfo gigeOf(const char *serial)
 {
-    const QStringList ip = QString::fromLatin1(gige.acIp).split(QLatin1Char('.'));
-    for (int host = 20; host < 250; ++host) {
-        const QString candidate = ip.mid(0, 3).join(QLatin1Char('.')) + QStringLiteral(".%1").arg(host);
-        if (candidate != QLatin1String(gige.acIp) && candidate != QLatin1String(gige.acNicIp) &&
-            candidate != QLatin1String(gige.acGateway))
-            return candidate;
-    }
-    return {};
-}
-
-int traceCount(const char *function)
-{
-    int n = 0;
-    char line[512];
-    for (int i = 0; i < VexoSimTraceCount(); ++i) {
-        if (VexoSimTraceLine(i, line, sizeof line) == 0 &&
-            std::strncmp(line, function, std::strlen(function)) == 0)
-            ++n;
-    }
-    return n;
+    stGigeInfo info{};
+    CameraGigeGetIp(serial, &info);
+    return info;
 }
 
 } // namespace
@@ -131,13 +55,10 @@ class TstAddrix : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { vexotest::installSlotWarningGuard(); }
     void init();
     void cleanup();
 
-    void languageKey_data();
-    void languageKey();
-    void hostInterfaceList_data();
     void hostInterfaceList();
     void validRange_data();
     void validRange();
@@ -145,102 +66,48 @@ private slots:
     void recordToWrite();
     void editorFocusRules_data();
     void editorFocusRules();
-    void setIpTakesOnlyValidAddresses_data();
     void setIpTakesOnlyValidAddresses();
 
-    void tableListsGigeCamerasOnly();
-    void interfaceFilter();
+    void tableAndInterfaceFilter();
     void buttonMessages_data();
     void buttonMessages();
-    void renameShowsAfterRefresh();
     void staticAddressRefreshesTheTable();
-    void dhcpKeepsTheAddresses();
     void refusedAddressKeepsTheDialog_data();
     void refusedAddressKeepsTheDialog();
 };
 
-void TstAddrix::initTestCase()
-{
-    vexotest::installSlotWarningGuard();
-    QVERIFY(!qEnvironmentVariableIsEmpty("VEXO_SDK_HOME"));
-}
-
 void TstAddrix::init()
 {
-    QCOMPARE(VexoSimLoadCameraSet(nullptr), 0);
-    VexoSimClearFailures();
-    VexoSimTraceEnable(0);
-    VexoSimTraceClear();
-    // The tool's Chinese texts are the ones the tests compare.
-    setLanguage(QStringLiteral("0"));
+    tooltest::resetSimulator();
+    tooltest::useChinese();
 }
 
 void TstAddrix::cleanup()
 {
-    while (ipModify *dialog = openDialog())
+    for (ipModify *dialog : openDialogs())
         dialog->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void TstAddrix::languageKey_data()
-{
-    QTest::addColumn<QVariant>("stored");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("missing") << QVariant() << QStringLiteral("IP Configuration Tool");
-    QTest::newRow("0") << QVariant(QStringLiteral("0")) << QStringLiteral("IP配置工具");
-    QTest::newRow("1") << QVariant(QStringLiteral("1")) << QStringLiteral("IP Configuration Tool");
-}
-
-void TstAddrix::languageKey()
-{
-    QFETCH(QVariant, stored);
-    QFETCH(QString, title);
-    setLanguage(stored);
-    ModalAnswer boxes;
-    Addrix window;
-    QVERIFY(window.translationInstalled());
-    QCOMPARE(window.windowTitle(), title);
-    QCOMPARE(boxes.count(), 0);
-}
-
-void TstAddrix::hostInterfaceList_data()
-{
-    using Nic = Addrix::HostInterface;
-    const QHostAddress v6(QStringLiteral("fe80::1"));
-    QTest::addColumn<QList<Nic>>("interfaces");
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QStringList>("addresses");
-    QTest::newRow("loopback left out")
-        << QList<Nic>{{QStringLiteral("lo"), true, {QHostAddress(QStringLiteral("127.0.0.1"))}}}
-        << QStringList() << QStringList();
-    QTest::newRow("IPv4 after IPv6")
-        << QList<Nic>{{QStringLiteral("eth0"), false, {v6, QHostAddress(QStringLiteral("192.168.1.5"))}}}
-        << QStringList{QStringLiteral("    eth0[192.168.1.5]")} << QStringList{QStringLiteral("192.168.1.5")};
-    QTest::newRow("single IPv4, first of two IPv4")
-        << QList<Nic>{{QStringLiteral("eth1"), false, {QHostAddress(QStringLiteral("10.0.0.5"))}},
-                      {QStringLiteral("eth2"),
-                       false,
-                       {QHostAddress(QStringLiteral("172.16.0.2")),
-                        QHostAddress(QStringLiteral("172.16.1.2"))}}}
-        << QStringList{QStringLiteral("    eth1[10.0.0.5]"), QStringLiteral("    eth2[172.16.0.2]")}
-        << QStringList{QStringLiteral("10.0.0.5"), QStringLiteral("172.16.0.2")};
-    QTest::newRow("IPv6 only and no address")
-        << QList<Nic>{{QStringLiteral("wg0"), false, {v6}}, {QStringLiteral("dummy"), false, {}}}
-        << QStringList() << QStringList();
-}
-
 void TstAddrix::hostInterfaceList()
 {
-    QFETCH(QList<Addrix::HostInterface>, interfaces);
-    QFETCH(QStringList, texts);
-    QFETCH(QStringList, addresses);
-    QStringList gotTexts, gotAddresses;
-    for (const Addrix::HostItem &item : Addrix::hostItems(interfaces)) {
-        gotTexts << item.text;
-        gotAddresses << item.address;
-    }
-    QCOMPARE(gotTexts, texts);
-    QCOMPARE(gotAddresses, addresses);
+    const auto nic = [](const char *name, bool loopback, QStringList addresses) {
+        Addrix::HostInterface result{QString::fromLatin1(name), loopback, {}};
+        for (const QString &a : addresses)
+            result.addresses << QHostAddress(a);
+        return result;
+    };
+    // Loopback, IPv6-only and address-less interfaces are left out; the
+    // first IPv4 address names an interface, wherever it stands.
+    const QList<Addrix::HostInterface> interfaces{
+        nic("lo", true, {"127.0.0.1"}), nic("eth0", false, {"fe80::1", "192.168.1.5"}),
+        nic("wg0", false, {"fe80::1"}), nic("eth1", false, {"10.0.0.5"}),
+        nic("dummy", false, {}),        nic("eth2", false, {"172.16.0.2", "172.16.1.2"})};
+    QStringList got;
+    for (const Addrix::HostItem &item : Addrix::hostItems(interfaces))
+        got << item.text + QLatin1Char('|') + item.address;
+    QCOMPARE(got, (QStringList{"    eth0[192.168.1.5]|192.168.1.5", "    eth1[10.0.0.5]|10.0.0.5",
+                               "    eth2[172.16.0.2]|172.16.0.2"}));
 }
 
 void TstAddrix::validRange_data()
@@ -276,31 +143,24 @@ void TstAddrix::validRange()
 void TstAddrix::recordToWrite_data()
 {
     QTest::addColumn<bool>("dhcp");
-    QTest::addColumn<QStringList>("typed");
-    QTest::addColumn<bool>("sent");
-    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("typed"); // ip, mask, gateway
+    QTest::addColumn<int>("mode");          // -1: nothing is sent
     QTest::addColumn<QStringList>("written");
-    const QStringList read{QStringLiteral("192.168.10.50"), QStringLiteral("255.255.255.0"),
-                           QStringLiteral("192.168.10.1")};
-    const QStringList typed{QStringLiteral("192.168.10.60"), QStringLiteral("255.255.0.0"),
-                            QStringLiteral("0.0.0.0")};
-    QTest::newRow("static") << false << typed << true << 1 << typed;
-    QTest::newRow("DHCP keeps what was read") << true << typed << true << 0 << read;
-    QTest::newRow("DHCP ignores half-typed fields")
-        << true << QStringList{QStringLiteral("192.168..1"), QString(), QString()} << true << 0 << read;
-    for (int field = 0; field < 3; ++field) {
-        QStringList incomplete = typed;
-        incomplete[field] = field == 0 ? QStringLiteral("192.168..1") : QStringLiteral("...");
-        QTest::addRow("static, incomplete field %d", field)
-            << false << incomplete << false << 0 << QStringList();
-    }
+    const QStringList read{"192.168.10.50", "255.255.255.0", "192.168.10.1"};
+    const QStringList typed{"192.168.10.60", "255.255.0.0", "0.0.0.0"};
+    QTest::newRow("static") << false << typed << 1 << typed;
+    QTest::newRow("DHCP keeps what was read") << true << typed << 0 << read;
+    QTest::newRow("DHCP ignores half-typed fields") << true << QStringList{"192.168..1", "", ""} << 0 << read;
+    QTest::newRow("static, half-typed address")
+        << false << QStringList{"192.168..1", typed[1], typed[2]} << -1 << QStringList();
+    QTest::newRow("static, empty gateway")
+        << false << QStringList{typed[0], typed[1], "..."} << -1 << QStringList();
 }
 
 void TstAddrix::recordToWrite()
 {
     QFETCH(bool, dhcp);
     QFETCH(QStringList, typed);
-    QFETCH(bool, sent);
     QFETCH(int, mode);
     QFETCH(QStringList, written);
     stGigeInfo read{};
@@ -309,25 +169,25 @@ void TstAddrix::recordToWrite()
     std::strcpy(read.acMask, "255.255.255.0");
     std::strcpy(read.acGateway, "192.168.10.1");
     read.iIpMode = 1;
-    const std::uint8_t mac[6] = {2, 0x56, 1, 2, 3, 4};
-    std::memcpy(read.abMac, mac, 6);
+    read.abMac[5] = 0x42;
 
     const std::optional<stGigeInfo> record =
         ipModify::recordToWrite(read, dhcp, typed[0], typed[1], typed[2]);
-    QCOMPARE(record.has_value(), sent);
+    QCOMPARE(record.has_value(), mode >= 0);
     if (!record)
         return;
     QCOMPARE(record->iIpMode, mode);
     QCOMPARE((QStringList{vexo::fromAsciiField(record->acIp), vexo::fromAsciiField(record->acMask),
                           vexo::fromAsciiField(record->acGateway)}),
              written);
+    // Everything else goes back as it was read.
     QCOMPARE(QString::fromLatin1(record->acNicIp), QStringLiteral("192.168.10.2"));
-    QCOMPARE(std::memcmp(record->abMac, mac, 6), 0);
+    QCOMPARE(record->abMac[5], 0x42);
 }
 
 void TstAddrix::editorFocusRules_data()
 {
-    // Keys typed into whichever field has the focus; "\b" is Backspace.
+    // Keys go to whichever field has the focus; "\b" is Backspace.
     QTest::addColumn<int>("startField");
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("focused");
@@ -341,12 +201,12 @@ void TstAddrix::editorFocusRules_data()
     QTest::newRow("dot after 25 moves on") << 1 << "25."
                                            << "txtIP2"
                                            << "25...";
-    QTest::newRow("099 is refused at the third digit") << 1 << "099"
-                                                       << "txtIP1"
-                                                       << "09...";
-    QTest::newRow("256 is refused at the 6") << 1 << "256"
-                                             << "txtIP1"
-                                             << "25...";
+    QTest::newRow("099 stays, refused at the third digit") << 1 << "099"
+                                                           << "txtIP1"
+                                                           << "09...";
+    QTest::newRow("256 refused at the 6") << 1 << "256"
+                                          << "txtIP1"
+                                          << "25...";
     QTest::newRow("a whole address") << 1 << "10.0.0.1"
                                      << "txtIP4"
                                      << "10.0.0.1";
@@ -356,12 +216,9 @@ void TstAddrix::editorFocusRules_data()
     QTest::newRow("backspace in a two-digit field stays") << 3 << "12\b"
                                                           << "txtIP3"
                                                           << "..1.";
-    QTest::newRow("backspace on the last digit moves back") << 2 << "7\b"
-                                                            << "txtIP1"
-                                                            << "...";
-    QTest::newRow("no field after the fourth") << 4 << "200."
-                                               << "txtIP4"
-                                               << "...200";
+    QTest::newRow("nothing after the fourth") << 4 << "200."
+                                              << "txtIP4"
+                                              << "...200";
 }
 
 void TstAddrix::editorFocusRules()
@@ -376,107 +233,72 @@ void TstAddrix::editorFocusRules()
     QVERIFY(QTest::qWaitForWindowActive(&editor));
     child<QLineEdit>(editor, qPrintable(QStringLiteral("txtIP%1").arg(startField)))->setFocus();
     for (const QChar key : keys) {
-        QWidget *target = QApplication::focusWidget();
-        QVERIFY(target);
         if (key == QLatin1Char('\b'))
-            QTest::keyClick(target, Qt::Key_Backspace);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
         else
-            QTest::keyClicks(target, QString(key));
+            QTest::keyClicks(QApplication::focusWidget(), QString(key));
     }
     QCOMPARE(QApplication::focusWidget()->objectName(), focused);
     QCOMPARE(editor.getIP(), ip);
 }
 
-void TstAddrix::setIpTakesOnlyValidAddresses_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("ip");
-    const QString kept = QStringLiteral("1.1.1.1");
-    QTest::newRow("valid") << "192.168.1.20"
-                           << "192.168.1.20";
-    QTest::newRow("leading zero") << "010.0.0.1"
-                                  << "010.0.0.1";
-    QTest::newRow("256") << "256.1.1.1" << kept;
-    QTest::newRow("empty") << "" << kept;
-    QTest::newRow("three parts") << "1.2.3" << kept;
-    QTest::newRow("five parts") << "1.2.3.4.5" << kept;
-    QTest::newRow("spaces") << " 1.2.3.4" << kept;
-    QTest::newRow("letters") << "a.b.c.d" << kept;
-    QTest::newRow("other digits") << QStringLiteral("١.٢.٣.٤") << kept;
-}
-
 void TstAddrix::setIpTakesOnlyValidAddresses()
 {
-    QFETCH(QString, text);
-    QFETCH(QString, ip);
-    IPAddress editor;
-    editor.setIP(QStringLiteral("1.1.1.1"));
-    editor.setIP(text);
-    QCOMPARE(editor.getIP(), ip);
-    const QStringList parts = ip.split(QLatin1Char('.'));
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(child<QLineEdit>(editor, qPrintable(QStringLiteral("txtIP%1").arg(i + 1)))->text(),
-                 parts.at(i));
-}
-
-void TstAddrix::tableListsGigeCamerasOnly()
-{
-    const std::vector<Camera> all = enumerate();
-    const std::vector<Camera> gige = gigeCameras();
-    QVERIFY(gige.size() >= 1);
-    QVERIFY2(all.size() > gige.size(), "the camera set must hold USB cameras too");
-    Addrix window;
-    auto *table = child<QTableWidget>(window, "tableWidget");
-    QCOMPARE(table->columnCount(), 10);
-    QStringList headers;
-    for (int c = 0; c < 10; ++c)
-        headers << table->horizontalHeaderItem(c)->text();
-    QCOMPARE(headers, (QStringList{"设备名称", "接口类型", "sensor版本", "设备驱动", "物理地址", "IP配置",
-                                   "IP地址", "子网掩码", "默认网关", "状态"}));
-    QCOMPARE(table->rowCount(), int(gige.size()));
-    for (const Camera &camera : gige) {
-        const int row = rowOf(table, camera.serial());
-        QVERIFY2(row >= 0, qPrintable(camera.serial()));
-        const QStringList expected{vexo::fromLocalField(camera.device.acFriendlyName),
-                                   vexo::fromLocalField(camera.device.acPortType),
-                                   vexo::fromLocalField(camera.device.acSensorType),
-                                   vexo::fromLocalField(camera.device.acDeviceVersion),
-                                   vexo::macText(camera.gige.abMac),
-                                   camera.gige.iIpMode ? QStringLiteral("静态IP") : QStringLiteral("动态IP"),
-                                   QString::fromLatin1(camera.gige.acIp),
-                                   QString::fromLatin1(camera.gige.acMask),
-                                   QString::fromLatin1(camera.gige.acGateway),
-                                   QStringLiteral("空闲")};
-        for (int c = 0; c < 10; ++c) {
-            QCOMPARE(table->item(row, c)->text(), expected.at(c));
-            QCOMPARE(table->item(row, c)->toolTip(), expected.at(c));
-        }
+    const QStringList valid{"192.168.1.20", "010.0.0.1"};
+    const QStringList refused{"256.1.1.1", "", "1.2.3", "1.2.3.4.5", " 1.2.3.4", "a.b.c.d", "١.٢.٣.٤"};
+    for (const QString &text : valid + refused) {
+        IPAddress editor;
+        editor.setIP(QStringLiteral("1.1.1.1"));
+        editor.setIP(text);
+        const QString ip = valid.contains(text) ? text : QStringLiteral("1.1.1.1");
+        QCOMPARE(editor.getIP(), ip);
+        QCOMPARE(child<QLineEdit>(editor, "txtIP4")->text(), ip.section(QLatin1Char('.'), 3));
     }
 }
 
-void TstAddrix::interfaceFilter()
+void TstAddrix::tableAndInterfaceFilter()
 {
-    const std::vector<Camera> gige = gigeCameras();
-    QVERIFY(!gige.empty());
-    const QString nic = QString::fromLatin1(gige.front().gige.acNicIp);
-    int onNic = 0;
-    for (const Camera &camera : gige)
-        onNic += QLatin1String(camera.gige.acNicIp) == nic ? 1 : 0;
-
+    std::vector<stDeviceInfo> gige;
+    for (const stDeviceInfo &info : tooltest::cameras()) {
+        if (std::strstr(info.acPortType, "GigE"))
+            gige.push_back(info);
+    }
+    QVERIFY2(gige.size() >= 2 && gige.size() < tooltest::cameras().size(), "needs GigE and USB cameras");
     Addrix window;
-    auto *list = child<QListWidget>(window, "listWidget");
     auto *table = child<QTableWidget>(window, "tableWidget");
-    QCOMPARE(list->item(0)->text(), QStringLiteral("Gige"));
-    auto *matching = new QListWidgetItem(QStringLiteral("    test[%1]").arg(nic), list);
-    matching->setData(Qt::UserRole, nic);
-    auto *other = new QListWidgetItem(QStringLiteral("    test[203.0.113.9]"), list);
-    other->setData(Qt::UserRole, QStringLiteral("203.0.113.9"));
+    QCOMPARE(table->columnCount(), 10);
+    QCOMPARE(table->rowCount(), int(gige.size()));
+    for (const stDeviceInfo &info : gige) {
+        const stGigeInfo net = gigeOf(info.acSn);
+        const int row = rowOf(table, QString::fromLatin1(info.acSn));
+        QVERIFY(row >= 0);
+        const QStringList expected{vexo::fromLocalField(info.acFriendlyName),
+                                   vexo::fromLocalField(info.acPortType),
+                                   vexo::fromLocalField(info.acSensorType),
+                                   vexo::fromLocalField(info.acDeviceVersion),
+                                   vexo::macText(net.abMac),
+                                   net.iIpMode ? QStringLiteral("静态IP") : QStringLiteral("动态IP"),
+                                   QString::fromLatin1(net.acIp),
+                                   QString::fromLatin1(net.acMask),
+                                   QString::fromLatin1(net.acGateway),
+                                   QStringLiteral("空闲")};
+        for (int c = 0; c < 10; ++c)
+            QCOMPARE(table->item(row, c)->toolTip(), expected.at(c));
+    }
 
-    window.on_listWidget_itemDoubleClicked(matching);
-    QCOMPARE(table->rowCount(), onNic);
-    window.on_listWidget_itemDoubleClicked(other);
-    QCOMPARE(table->rowCount(), 0);
-    // A refresh shows every GigE camera again, whichever interface was chosen.
+    // An interface lists the cameras it reaches; "Gige" and a refresh list all.
+    auto *list = child<QListWidget>(window, "listWidget");
+    QCOMPARE(list->item(0)->text(), QStringLiteral("Gige"));
+    const QString nic = QString::fromLatin1(gigeOf(kGige).acNicIp);
+    int reached = 0;
+    for (const stDeviceInfo &info : gige)
+        reached += nic == QLatin1String(gigeOf(info.acSn).acNicIp) ? 1 : 0;
+    for (const QString &address : {nic, QStringLiteral("203.0.113.9")}) {
+        auto *item = new QListWidgetItem(address, list);
+        item->setData(Qt::UserRole, address);
+        window.on_listWidget_itemDoubleClicked(item);
+        QCOMPARE(table->rowCount(), address == nic ? reached : 0);
+    }
     child<QPushButton>(window, "pushButton_refresh")->click();
     QCOMPARE(table->rowCount(), int(gige.size()));
     QCOMPARE(list->currentRow(), 0);
@@ -491,6 +313,7 @@ void TstAddrix::buttonMessages_data()
     QTest::newRow("rename without a row") << "pushButton" << false << false << "请选择设备";
     QTest::newRow("change IP without a row") << "pushButton_modifyIP" << false << false << "请选择相机";
     QTest::newRow("rename an open camera") << "pushButton" << true << true << "相机打开失败，无法修改名称";
+    QTest::newRow("rename") << "pushButton" << true << false << "修改名称成功";
 }
 
 void TstAddrix::buttonMessages()
@@ -499,85 +322,61 @@ void TstAddrix::buttonMessages()
     QFETCH(bool, selectRow);
     QFETCH(bool, openElsewhere);
     QFETCH(QString, text);
-    const Camera camera = gigeCameras().front();
-    CameraHandle handle = nullptr;
+    const QString serial = QString::fromLatin1(kGige);
+    const QString oldName = vexo::fromLocalField(tooltest::camera(kGige).acFriendlyName);
+    const QString newName = oldName + QStringLiteral(" 二");
+    CameraHandle viewer = nullptr;
     if (openElsewhere)
-        QCOMPARE(CameraInitEx3(&handle, camera.device.acSn), 0);
+        QCOMPARE(CameraInitEx3(&viewer, kGige), 0);
 
     Addrix window;
     auto *table = child<QTableWidget>(window, "tableWidget");
+    const int row = rowOf(table, serial);
     if (selectRow) {
-        const int row = rowOf(table, camera.serial());
-        table->setCurrentCell(row, 0);
-        // The open camera is marked as such.
+        table->setCurrentCell(row, 3);
+        window.on_tableWidget_itemClicked(table->item(row, 3));
+        QCOMPARE(child<QLineEdit>(window, "lineEdit_deviceName")->text(), oldName);
+        child<QLineEdit>(window, "lineEdit_deviceName")->setText(newName);
+    }
+    if (openElsewhere) {
         QCOMPARE(table->item(row, 9)->text(), QStringLiteral("已打开"));
         QCOMPARE(table->item(row, 9)->background().color(), QColor(117, 241, 60));
     }
     ModalAnswer boxes;
     child<QPushButton>(window, qPrintable(button))->click();
     QCOMPARE(boxes.count(), 1);
-    QCOMPARE(boxes.icon(), QMessageBox::Critical);
     QCOMPARE(boxes.title(), QStringLiteral("提示"));
     QCOMPARE(boxes.text(), text);
-    QCOMPARE(boxes.pressed(), QStringLiteral("确定"));
-    QVERIFY(!openDialog());
-    if (handle)
-        CameraUnInit(handle);
-    if (openElsewhere)
-        QCOMPARE(vexo::fromLocalField(gigeCameras().front().device.acFriendlyName),
-                 vexo::fromLocalField(camera.device.acFriendlyName));
-}
+    QVERIFY(openDialogs().isEmpty());
+    if (viewer)
+        CameraUnInit(viewer);
 
-void TstAddrix::renameShowsAfterRefresh()
-{
-    const Camera camera = gigeCameras().back();
-    const QString name = QStringLiteral("产线 %1").arg(QDateTime::currentMSecsSinceEpoch() % 100000);
-    Addrix window;
-    auto *table = child<QTableWidget>(window, "tableWidget");
-    const int row = rowOf(table, camera.serial());
-    table->setCurrentCell(row, 3);
-    window.on_tableWidget_itemClicked(table->item(row, 3));
-    auto *edit = child<QLineEdit>(window, "lineEdit_deviceName");
-    QCOMPARE(edit->text(), vexo::fromLocalField(camera.device.acFriendlyName));
-
-    edit->setText(name);
-    ModalAnswer boxes;
-    child<QPushButton>(window, "pushButton")->click();
-    QCOMPARE(boxes.count(), 1);
-    QCOMPARE(boxes.title(), QStringLiteral("提示"));
-    QCOMPARE(boxes.text(), QStringLiteral("修改名称成功"));
-    QCOMPARE(table->item(row, 0)->text(), vexo::fromLocalField(camera.device.acFriendlyName));
-
+    // The table keeps the old name until "刷新"; the camera is free again.
+    const bool renamed = text == QStringLiteral("修改名称成功");
+    QCOMPARE(table->item(row, 0)->text(), oldName);
     child<QPushButton>(window, "pushButton_refresh")->click();
-    QCOMPARE(table->item(rowOf(table, camera.serial()), 0)->text(), name);
-    // The camera was released: it opens again at once.
-    CameraHandle handle = nullptr;
-    QCOMPARE(CameraInitEx3(&handle, camera.device.acSn), 0);
-    CameraUnInit(handle);
+    QCOMPARE(table->item(rowOf(table, serial), 0)->text(), renamed ? newName : oldName);
+    QVERIFY(tooltest::cameraIsFree(kGige));
 }
 
 void TstAddrix::staticAddressRefreshesTheTable()
 {
-    const Camera camera = gigeCameras().front();
-    const QString address = freeAddress(camera.gige);
+    const stGigeInfo before = gigeOf(kGige);
+    const QString address = QString::fromLatin1(before.acIp).section(QLatin1Char('.'), 0, 2) +
+                            (QLatin1String(before.acIp).endsWith(QLatin1String(".201")) ? ".202" : ".201");
     Addrix window;
     auto *table = child<QTableWidget>(window, "tableWidget");
-    const int row = rowOf(table, camera.serial());
+    const int row = rowOf(table, QString::fromLatin1(kGige));
+    // A double click twice over brings up one dialog.
     emit table->itemDoubleClicked(table->item(row, 2));
-    // A second request for the same camera does not stack another dialog.
     emit table->itemDoubleClicked(table->item(row, 2));
-    QPointer<ipModify> dialog = openDialog();
-    QVERIFY(dialog);
-    int dialogs = 0;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        dialogs += qobject_cast<ipModify *>(w) && w->isVisible() ? 1 : 0;
-    QCOMPARE(dialogs, 1);
-    QCOMPARE(child<QLabel>(*dialog, "label_ipRange")->text(),
-             ipModify::validRange(QString::fromLatin1(camera.gige.acNicIp),
-                                  QString::fromLatin1(camera.gige.acNicMask)));
-    QCOMPARE(child<QRadioButton>(*dialog, "radioButton_staticIp")->isChecked(), camera.gige.iIpMode != 0);
+    QCOMPARE(openDialogs().size(), 1);
+    QPointer<ipModify> dialog = openDialogs().constFirst();
+    QCOMPARE(
+        child<QLabel>(*dialog, "label_ipRange")->text(),
+        ipModify::validRange(QString::fromLatin1(before.acNicIp), QString::fromLatin1(before.acNicMask)));
     auto *ipEdit = child<IPAddress>(*dialog, "ipEdit");
-    QCOMPARE(ipEdit->getIP(), QString::fromLatin1(camera.gige.acIp));
+    QCOMPARE(ipEdit->getIP(), QString::fromLatin1(before.acIp));
     QVERIFY(QTest::qWaitForWindowActive(dialog));
     QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(*ipEdit, "txtIP1"));
 
@@ -586,42 +385,10 @@ void TstAddrix::staticAddressRefreshesTheTable()
     ipEdit->setIP(address);
     ModalAnswer boxes;
     child<QPushButton>(*dialog, "pushButton_determine")->click();
-    QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.icon(), QMessageBox::Information);
     QCOMPARE(boxes.text(), QStringLiteral("修改IP成功。"));
     QTRY_VERIFY(dialog.isNull());
-    QCOMPARE(table->item(rowOf(table, camera.serial()), 6)->text(), address);
-    QCOMPARE(table->item(rowOf(table, camera.serial()), 5)->text(), QStringLiteral("静态IP"));
-}
-
-void TstAddrix::dhcpKeepsTheAddresses()
-{
-    const Camera camera = gigeCameras().front();
-    ipModify *dialog = new ipModify(camera.serial());
-    dialog->show();
-    child<QRadioButton>(*dialog, "radioButton_dynamicIp")->click();
-    QVERIFY(!child<QWidget>(*dialog, "widget_Ip")->isEnabled());
-    QSignalSpy succeeded(dialog, &ipModify::modifySucces);
-    ModalAnswer boxes;
-    child<QPushButton>(*dialog, "pushButton_determine")->click();
-    QCOMPARE(boxes.text(), QStringLiteral("修改IP成功。"));
-    QCOMPARE(succeeded.count(), 1);
-
-    stGigeInfo after{};
-    QCOMPARE(CameraGigeGetIp(camera.device.acSn, &after), 0);
-    QCOMPARE(after.iIpMode, 0);
-    QCOMPARE(QString::fromLatin1(after.acIp), QString::fromLatin1(camera.gige.acIp));
-
-    // Back to static: the same address comes back from the editors.
-    dialog = new ipModify(camera.serial());
-    dialog->show();
-    QVERIFY(child<QRadioButton>(*dialog, "radioButton_dynamicIp")->isChecked());
-    child<QRadioButton>(*dialog, "radioButton_staticIp")->click();
-    child<QPushButton>(*dialog, "pushButton_determine")->click();
-    QCOMPARE(boxes.count(), 2);
-    QCOMPARE(CameraGigeGetIp(camera.device.acSn, &after), 0);
-    QCOMPARE(after.iIpMode, 1);
-    QCOMPARE(QString::fromLatin1(after.acIp), QString::fromLatin1(camera.gige.acIp));
+    QCOMPARE(table->item(rowOf(table, QString::fromLatin1(kGige)), 6)->text(), address);
 }
 
 void TstAddrix::refusedAddressKeepsTheDialog_data()
@@ -632,8 +399,8 @@ void TstAddrix::refusedAddressKeepsTheDialog_data()
     QTest::addColumn<int>("calls");
     QTest::newRow("camera refuses") << true << "修改IP失败"
                                     << "失败" << 1;
-    QTest::newRow("half-typed address") << false << "请输入完整的IP地址、子网掩码和默认网关"
-                                        << "确定" << 0;
+    QTest::newRow("half-typed mask") << false << "请输入完整的IP地址、子网掩码和默认网关"
+                                     << "确定" << 0;
 }
 
 void TstAddrix::refusedAddressKeepsTheDialog()
@@ -642,8 +409,7 @@ void TstAddrix::refusedAddressKeepsTheDialog()
     QFETCH(QString, text);
     QFETCH(QString, button);
     QFETCH(int, calls);
-    const Camera camera = gigeCameras().front();
-    QPointer<ipModify> dialog = new ipModify(camera.serial());
+    QPointer<ipModify> dialog = new ipModify(QString::fromLatin1(kGige));
     dialog->show();
     child<QRadioButton>(*dialog, "radioButton_staticIp")->click();
     if (sdkFails)
@@ -654,13 +420,11 @@ void TstAddrix::refusedAddressKeepsTheDialog()
     VexoSimTraceEnable(1);
     ModalAnswer boxes;
     child<QPushButton>(*dialog, "pushButton_determine")->click();
-    VexoSimTraceEnable(0);
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.icon(), QMessageBox::Critical);
-    QCOMPARE(boxes.title(), QStringLiteral("提示"));
     QCOMPARE(boxes.text(), text);
     QCOMPARE(boxes.pressed(), button);
-    QCOMPARE(traceCount("CameraGigeSetIp"), calls);
+    QCOMPARE(tooltest::traceCount("CameraGigeSetIp"), calls);
     QCOMPARE(succeeded.count(), 0);
     QVERIFY(dialog && dialog->isVisible());
 }
