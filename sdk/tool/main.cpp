@@ -1,6 +1,7 @@
 // vexo-sim: a command-line window on the simulated cameras.
 
 #include "VexoCameraSDK.h"
+#include "VexoCameraSim.h"
 #include "parsers.h"
 #include "state_store.h"
 
@@ -19,6 +20,8 @@ void usage(FILE *out)
         "      Lists the simulated cameras: serial, name, model, port, firmware, opened.\n"
         "  vexo-sim make-upg --model <product name> --version <a.b.c.d> -o <file.upg> [--size <bytes>]\n"
         "      Writes a firmware file for the model (each version part 0..15).\n"
+        "  vexo-sim unplug <serial> | vexo-sim replug <serial>\n"
+        "      Pulls or puts back a camera's cable, for every program using the same state directory.\n"
         "  vexo-sim --help\n"
         "\n"
         "Environment: VEXO_SDK_CAMERAS (camera-set file), VEXO_SDK_HOME (state directory).\n",
@@ -136,6 +139,14 @@ int main(int argc, char **argv)
     }
     if (command == "make-upg") {
         return makeUpgrade(argc, argv);
+    }
+    if ((command == "unplug" || command == "replug") && argc == 3) {
+        const CameraSdkStatus status = command == "unplug" ? VexoSimUnplug(argv[2]) : VexoSimReplug(argv[2]);
+        if (status != CAMERA_STATUS_SUCCESS) {
+            std::fprintf(stderr, "vexo-sim: %s %s failed (status %d)\n", command.c_str(), argv[2], status);
+            return 1;
+        }
+        return 0;
     }
     usage(stderr);
     return 2;

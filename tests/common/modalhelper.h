@@ -4,15 +4,19 @@
 // Answers the next modal box while the code under test waits in its exec():
 // a timer looks for qApp->activeModalWidget(), records its title and text and
 // presses the button with the given text (or the first one). Check fired(),
-// title() and text() afterwards.
+// title() and text() afterwards. A file dialog is cancelled, or gets the path
+// given to setFilePath() selected and accepted.
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 class ModalAnswer final : public QObject
@@ -32,6 +36,8 @@ public:
     QString pressed() const { return m_pressed; }
     QMessageBox::Icon icon() const { return m_icon; }
     void stop() { m_timer.stop(); }
+    void setFilePath(const QString &path) { m_filePath = path; }
+    QStringList nameFilters() const { return m_nameFilters; }
 
 private:
     void poll()
@@ -60,6 +66,20 @@ private:
                 target->click();
             else
                 box->reject();
+        } else if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+            ++m_count;
+            m_fired = true;
+            m_nameFilters = files->nameFilters();
+            if (m_filePath.isEmpty()) {
+                files->reject();
+            } else {
+                // selectFile() leaves a focused name field alone: type the path.
+                if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                    name->setText(m_filePath);
+                else
+                    files->selectFile(m_filePath);
+                static_cast<QDialog *>(files)->accept();
+            }
         } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
             ++m_count;
             m_fired = true;
@@ -75,6 +95,8 @@ private:
     QString m_title;
     QString m_text;
     QString m_pressed;
+    QString m_filePath;
+    QStringList m_nameFilters;
     QMessageBox::Icon m_icon = QMessageBox::NoIcon;
 };
 
