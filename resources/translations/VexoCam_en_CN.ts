@@ -157,10 +157,6 @@
 <context>
     <name>ConfigWidget</name>
     <message>
-        <source>设置</source>
-        <translation>Set</translation>
-    </message>
-    <message>
         <source>抓图</source>
         <translation>Snapshots</translation>
     </message>
@@ -351,6 +347,11 @@
     <message>
         <source>选择</source>
         <translation>Choose</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <comment>window</comment>
+        <translation>Settings</translation>
     </message>
 </context>
 <context>

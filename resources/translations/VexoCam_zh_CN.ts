@@ -157,10 +157,6 @@
 <context>
     <name>ConfigWidget</name>
     <message>
-        <source>设置</source>
-        <translation>设置</translation>
-    </message>
-    <message>
         <source>抓图</source>
         <translation>抓图</translation>
     </message>
@@ -351,6 +347,11 @@
     <message>
         <source>选择</source>
         <translation>选择</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <comment>window</comment>
+        <translation>设置</translation>
     </message>
 </context>
 <context>
