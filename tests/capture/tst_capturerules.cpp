@@ -1,10 +1,9 @@
 // The capture rules without a camera: recording frame rate and bit rate,
-// free names, and the decisions of a series tick.
+// and the decisions of a series tick.
 
 #include "capturenaming.h"
 #include "captureseries.h"
 
-#include <QSet>
 #include <QtTest>
 
 using namespace CaptureNaming;
@@ -16,10 +15,8 @@ class TestCaptureRules : public QObject
 private slots:
     void recordingFigures_data();
     void recordingFigures();
-    void freeNamesGetASuffix();
     void countTicks_data();
     void countTicks();
-    void timeTicks();
 };
 
 void TestCaptureRules::recordingFigures_data()
@@ -46,20 +43,6 @@ void TestCaptureRules::recordingFigures()
     QCOMPARE(videoBitRate(0), 500000);
     QCOMPARE(videoBitRate(1), 1000000);
     QCOMPARE(videoBitRate(2), 2000000);
-}
-
-void TestCaptureRules::freeNamesGetASuffix()
-{
-    QSet<QString> taken{QStringLiteral("/d/Image__20240101120000.jpg"),
-                        QStringLiteral("/d/Image__20240101120000_1.jpg")};
-    auto isTaken = [&taken](const QString &file) { return taken.contains(file); };
-    QCOMPARE(uniqueBaseName(QStringLiteral("/d/Image__20240101120001"), QStringLiteral(".jpg"), isTaken),
-             QStringLiteral("/d/Image__20240101120001"));
-    QCOMPARE(uniqueBaseName(QStringLiteral("/d/Image__20240101120000"), QStringLiteral(".jpg"), isTaken),
-             QStringLiteral("/d/Image__20240101120000_2"));
-    // Another extension is another file.
-    QCOMPARE(uniqueBaseName(QStringLiteral("/d/Image__20240101120000"), QStringLiteral(".png"), isTaken),
-             QStringLiteral("/d/Image__20240101120000"));
 }
 
 void TestCaptureRules::countTicks_data()
@@ -108,16 +91,6 @@ void TestCaptureRules::countTicks()
             break;
     }
     QCOMPARE(seen, expected);
-}
-
-void TestCaptureRules::timeTicks()
-{
-    CaptureSeries::Settings settings;
-    settings.mode = 1;
-    QCOMPARE(CaptureSeries::timeTick(settings, 5000, 1000), CaptureSeries::Tick::Take);
-    settings.timeStop = true;
-    QCOMPARE(CaptureSeries::timeTick(settings, 999, 1000), CaptureSeries::Tick::Take);
-    QCOMPARE(CaptureSeries::timeTick(settings, 1000, 1000), CaptureSeries::Tick::End);
 }
 
 QTEST_GUILESS_MAIN(TestCaptureRules)

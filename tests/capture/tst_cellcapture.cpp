@@ -79,7 +79,6 @@ private slots:
 
     void snapshotFollowsTheSettings_data();
     void snapshotFollowsTheSettings();
-    void folderDialogChoosesOrCancels();
     void unusableTargetsAreRefused_data();
     void unusableTargetsAreRefused();
     void failedSaveIsReported();
@@ -87,7 +86,6 @@ private slots:
     void fastSeriesNeverOverwritesAndLeavesSettingsAlone();
     void recordingDecodesBack_data();
     void recordingDecodesBack();
-    void recorderThatCannotStartSaysSo();
     void hotkeysActOncePerPress();
     void fullDiskStopsSeriesAndRecording();
 
@@ -188,35 +186,6 @@ void TestCellCapture::snapshotFollowsTheSettings()
     QCOMPARE(QImageReader(m_dir->filePath(files.first())).size(), QSize(320, 240));
     QCOMPARE(store()->getCaptureParameter()->nameRuleIndex, storedIndex);
     QCOMPARE(store()->value(QStringLiteral("CAPTURE"), QStringLiteral("NameRuleIndex")).toInt(), storedIndex);
-}
-
-void TestCellCapture::folderDialogChoosesOrCancels()
-{
-    CaptureParameter c = ConfigParameter::firstRunCapture();
-    c.savePath = QStringLiteral("/nonexistent");
-    storeCapture(c);
-    openCell();
-    auto *button = child<QPushButton>(m_cell.get(), "pushButton_photogrape");
-
-    {
-        ModalAnswer answer;
-        answer.chooseFolder(m_dir->path());
-        QTest::mouseClick(button, Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(messages(), QStringList{Saved}, 5000);
-        QCOMPARE(answer.title(), QStringLiteral("选择"));
-    }
-    // A folder chosen in the dialog gets milliseconds in the name.
-    const QStringList files = filesIn(m_dir->path());
-    QCOMPARE(files.size(), 1);
-    QVERIFY2(QRegularExpression(QStringLiteral("^Image__\\d{17}\\.bmp$")).match(files.first()).hasMatch(),
-             qPrintable(files.first()));
-
-    ModalAnswer cancel;
-    QTest::mouseClick(button, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(cancel.fired(), 5000);
-    QTest::qWait(300);
-    QCOMPARE(filesIn(m_dir->path()).size(), 1);
-    QCOMPARE(m_messages->size(), 1);
 }
 
 void TestCellCapture::unusableTargetsAreRefused_data()
@@ -363,8 +332,10 @@ void TestCellCapture::fastSeriesNeverOverwritesAndLeavesSettingsAlone()
     QVERIFY2(counted.hasMatch(), qPrintable(lastTitle));
     const int taken = counted.captured(1).toInt();
     const QStringList files = filesIn(m_dir->filePath(Name));
-    // The single snapshot may have joined a series picture still pending.
-    QVERIFY2(files.size() == taken || files.size() == taken + 1,
+    // The single snapshot may have joined a series picture still pending, and
+    // the last request may still have waited for its frame when the camera
+    // closed.
+    QVERIFY2(files.size() >= taken - 1 && files.size() <= taken + 1,
              qPrintable(QStringLiteral("%1 files, %2 taken").arg(files.size()).arg(taken)));
     QVERIFY(!messages().join(QLatin1Char('\n')).contains(QLatin1String("失败")));
     QCOMPARE(files.filter(QRegularExpression(QStringLiteral("^Image__\\d{14}(_\\d+)?\\.jpg$"))).size(),
@@ -394,10 +365,22 @@ void TestCellCapture::recordingDecodesBack()
     r.videoQuality = 2;
     storeRecord(r);
     openCell();
-    waitForStatus();
     auto *record = child<QPushButton>(m_cell.get(), "pushButton_recording");
     auto *media = child<QLabel>(m_cell.get(), "label_media");
+    {
+        // Before the first status update the frame size is not known: the
+        // recorder says so instead of pretending to record.
+        ModalAnswer answer;
+        QTest::mouseClick(record, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(answer.fired(), 5000);
+        QVERIFY2(answer.text().startsWith(QStringLiteral("无法开始录像")), qPrintable(answer.text()));
+        QVERIFY(!m_cell->capture()->isRecording());
+        QCOMPARE(m_cell->windowTitle(), Name);
+        QCOMPARE(filesIn(m_dir->path()), QStringList());
+    }
+    waitForStatus();
 
+    const int measuredFps = int(m_cell->lastCaptureRate());
     QTest::mouseClick(record, Qt::LeftButton);
     QVERIFY(m_cell->capture()->isRecording());
     QCOMPARE(m_cell->windowTitle(), Name + QStringLiteral("   正在录制中..."));
@@ -418,39 +401,9 @@ void TestCellCapture::recordingDecodesBack()
     QVERIFY2(probe.frames >= encoded && probe.frames <= encoded + 2,
              qPrintable(QStringLiteral("%1 decoded, %2 encoded").arg(probe.frames).arg(encoded)));
     QCOMPARE(QSize(probe.width, probe.height), QSize(320, 240));
-    // The simulated camera runs at 30 fps; the measured rate truncates to 29 or 30.
-    QVERIFY2(probe.frameRate == 29.0 || probe.frameRate == 30.0,
-             qPrintable(QString::number(probe.frameRate)));
+    // Recorded at the camera's measured rate, truncated.
+    QCOMPARE(probe.frameRate, double(measuredFps));
     QCOMPARE(qRound(probe.lastFrameSeconds * probe.frameRate), probe.frames - 1);
-}
-
-void TestCellCapture::recorderThatCannotStartSaysSo()
-{
-    RecordParameter r = ConfigParameter::firstRunRecord();
-    r.savePath = m_dir->path();
-    r.autoSaveState = 2;
-    storeRecord(r);
-    openCell();
-    auto *record = child<QPushButton>(m_cell.get(), "pushButton_recording");
-
-    {
-        // Before the first status update the frame size is not known.
-        ModalAnswer answer;
-        QTest::mouseClick(record, Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(answer.fired(), 5000);
-        QVERIFY2(answer.text().startsWith(QStringLiteral("无法开始录像")), qPrintable(answer.text()));
-    }
-    waitForStatus();
-    r.playSpeed = 0;
-    r.autoFrameRate = 0;
-    storeRecord(r);
-    ModalAnswer answer;
-    QTest::mouseClick(record, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(answer.fired(), 5000);
-    QCOMPARE(answer.text(), QStringLiteral("无法开始录像：帧率无效：0"));
-    QVERIFY(!m_cell->capture()->isRecording());
-    QCOMPARE(m_cell->windowTitle(), Name);
-    QCOMPARE(filesIn(m_dir->path()), QStringList());
 }
 
 void TestCellCapture::hotkeysActOncePerPress()

@@ -4,13 +4,11 @@
 // Answers the next modal box while the code under test waits in its exec():
 // a timer looks for qApp->activeModalWidget(), records its title and text and
 // presses the button with the given text (or the first one). Check fired(),
-// title() and text() afterwards. A file dialog is cancelled, or answered with
-// the folder given to chooseFolder().
+// title() and text() afterwards.
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
@@ -34,7 +32,6 @@ public:
     QString pressed() const { return m_pressed; }
     QMessageBox::Icon icon() const { return m_icon; }
     void stop() { m_timer.stop(); }
-    void chooseFolder(const QString &folder) { m_folder = folder; }
 
 private:
     void poll()
@@ -63,12 +60,6 @@ private:
                 target->click();
             else
                 box->reject();
-        } else if (auto *files = qobject_cast<QFileDialog *>(modal);
-                   files != nullptr && !m_folder.isEmpty()) {
-            ++m_count;
-            m_fired = true;
-            files->setDirectory(m_folder);
-            static_cast<QDialog *>(files)->accept();
         } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
             ++m_count;
             m_fired = true;
@@ -77,7 +68,6 @@ private:
     }
 
     QString m_buttonText;
-    QString m_folder;
     QTimer m_timer;
     QPointer<QWidget> m_lastAnswered;
     bool m_fired = false;

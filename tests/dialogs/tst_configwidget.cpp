@@ -65,7 +65,6 @@ private slots:
     void opensOnTheRequestedPage();
     void photoPageShowsAndSavesTheStore();
     void resetThenCloseStoresNothing();
-    void customFrameRateFieldFollowsTheRadios();
     void hotkeyEditorsRefuseConflicts();
 
 private:
@@ -253,21 +252,6 @@ void TestConfigWidget::resetThenCloseStoresNothing()
         widget->close();
     }
     QCOMPARE(storedFile(), before);
-}
-
-void TestConfigWidget::customFrameRateFieldFollowsTheRadios()
-{
-    auto widget = open(1);
-    auto *field = child<QWidget>(widget.get(), "widget_autoFrameRate");
-    QTest::mouseClick(child<QRadioButton>(widget.get(), "radioButton_autoSpeed"), Qt::LeftButton);
-    QVERIFY(field->isEnabled());
-    child<QLineEdit>(widget.get(), "lineEdit_autoFrameRate")->setText(QStringLiteral("25"));
-    QTest::mouseClick(child<QRadioButton>(widget.get(), "radioButton_originalSpeed"), Qt::LeftButton);
-    QVERIFY(!field->isEnabled());
-    QTest::mouseClick(child<QPushButton>(widget.get(), "pushButton_recordSave"), Qt::LeftButton);
-    // The disabled field keeps its text, and it is saved.
-    QCOMPARE(store()->getRecordParament()->autoFrameRate, 25);
-    QCOMPARE(store()->getRecordParament()->playSpeed, 1);
 }
 
 void TestConfigWidget::hotkeyEditorsRefuseConflicts()
