@@ -430,6 +430,10 @@ void TestCellCapture::hotkeysActOncePerPress()
     QTRY_VERIFY_WITH_TIMEOUT(!m_cell->grabber()->isStreaming(), 2000);
     QTest::qWait(100);
     QVERIFY(!m_cell->grabber()->isStreaming());
+    // A held key repeats; the repeats do not toggle again.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_U, Qt::ControlModifier, QString(), true);
+    QApplication::sendEvent(view, &repeat);
+    QVERIFY(!m_cell->grabber()->isStreaming());
     QTest::keyClick(view, Qt::Key_U, Qt::ControlModifier);
     QVERIFY(m_cell->grabber()->isStreaming());
 

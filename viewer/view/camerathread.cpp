@@ -510,10 +510,11 @@ void CameraThread::handleHotkey(const QKeyEvent *event)
     const HotkeyAction action =
         SettingsRules::matchHotkey(SettingsRules::pressedKeyText(event->key(), event->modifiers()),
                                    *ConfigParameter::getInstance()->getHotkeyParameter());
-    // A held key repeats; a toggle must not flip back and forth with it.
-    const bool toggle = action == HotkeyAction::Recording || action == HotkeyAction::Onoff ||
-                        action == HotkeyAction::DisplaySwitch;
-    if (toggle && event->isAutoRepeat())
+    // A held key repeats: zooming may follow it, but a toggle must not flip
+    // back and forth, and snapshots must not pile up faster than they are
+    // written.
+    const bool once = action != HotkeyAction::Enlarge && action != HotkeyAction::Narrow;
+    if (once && event->isAutoRepeat())
         return;
     switch (action) {
     case HotkeyAction::None:
