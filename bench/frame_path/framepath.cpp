@@ -131,6 +131,20 @@ double percentile(std::vector<double> values, double fraction)
     return values[std::min(values.size() - 1, size_t(fraction * double(values.size())))];
 }
 
+// Bytes the calling thread has sent towards storage so far (written files,
+// counted when pages are dirtied), or -1 where the kernel does not count.
+long long threadStorageWrites()
+{
+    QFile io(QStringLiteral("/proc/self/task/%1/io").arg(qint64(gettid())));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : io.readAll().split('\n')) {
+        if (line.startsWith("write_bytes:"))
+            return line.mid(12).trimmed().toLongLong();
+    }
+    return -1;
+}
+
 double msPer(int64_t ns, int64_t count)
 {
     return count > 0 ? double(ns) / 1e6 / double(count) : 0.0;
@@ -388,6 +402,7 @@ int main(int argc, char **argv)
     std::vector<double> timerLateness;
     bool measuringLateness = false;
     QDateTime configStart, configEnd;
+    long long uiWritesStart = -1, uiWritesEnd = -1;
     QElapsedTimer latenessClock;
     QTimer latenessProbe;
     latenessProbe.setTimerType(Qt::PreciseTimer);
@@ -422,6 +437,7 @@ int main(int argc, char **argv)
         }
         measuringLateness = true;
         configStart = QFileInfo(store->getSavePath()).lastModified();
+        uiWritesStart = threadStorageWrites();
         for (auto &p : probes) {
             p->measuring = true;
             p->lostStart = frameStatistic(p->handle).iLost;
@@ -435,6 +451,7 @@ int main(int argc, char **argv)
         QTimer::singleShot(int(seconds * 1000), Qt::PreciseTimer, &app, [&] {
             measuringLateness = false;
             configEnd = QFileInfo(store->getSavePath()).lastModified();
+            uiWritesEnd = threadStorageWrites();
             for (auto &p : probes) {
                 p->measuring = false;
                 p->lostEnd = frameStatistic(p->handle).iLost;
@@ -507,6 +524,9 @@ int main(int argc, char **argv)
     std::printf("user-interface thread: 10 ms timer late by median %.2f ms, p99 %.2f ms, max %.2f ms\n",
                 median(timerLateness), percentile(timerLateness, 0.99),
                 timerLateness.empty() ? 0.0 : *std::max_element(timerLateness.begin(), timerLateness.end()));
+    if (uiWritesStart >= 0 && uiWritesEnd >= 0)
+        std::printf("user-interface thread: %lld bytes written to files during the measured span\n",
+                    uiWritesEnd - uiWritesStart);
     std::printf("configuration store: one key written through in median %.3f ms (max %.3f ms); "
                 "Config.ini %s during the measured span\n",
                 median(storeWrites), *std::max_element(storeWrites.begin(), storeWrites.end()),
