@@ -62,7 +62,6 @@ private slots:
     void pressedKeysMatchTheFirstEqualHotkey_data();
     void pressedKeysMatchTheFirstEqualHotkey();
 
-    void opensOnTheRequestedPage();
     void photoPageShowsAndSavesTheStore();
     void resetThenCloseStoresNothing();
     void hotkeyEditorsRefuseConflicts();
@@ -190,17 +189,6 @@ void TestConfigWidget::pressedKeysMatchTheFirstEqualHotkey()
     QCOMPARE(int(matchHotkey(pressed, hotkeys)), action);
 }
 
-void TestConfigWidget::opensOnTheRequestedPage()
-{
-    for (int page = 0; page < 3; ++page) {
-        auto widget = open(page);
-        QCOMPARE(widget->windowTitle(), QStringLiteral("设置"));
-        QCOMPARE(child<QListWidget>(widget.get(), "listWidget_menu")->currentRow(), page);
-        QCOMPARE(child<QStackedWidget>(widget.get(), "stackedWidget")->currentIndex(), page);
-        QVERIFY(!widget->testAttribute(Qt::WA_QuitOnClose));
-    }
-}
-
 void TestConfigWidget::photoPageShowsAndSavesTheStore()
 {
     CaptureParameter c = ConfigParameter::firstRunCapture();
@@ -257,6 +245,8 @@ void TestConfigWidget::resetThenCloseStoresNothing()
 void TestConfigWidget::hotkeyEditorsRefuseConflicts()
 {
     auto widget = open(2);
+    QCOMPARE(child<QListWidget>(widget.get(), "listWidget_menu")->currentRow(), 2);
+    QCOMPARE(child<QStackedWidget>(widget.get(), "stackedWidget")->currentIndex(), 2);
     auto *narrow = child<CustomKeySequenceEdit>(widget.get(), "keySequenceEdit_Narrow");
     auto *error = child<QLabel>(widget.get(), "label_error");
     auto *save = child<QPushButton>(widget.get(), "pushButton_hotkeySave");
