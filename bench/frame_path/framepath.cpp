@@ -1,9 +1,14 @@
 // End-to-end frame path: opens N simulated cameras in real display cells
 // (offscreen), lets them run and reports per cell how many frames the camera
 // captured, how many the cell displayed, and what each displayed frame cost
-// in CPU time.
+// in CPU time. With --record or --series every cell records or takes a
+// snapshot series during the measured span, and the report adds the encode
+// or save rate, where that time goes and how late the user-interface thread
+// runs its timers.
 
 #include "camerathread.h"
+#include "cellcapture.h"
+#include "configparameter.h"
 #include "cvideothread.h"
 
 #include "VexoCameraSDK.h"
@@ -11,6 +16,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -19,8 +26,12 @@
 #include <QWidget>
 
 #include <pthread.h>
+#include <spawn.h>
+#include <stdlib.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -67,23 +78,84 @@ struct CellProbe
     clockid_t grabberClock{};
     // Taken at the start and the end of the measured span.
     uint32_t capturedStart = 0, capturedEnd = 0;
+    uint32_t lostStart = 0, lostEnd = 0;
+    VideoEncoder::Timing encodeStart, encodeEnd;
+    qint64 encodeCallStart = 0, encodeCallEnd = 0;
+    SnapshotWriter::Totals savedStart, savedEnd;
     int deliveredStart = 0, deliveredEnd = 0;
     double grabberCpuStart = 0, grabberCpuEnd = 0;
     std::vector<double> captureReports, displayReports;
     bool measuring = false;
 };
 
-uint32_t capturedFrames(CameraHandle handle)
+stFrameStatistic frameStatistic(CameraHandle handle)
 {
     stFrameStatistic statistic{};
     CameraGetFrameStatistic(handle, &statistic);
-    return statistic.iCapture;
+    return statistic;
+}
+
+uint32_t capturedFrames(CameraHandle handle)
+{
+    return frameStatistic(handle).iCapture;
+}
+
+// The cells read their recording and snapshot settings from Config.ini,
+// which is built before main() from XDG_DATA_HOME: the measurement runs in a
+// child whose settings live in a scratch folder, never in the user's.
+int runWithScratchSettings(char **argv)
+{
+    char pattern[] = "/tmp/vexo-framepath-XXXXXX";
+    const char *home = mkdtemp(pattern);
+    if (home == nullptr) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    const std::string data = std::string(home) + "/data";
+    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (std::string(home) + "/config").c_str(), 1);
+    setenv("VEXO_FRAMEPATH_HOME", home, 1);
+    pid_t child = 0;
+    int status = 1;
+    if (posix_spawn(&child, "/proc/self/exe", nullptr, nullptr, argv, environ) == 0)
+        waitpid(child, &status, 0);
+    QDir(QString::fromLocal8Bit(home)).removeRecursively();
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+}
+
+double percentile(std::vector<double> values, double fraction)
+{
+    if (values.empty())
+        return 0.0;
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, size_t(fraction * double(values.size())))];
+}
+
+// Bytes the calling thread has sent towards storage so far (written files,
+// counted when pages are dirtied), or -1 where the kernel does not count.
+long long threadStorageWrites()
+{
+    QFile io(QStringLiteral("/proc/self/task/%1/io").arg(qint64(gettid())));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : io.readAll().split('\n')) {
+        if (line.startsWith("write_bytes:"))
+            return line.mid(12).trimmed().toLongLong();
+    }
+    return -1;
+}
+
+double msPer(int64_t ns, int64_t count)
+{
+    return count > 0 ? double(ns) / 1e6 / double(count) : 0.0;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (!qEnvironmentVariableIsSet("VEXO_FRAMEPATH_HOME"))
+        return runWithScratchSettings(argv);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Open locks and camera state go to a scratch folder, never the user's.
@@ -115,7 +187,26 @@ int main(int argc, char **argv)
         QStringLiteral("How far frames go: cell (real display cells, default), pixmap (grabber + pixmap and "
                        "thumbnail conversion only) or grab (grabber with an empty receiver)."),
         QStringLiteral("stage"), QStringLiteral("cell"));
-    parser.addOptions({countOption, secondsOption, warmupOption, setOption, sizeOption, stageOption});
+    const QCommandLineOption recordOption(
+        QStringLiteral("record"), QStringLiteral("Every cell records during the measured span: mp4 or avi."),
+        QStringLiteral("container"));
+    const QCommandLineOption qualityOption(QStringLiteral("quality"),
+                                           QStringLiteral("Recording quality 0, 1 or 2 (default 2)."),
+                                           QStringLiteral("quality"), QStringLiteral("2"));
+    const QCommandLineOption seriesOption(
+        QStringLiteral("series"),
+        QStringLiteral("Every cell takes a snapshot series during the measured span: bmp, jpg or png."),
+        QStringLiteral("type"));
+    const QCommandLineOption intervalOption(
+        QStringLiteral("series-interval"),
+        QStringLiteral("Milliseconds between the pictures of a series (default 33, about 30 a second)."),
+        QStringLiteral("ms"), QStringLiteral("33"));
+    const QCommandLineOption outputOption(
+        QStringLiteral("output"),
+        QStringLiteral("Folder for recordings and pictures (default: a scratch folder)."),
+        QStringLiteral("folder"));
+    parser.addOptions({countOption, secondsOption, warmupOption, setOption, sizeOption, stageOption,
+                       recordOption, qualityOption, seriesOption, intervalOption, outputOption});
     parser.process(app);
 
     bool ok = false;
@@ -143,6 +234,59 @@ int main(int argc, char **argv)
         return 2;
     }
     const bool cells = stage == QLatin1String("cell");
+    const QStringList containers{QStringLiteral("mp4"), QStringLiteral("avi")};
+    const QStringList pictureTypes{QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("png")};
+    const bool recording = parser.isSet(recordOption);
+    const bool series = parser.isSet(seriesOption);
+    const int quality = parser.value(qualityOption).toInt(&ok);
+    if (recording &&
+        (!containers.contains(parser.value(recordOption)) || !ok || quality < 0 || quality > 2)) {
+        std::fprintf(stderr, "--record: expected mp4 or avi, --quality 0, 1 or 2\n");
+        return 2;
+    }
+    const int interval = parser.value(intervalOption).toInt(&ok);
+    if (series && (!pictureTypes.contains(parser.value(seriesOption)) || !ok || interval < 0)) {
+        std::fprintf(stderr, "--series: expected bmp, jpg or png and an interval of 0 ms or more\n");
+        return 2;
+    }
+    if ((recording || series) && !cells) {
+        std::fprintf(stderr, "--record and --series need --stage cell\n");
+        return 2;
+    }
+    const QString output = parser.isSet(outputOption)
+                               ? parser.value(outputOption)
+                               : qEnvironmentVariable("VEXO_FRAMEPATH_HOME") + QStringLiteral("/out");
+    if ((recording || series) && !QDir().mkpath(output)) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(output));
+        return 2;
+    }
+    ConfigParameter *store = ConfigParameter::getInstance();
+    if (recording) {
+        RecordParameter r = ConfigParameter::firstRunRecord();
+        r.savePath = output;
+        r.autoSaveState = 2;
+        r.videoType = containers.indexOf(parser.value(recordOption));
+        r.videoQuality = quality;
+        store->writeRecordParameter(&r);
+    }
+    if (series) {
+        CaptureParameter c = ConfigParameter::firstRunCapture();
+        c.savePath = output;
+        c.autoSaveState = 2;
+        c.pictureType = pictureTypes.indexOf(parser.value(seriesOption));
+        c.captureMode = 1;
+        c.grapTimeRadix = interval;
+        store->writeCaptureParament(&c);
+    }
+    // What writing one key through to the disk costs the user-interface
+    // thread (a snapshot named by running index writes one).
+    std::vector<double> storeWrites;
+    for (int i = 0; i < 20; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        store->setValue(QStringLiteral("BENCH"), QStringLiteral("Probe"), i);
+        storeWrites.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
     if (parser.isSet(setOption)) {
         const QString path = parser.value(setOption);
         if (!QFileInfo(path).isFile()) {
@@ -253,11 +397,50 @@ int main(int argc, char **argv)
                          });
     }
 
+    // How late a 10 ms timer of the user-interface thread fires: the time
+    // that thread could not serve events (frames, clicks, repaints).
+    std::vector<double> timerLateness;
+    bool measuringLateness = false;
+    QDateTime configStart, configEnd;
+    long long uiWritesStart = -1, uiWritesEnd = -1;
+    QElapsedTimer latenessClock;
+    QTimer latenessProbe;
+    latenessProbe.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&latenessProbe, &QTimer::timeout, &app, [&] {
+        if (measuringLateness && latenessClock.isValid())
+            timerLateness.push_back(std::max(0.0, double(latenessClock.nsecsElapsed()) / 1e6 - 10.0));
+        latenessClock.restart();
+    });
+    latenessProbe.start(10);
+
     double uiCpuStart = 0, processCpuStart = 0;
     QElapsedTimer span;
     QTimer::singleShot(int(warmup * 1000), Qt::PreciseTimer, &app, [&] {
         for (auto &p : probes) {
+            if (recording) {
+                p->cell->capture()->toggleRecording();
+                if (!p->cell->capture()->isRecording()) {
+                    std::fprintf(stderr, "%s: the recording did not start\n", qPrintable(p->serial));
+                    std::exit(1);
+                }
+                p->encodeStart = p->cell->capture()->recorder()->timing();
+                p->encodeCallStart = p->cell->capture()->recorder()->encodeCallNs();
+            }
+            if (series) {
+                p->savedStart = p->cell->capture()->writer()->totals();
+                p->cell->capture()->toggleSeries();
+                if (!p->cell->capture()->isSeriesRunning()) {
+                    std::fprintf(stderr, "%s: the series did not start\n", qPrintable(p->serial));
+                    std::exit(1);
+                }
+            }
+        }
+        measuringLateness = true;
+        configStart = QFileInfo(store->getSavePath()).lastModified();
+        uiWritesStart = threadStorageWrites();
+        for (auto &p : probes) {
             p->measuring = true;
+            p->lostStart = frameStatistic(p->handle).iLost;
             p->capturedStart = capturedFrames(p->handle);
             p->deliveredStart = p->grabber->deliveredFrames();
             p->grabberCpuStart = p->clockKnown.load() ? clockSeconds(p->grabberClock) : 0.0;
@@ -266,9 +449,22 @@ int main(int argc, char **argv)
         processCpuStart = processCpuSeconds();
         span.start();
         QTimer::singleShot(int(seconds * 1000), Qt::PreciseTimer, &app, [&] {
+            measuringLateness = false;
+            configEnd = QFileInfo(store->getSavePath()).lastModified();
+            uiWritesEnd = threadStorageWrites();
             for (auto &p : probes) {
                 p->measuring = false;
+                p->lostEnd = frameStatistic(p->handle).iLost;
                 p->capturedEnd = capturedFrames(p->handle);
+                if (recording) {
+                    p->encodeEnd = p->cell->capture()->recorder()->timing();
+                    p->encodeCallEnd = p->cell->capture()->recorder()->encodeCallNs();
+                    p->cell->capture()->toggleRecording();
+                }
+                if (series) {
+                    p->cell->capture()->toggleSeries();
+                    p->savedEnd = p->cell->capture()->writer()->totals();
+                }
                 p->deliveredEnd = p->grabber->deliveredFrames();
                 p->grabberCpuEnd = p->clockKnown.load() ? clockSeconds(p->grabberClock) : 0.0;
             }
@@ -283,8 +479,8 @@ int main(int argc, char **argv)
 
     std::printf("frame path (stage %s): %d camera(s), cells of %dx%d, %.1f s measured after %.1f s warm-up\n",
                 qPrintable(stage), count, cellWidth, cellHeight, elapsed, warmup);
-    std::printf("%-18s %9s %9s %7s %9s %9s %12s\n", "camera", "capture", "display", "ratio", "med.cap",
-                "med.disp", "grab ms/frm");
+    std::printf("%-18s %9s %9s %7s %9s %9s %12s %7s\n", "camera", "capture", "display", "ratio", "med.cap",
+                "med.disp", "grab ms/frm", "lost");
     long long displayedTotal = 0;
     for (auto &p : probes) {
         const double capture = double(p->capturedEnd - p->capturedStart) / elapsed;
@@ -293,10 +489,48 @@ int main(int argc, char **argv)
         const double display = double(displayed) / elapsed;
         const double grabMs =
             displayed > 0 ? (p->grabberCpuEnd - p->grabberCpuStart) * 1000.0 / displayed : 0.0;
-        std::printf("%-18s %9.2f %9.2f %6.1f%% %9.2f %9.2f %12.3f\n", qPrintable(p->serial), capture, display,
-                    capture > 0 ? 100.0 * display / capture : 0.0, median(p->captureReports),
-                    median(p->displayReports), grabMs);
+        std::printf("%-18s %9.2f %9.2f %6.1f%% %9.2f %9.2f %12.3f %7u\n", qPrintable(p->serial), capture,
+                    display, capture > 0 ? 100.0 * display / capture : 0.0, median(p->captureReports),
+                    median(p->displayReports), grabMs, p->lostEnd - p->lostStart);
     }
+    if (recording) {
+        std::printf("recording %s, quality %d: encoded frames per second and milliseconds per frame\n",
+                    qPrintable(parser.value(recordOption)), quality);
+        std::printf("%-18s %9s %9s %9s %9s %9s %9s\n", "camera", "encoded", "total", "convert", "encode",
+                    "write", "kbit/s");
+        for (auto &p : probes) {
+            const int64_t frames = p->encodeEnd.frames - p->encodeStart.frames;
+            std::printf("%-18s %9.2f %9.2f %9.2f %9.2f %9.2f %9.0f\n", qPrintable(p->serial),
+                        double(frames) / elapsed, msPer(p->encodeCallEnd - p->encodeCallStart, frames),
+                        msPer(p->encodeEnd.convertNs - p->encodeStart.convertNs, frames),
+                        msPer(p->encodeEnd.encodeNs - p->encodeStart.encodeNs, frames),
+                        msPer(p->encodeEnd.writeNs - p->encodeStart.writeNs, frames),
+                        double(p->encodeEnd.bytes - p->encodeStart.bytes) * 8.0 / 1000.0 / elapsed);
+        }
+    }
+    if (series) {
+        std::printf("series of %s pictures every %d ms: pictures written per second, milliseconds per save\n",
+                    qPrintable(parser.value(seriesOption)), interval);
+        std::printf("%-18s %9s %9s %9s\n", "camera", "written", "failed", "save ms");
+        for (auto &p : probes) {
+            p->cell->capture()->writer()->drain();
+            const SnapshotWriter::Totals end = p->cell->capture()->writer()->totals();
+            const int64_t written = p->savedEnd.written - p->savedStart.written;
+            std::printf("%-18s %9.2f %9lld %9.2f\n", qPrintable(p->serial), double(written) / elapsed,
+                        static_cast<long long>(end.failed - p->savedStart.failed),
+                        msPer(p->savedEnd.busyNs - p->savedStart.busyNs, written));
+        }
+    }
+    std::printf("user-interface thread: 10 ms timer late by median %.2f ms, p99 %.2f ms, max %.2f ms\n",
+                median(timerLateness), percentile(timerLateness, 0.99),
+                timerLateness.empty() ? 0.0 : *std::max_element(timerLateness.begin(), timerLateness.end()));
+    if (uiWritesStart >= 0 && uiWritesEnd >= 0)
+        std::printf("user-interface thread: %lld bytes written to files during the measured span\n",
+                    uiWritesEnd - uiWritesStart);
+    std::printf("configuration store: one key written through in median %.3f ms (max %.3f ms); "
+                "Config.ini %s during the measured span\n",
+                median(storeWrites), *std::max_element(storeWrites.begin(), storeWrites.end()),
+                configStart == configEnd ? "not written" : "written");
     if (displayedTotal > 0) {
         std::printf("user-interface thread: %.3f ms CPU per displayed frame (%.0f%% of one core)\n",
                     uiCpu * 1000.0 / double(displayedTotal), 100.0 * uiCpu / elapsed);

@@ -1,13 +1,6 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_US">
 <context>
-    <name>CVideoThread</name>
-    <message>
-        <source>SDK保存图片成功</source>
-        <translation>SDK saved the picture</translation>
-    </message>
-</context>
-<context>
     <name>CameraThread</name>
     <message>
         <source>全屏/窗口</source>
@@ -84,6 +77,281 @@
     <message>
         <source>相机已进入暂停，不再接收来自相机的图像数据</source>
         <translation>The camera is paused and no longer receives image data</translation>
+    </message>
+</context>
+<context>
+    <name>CellCapture</name>
+    <message>
+        <source>选择</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>保存路径不存在或不可写：%1</source>
+        <translation>The save folder does not exist or cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>文件名过长：%1</source>
+        <translation>File name too long: %1</translation>
+    </message>
+    <message>
+        <source>文件名前缀不能包含“/”：%1</source>
+        <translation>The file name prefix must not contain "/": %1</translation>
+    </message>
+    <message>
+        <source>SDK保存图片成功</source>
+        <translation>SDK saved the picture</translation>
+    </message>
+    <message>
+        <source>SDK保存图片失败, 错误码:%1, 文件:%2</source>
+        <translation>SDK failed to save the picture, error code: %1, file: %2</translation>
+    </message>
+    <message>
+        <source>连续抓图已停止：%1</source>
+        <translation>Continuous capture stopped: %1</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>Cannot create the folder: %1</translation>
+    </message>
+    <message>
+        <source>相机已进入连续抓图状态</source>
+        <translation>The camera is capturing continuously</translation>
+    </message>
+    <message>
+        <source>%1  已采集图片:%2</source>
+        <translation>%1  pictures taken: %2</translation>
+    </message>
+    <message>
+        <source>无法开始录像：%1</source>
+        <translation>Cannot start recording: %1</translation>
+    </message>
+    <message>
+        <source>还没有图像尺寸，请在图像显示后再试</source>
+        <translation>the picture size is not known yet; try again once the picture is shown</translation>
+    </message>
+    <message>
+        <source>帧率无效：%1</source>
+        <translation>invalid frame rate: %1</translation>
+    </message>
+    <message>
+        <source>正在录制中...</source>
+        <translation>Recording...</translation>
+    </message>
+    <message>
+        <source>录像文件未能正常结束：%1</source>
+        <translation>The video file could not be finished properly: %1</translation>
+    </message>
+    <message>
+        <source>录像已停止：%1</source>
+        <translation>Recording stopped: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigWidget</name>
+    <message>
+        <source>抓图</source>
+        <translation>Snapshots</translation>
+    </message>
+    <message>
+        <source>录像</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Hotkeys</translation>
+    </message>
+    <message>
+        <source>自动存储：</source>
+        <translation>Save automatically:</translation>
+    </message>
+    <message>
+        <source>保存路径：</source>
+        <translation>Save path:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>图像格式：</source>
+        <translation>Image format:</translation>
+    </message>
+    <message>
+        <source>连续抓图模式：</source>
+        <translation>Continuous capture mode:</translation>
+    </message>
+    <message>
+        <source>按数目抓取</source>
+        <translation>By count</translation>
+    </message>
+    <message>
+        <source>按时间抓取</source>
+        <translation>By time</translation>
+    </message>
+    <message>
+        <source>每</source>
+        <translation>Every</translation>
+    </message>
+    <message>
+        <source>张抓取一张</source>
+        <translation>frames, take one picture</translation>
+    </message>
+    <message>
+        <source>抓取</source>
+        <translation>Capture</translation>
+    </message>
+    <message>
+        <source>张停止抓图</source>
+        <translation>pictures, then stop</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>分</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>时</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>秒抓取一张</source>
+        <translation>s, take one picture</translation>
+    </message>
+    <message>
+        <source>秒停止抓图</source>
+        <translation>s, then stop</translation>
+    </message>
+    <message>
+        <source>文件命名规则：</source>
+        <translation>File naming rule:</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>时间日期</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>递增索引</source>
+        <translation>Running index</translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>视频格式：</source>
+        <translation>Video format:</translation>
+    </message>
+    <message>
+        <source>视频品质：</source>
+        <translation>Video quality:</translation>
+    </message>
+    <message>
+        <source>普通</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>较好</source>
+        <translation>Better</translation>
+    </message>
+    <message>
+        <source>最佳</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>回放速度：</source>
+        <translation>Playback speed:</translation>
+    </message>
+    <message>
+        <source>原始帧率</source>
+        <translation>Original frame rate</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>桢/秒</source>
+        <translation>frames/s</translation>
+    </message>
+    <message>
+        <source>录像命名规则：</source>
+        <translation>Video naming rule:</translation>
+    </message>
+    <message>
+        <source>日期时间</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>自适应：</source>
+        <translation>Fit:</translation>
+    </message>
+    <message>
+        <source>原比例:</source>
+        <translation>Original size:</translation>
+    </message>
+    <message>
+        <source>放大：</source>
+        <translation>Zoom in:</translation>
+    </message>
+    <message>
+        <source>缩小：</source>
+        <translation>Zoom out:</translation>
+    </message>
+    <message>
+        <source>录像：</source>
+        <translation>Record:</translation>
+    </message>
+    <message>
+        <source>拍照：</source>
+        <translation>Snapshot:</translation>
+    </message>
+    <message>
+        <source>播放/暂停：</source>
+        <translation>Play/pause:</translation>
+    </message>
+    <message>
+        <source>全屏/窗口化:</source>
+        <translation>Full screen/window:</translation>
+    </message>
+    <message>
+        <source>*与已有快捷键冲突</source>
+        <translation>* Conflicts with an existing hotkey</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>重置参数成功</source>
+        <translation>Parameters reset</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <comment>window</comment>
+        <translation>Settings</translation>
     </message>
 </context>
 <context>

@@ -295,8 +295,9 @@ void TestCVideoThread::snapshotIsServedByTheNextFrameWithItsOwnCopy()
     QVERIFY(!saveSpy.wait(500));
     QVERIFY(m_grabber->isSnapshotRequested());
     m_grabber->setStreaming(true);
-    QTRY_COMPARE_WITH_TIMEOUT(order.size(), 2, 5000);
-    QCOMPARE(order, QStringList({QStringLiteral("save"), QStringLiteral("SDK保存图片成功")}));
+    // The grabber only hands the frame over; the outcome is the save's to tell.
+    QTRY_COMPARE_WITH_TIMEOUT(order.size(), 1, 5000);
+    QCOMPARE(order, QStringList({QStringLiteral("save")}));
     QVERIFY(!m_grabber->isSnapshotRequested());
 
     QCOMPARE(head.uiWidth, 320u);
@@ -310,7 +311,7 @@ void TestCVideoThread::snapshotIsServedByTheNextFrameWithItsOwnCopy()
     const int framesNow = m_sink->frames;
     QTRY_VERIFY_WITH_TIMEOUT(m_sink->frames >= framesNow + 5, 5000);
     QCOMPARE(pixels, kept);
-    QCOMPARE(order.size(), 2);
+    QCOMPARE(order.size(), 1);
 }
 
 VEXO_QTEST_MAIN(TestCVideoThread)

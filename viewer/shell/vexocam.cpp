@@ -2,6 +2,7 @@
 
 #include "camerathread.h"
 #include "configparameter.h"
+#include "configwidget.h"
 #include "launcher.h"
 #include "textfields.h"
 #include "ui_vexocam.h"
@@ -195,13 +196,26 @@ void VexoCam::showBox(bool critical, const QString &title, const QString &text)
 
 // ---- menu actions ---------------------------------------------------------
 
-// The camera list dialog, the settings dialog and the About box are built
-// with their own windows; until then these entries do nothing.
+// The camera list dialog and the About box are built with their own
+// windows; until then these entries do nothing.
 void VexoCam::on_action_opencamera_triggered() {}
-void VexoCam::on_action_capturesetting_triggered() {}
-void VexoCam::on_action_videosetting_triggered() {}
-void VexoCam::on_action_hotkey_triggered() {}
 void VexoCam::on_action_about_triggered() {}
+
+// The settings window has no parent and deletes itself when closed.
+void VexoCam::on_action_capturesetting_triggered()
+{
+    (new ConfigWidget(0))->show();
+}
+
+void VexoCam::on_action_videosetting_triggered()
+{
+    (new ConfigWidget(1))->show();
+}
+
+void VexoCam::on_action_hotkey_triggered()
+{
+    (new ConfigWidget(2))->show();
+}
 
 void VexoCam::on_action_defaultParPath_triggered()
 {

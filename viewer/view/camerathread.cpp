@@ -2,7 +2,10 @@
 #include "ui_camerathread.h"
 
 #include "cameraviewmath.h"
+#include "cellcapture.h"
+#include "configparameter.h"
 #include "customgraphicsscene.h"
+#include "settingsrules.h"
 
 #include <QAction>
 #include <QApplication>
@@ -71,6 +74,16 @@ CameraThread::CameraThread(QWidget *parent) : QDockWidget(parent), ui(std::make_
     connect(closeNavigation, &QPushButton::clicked, ui->widget_Navigation, &QWidget::hide);
 
     init();
+
+    m_capture = new CellCapture(this);
+    connect(m_capture, &CellCapture::statusMessage, this, &CameraThread::cameraMessage);
+    connect(m_capture, &CellCapture::titleChanged, this, &QWidget::setWindowTitle);
+    connect(m_capture, &CellCapture::mediaVisible, ui->label_media, &QWidget::setVisible);
+    connect(m_capture, &CellCapture::seriesRunning, this, [this](bool running) {
+        ui->pushButton_continuityPhotogrape->setIcon(
+            QIcon(running ? QStringLiteral(":/images/ICO/easyicon_on.png")
+                          : QStringLiteral(":/images/ICO/easyicon_off.png")));
+    });
 
     ui->label_media->hide();
     ui->graphicsView->installEventFilter(this);
@@ -231,6 +244,7 @@ void CameraThread::cameraPlay()
     connect(m_grabber, &CVideoThread::cameraSavePic, this, &CameraThread::cameraSavePic);
     connect(m_grabber, &CVideoThread::cameraMessage, this, &CameraThread::cameraMessage);
     ui->pushButton_open->setIcon(QIcon(QStringLiteral(":/images/ICO/pause.png")));
+    m_capture->attach(m_cameraHandle, m_grabber);
     m_grabber->start(QThread::TimeCriticalPriority);
 }
 
@@ -256,6 +270,7 @@ void CameraThread::cameraStop()
 
     if (m_grabber != nullptr)
         stopGrabber();
+    m_capture->detach();
 
     if (m_cameraHandle != nullptr) {
         CameraUnInit(m_cameraHandle);
@@ -469,7 +484,9 @@ bool CameraThread::dragNavigationRectangle(QEvent *event)
 
 bool CameraThread::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && isAttachCamera())
+    // Key presses also pass the view and the scene on their way up to the
+    // cell; matching them only here acts once per press.
+    if (watched == this && event->type() == QEvent::KeyPress && isAttachCamera())
         handleHotkey(static_cast<QKeyEvent *>(event));
 
     if (watched == ui->graphicsView->viewport()) {
@@ -489,9 +506,44 @@ bool CameraThread::eventFilter(QObject *watched, QEvent *event)
 
 void CameraThread::handleHotkey(const QKeyEvent *event)
 {
-    // The configured shortcuts are matched here once the hotkey settings
-    // drive the cell; the event is never consumed.
-    Q_UNUSED(event)
+    using SettingsRules::HotkeyAction;
+    const HotkeyAction action =
+        SettingsRules::matchHotkey(SettingsRules::pressedKeyText(event->key(), event->modifiers()),
+                                   *ConfigParameter::getInstance()->getHotkeyParameter());
+    // A held key repeats: zooming may follow it, but a toggle must not flip
+    // back and forth, and snapshots must not pile up faster than they are
+    // written.
+    const bool once = action != HotkeyAction::Enlarge && action != HotkeyAction::Narrow;
+    if (once && event->isAutoRepeat())
+        return;
+    switch (action) {
+    case HotkeyAction::None:
+        break;
+    case HotkeyAction::WindowSize:
+        fullScreenZoom();
+        break;
+    case HotkeyAction::OriginalSize:
+        m_actionOriginalSize->trigger();
+        break;
+    case HotkeyAction::Enlarge:
+        m_zoomInButton->click();
+        break;
+    case HotkeyAction::Narrow:
+        m_zoomOutButton->click();
+        break;
+    case HotkeyAction::Recording:
+        on_pushButton_recording_clicked();
+        break;
+    case HotkeyAction::Photogrape:
+        on_pushButton_photogrape_clicked();
+        break;
+    case HotkeyAction::Onoff:
+        on_pushButton_open_clicked();
+        break;
+    case HotkeyAction::DisplaySwitch:
+        m_actionFullScreen->trigger();
+        break;
+    }
 }
 
 void CameraThread::paintEvent(QPaintEvent *event)
@@ -541,6 +593,7 @@ void CameraThread::updateFrameRate(float captureFps, float displayFps, int frame
         m_outWidth = width;
         m_outHeight = height;
     }
+    m_capture->setCameraFormat(m_outWidth, m_outHeight, captureFps);
     m_zoomPercent = zoomPercent(m_outWidth, m_outHeight, m_zoom);
     ui->label_camerainfo->setText(
         statusLine(m_outWidth, m_outHeight, captureFps, displayFps, frames, m_zoomPercent));
@@ -574,10 +627,7 @@ void CameraThread::acquireFrame(QImage image)
 
 void CameraThread::cameraSavePic(const QByteArray &pixels, const stImageInfo &head)
 {
-    // Writing the picture file follows the capture settings, which come with
-    // the snapshot feature; the pixels are already this request's own copy.
-    Q_UNUSED(pixels)
-    Q_UNUSED(head)
+    m_capture->savePicture(pixels, head);
 }
 
 void CameraThread::cameraMessage(const QString &message)
@@ -652,25 +702,25 @@ void CameraThread::on_pushButton_photogrape_clicked()
 
 void CameraThread::finishRecording()
 {
-    // The recorder, once there, is waited for and deleted here (that writes
-    // the end of the file) before the camera is released; then label_media
-    // is hidden.
+    // Finishes the file before the camera is released.
+    m_capture->stopRecording(false);
 }
 
 void CameraThread::finishContinuousCapture()
 {
-    // A running capture series, once there, stops its timer here and puts
-    // the capture icon back to easyicon_off.png; then label_media is hidden.
+    m_capture->endSeries(false);
 }
 
 void CameraThread::on_pushButton_recording_clicked()
 {
-    // Recording arrives with the video recorder.
+    if (isAttachCamera())
+        m_capture->toggleRecording();
 }
 
 void CameraThread::on_pushButton_continuityPhotogrape_clicked()
 {
-    // Capture series arrive with the snapshot feature.
+    if (isAttachCamera())
+        m_capture->toggleSeries();
 }
 
 void CameraThread::updateLanguage()

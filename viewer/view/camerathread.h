@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class CellCapture;
 class CustomGraphicsScene;
 class QAction;
 class QGraphicsPixmapItem;
@@ -63,6 +64,8 @@ public:
     float lastCaptureRate() const { return m_lastCaptureFps; }
     // The grabber while a camera is held, for receivers of its frames.
     CVideoThread *grabber() const { return m_grabber; }
+    // Snapshots, series and recording of this cell.
+    CellCapture *capture() const { return m_capture; }
 
     static constexpr uint32_t DisplayMediaType = CAMERA_MEDIA_TYPE_RGB8;
     static constexpr int ButtonBarIntervalMs = 100;
@@ -115,8 +118,7 @@ private:
     bool wheelZoom(const QWheelEvent *event);
     bool panPicture(QEvent *event);
     bool dragNavigationRectangle(QEvent *event);
-    // Matching the configured shortcuts belongs to the hotkey editor's work;
-    // this is where a key press reaching the cell is offered to it.
+    // A key press that reached the cell itself, matched against the hotkeys.
     void handleHotkey(const QKeyEvent *event);
     void stopGrabber();
     void finishRecording();
@@ -172,6 +174,8 @@ private:
     QPushButton *m_zoomInButton = nullptr;
     QLabel *m_zoomLabel = nullptr;
     QTimer *m_buttonBarTimer = nullptr;
+
+    CellCapture *m_capture = nullptr;
 
     bool m_firstFrame = true;
     QPoint m_dragStart;

@@ -155,10 +155,9 @@ void CVideoThread::run()
 
         // Taking the request before serving it keeps a request made meanwhile
         // for the next frame instead of dropping it.
-        if (m_snapshotRequest.exchange(false)) {
+        // Only the hand-over: the cell reports the save's real outcome.
+        if (m_snapshotRequest.exchange(false))
             emit cameraSavePic(QByteArray(reinterpret_cast<const char *>(buffer), int(imageBytes)), head);
-            emit cameraMessage(tr("SDK保存图片成功"));
-        }
         ++deliveredInWindow;
     }
 }

@@ -1,0 +1,73 @@
+#ifndef VEXO_TESTS_VIDEOPROBE_H
+#define VEXO_TESTS_VIDEOPROBE_H
+
+// Decodes a video file with FFmpeg's libraries, as a player would, and
+// reports what it found: the frames that decode, their size, the codec and
+// the time of the last frame.
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
+
+#include <string>
+
+struct VideoProbe
+{
+    bool opened = false;
+    int frames = 0;
+    int width = 0;
+    int height = 0;
+    std::string codec;
+    double frameRate = 0.0;
+    double lastFrameSeconds = -1.0; // presentation time of the last frame
+};
+
+inline VideoProbe probeVideo(const std::string &fileName)
+{
+    VideoProbe probe;
+    AVFormatContext *format = nullptr;
+    if (avformat_open_input(&format, fileName.c_str(), nullptr, nullptr) < 0)
+        return probe;
+    AVCodecContext *codec = nullptr;
+    AVPacket *packet = av_packet_alloc();
+    AVFrame *frame = av_frame_alloc();
+    const int stream = avformat_find_stream_info(format, nullptr) >= 0
+                           ? av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0)
+                           : -1;
+    const AVCodec *decoder =
+        stream >= 0 ? avcodec_find_decoder(format->streams[stream]->codecpar->codec_id) : nullptr;
+    if (decoder != nullptr && (codec = avcodec_alloc_context3(decoder)) != nullptr &&
+        avcodec_parameters_to_context(codec, format->streams[stream]->codecpar) >= 0 &&
+        avcodec_open2(codec, decoder, nullptr) >= 0) {
+        probe.opened = true;
+        probe.codec = decoder->name;
+        const AVRational rate = format->streams[stream]->r_frame_rate;
+        probe.frameRate = rate.den != 0 ? av_q2d(rate) : 0.0;
+        const AVRational timeBase = format->streams[stream]->time_base;
+        auto drain = [&] {
+            while (avcodec_receive_frame(codec, frame) >= 0) {
+                ++probe.frames;
+                probe.width = frame->width;
+                probe.height = frame->height;
+                if (frame->best_effort_timestamp != AV_NOPTS_VALUE)
+                    probe.lastFrameSeconds = double(frame->best_effort_timestamp) * av_q2d(timeBase);
+                av_frame_unref(frame);
+            }
+        };
+        while (av_read_frame(format, packet) >= 0) {
+            if (packet->stream_index == stream && avcodec_send_packet(codec, packet) >= 0)
+                drain();
+            av_packet_unref(packet);
+        }
+        avcodec_send_packet(codec, nullptr);
+        drain();
+    }
+    av_frame_free(&frame);
+    av_packet_free(&packet);
+    avcodec_free_context(&codec);
+    avformat_close_input(&format);
+    return probe;
+}
+
+#endif // VEXO_TESTS_VIDEOPROBE_H

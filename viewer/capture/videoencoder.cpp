@@ -1,0 +1,267 @@
+#include "videoencoder.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/error.h>
+#include <libavutil/imgutils.h>
+#include <libavutil/log.h>
+#include <libavutil/opt.h>
+#include <libswscale/swscale.h>
+}
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+
+namespace {
+
+constexpr int GroupOfPictures = 12;
+constexpr int MaxFramesPerSecond = 1000;
+
+int64_t nowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+std::string errorText(int status)
+{
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(status, text, sizeof text);
+    return text;
+}
+
+void quietLibraries()
+{
+    // The encoder's start-up banner and statistics are no use to an
+    // operator; real errors still come through.
+    static std::once_flag once;
+    std::call_once(once, [] { av_log_set_level(AV_LOG_ERROR); });
+}
+
+} // namespace
+
+VideoEncoder::~VideoEncoder()
+{
+    finish();
+}
+
+bool VideoEncoder::fail(const std::string &what, int status)
+{
+    m_failed = true;
+    m_error = status < 0 ? what + ": " + errorText(status) : what;
+    return false;
+}
+
+bool VideoEncoder::open(const Settings &settings)
+{
+    quietLibraries();
+    m_error.clear();
+    m_failed = false;
+    m_fileName = settings.fileName;
+    m_width = settings.width & ~1;
+    m_height = settings.height & ~1;
+    if (settings.framesPerSecond < 1 || settings.framesPerSecond > MaxFramesPerSecond) {
+        m_failed = true;
+        m_error = "frame rate " + std::to_string(settings.framesPerSecond) + " out of range";
+        return false;
+    }
+    if (m_width < 2 || m_height < 2) {
+        m_failed = true;
+        m_error = "no frame size";
+        return false;
+    }
+
+    bool fileCreated = false;
+    auto abandon = [&](const std::string &what, int status) {
+        fail(what, status);
+        release();
+        if (fileCreated)
+            std::remove(m_fileName.c_str());
+        return false;
+    };
+
+    avformat_alloc_output_context2(&m_format, nullptr, nullptr, m_fileName.c_str());
+    if (m_format == nullptr)
+        avformat_alloc_output_context2(&m_format, nullptr, "mpeg", m_fileName.c_str());
+    if (m_format == nullptr)
+        return abandon("no container for this file name", 0);
+
+    const AVCodec *encoder = avcodec_find_encoder(m_format->oformat->video_codec);
+    if (encoder == nullptr)
+        return abandon("no video encoder for this container", 0);
+    m_stream = avformat_new_stream(m_format, nullptr);
+    if (m_stream == nullptr)
+        return abandon("cannot add a stream", AVERROR(ENOMEM));
+    m_stream->id = int(m_format->nb_streams) - 1;
+    m_codec = avcodec_alloc_context3(encoder);
+    if (m_codec == nullptr || encoder->type != AVMEDIA_TYPE_VIDEO)
+        return abandon("cannot set up the video encoder", AVERROR(ENOMEM));
+
+    m_codec->codec_id = m_format->oformat->video_codec;
+    m_codec->bit_rate = settings.bitRate;
+    m_codec->width = m_width;
+    m_codec->height = m_height;
+    m_codec->codec_type = AVMEDIA_TYPE_VIDEO;
+    m_stream->time_base = AVRational{1, settings.framesPerSecond};
+    m_codec->time_base = m_stream->time_base;
+    m_codec->framerate = AVRational{settings.framesPerSecond, 1};
+    m_codec->gop_size = GroupOfPictures;
+    m_codec->pix_fmt = AV_PIX_FMT_YUV420P;
+    if (m_codec->codec_id == AV_CODEC_ID_H264) {
+        av_opt_set(m_codec->priv_data, "preset", "slow", 0);
+        av_opt_set(m_codec->priv_data, "tune", "zerolatency", 0);
+    }
+    // A fragmented MP4 announces its codec in the header, before any frame.
+    if (m_format->oformat->flags & AVFMT_GLOBALHEADER)
+        m_codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+
+    int status = avcodec_open2(m_codec, encoder, nullptr);
+    if (status < 0)
+        return abandon("cannot open the video encoder", status);
+    status = avcodec_parameters_from_context(m_stream->codecpar, m_codec);
+    if (status < 0)
+        return abandon("cannot set up the stream", status);
+
+    if (!(m_format->oformat->flags & AVFMT_NOFILE)) {
+        status = avio_open(&m_format->pb, m_fileName.c_str(), AVIO_FLAG_WRITE);
+        if (status < 0)
+            return abandon("cannot create the file", status);
+        fileCreated = true;
+    }
+
+    // Crash safety: MP4 goes out as self-contained fragments (one per group of
+    // pictures) instead of one index at the end, and every packet is flushed
+    // to the file when written, so a killed recording keeps all but its last
+    // moments. An AVI without its closing index is read front to back.
+    m_format->flags |= AVFMT_FLAG_FLUSH_PACKETS;
+    AVDictionary *options = nullptr;
+    const char *muxer = m_format->oformat->name;
+    if (std::strcmp(muxer, "mp4") == 0 || std::strcmp(muxer, "mov") == 0)
+        av_dict_set(&options, "movflags", "+frag_keyframe+empty_moov+default_base_moof", 0);
+    status = avformat_write_header(m_format, &options);
+    av_dict_free(&options);
+    if (status < 0)
+        return abandon("cannot write the file header", status);
+    // A header that did not reach the disk (a full disk) is a failed start.
+    if (m_format->pb != nullptr) {
+        avio_flush(m_format->pb);
+        if (m_format->pb->error < 0)
+            return abandon("cannot write the file header", m_format->pb->error);
+    }
+    m_headerWritten = true;
+
+    m_frame = av_frame_alloc();
+    m_packet = av_packet_alloc();
+    if (m_frame == nullptr || m_packet == nullptr)
+        return abandon("out of memory", AVERROR(ENOMEM));
+    m_frame->format = AV_PIX_FMT_YUV420P;
+    m_frame->width = m_width;
+    m_frame->height = m_height;
+    status = av_frame_get_buffer(m_frame, 0);
+    if (status < 0)
+        return abandon("out of memory", status);
+    return true;
+}
+
+bool VideoEncoder::encode(const uint8_t *rgb, int width, int height, int rowBytes)
+{
+    if (m_format == nullptr || m_failed || rgb == nullptr || width < 1 || height < 1 || rowBytes < width * 3)
+        return false;
+
+    const int64_t convertStart = nowNs();
+    int status = av_frame_make_writable(m_frame);
+    if (status < 0)
+        return fail("out of memory", status);
+    // The odd last column or row of an odd-sized picture is cut off rather
+    // than the whole picture scaled by a pixel.
+    int sourceWidth = width;
+    int sourceHeight = height;
+    if ((width & ~1) == m_width && (height & ~1) == m_height) {
+        sourceWidth = m_width;
+        sourceHeight = m_height;
+    }
+    m_scaler = sws_getCachedContext(m_scaler, sourceWidth, sourceHeight, AV_PIX_FMT_RGB24, m_width, m_height,
+                                    AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr);
+    if (m_scaler == nullptr)
+        return fail("cannot convert the picture", 0);
+    const uint8_t *planes[1] = {rgb};
+    const int strides[1] = {rowBytes};
+    sws_scale(m_scaler, planes, strides, 0, sourceHeight, m_frame->data, m_frame->linesize);
+    m_frame->pts = m_frameIndex++;
+    const int64_t encodeStart = nowNs();
+    m_timing.convertNs += encodeStart - convertStart;
+
+    status = avcodec_send_frame(m_codec, m_frame);
+    m_timing.encodeNs += nowNs() - encodeStart;
+    if (status < 0)
+        return fail("cannot encode the picture", status);
+    ++m_timing.frames;
+    return writePackets();
+}
+
+bool VideoEncoder::writePackets()
+{
+    for (;;) {
+        const int64_t encodeStart = nowNs();
+        int status = avcodec_receive_packet(m_codec, m_packet);
+        m_timing.encodeNs += nowNs() - encodeStart;
+        if (status == AVERROR(EAGAIN) || status == AVERROR_EOF)
+            return true;
+        if (status < 0)
+            return fail("cannot encode the picture", status);
+
+        const int64_t writeStart = nowNs();
+        av_packet_rescale_ts(m_packet, m_codec->time_base, m_stream->time_base);
+        m_packet->stream_index = m_stream->index;
+        ++m_timing.packets;
+        m_timing.bytes += m_packet->size;
+        status = av_interleaved_write_frame(m_format, m_packet);
+        m_timing.writeNs += nowNs() - writeStart;
+        if (status < 0)
+            return fail("cannot write the file", status);
+    }
+}
+
+bool VideoEncoder::finish()
+{
+    if (m_format == nullptr)
+        return !m_failed;
+    if (m_headerWritten) {
+        if (!m_failed && m_codec != nullptr && m_packet != nullptr) {
+            // Packets the encoder still holds are the end of the recording.
+            const int status = avcodec_send_frame(m_codec, nullptr);
+            if (status < 0 && status != AVERROR_EOF)
+                fail("cannot finish encoding", status);
+            else
+                writePackets();
+        }
+        const int status = av_write_trailer(m_format);
+        if (status < 0 && !m_failed)
+            fail("cannot finish the file", status);
+    }
+    release();
+    return !m_failed;
+}
+
+void VideoEncoder::release()
+{
+    sws_freeContext(m_scaler);
+    m_scaler = nullptr;
+    av_frame_free(&m_frame);
+    av_packet_free(&m_packet);
+    avcodec_free_context(&m_codec);
+    if (m_format != nullptr) {
+        if (!(m_format->oformat->flags & AVFMT_NOFILE) && m_format->pb != nullptr) {
+            if (avio_closep(&m_format->pb) < 0 && m_headerWritten && !m_failed)
+                fail("cannot finish the file", 0);
+        }
+        avformat_free_context(m_format);
+        m_format = nullptr;
+    }
+    m_stream = nullptr;
+    m_headerWritten = false;
+}
