@@ -3,14 +3,20 @@
 #include "VexoCameraSim.h"
 #include "camerathread.h"
 #include "configparameter.h"
+#include "customgraphicsscene.h"
+#include "customwindowsettingwidget.h"
 #include "modalhelper.h"
 #include "slotwarningguard.h"
 #include "textfields.h"
 #include "vexocam.h"
 
 #include <QAction>
+#include <QDrag>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -18,6 +24,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -68,6 +77,8 @@ private slots:
     void clickSelectsCell();
     void languageSwitchRefreshesTree();
     void closingWithOpenCameras();
+    void dragFromTreeOntoCells();
+    void layoutEditorDrivesTheGrid();
 
 private:
     QTreeWidgetItem *item(VexoCam &window, const QString &name);
@@ -413,6 +424,150 @@ void TstDeviceTree::closingWithOpenCameras()
             CameraUnInit(handle);
         }
     }
+}
+
+void TstDeviceTree::dragFromTreeOntoCells()
+{
+    VexoCam window(m_dir.path());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    applyLayout(window, "action_fourframe");
+    auto *tree = child<QTreeWidget>(window, "treeWidget_devicelist");
+    // A camera whose serial is not ASCII, beside the enumerated ones.
+    stDeviceInfo unusual{};
+    const QByteArray unusualSerial = QStringLiteral("相机-Ω7").toLocal8Bit();
+    qstrncpy(unusual.acSn, unusualSerial.constData(), sizeof unusual.acSn);
+    auto *unusualItem = new QTreeWidgetItem(tree->topLevelItem(1), {QStringLiteral("Unusual camera")});
+    unusualItem->setData(0, Qt::UserRole, QVariant::fromValue<void *>(&unusual));
+
+    // Press, then move by one pixel: the payload of the drag that starts.
+    const auto dragPayload = [tree](QTreeWidgetItem *from) {
+        const QPoint at = tree->visualItemRect(from).center();
+        QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, at);
+        QMouseEvent move(QEvent::MouseMove, at + QPoint(1, 0), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(tree->viewport(), &move);
+        QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at + QPoint(1, 0));
+        std::unique_ptr<QDrag> drag(tree->findChild<QDrag *>());
+        return drag ? drag->mimeData()->data(QStringLiteral("INFO")) : QByteArray("no drag");
+    };
+    QCOMPARE(dragPayload(item(window, QStringLiteral("Dock camera"))), QByteArray("TREE-GIGE-05"));
+    const QByteArray payload = dragPayload(unusualItem);
+    QCOMPARE(payload, unusualSerial);
+    QMimeData unusualData;
+    unusualData.setData(QStringLiteral("INFO"), payload);
+    QCOMPARE(CustomGraphicsScene::serialFromMimeData(&unusualData), QStringLiteral("相机-Ω7"));
+    QCOMPARE(dragPayload(tree->topLevelItem(0)), QByteArray("no drag"));
+
+    // Dropped on the third cell, the camera opens there and the tree shows it.
+    const auto dropOn = [&window](int cell, const char *serial) {
+        QMimeData data;
+        data.setData(QStringLiteral("INFO"), serial);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.cells().at(cell), &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.cells().at(cell), &drop);
+    };
+    dropOn(2, "TREE-GIGE-05");
+    QVERIFY(window.cells().at(2)->isMyAttachCamera(QStringLiteral("TREE-GIGE-05")));
+    QVERIFY(!window.cells().at(0)->isAttachCamera());
+    QVERIFY(showsIcon(item(window, QStringLiteral("Dock camera"))->icon(0), "cameraOn.png"));
+    // A busy cell refuses the next one.
+    {
+        ModalAnswer refusal;
+        dropOn(2, "TREE-USB-02");
+        QCOMPARE(refusal.text(), QStringLiteral("打开失败,该窗口存在已被打开的相机"));
+    }
+    QVERIFY(window.cells().at(2)->isMyAttachCamera(QStringLiteral("TREE-GIGE-05")));
+    QVERIFY(showsIcon(item(window, QStringLiteral("Bench camera"))->icon(0), "cameraOff.png"));
+
+    // A double click without movement still opens, in the first idle cell
+    // (a widget gets a press, a release, then a double-click event).
+    QTreeWidgetItem *gate = item(window, QStringLiteral("Gate camera"));
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(gate).center());
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(gate).center());
+    QVERIFY(window.cells().at(0)->isMyAttachCamera(QStringLiteral("TREE-GIGE-01")));
+    QVERIFY(tree->findChild<QDrag *>() == nullptr);
+    delete unusualItem;
+}
+
+void TstDeviceTree::layoutEditorDrivesTheGrid()
+{
+    const auto unit = [](const QString &name, int size) {
+        SceneFrameLayout layout{name, size, size, {}};
+        for (int i = 0; i < size * size; ++i)
+            layout.frameLayoutList << QStringLiteral("%1,%2,1,1").arg(i / size).arg(i % size);
+        return layout;
+    };
+    ConfigParameter *config = ConfigParameter::getInstance();
+    QVERIFY(config->writeSceneFrameLayout({unit(QStringLiteral("A"), 2), unit(QStringLiteral("B"), 3)}));
+    config->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 4);
+    config->setValue(QStringLiteral("CUSTOMWIDGET"), QStringLiteral("UsedCustomWidget"), QStringLiteral("A"));
+    const auto placements = [](VexoCam &window) {
+        QStringList frames;
+        for (CameraThread *cell : window.cells()) {
+            int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+            cell->positionInGridLayout(row, column, rowSpan, columnSpan);
+            frames << QStringLiteral("%1,%2,%3,%4").arg(row).arg(column).arg(rowSpan).arg(columnSpan);
+        }
+        return frames.join(QLatin1Char('|'));
+    };
+    const auto runEditor = [](VexoCam &window, std::function<void(CustomWindowSettingWidget &)> edit) {
+        QTimer::singleShot(0, &window, [edit] {
+            auto *editor = qobject_cast<CustomWindowSettingWidget *>(QApplication::activeModalWidget());
+            QVERIFY(editor);
+            edit(*editor);
+        });
+        child<QAction>(window, "action_customframe")->trigger();
+    };
+    const auto click = [](CustomWindowSettingWidget &editor, const char *name) {
+        QTest::mouseClick(editor.findChild<QPushButton *>(QLatin1String(name)), Qt::LeftButton);
+    };
+    {
+        VexoCam window(m_dir.path());
+        QTRY_COMPARE(window.cells().size(), 4);
+        doubleClick(window, item(window, QStringLiteral("Gate camera")));
+        doubleClick(window, item(window, QStringLiteral("Bench camera")));
+
+        // Merging the top two cells of the layout in use: the cameras keep
+        // their cells, in frame order.
+        runEditor(window, [&click](CustomWindowSettingWidget &editor) {
+            editor.findChild<QListWidget *>()->setCurrentRow(0);
+            QTest::mouseClick(editor.previewCell(QStringLiteral("0,0,1,1")), Qt::LeftButton);
+            QTest::mouseClick(editor.previewCell(QStringLiteral("0,1,1,1")), Qt::LeftButton);
+            click(editor, "pushButton_merge");
+            click(editor, "pushButton_save");
+        });
+        QCOMPARE(placements(window), QStringLiteral("0,0,1,2|1,0,1,1|1,1,1,1"));
+        QVERIFY(window.cells().at(0)->isMyAttachCamera(QStringLiteral("TREE-GIGE-01")));
+        QVERIFY(window.cells().at(1)->isMyAttachCamera(QStringLiteral("TREE-USB-02")));
+        QCOMPARE(window.displayMenu()->actions().size(), 9);
+
+        // Saved unchanged, or closed: the grid stays as it is.
+        const QList<CameraThread *> cells = window.cells();
+        runEditor(window, [&click](CustomWindowSettingWidget &editor) { click(editor, "pushButton_save"); });
+        runEditor(window, [](CustomWindowSettingWidget &editor) { editor.close(); });
+        QCOMPARE(window.cells(), cells);
+    }
+    {
+        // The next start shows the edited layout.
+        VexoCam window(m_dir.path());
+        QTRY_COMPARE(placements(window), QStringLiteral("0,0,1,2|1,0,1,1|1,1,1,1"));
+        doubleClick(window, item(window, QStringLiteral("Gate camera")));
+        doubleClick(window, item(window, QStringLiteral("Bench camera")));
+        // Deleting the layout in use falls back to one cell.
+        runEditor(window, [&click](CustomWindowSettingWidget &editor) {
+            editor.findChild<QListWidget *>()->setCurrentRow(0);
+            click(editor, "pushButton_deleteFram");
+            click(editor, "pushButton_save");
+        });
+        QCOMPARE(placements(window), QStringLiteral("0,0,1,1"));
+        QVERIFY(window.cells().at(0)->isMyAttachCamera(QStringLiteral("TREE-GIGE-01")));
+        QVERIFY(showsIcon(item(window, QStringLiteral("Bench camera"))->icon(0), "cameraOff.png"));
+        QCOMPARE(window.displayMenu()->actions().size(), 8);
+        QCOMPARE(window.displayMenu()->actions().at(7)->text(), QStringLiteral("B"));
+    }
+    QVERIFY(config->writeSceneFrameLayout({}));
+    config->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 0);
 }
 
 VEXO_QTEST_MAIN(TstDeviceTree)

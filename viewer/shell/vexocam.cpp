@@ -2,6 +2,7 @@
 
 #include "camerathread.h"
 #include "configparameter.h"
+#include "customwindowsettingwidget.h"
 #include "launcher.h"
 #include "textfields.h"
 #include "ui_vexocam.h"
@@ -40,6 +41,17 @@ stDeviceInfo *recordOf(const QTreeWidgetItem *item)
     if (!item)
         return nullptr;
     return static_cast<stDeviceInfo *>(item->data(0, Qt::UserRole).value<void *>());
+}
+
+const SceneFrameLayout &layoutOf(const QAction *action)
+{
+    return *static_cast<const SceneFrameLayout *>(action->data().value<void *>());
+}
+
+bool sameLayout(const SceneFrameLayout &a, const SceneFrameLayout &b)
+{
+    return a.name == b.name && a.row == b.row && a.column == b.column &&
+           a.frameLayoutList == b.frameLayoutList;
 }
 
 bool isGigeRecord(const stDeviceInfo &info)
@@ -637,16 +649,29 @@ void VexoCam::on_action_nineframe_triggered()
     applyPreset(3);
 }
 
-// The layout editor dialog is built with its own window; until then this
-// entry does nothing. Once it ends accepted, reloadCustomLayouts() follows.
-void VexoCam::on_action_customframe_triggered() {}
+void VexoCam::on_action_customframe_triggered()
+{
+    // Saving may drop the in-use name, so remember what is shown first.
+    const QString inUse = ConfigParameter::getInstance()->value(kCustomWidget, kUsedCustomWidget).toString();
+    const QAction *action = findCustomLayoutAction(inUse);
+    const SceneFrameLayout shown = action ? layoutOf(action) : SceneFrameLayout{};
+    CustomWindowSettingWidget editor(ConfigParameter::getInstance()->readSceneFrameLayout(), this);
+    if (editor.exec() == QDialog::Accepted)
+        reloadCustomLayouts(action ? &shown : nullptr);
+}
 
-void VexoCam::reloadCustomLayouts()
+void VexoCam::reloadCustomLayouts(const SceneFrameLayout *shown)
 {
     removeCustomLayoutActions();
     appendCustomLayoutActions();
-    if (ConfigParameter::getInstance()->value(kWidgetInfo, kWidgetCount).toInt() == 4)
-        applyRememberedCustomLayout();
+    if (ConfigParameter::getInstance()->value(kWidgetInfo, kWidgetCount).toInt() != 4)
+        return;
+    // An unchanged layout stays as it is, with any cells the user swapped.
+    const QString name = ConfigParameter::getInstance()->value(kCustomWidget, kUsedCustomWidget).toString();
+    const QAction *action = findCustomLayoutAction(name);
+    if (shown && action && sameLayout(*shown, layoutOf(action)))
+        return;
+    applyRememberedCustomLayout();
 }
 
 void VexoCam::applyRememberedCustomLayout()
