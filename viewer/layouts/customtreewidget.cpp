@@ -66,6 +66,10 @@ void CustomTreeWidget::mouseMoveEvent(QMouseEvent *event)
         auto *drag = new QDrag(this);
         drag->setMimeData(data);
         drag->exec(Qt::MoveAction);
+        // The drag took the button's release. Handing the base view this
+        // move now would start a selection drag that never ends, and the
+        // next click on the tree would be lost.
+        return;
     }
     QTreeWidget::mouseMoveEvent(event);
 }
