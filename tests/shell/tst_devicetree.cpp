@@ -506,7 +506,9 @@ void TstDeviceTree::layoutEditorDrivesTheGrid()
         return layout;
     };
     ConfigParameter *config = ConfigParameter::getInstance();
-    QVERIFY(config->writeSceneFrameLayout({unit(QStringLiteral("A"), 2), unit(QStringLiteral("B"), 3)}));
+    const QString longName(3000, QChar(0x5E03));
+    QVERIFY(config->writeSceneFrameLayout(
+        {unit(QStringLiteral("A"), 2), unit(QStringLiteral("B"), 3), unit(longName, 2)}));
     config->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 4);
     config->setValue(QStringLiteral("CUSTOMWIDGET"), QStringLiteral("UsedCustomWidget"), QStringLiteral("A"));
     const auto placements = [](VexoCam &window) {
@@ -547,7 +549,10 @@ void TstDeviceTree::layoutEditorDrivesTheGrid()
         QCOMPARE(placements(window), QStringLiteral("0,0,1,2|1,0,1,1|1,1,1,1"));
         QVERIFY(window.cells().at(0)->isMyAttachCamera(QStringLiteral("TREE-GIGE-01")));
         QVERIFY(window.cells().at(1)->isMyAttachCamera(QStringLiteral("TREE-USB-02")));
-        QCOMPARE(window.displayMenu()->actions().size(), 9);
+        QCOMPARE(window.displayMenu()->actions().size(), 10);
+        // A long name is shortened in the menu, not the menu stretched.
+        QCOMPARE(window.displayMenu()->actions().at(9)->toolTip(), longName);
+        QVERIFY(window.displayMenu()->sizeHint().width() < 800);
 
         // Saved unchanged, or closed: the grid stays as it is.
         const QList<CameraThread *> cells = window.cells();
@@ -570,7 +575,7 @@ void TstDeviceTree::layoutEditorDrivesTheGrid()
         QCOMPARE(placements(window), QStringLiteral("0,0,1,1"));
         QVERIFY(window.cells().at(0)->isMyAttachCamera(QStringLiteral("TREE-GIGE-01")));
         QVERIFY(showsIcon(item(window, QStringLiteral("Bench camera"))->icon(0), "cameraOff.png"));
-        QCOMPARE(window.displayMenu()->actions().size(), 8);
+        QCOMPARE(window.displayMenu()->actions().size(), 9);
         QCOMPARE(window.displayMenu()->actions().at(7)->text(), QStringLiteral("B"));
     }
     QVERIFY(config->writeSceneFrameLayout({}));

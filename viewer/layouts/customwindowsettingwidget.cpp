@@ -26,6 +26,7 @@ public:
         : QListWidgetItem(nullptr, UserType + 1), record(layout)
     {
         setText(layout.name);
+        setToolTip(layout.name);
         setIcon(QIcon(QStringLiteral(":/images/ICO/CustomScreen.png")));
         setSizeHint(QSize(100, 100));
         setData(Qt::UserRole, QVariant::fromValue<void *>(&record));

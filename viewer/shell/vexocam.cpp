@@ -550,6 +550,7 @@ void VexoCam::on_action_fullScreen_triggered()
 void VexoCam::createDisplayMenu()
 {
     m_displayMenu = new QMenu(this);
+    m_displayMenu->setToolTipsVisible(true);
     m_displayMenu->addAction(ui->action_oneframe);
     m_displayMenu->addAction(ui->action_fourframe);
     m_displayMenu->addAction(ui->action_nineframe);
@@ -565,7 +566,10 @@ void VexoCam::appendCustomLayoutActions()
     const QVector<SceneFrameLayout> layouts = ConfigParameter::getInstance()->readSceneFrameLayout();
     for (const SceneFrameLayout &layout : layouts) {
         m_customLayouts.push_back(std::make_unique<SceneFrameLayout>(layout));
-        auto *action = new QAction(icon("FourScreen.png"), layout.name, this);
+        // A name of any length must not stretch the menu past the screen.
+        const QString text = m_displayMenu->fontMetrics().elidedText(layout.name, Qt::ElideMiddle, 400);
+        auto *action = new QAction(icon("FourScreen.png"), text, this);
+        action->setToolTip(layout.name);
         action->setData(QVariant::fromValue<void *>(m_customLayouts.back().get()));
         connect(action, &QAction::triggered, this, [this, action] { applyCustomLayout(action); });
         m_displayMenu->addAction(action);
