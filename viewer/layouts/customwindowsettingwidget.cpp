@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidgetItem>
 #include <QMessageBox>
 #include <QPainter>
@@ -255,6 +256,10 @@ void CustomWindowSettingWidget::on_pushButton_addFram_clicked()
     input.setLabelText(tr("画面分割名称"));
     input.setTextEchoMode(QLineEdit::Normal);
     input.setTextValue(QStringLiteral("name"));
+    // Room for the title and for names longer than a word; the dialog
+    // sizes itself from its contents.
+    if (auto *edit = input.findChild<QLineEdit *>())
+        edit->setMinimumWidth(300);
     input.setOkButtonText(tr("确定"));
     input.setCancelButtonText(tr("取消"));
     if (input.exec() != QDialog::Accepted)
