@@ -40,31 +40,26 @@ CustomTreeWidget::CustomTreeWidget(QWidget *parent) : QTreeWidget(parent)
     setAcceptDrops(true);
 }
 
-QMimeData *CustomTreeWidget::serialMimeData(const QTreeWidgetItem *item)
+std::unique_ptr<QMimeData> CustomTreeWidget::serialMimeData(const QTreeWidgetItem *item)
 {
     if (!item)
         return nullptr;
     const auto *info = static_cast<const stDeviceInfo *>(item->data(0, Qt::UserRole).value<void *>());
     if (!info)
         return nullptr;
-    auto *data = new QMimeData;
+    auto data = std::make_unique<QMimeData>();
     data->setData(QString::fromLatin1(CustomGraphicsScene::SerialFormat),
                   QByteArray(info->acSn, int(vexo::fieldLength(info->acSn, sizeof info->acSn))));
     return data;
-}
-
-void CustomTreeWidget::mousePressEvent(QMouseEvent *event)
-{
-    QTreeWidget::mousePressEvent(event);
 }
 
 void CustomTreeWidget::mouseMoveEvent(QMouseEvent *event)
 {
     // Without mouse tracking a move arrives only with a button held: the
     // first one over a camera starts the drag.
-    if (QMimeData *data = serialMimeData(itemAt(event->pos()))) {
+    if (std::unique_ptr<QMimeData> data = serialMimeData(itemAt(event->pos()))) {
         auto *drag = new QDrag(this);
-        drag->setMimeData(data);
+        drag->setMimeData(data.release());
         drag->exec(Qt::MoveAction);
         // The drag took the button's release. Handing the base view this
         // move now would start a selection drag that never ends, and the

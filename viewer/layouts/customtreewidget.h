@@ -2,6 +2,8 @@
 
 #include <QTreeWidget>
 
+#include <memory>
+
 class QMimeData;
 
 // The device tree: dragging a camera's entry carries its serial number
@@ -16,10 +18,9 @@ public:
 
     // The drag payload for an item: null for a group item, which carries no
     // camera record.
-    static QMimeData *serialMimeData(const QTreeWidgetItem *item);
+    static std::unique_ptr<QMimeData> serialMimeData(const QTreeWidgetItem *item);
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
