@@ -10,6 +10,8 @@ import os
 import xml.etree.ElementTree as ET
 
 QRC = "../../resources/images.qrc"
+# Promoted widgets: class, base class, header.
+CUSTOM_WIDGETS = [("CustomTreeWidget", "QTreeWidget", "customtreewidget.h")]
 ICO = ":/images/ICO/"
 
 
@@ -84,7 +86,7 @@ class W:
                 _prop(e, k, v[0], v[1] if len(v) == 2 else v[1:])
             else:
                 _prop(e, k, _guess(v), v)
-        if self.cls == "QTreeWidget":
+        if self.cls in ("QTreeWidget", "CustomTreeWidget"):
             col = ET.SubElement(e, "column")
             _prop(col, "text", "string", "")
         for text in self.items:
@@ -273,7 +275,8 @@ SPIN_W = (64, 0)
 # ---- left pane: device tree and identity pages -----------------------------
 
 def device_panel():
-    tree = W("QTreeWidget", "treeWidget_devicelist", attrs={"headerVisible": False},
+    # promoted: dragging a camera from the tree drops it on a display cell
+    tree = W("CustomTreeWidget", "treeWidget_devicelist", attrs={"headerVisible": False},
              iconSize=(20, 20), indentation=16, animated=True)
     # a designer tree needs one column
     buttons = hwidget("widget_deviceButtons",
@@ -622,6 +625,13 @@ def build():
         _prop(a, "text", "string", text)
         if tip:
             _prop(a, "toolTip", "string", tip)
+
+    custom = ET.SubElement(ui, "customwidgets")
+    for cls, base, header in CUSTOM_WIDGETS:
+        c = ET.SubElement(custom, "customwidget")
+        ET.SubElement(c, "class").text = cls
+        ET.SubElement(c, "extends").text = base
+        ET.SubElement(c, "header").text = header
 
     res = ET.SubElement(ui, "resources")
     ET.SubElement(res, "include", location=QRC)

@@ -355,6 +355,57 @@
     </message>
 </context>
 <context>
+    <name>CustomWindowSettingWidget</name>
+    <message>
+        <source>自定义画面分割</source>
+        <translation>Custom View Division</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>画面分割</source>
+        <translation>View Division</translation>
+    </message>
+    <message>
+        <source>合并</source>
+        <translation>Merge</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Divide</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>画面分割名称</source>
+        <translation>Layout Name</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>创建失败，请检查名称是否重复或者为空</source>
+        <translation>Creation failed: check that the name is not empty and not already used</translation>
+    </message>
+</context>
+<context>
     <name>VexoCam</name>
     <message>
         <source>VexoCam</source>

@@ -355,6 +355,57 @@
     </message>
 </context>
 <context>
+    <name>CustomWindowSettingWidget</name>
+    <message>
+        <source>自定义画面分割</source>
+        <translation>自定义画面分割</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>画面分割</source>
+        <translation>画面分割</translation>
+    </message>
+    <message>
+        <source>合并</source>
+        <translation>合并</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>画面分割名称</source>
+        <translation>画面分割名称</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>创建失败，请检查名称是否重复或者为空</source>
+        <translation>创建失败，请检查名称是否重复或者为空</translation>
+    </message>
+</context>
+<context>
     <name>VexoCam</name>
     <message>
         <source>VexoCam</source>

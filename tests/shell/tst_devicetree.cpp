@@ -3,14 +3,19 @@
 #include "VexoCameraSim.h"
 #include "camerathread.h"
 #include "configparameter.h"
+#include "customwindowsettingwidget.h"
 #include "modalhelper.h"
 #include "slotwarningguard.h"
 #include "textfields.h"
 #include "vexocam.h"
 
 #include <QAction>
+#include <QDrag>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -18,6 +23,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+
+#include <memory>
 
 namespace {
 
@@ -68,6 +75,8 @@ private slots:
     void clickSelectsCell();
     void languageSwitchRefreshesTree();
     void closingWithOpenCameras();
+    void dragFromTreeOntoCells();
+    void layoutEditorDrivesTheGrid();
 
 private:
     QTreeWidgetItem *item(VexoCam &window, const QString &name);
@@ -413,6 +422,133 @@ void TstDeviceTree::closingWithOpenCameras()
             CameraUnInit(handle);
         }
     }
+}
+
+void TstDeviceTree::dragFromTreeOntoCells()
+{
+    VexoCam window(m_dir.path());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    applyLayout(window, "action_fourframe");
+    auto *tree = child<QTreeWidget>(window, "treeWidget_devicelist");
+    // A camera whose serial is not ASCII, beside the enumerated ones.
+    stDeviceInfo unusual{};
+    qstrncpy(unusual.acSn, QStringLiteral("相机-Ω7").toLocal8Bit().constData(), sizeof unusual.acSn);
+    QTreeWidgetItem unusualItem(tree->topLevelItem(1), {QStringLiteral("Unusual camera")});
+    unusualItem.setData(0, Qt::UserRole, QVariant::fromValue<void *>(&unusual));
+
+    // Press, then move by one pixel: the payload of the drag that starts.
+    const auto dragPayload = [tree](QTreeWidgetItem *from) {
+        const QPoint at = tree->visualItemRect(from).center();
+        QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, at);
+        QMouseEvent move(QEvent::MouseMove, at + QPoint(1, 0), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(tree->viewport(), &move);
+        std::unique_ptr<QDrag> drag(tree->findChild<QDrag *>());
+        // A drag takes the release for itself.
+        if (!drag)
+            QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at + QPoint(1, 0));
+        return drag ? QString::fromLocal8Bit(drag->mimeData()->data(QStringLiteral("INFO"))) : QString();
+    };
+    QCOMPARE(dragPayload(&unusualItem), QStringLiteral("相机-Ω7"));
+    QVERIFY(dragPayload(tree->topLevelItem(0)).isNull());
+    QCOMPARE(dragPayload(item(window, QStringLiteral("Dock camera"))), QStringLiteral("TREE-GIGE-05"));
+    // After a drag the next click on the tree counts.
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                      tree->visualItemRect(item(window, QStringLiteral("Bench camera"))).center());
+    QCOMPARE(child<QStackedWidget>(window, "stackedWidget_InterfaceInfo")->currentIndex(), 2);
+
+    // Dropped on the third cell, the camera opens there and the tree shows
+    // it; the busy cell refuses the next one.
+    ModalAnswer refusal;
+    for (const char *serial : {"TREE-GIGE-05", "TREE-USB-02"}) {
+        QMimeData data;
+        data.setData(QStringLiteral("INFO"), serial);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.cells().at(2), &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.cells().at(2), &drop);
+    }
+    QCOMPARE(refusal.text(), QStringLiteral("打开失败,该窗口存在已被打开的相机"));
+    QVERIFY(window.cells().at(2)->isMyAttachCamera(QStringLiteral("TREE-GIGE-05")));
+    QVERIFY(!window.cells().at(0)->isAttachCamera());
+    QVERIFY(showsIcon(item(window, QStringLiteral("Dock camera"))->icon(0), "cameraOn.png"));
+    QVERIFY(showsIcon(item(window, QStringLiteral("Bench camera"))->icon(0), "cameraOff.png"));
+
+    // A double click without movement still opens, in the first idle cell
+    // (a widget gets a press, a release, then a double-click event).
+    const QPoint gate = tree->visualItemRect(item(window, QStringLiteral("Gate camera"))).center();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, gate);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, gate);
+    QVERIFY(window.cells().at(0)->isMyAttachCamera(QStringLiteral("TREE-GIGE-01")));
+}
+
+void TstDeviceTree::layoutEditorDrivesTheGrid()
+{
+    const QString longName(3000, QChar(0x5E03));
+    ConfigParameter *config = ConfigParameter::getInstance();
+    SceneFrameLayout a = VexoCam::presetLayout(2), b = VexoCam::presetLayout(3), c = a;
+    a.name = QStringLiteral("A");
+    b.name = QStringLiteral("B");
+    c.name = longName;
+    QVERIFY(config->writeSceneFrameLayout({a, b, c}));
+    config->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 4);
+    config->setValue(QStringLiteral("CUSTOMWIDGET"), QStringLiteral("UsedCustomWidget"), QStringLiteral("A"));
+    VexoCam window(m_dir.path());
+    QTRY_COMPARE(window.cells().size(), 4);
+    doubleClick(window, item(window, QStringLiteral("Gate camera")));
+    doubleClick(window, item(window, QStringLiteral("Bench camera")));
+    const auto placements = [&window] {
+        QStringList frames;
+        for (CameraThread *cell : window.cells()) {
+            int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+            cell->positionInGridLayout(row, column, rowSpan, columnSpan);
+            frames << QStringLiteral("%1,%2,%3,%4").arg(row).arg(column).arg(rowSpan).arg(columnSpan);
+        }
+        return frames.join(QLatin1Char('|'));
+    };
+    // Runs the editor from the menu: select the first layout, click these
+    // buttons (or close the editor when there are none).
+    const auto runEditor = [&window](const QStringList &cells, const QList<const char *> &buttons) {
+        QTimer::singleShot(0, &window, [cells, buttons] {
+            auto *editor = qobject_cast<CustomWindowSettingWidget *>(QApplication::activeModalWidget());
+            QVERIFY(editor);
+            editor->findChild<QListWidget *>()->setCurrentRow(0);
+            for (const QString &cell : cells)
+                QTest::mouseClick(editor->previewCell(cell), Qt::LeftButton);
+            for (const char *button : buttons)
+                QTest::mouseClick(editor->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+            editor->close();
+        });
+        child<QAction>(window, "action_customframe")->trigger();
+    };
+
+    // Merging the top two cells of the layout in use: the cameras keep their
+    // cells, in frame order.
+    runEditor({QStringLiteral("0,0,1,1"), QStringLiteral("0,1,1,1")},
+              {"pushButton_merge", "pushButton_save"});
+    QCOMPARE(placements(), QStringLiteral("0,0,1,2|1,0,1,1|1,1,1,1"));
+    QVERIFY(window.cells().at(0)->isMyAttachCamera(QStringLiteral("TREE-GIGE-01")));
+    QVERIFY(window.cells().at(1)->isMyAttachCamera(QStringLiteral("TREE-USB-02")));
+    // A long name is shortened in the menu, not the menu stretched.
+    QCOMPARE(window.displayMenu()->actions().at(9)->toolTip(), longName);
+    QVERIFY(window.displayMenu()->sizeHint().width() < 800);
+
+    // Saved unchanged, or closed: the grid stays as it is, with the two
+    // cells the user swapped.
+    int fromRow = 0, fromColumn = 0, toRow = 1, toColumn = 0;
+    window.onWindowMoving(fromRow, fromColumn, toRow, toColumn);
+    runEditor({}, {"pushButton_save"});
+    runEditor({}, {});
+    QCOMPARE(placements(), QStringLiteral("1,0,1,1|0,0,1,2|1,1,1,1"));
+
+    // Deleting the layout in use falls back to one cell.
+    runEditor({}, {"pushButton_deleteFram", "pushButton_save"});
+    QCOMPARE(placements(), QStringLiteral("0,0,1,1"));
+    QVERIFY(window.cells().at(0)->isMyAttachCamera(QStringLiteral("TREE-GIGE-01")));
+    QVERIFY(showsIcon(item(window, QStringLiteral("Bench camera"))->icon(0), "cameraOff.png"));
+    QCOMPARE(window.displayMenu()->actions().at(7)->text(), QStringLiteral("B"));
+    QVERIFY(config->writeSceneFrameLayout({}));
+    config->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 0);
 }
 
 VEXO_QTEST_MAIN(TstDeviceTree)

@@ -1,2 +1,6 @@
 list(APPEND VEXOCAM_SOURCES
-  layouts/customgraphicsscene.h layouts/customgraphicsscene.cpp)
+  layouts/customgraphicsscene.h layouts/customgraphicsscene.cpp
+  layouts/customtreewidget.h layouts/customtreewidget.cpp
+  layouts/layoutgrid.h layouts/layoutgrid.cpp
+  layouts/customwindowsettingwidget.h layouts/customwindowsettingwidget.cpp
+  forms/customwindowsettingwidget.ui)

@@ -3,6 +3,7 @@
 #include "camerathread.h"
 #include "configparameter.h"
 #include "configwidget.h"
+#include "customwindowsettingwidget.h"
 #include "launcher.h"
 #include "textfields.h"
 #include "ui_vexocam.h"
@@ -41,6 +42,17 @@ stDeviceInfo *recordOf(const QTreeWidgetItem *item)
     if (!item)
         return nullptr;
     return static_cast<stDeviceInfo *>(item->data(0, Qt::UserRole).value<void *>());
+}
+
+const SceneFrameLayout &layoutOf(const QAction *action)
+{
+    return *static_cast<const SceneFrameLayout *>(action->data().value<void *>());
+}
+
+bool sameLayout(const SceneFrameLayout &a, const SceneFrameLayout &b)
+{
+    return a.name == b.name && a.row == b.row && a.column == b.column &&
+           a.frameLayoutList == b.frameLayoutList;
 }
 
 bool isGigeRecord(const stDeviceInfo &info)
@@ -552,6 +564,7 @@ void VexoCam::on_action_fullScreen_triggered()
 void VexoCam::createDisplayMenu()
 {
     m_displayMenu = new QMenu(this);
+    m_displayMenu->setToolTipsVisible(true);
     m_displayMenu->addAction(ui->action_oneframe);
     m_displayMenu->addAction(ui->action_fourframe);
     m_displayMenu->addAction(ui->action_nineframe);
@@ -567,7 +580,10 @@ void VexoCam::appendCustomLayoutActions()
     const QVector<SceneFrameLayout> layouts = ConfigParameter::getInstance()->readSceneFrameLayout();
     for (const SceneFrameLayout &layout : layouts) {
         m_customLayouts.push_back(std::make_unique<SceneFrameLayout>(layout));
-        auto *action = new QAction(icon("FourScreen.png"), layout.name, this);
+        // A name of any length must not stretch the menu past the screen.
+        const QString text = m_displayMenu->fontMetrics().elidedText(layout.name, Qt::ElideMiddle, 400);
+        auto *action = new QAction(icon("FourScreen.png"), text, this);
+        action->setToolTip(layout.name);
         action->setData(QVariant::fromValue<void *>(m_customLayouts.back().get()));
         connect(action, &QAction::triggered, this, [this, action] { applyCustomLayout(action); });
         m_displayMenu->addAction(action);
@@ -651,16 +667,29 @@ void VexoCam::on_action_nineframe_triggered()
     applyPreset(3);
 }
 
-// The layout editor dialog is built with its own window; until then this
-// entry does nothing. Once it ends accepted, reloadCustomLayouts() follows.
-void VexoCam::on_action_customframe_triggered() {}
+void VexoCam::on_action_customframe_triggered()
+{
+    // Saving may drop the in-use name, so remember what is shown first.
+    const QString inUse = ConfigParameter::getInstance()->value(kCustomWidget, kUsedCustomWidget).toString();
+    const QAction *action = findCustomLayoutAction(inUse);
+    const SceneFrameLayout shown = action ? layoutOf(action) : SceneFrameLayout{};
+    CustomWindowSettingWidget editor(ConfigParameter::getInstance()->readSceneFrameLayout(), this);
+    if (editor.exec() == QDialog::Accepted)
+        reloadCustomLayouts(action ? &shown : nullptr);
+}
 
-void VexoCam::reloadCustomLayouts()
+void VexoCam::reloadCustomLayouts(const SceneFrameLayout *shown)
 {
     removeCustomLayoutActions();
     appendCustomLayoutActions();
-    if (ConfigParameter::getInstance()->value(kWidgetInfo, kWidgetCount).toInt() == 4)
-        applyRememberedCustomLayout();
+    if (ConfigParameter::getInstance()->value(kWidgetInfo, kWidgetCount).toInt() != 4)
+        return;
+    // An unchanged layout stays as it is, with any cells the user swapped.
+    const QString name = ConfigParameter::getInstance()->value(kCustomWidget, kUsedCustomWidget).toString();
+    const QAction *action = findCustomLayoutAction(name);
+    if (shown && action && sameLayout(*shown, layoutOf(action)))
+        return;
+    applyRememberedCustomLayout();
 }
 
 void VexoCam::applyRememberedCustomLayout()

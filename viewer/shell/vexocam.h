@@ -63,8 +63,9 @@ public:
     CameraThread *findIdleCameraWidget() const;
     void cameraWindowSetting(SceneFrameLayout &layout);
     // After the saved layouts changed: rebuilds the custom-layout entries of
-    // the display menu and re-applies the remembered custom layout.
-    void reloadCustomLayouts();
+    // the display menu and re-applies the remembered custom layout unless it
+    // is still the shown one.
+    void reloadCustomLayouts(const SceneFrameLayout *shown = nullptr);
 
 public slots:
     void initDeviceSetting(void *handle);
