@@ -1,0 +1,2 @@
+list(APPEND VEXOCAM_SOURCES
+  params/parameterrules.h params/parameterrules.cpp)
