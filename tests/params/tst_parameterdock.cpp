@@ -27,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBox>
+#include <QWheelEvent>
 
 #include <functional>
 
@@ -435,6 +436,18 @@ void TstParameterDock::controlsSendExactly_data()
         QCOMPARE(child<QStackedWidget>(w, "stackedWidget_pwm")->currentIndex(), 2);
     }) << QStringList{"CameraSetOutputIOMode(DOCK-GIGE,1,2)=0"};
 
+    // A wheel turned over a control that was not clicked scrolls the dock.
+    QTest::newRow("wheel over an unfocused combo box")
+        << QByteArray("DOCK-GIGE") << Prepare([](CameraHandle h) { CameraSetTriggerMode(h, 2); })
+        << Action([](VexoCam &w, CameraHandle) {
+               auto *combo = child<QComboBox>(w, "comboBox_workmode");
+               QWheelEvent wheel(QPointF(5, 5), combo->mapToGlobal(QPoint(5, 5)), QPoint(), QPoint(0, -120),
+                                 Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+               QApplication::sendEvent(combo, &wheel);
+               QCOMPARE(combo->currentIndex(), 0);
+           })
+        << QStringList();
+
     // Focus.
     QTest::newRow("focus default") << QByteArray("DOCK-USB4") << Prepare([](CameraHandle h) {
         CameraSetIntValue(h, 3, 100);
@@ -756,6 +769,7 @@ void TstParameterDock::unpluggedCameraDisablesTheDock()
     window.initDeviceSetting(camera.handle());
     QCOMPARE(traceLines(), QStringList{"CameraGetCurDevInfo(DOCK-GIGE,*)=-13"});
     QVERIFY(!tabs->isEnabled());
+    QVERIFY(child<QLabel>(window, "label_deviceSerial")->text().isEmpty());
     QCOMPARE(VexoSimReplug("DOCK-GIGE"), CAMERA_STATUS_SUCCESS);
 }
 

@@ -8,8 +8,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QGridLayout>
-#include <QIntValidator>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -256,6 +257,15 @@ void ParameterPanel::wire()
     connect(ui->pushButton_packetSizeSett, &QPushButton::clicked, this,
             &ParameterPanel::setPacketSizeAndDelay);
 
+    const QList<QWidget *> valueControls = ui->tabWidget->findChildren<QWidget *>();
+    for (QWidget *control : valueControls) {
+        if (qobject_cast<QComboBox *>(control) || qobject_cast<QAbstractSpinBox *>(control) ||
+            qobject_cast<QAbstractSlider *>(control)) {
+            control->setFocusPolicy(Qt::StrongFocus);
+            control->installEventFilter(this);
+        }
+    }
+
     // Only numbers can be typed where numbers are meant.
     const QRegularExpression decimal(QStringLiteral("\\d{0,7}(\\.\\d{0,6})?"));
     for (QLineEdit *edit : {ui->lineEdit_minExposureRange, ui->lineEdit_maxExposureRange})
@@ -271,6 +281,18 @@ void ParameterPanel::wire()
             edit->setValidator(
                 new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}")), edit));
     }
+}
+
+bool ParameterPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    // Every value the dock shows goes to the camera at once: a wheel turned
+    // to scroll the dock must not change one on its way. A control takes the
+    // wheel once it has been clicked (focused); otherwise the page scrolls.
+    if (event->type() == QEvent::Wheel && !static_cast<QWidget *>(watched)->hasFocus()) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ParameterPanel::closeSlot()
@@ -341,6 +363,13 @@ void ParameterPanel::initDeviceSetting(void *handle)
     connectSliders(true);
     m_filling = false;
     if (fill.gone) {
+        // What the dock shows may be another camera's: its name must not
+        // stay on show for this one.
+        for (QLabel *label : {ui->label_deviceName, ui->label_deviceDrive, ui->label_productsseries,
+                              ui->label_deviceSerial, ui->label_communiType, ui->label_deviceFirmware,
+                              ui->label_deviceType, ui->label_deviceInterface, ui->label_sdkVersion})
+            label->clear();
+        ui->lineEdit_deviceName->clear();
         cameraGone();
         return;
     }
@@ -763,7 +792,7 @@ void ParameterPanel::fillChannels(Fill &fill, int count)
         auto *box = new QCheckBox(tr("通道%1").arg(number), m_window);
         box->setObjectName(QStringLiteral("checkBox_channel%1").arg(number));
         if (grid)
-            grid->addWidget(box, number / 4, number % 4);
+            grid->addWidget(box, number / 2, number % 2);
         else
             ui->groupBox_channel->layout()->addWidget(box);
         connect(box, SIGNAL(toggled(bool)), this, SLOT(onCheckStatsResult(bool)));

@@ -67,6 +67,9 @@ public slots:
     void onConboxResult(int index);
     void onDoubleSpinBoxFruits(double value);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     struct Fill;
     using FillStep = void (ParameterPanel::*)(Fill &);
