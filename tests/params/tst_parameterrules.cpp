@@ -15,7 +15,6 @@ class TestParameterRules : public QObject
 private slots:
     void initTestCase() { vexotest::installSlotWarningGuard(); }
     void unitConversions();
-    void colours();
     void typedRanges_data();
     void typedRanges();
     void unsignedNumbers();
@@ -26,56 +25,30 @@ private slots:
 void TestParameterRules::unitConversions()
 {
     // Spin box to slider: the value shown comes back unchanged, even where
-    // value x scale is not exact in binary.
+    // value x scale is not exact in binary (1.15 x 100 = 114.999...).
     QCOMPARE(sliderSteps(1.15, 100), 115);
-    QCOMPARE(sliderSteps(2.01, 100), 201);
     QCOMPARE(sliderSteps(1.234, 1000), 1234);
     QCOMPARE(sliderSteps(std::nan(""), 100), 0);
     QCOMPARE(sliderSteps(1e300, 100), INT_MAX);
-
-    // Exposure in lines: 10 ms at 20 us per line is 500 lines; a time read
-    // back from whole lines at an inexact line time is still whole lines.
-    QCOMPARE(exposureLines(10000.0, 20.0), 500);
+    // A time read back from whole lines at an inexact line time is whole
+    // lines again; no line time, no lines.
     const double lineUs = 1e6 / 60.0 / 1120.0;
     QCOMPARE(exposureLines(500 * lineUs, lineUs), 500);
     QCOMPARE(exposureLines(7440.0, 0.0), 0);
-    QCOMPARE(exposureLines(7440.0, -1.0), 0);
 
-    const QList<QPair<double, QString>> exposureTexts = {
-        {100000.0, QStringLiteral("100")},
-        {100.0, QStringLiteral("0.1")},
-        {1234567.0, QStringLiteral("1234.57")},
-    };
-    for (const auto &t : exposureTexts)
-        QCOMPARE(exposureRangeText(t.first), t.second);
-    const QList<QPair<int, QString>> gainTexts = {{1999, QStringLiteral("1")},
-                                                  {16000, QStringLiteral("16")},
-                                                  {999, QStringLiteral("0")},
-                                                  {-1999, QStringLiteral("-1")}};
-    for (const auto &t : gainTexts)
-        QCOMPARE(gainRangeText(t.first), t.second);
-
-    QCOMPARE(channelMask({true, false, true, false}), 5);
-    QCOMPARE(channelMask({}), 0);
+    QCOMPARE(exposureRangeText(1234567.0), QStringLiteral("1234.57"));
+    QCOMPARE(gainRangeText(999), QStringLiteral("0"));
+    QCOMPARE(gainRangeText(-1999), QStringLiteral("-1"));
     QCOMPARE(channelMask(QVector<bool>(40, true)), 0x7FFFFFFF);
-
-    for (const char *name : {"直线", "曲线1", "曲线2"})
-        QVERIFY(isListedLutPreset(QString::fromUtf8(name)));
     for (const char *name : {"曲线3", "Linear", "", "直线 "})
         QVERIFY(!isListedLutPreset(QString::fromUtf8(name)));
-}
 
-void TestParameterRules::colours()
-{
-    // Red is the low byte, as the camera packs it.
-    QCOMPARE(packColour(QColor(255, 0, 0)), 0x0000FFu);
-    QCOMPARE(packColour(QColor(1, 2, 3)), 0x030201u);
-    QCOMPARE(colourStyleSheet(0x0000FF), QStringLiteral("background-color:rgb(255,0,0)"));
+    // Red is the low byte, as the camera packs it; the colour buttons keep
+    // it in their style sheet.
     QCOMPARE(colourStyleSheet(0xFF030201), QStringLiteral("background-color:rgb(1,2,3)"));
     for (const uint32_t colour : {0x000000u, 0x0000FFu, 0x123456u, 0xFFFFFFu})
         QCOMPARE(packColour(colourOfStyleSheet(colourStyleSheet(colour))), colour);
     QCOMPARE(colourOfStyleSheet(QString()), QColor(Qt::black));
-    QCOMPARE(colourOfStyleSheet(QStringLiteral("background-color:rgb(300,0,0)")), QColor(255, 0, 0));
 }
 
 void TestParameterRules::typedRanges_data()
