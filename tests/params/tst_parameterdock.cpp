@@ -229,6 +229,16 @@ void TstParameterDock::fillShowsTheCameraAndSendsNothing()
     QCOMPARE(writes(), QStringList());
     QCOMPARE(window.currentCameraHandle(), h);
     QVERIFY(child(window, "tabWidget")->isEnabled());
+    const auto blocked = [&window] {
+        int count = 0;
+        for (const QWidget *w : window.findChildren<QWidget *>())
+            count += w->signalsBlocked() ? 1 : 0;
+        return count;
+    };
+    window.closeSlot();
+    QCOMPARE(blocked(), 52);
+    window.openSlot();
+    QCOMPARE(blocked(), 0);
     // 10000 us at 20 us per line; auto-exposure ranges with six significant
     // digits and in truncated multiples (their group is off: manual exposure).
     expectShown(dockState(window), {"doubleSpinBox_exposureTime=10.00",
