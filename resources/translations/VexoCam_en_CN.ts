@@ -406,6 +406,97 @@
     </message>
 </context>
 <context>
+    <name>ParameterPanel</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Camera config files(*.Bin *.bin)</source>
+        <translation>Camera config files(*.Bin *.bin)</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>请输入设备昵称</source>
+        <translation>Please enter a device nickname</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Success</translation>
+    </message>
+    <message>
+        <source>修改设备名称成功</source>
+        <translation>Device name changed</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>修改设备名称失败, 错误码:%1</source>
+        <translation>Failed to change the device name, error code: %1</translation>
+    </message>
+    <message>
+        <source>修改IP失败, 错误码:%1</source>
+        <translation>Failed to change the IP address, error code: %1</translation>
+    </message>
+    <message>
+        <source>为了达到最高传输效率，请设置为网卡最大传输包大小(1500-9000)。</source>
+        <translation>For the best transfer rate, set this to the network adapter's largest packet size (1500-9000).</translation>
+    </message>
+    <message>
+        <source>设置失败，请重新设置</source>
+        <translation>Setting failed, please set it again</translation>
+    </message>
+    <message>
+        <source>修改成功</source>
+        <translation>Changed successfully</translation>
+    </message>
+    <message>
+        <source>修改失败, 错误码:%1</source>
+        <translation>Change failed, error code: %1</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>曲线1</source>
+        <translation>Curve 1</translation>
+    </message>
+    <message>
+        <source>曲线2</source>
+        <translation>Curve 2</translation>
+    </message>
+    <message>
+        <source>相机不支持LUT模式</source>
+        <translation>The camera does not support LUT mode</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>特殊设置</source>
+        <translation>Special Settings</translation>
+    </message>
+    <message>
+        <source>通道%1</source>
+        <translation>Channel %1</translation>
+    </message>
+</context>
+<context>
     <name>VexoCam</name>
     <message>
         <source>VexoCam</source>

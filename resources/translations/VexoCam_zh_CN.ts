@@ -406,6 +406,97 @@
     </message>
 </context>
 <context>
+    <name>ParameterPanel</name>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Camera config files(*.Bin *.bin)</source>
+        <translation>Camera config files(*.Bin *.bin)</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>选择</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>请输入设备昵称</source>
+        <translation>请输入设备昵称</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>修改设备名称成功</source>
+        <translation>修改设备名称成功</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>修改设备名称失败, 错误码:%1</source>
+        <translation>修改设备名称失败, 错误码:%1</translation>
+    </message>
+    <message>
+        <source>修改IP失败, 错误码:%1</source>
+        <translation>修改IP失败, 错误码:%1</translation>
+    </message>
+    <message>
+        <source>为了达到最高传输效率，请设置为网卡最大传输包大小(1500-9000)。</source>
+        <translation>为了达到最高传输效率，请设置为网卡最大传输包大小(1500-9000)。</translation>
+    </message>
+    <message>
+        <source>设置失败，请重新设置</source>
+        <translation>设置失败，请重新设置</translation>
+    </message>
+    <message>
+        <source>修改成功</source>
+        <translation>修改成功</translation>
+    </message>
+    <message>
+        <source>修改失败, 错误码:%1</source>
+        <translation>修改失败, 错误码:%1</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>直线</translation>
+    </message>
+    <message>
+        <source>曲线1</source>
+        <translation>曲线1</translation>
+    </message>
+    <message>
+        <source>曲线2</source>
+        <translation>曲线2</translation>
+    </message>
+    <message>
+        <source>相机不支持LUT模式</source>
+        <translation>相机不支持LUT模式</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>特殊设置</source>
+        <translation>特殊设置</translation>
+    </message>
+    <message>
+        <source>通道%1</source>
+        <translation>通道%1</translation>
+    </message>
+</context>
+<context>
     <name>VexoCam</name>
     <message>
         <source>VexoCam</source>

@@ -5,6 +5,7 @@
 #include "configwidget.h"
 #include "customwindowsettingwidget.h"
 #include "launcher.h"
+#include "parameterpanel.h"
 #include "textfields.h"
 #include "ui_vexocam.h"
 
@@ -138,7 +139,6 @@ void VexoCam::init()
     m_specialPage = ui->toolBox_2->widget(9);
     ui->toolBox_2->removeItem(9);
     m_specialPage->hide();
-    connect(ui->horizontalSlider_supportFocusing, SIGNAL(valueChanged(int)), this, SLOT(onSliderResult(int)));
 }
 
 QString VexoCam::translationFileName(int language)

@@ -12,6 +12,7 @@
 #include <vector>
 
 class CameraThread;
+class ParameterPanel;
 class QAction;
 class QMenu;
 class QTimer;
@@ -51,6 +52,8 @@ public:
     CameraHandle currentCameraHandle() const { return m_cameraHandle; }
     QMenu *displayMenu() const { return m_displayMenu; }
     QWidget *specialSettingsPage() const { return m_specialPage; }
+    // The camera parameter dock (its handlers, the ROI editor's hook).
+    ParameterPanel *parameterPanel() const { return m_panel.get(); }
 
     void initDeviceList();
     void updateLanguage();
@@ -74,14 +77,6 @@ public slots:
     void cameraWidget_open(const QString serial);
     void onOpenCamera(const QString &serial);
     void onCloseCamera(const QString &serial);
-
-    // Parameter dock handlers: one slot per family of controls.
-    void onRadioClickResult(bool checked);
-    void onCheckStatsResult(bool checked);
-    void onSliderResult(int value);
-    void onLineEditResult(const QString &text);
-    void onConboxResult(int index);
-    void onDoubleSpinBoxFruits(double value);
 
     void on_treeWidget_devicelist_itemClicked(QTreeWidgetItem *item, int column);
     void on_treeWidget_devicelist_itemDoubleClicked(QTreeWidgetItem *item, int column);
@@ -138,6 +133,8 @@ private:
     void showBox(bool critical, const QString &title, const QString &text);
 
     std::unique_ptr<Ui::VexoCam> ui;
+    // After ui: destroyed first, while the widgets it handles still exist.
+    std::unique_ptr<ParameterPanel> m_panel;
     QList<CameraThread *> m_cells;
     CameraHandle m_cameraHandle = nullptr;
     QTranslator *m_translator = nullptr;
