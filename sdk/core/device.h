@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 // One raw frame. Lent to the caller as a shared_ptr; a backend never writes
 // into a frame somebody else still holds.
@@ -93,4 +93,4 @@ public:
     virtual CameraSdkStatus gigeSetIp(const std::string &serial, const stGigeInfo &info) = 0;
 };
 
-} // namespace vexo::sim
+} // namespace vexo::sdk

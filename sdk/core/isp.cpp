@@ -10,7 +10,7 @@
 // demosaic), the demosaic writes planar rows that the saturation and
 // sharpening loops can vectorise, and only the last step interleaves.
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 namespace {
 
@@ -534,4 +534,4 @@ void drawCrossLines(const CrossLine *lines, int count, uint8_t *image, int width
     }
 }
 
-} // namespace vexo::sim
+} // namespace vexo::sdk

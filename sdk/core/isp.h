@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 // Bytes of one output row: pixels * bytesPerPixel rounded up to 4.
 inline int paddedRowBytes(int width, int bytesPerPixel)
@@ -56,4 +56,4 @@ const char *lutPresetName(int preset);
 void drawCrossLines(const CrossLine *lines, int count, uint8_t *image, int width, int height, int stride,
                     uint32_t mediaType);
 
-} // namespace vexo::sim
+} // namespace vexo::sdk

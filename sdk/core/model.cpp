@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 namespace {
 
@@ -160,4 +160,4 @@ std::string validateSettings(const CameraModel &m, const Settings &s)
     return {};
 }
 
-} // namespace vexo::sim
+} // namespace vexo::sdk

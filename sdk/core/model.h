@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 constexpr int kMaxIoLines = 8;
 constexpr int kMaxChannels = 8;
@@ -193,4 +193,10 @@ struct FirmwareImage
     std::vector<uint8_t> payload;
 };
 
-} // namespace vexo::sim
+} // namespace vexo::sdk
+
+// The simulated cameras are built on the core, and the tools and tests written
+// against them name core pieces through the simulator's namespace.
+namespace vexo::sim {
+using namespace vexo::sdk;
+}

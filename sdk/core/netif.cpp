@@ -9,7 +9,7 @@
 #include <netinet/in.h>
 #include <sstream>
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 namespace {
 
@@ -76,4 +76,4 @@ bool isValidNetMask(uint32_t mask)
     return mask != 0 && ((~mask + 1) & ~mask) == 0;
 }
 
-} // namespace vexo::sim
+} // namespace vexo::sdk

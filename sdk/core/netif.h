@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 struct HostInterface
 {
@@ -26,4 +26,4 @@ std::string ipv4Text(uint32_t address);
 // Whether mask is a contiguous run of ones from the top (and not 0).
 bool isValidNetMask(uint32_t mask);
 
-} // namespace vexo::sim
+} // namespace vexo::sdk

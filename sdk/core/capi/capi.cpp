@@ -12,7 +12,7 @@
 #include <cstring>
 
 using namespace vexo::capi;
-using namespace vexo::sim;
+using namespace vexo::sdk;
 
 namespace {
 

@@ -20,13 +20,13 @@ Library &Library::instance()
     return *library;
 }
 
-CameraSdkStatus Library::enumerate(std::vector<sim::Backend::Found> *cameras)
+CameraSdkStatus Library::enumerate(std::vector<sdk::Backend::Found> *cameras)
 {
     cameras->clear();
     CameraSdkStatus firstFailure = CAMERA_STATUS_SUCCESS;
     bool anySucceeded = false;
-    for (sim::Backend *backend : backends()) {
-        std::vector<sim::Backend::Found> found;
+    for (sdk::Backend *backend : backends()) {
+        std::vector<sdk::Backend::Found> found;
         const CameraSdkStatus status = backend->enumerate(&found);
         if (status != CAMERA_STATUS_SUCCESS) {
             firstFailure = firstFailure == CAMERA_STATUS_SUCCESS ? status : firstFailure;
@@ -40,7 +40,7 @@ CameraSdkStatus Library::enumerate(std::vector<sim::Backend::Found> *cameras)
 
 CameraSdkStatus Library::open(const std::string &serial, std::shared_ptr<Device> *device)
 {
-    for (sim::Backend *backend : backends()) {
+    for (sdk::Backend *backend : backends()) {
         const CameraSdkStatus status = backend->open(serial, device);
         if (status != CAMERA_STATUS_NO_DEVICE) {
             return status;
@@ -51,7 +51,7 @@ CameraSdkStatus Library::open(const std::string &serial, std::shared_ptr<Device>
 
 CameraSdkStatus Library::gigeGetIp(const std::string &serial, stGigeInfo *info)
 {
-    for (sim::Backend *backend : backends()) {
+    for (sdk::Backend *backend : backends()) {
         const CameraSdkStatus status = backend->gigeGetIp(serial, info);
         if (status != CAMERA_STATUS_NO_DEVICE) {
             return status;
@@ -62,7 +62,7 @@ CameraSdkStatus Library::gigeGetIp(const std::string &serial, stGigeInfo *info)
 
 CameraSdkStatus Library::gigeSetIp(const std::string &serial, const stGigeInfo &info)
 {
-    for (sim::Backend *backend : backends()) {
+    for (sdk::Backend *backend : backends()) {
         const CameraSdkStatus status = backend->gigeSetIp(serial, info);
         if (status != CAMERA_STATUS_NO_DEVICE) {
             return status;
@@ -117,7 +117,7 @@ std::string Library::serialOf(CameraHandle handle)
     return it == sessions_.end() ? std::string() : it->second->serial;
 }
 
-void Library::setEnumeration(std::vector<sim::Backend::Found> cameras)
+void Library::setEnumeration(std::vector<sdk::Backend::Found> cameras)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     enumeration_ = std::move(cameras);
@@ -130,7 +130,7 @@ bool Library::hasEnumerated() const
     return enumerated_;
 }
 
-bool Library::enumerated(int index, sim::Backend::Found *out)
+bool Library::enumerated(int index, sdk::Backend::Found *out)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     if (index < 0 || static_cast<size_t>(index) >= enumeration_.size()) {

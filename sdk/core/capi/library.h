@@ -14,10 +14,10 @@
 
 namespace vexo::capi {
 
-using sim::Device;
-using sim::Frame;
-using sim::Region;
-using sim::Settings;
+using sdk::Device;
+using sdk::Frame;
+using sdk::Region;
+using sdk::Settings;
 
 // One opened camera as the caller sees it.
 struct Session
@@ -47,8 +47,8 @@ public:
 
     // Every kind of attachment the library drives. A driver for real cameras
     // is added here; a camera belongs to the first backend that knows it.
-    std::vector<sim::Backend *> backends() { return {&sim_}; }
-    CameraSdkStatus enumerate(std::vector<sim::Backend::Found> *cameras);
+    std::vector<sdk::Backend *> backends() { return {&sim_}; }
+    CameraSdkStatus enumerate(std::vector<sdk::Backend::Found> *cameras);
     CameraSdkStatus open(const std::string &serial, std::shared_ptr<Device> *device);
     CameraSdkStatus gigeGetIp(const std::string &serial, stGigeInfo *info);
     CameraSdkStatus gigeSetIp(const std::string &serial, const stGigeInfo &info);
@@ -59,9 +59,9 @@ public:
     std::vector<std::shared_ptr<Session>> removeAllSessions();
     std::string serialOf(CameraHandle handle);
 
-    void setEnumeration(std::vector<sim::Backend::Found> cameras);
+    void setEnumeration(std::vector<sdk::Backend::Found> cameras);
     bool hasEnumerated() const;
-    bool enumerated(int index, sim::Backend::Found *out);
+    bool enumerated(int index, sdk::Backend::Found *out);
 
     // Injected failures: true when name must fail now, with *status.
     bool takeFailure(const char *name, CameraSdkStatus *status);
@@ -82,7 +82,7 @@ private:
     mutable std::mutex mutex_;
     std::map<uintptr_t, std::shared_ptr<Session>> sessions_;
     uintptr_t nextHandle_ = 0x1000;
-    std::vector<sim::Backend::Found> enumeration_;
+    std::vector<sdk::Backend::Found> enumeration_;
     bool enumerated_ = false;
     std::map<std::string, std::pair<CameraSdkStatus, int>> failures_;
     bool tracing_ = false;
