@@ -44,6 +44,7 @@ struct Features
     bool triggerDelay = true;
     bool inputLineSettings = true; // input mode, debounce and level of the I/O lines
     bool nickname = true;
+    bool packetDelay = true; // of a GigE camera
     bool firmwareUpgrade = true;
     // Done by the camera itself, so the host pipeline leaves it out.
     bool mirrorOnDevice = false;

@@ -2059,8 +2059,9 @@ CameraSdkStatus CameraGigeSetPacketDelayTime(CameraHandle handle, uint32_t micro
     return call(
         "CameraGigeSetPacketDelayTime", true,
         [&] {
-            return onSession(handle, Access::Write,
-                             [&](Session &s) { return s.device->setPacketDelay(microseconds); });
+            return onSession(
+                handle, Access::Write, [&](Session &s) { return s.device->setPacketDelay(microseconds); },
+                &Features::packetDelay);
         },
         handle, microseconds);
 }
@@ -2074,7 +2075,7 @@ CameraSdkStatus CameraGigeGetPacketDelayTime(CameraHandle handle, uint32_t *micr
                 if (microseconds == nullptr) {
                     return CAMERA_STATUS_INVALID_ARGUMENT;
                 }
-                if (!s.device->model().isGige()) {
+                if (!s.device->model().isGige() || !s.device->model().features.packetDelay) {
                     return CAMERA_STATUS_NOT_SUPPORTED;
                 }
                 *microseconds = s.device->packetDelay();

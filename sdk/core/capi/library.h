@@ -3,6 +3,7 @@
 #pragma once
 
 #include "device.h"
+#include "sdk_options.h"
 #include "sim_backend.h"
 
 #include <map>
@@ -38,6 +39,9 @@ struct Session
     std::vector<stLutPresetDesc> lutPresets;
 };
 
+// Real GigE Vision / USB3 Vision cameras (sdk/aravis).
+std::unique_ptr<sdk::Backend> makeAravisBackend(const sdk::SdkOptions &options);
+
 class Library final
 {
 public:
@@ -45,9 +49,9 @@ public:
 
     sim::SimBackend &sim() { return sim_; }
 
-    // Every kind of attachment the library drives. A driver for real cameras
-    // is added here; a camera belongs to the first backend that knows it.
-    std::vector<sdk::Backend *> backends() { return {&sim_}; }
+    // The kinds of attachment chosen for this process (sdk_options.h), in
+    // lookup order: a camera belongs to the first backend that knows it.
+    std::vector<sdk::Backend *> backends();
     CameraSdkStatus enumerate(std::vector<sdk::Backend::Found> *cameras);
     CameraSdkStatus open(const std::string &serial, std::shared_ptr<Device> *device);
     CameraSdkStatus gigeGetIp(const std::string &serial, stGigeInfo *info);
@@ -77,8 +81,14 @@ public:
 
 private:
     Library() = default;
+    // The backend that listed serial last, first in line for it.
+    std::vector<sdk::Backend *> backendsFor(const std::string &serial);
 
     sim::SimBackend sim_;
+    std::once_flag configured_;
+    std::unique_ptr<sdk::Backend> aravis_;
+    std::vector<sdk::Backend *> backends_;
+    std::map<std::string, sdk::Backend *> owners_;
     mutable std::mutex mutex_;
     std::map<uintptr_t, std::shared_ptr<Session>> sessions_;
     uintptr_t nextHandle_ = 0x1000;
