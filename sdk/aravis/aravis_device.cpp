@@ -577,7 +577,11 @@ CameraSdkStatus AravisDevice::writeLocked(const Settings &from, const Settings &
     }
     if (map_.triggerActivation && m.inputLines > 0 && from.inputs[0].signalType != to.inputs[0].signalType) {
         selectFrameStart(c);
-        arv_camera_set_string(c, "TriggerActivation", activationName(to.inputs[0].signalType), e.out());
+        const char *activation = activationName(to.inputs[0].signalType);
+        if (!hasEntry(c, "TriggerActivation", activation)) {
+            return finish(CAMERA_STATUS_NOT_SUPPORTED);
+        }
+        arv_camera_set_string(c, "TriggerActivation", activation, e.out());
         if (e) {
             return finish(failed());
         }
@@ -801,7 +805,7 @@ CameraSdkStatus AravisDevice::ensurePoolLocked()
         baseUnderruns_ += u;
     }
     std::shared_ptr<StreamPool> pool = StreamPool::create(
-        camera_, payload, kStreamBuffers, [this] { frameArrived(); }, e.out());
+        camera_, payload, kStreamBuffers, [this](StreamPool *from) { frameArrived(from); }, e.out());
     if (!pool) {
         return failureLocked(e.release());
     }
@@ -874,21 +878,38 @@ CameraSdkStatus AravisDevice::pause()
     if (lost()) {
         return CAMERA_STATUS_DEVICE_LOST;
     }
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        playing_ = false;
+    }
     stopLocked();
-    std::lock_guard<std::mutex> lock(mutex_);
-    playing_ = false;
     return CAMERA_STATUS_SUCCESS;
 }
 
-void AravisDevice::frameArrived()
+void AravisDevice::frameArrived(StreamPool *from)
 {
     std::lock_guard<std::mutex> lock(mutex_);
+    if (from != pool_.get()) {
+        return; // the last words of a stream being retired
+    }
     ++available_;
+    // Like a ring: a caller that falls behind finds the newest frames, and
+    // the stream always has free buffers to fill.
+    while (static_cast<size_t>(available_) > kWaitingFrames) {
+        Frame *frame = nullptr;
+        ArvBuffer *oldest = pool_->take(&frame);
+        if (oldest == nullptr) {
+            break;
+        }
+        pool_->giveBack(oldest);
+        --available_;
+        ++dropped_;
+    }
     wake_.notify_all();
 }
 
 CameraSdkStatus AravisDevice::takeFrameLocked(std::unique_lock<std::mutex> &lock, Clock::time_point deadline,
-                                              bool still, std::shared_ptr<const Frame> *out)
+                                              const Region *still, std::shared_ptr<const Frame> *out)
 {
     for (;;) {
         if (closed_) {
@@ -905,6 +926,17 @@ CameraSdkStatus AravisDevice::takeFrameLocked(std::unique_lock<std::mutex> &lock
             continue;
         }
         std::shared_ptr<StreamPool> pool = pool_;
+        if (!playing_ && !still) {
+            // Paused: what was still on its way is not handed out.
+            while (pool && available_ > 0) {
+                --available_;
+                Frame *frame = nullptr;
+                if (ArvBuffer *buffer = pool->take(&frame)) {
+                    pool->giveBack(buffer);
+                }
+            }
+            pool.reset();
+        }
         while (pool && available_ > 0) {
             --available_;
             Frame *frame = nullptr;
@@ -917,11 +949,6 @@ CameraSdkStatus AravisDevice::takeFrameLocked(std::unique_lock<std::mutex> &lock
                 pool->giveBack(buffer); // counted by the stream as a failure
                 continue;
             }
-            if (static_cast<size_t>(available_) >= kWaitingFrames) {
-                pool->giveBack(buffer); // a newer frame is waiting: keep the picture live
-                ++dropped_;
-                continue;
-            }
             const int width = arv_buffer_get_image_width(buffer);
             const int height = arv_buffer_get_image_height(buffer);
             const uint32_t format = static_cast<uint32_t>(arv_buffer_get_image_pixel_format(buffer));
@@ -931,6 +958,12 @@ CameraSdkStatus AravisDevice::takeFrameLocked(std::unique_lock<std::mutex> &lock
             size_t size = 0;
             const void *data = arv_buffer_get_data(buffer, &size);
             const size_t needed = static_cast<size_t>(std::max(width, 0)) * std::max(height, 0) * bpp;
+            const Region &wanted = still != nullptr ? *still : settings_.region;
+            if (width != wanted.width || height != wanted.height || format != settings_.sensorFormat) {
+                pool->giveBack(buffer); // sent before the region or format changed
+                ++dropped_;
+                continue;
+            }
             if (arv_buffer_get_payload_type(buffer) != ARV_BUFFER_PAYLOAD_TYPE_IMAGE || bpp == 0 ||
                 width < 2 || height < 2 || paddingX != 0 || data != frame->data.data() || size < needed) {
                 pool->giveBack(buffer);
@@ -966,7 +999,7 @@ CameraSdkStatus AravisDevice::fetchFrame(unsigned timeoutMs, std::shared_ptr<con
 {
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     std::unique_lock<std::mutex> lock(mutex_);
-    const CameraSdkStatus status = takeFrameLocked(lock, deadline, false, frame);
+    const CameraSdkStatus status = takeFrameLocked(lock, deadline, nullptr, frame);
     if (status == CAMERA_STATUS_SUCCESS) {
         latest_ = *frame;
     }
@@ -1006,7 +1039,7 @@ CameraSdkStatus AravisDevice::snap(const Region &region, unsigned timeoutMs,
     std::shared_ptr<const Frame> frame;
     if (status == CAMERA_STATUS_SUCCESS) {
         std::unique_lock<std::mutex> lock(mutex_);
-        status = takeFrameLocked(lock, Clock::now() + std::chrono::milliseconds(timeoutMs), true, &frame);
+        status = takeFrameLocked(lock, Clock::now() + std::chrono::milliseconds(timeoutMs), &region, &frame);
     }
     if (frame) {
         // A copy: the stream starts over below and takes its buffers back.

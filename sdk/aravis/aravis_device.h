@@ -123,10 +123,11 @@ private:
     void refreshAutoValuesLocked();
 
     // --- under mutex_ (lock) ---
+    // The next frame; for a still (non-null), the next one of its region.
     CameraSdkStatus takeFrameLocked(std::unique_lock<std::mutex> &lock, Clock::time_point deadline,
-                                    bool still, std::shared_ptr<const Frame> *out);
+                                    const Region *still, std::shared_ptr<const Frame> *out);
 
-    void frameArrived();
+    void frameArrived(StreamPool *pool);
     bool probe();
     void watch();
     void markLost();

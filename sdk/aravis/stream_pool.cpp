@@ -3,7 +3,7 @@
 namespace vexo::aravis {
 
 std::shared_ptr<StreamPool> StreamPool::create(ArvCamera *camera, size_t bytes, int count,
-                                               std::function<void()> arrived, GError **error)
+                                               std::function<void(StreamPool *)> arrived, GError **error)
 {
     std::shared_ptr<StreamPool> pool(new StreamPool());
     pool->bytes_ = bytes;
@@ -35,7 +35,7 @@ StreamPool::~StreamPool()
 
 void StreamPool::onNewBuffer(ArvStream *, StreamPool *pool)
 {
-    pool->arrived_();
+    pool->arrived_(pool);
 }
 
 ArvBuffer *StreamPool::take(Frame **frame)

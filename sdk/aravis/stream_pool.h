@@ -22,10 +22,10 @@ class StreamPool final : public std::enable_shared_from_this<StreamPool>
 {
 public:
     // A stream of camera with count buffers of bytes each; arrived runs on
-    // the stream thread after each finished buffer. Null when the stream
-    // cannot be made (*error says why).
+    // the stream thread after each finished buffer, with this pool. Null
+    // when the stream cannot be made (*error says why).
     static std::shared_ptr<StreamPool> create(ArvCamera *camera, size_t bytes, int count,
-                                              std::function<void()> arrived, GError **error);
+                                              std::function<void(StreamPool *)> arrived, GError **error);
     ~StreamPool();
     StreamPool(const StreamPool &) = delete;
     StreamPool &operator=(const StreamPool &) = delete;
@@ -53,7 +53,7 @@ private:
     ArvStream *stream_ = nullptr;
     size_t bytes_ = 0;
     std::map<ArvBuffer *, std::unique_ptr<Frame>> frames_;
-    std::function<void()> arrived_;
+    std::function<void(StreamPool *)> arrived_;
     bool retired_ = false;
     uint64_t completed_ = 0, failures_ = 0, underruns_ = 0; // kept at retire
 };
