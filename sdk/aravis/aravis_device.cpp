@@ -138,6 +138,14 @@ CameraSdkStatus AravisDevice::open(const Endpoint &where, StateStore store, std:
     Error e;
     switch (where.kind) {
     case Endpoint::Kind::Gige: {
+        // Someone holds the control channel: say so at once rather than
+        // after the camera's refusal and Aravis's retries.
+        uint32_t privilege = 0;
+        if (gige::readRegister(where.address, gige::kRegisterControlPrivilege, &privilege, kProbeTimeout) ==
+                gige::Reply::Value &&
+            privilege != 0) {
+            return CAMERA_STATUS_ALREADY_OPENED;
+        }
         GInetAddress *host = inetAddress(where.hostAddress);
         GInetAddress *camera = inetAddress(where.address);
         d->device_ = arv_gv_device_new(host, camera, e.out());
@@ -1470,8 +1478,9 @@ void AravisDevice::close()
         device = std::exchange(device_, nullptr);
         acquiring = std::exchange(acquiring_, false);
     }
-    const auto release = [pool, camera, device, acquiring] {
-        if (acquiring && camera != nullptr) {
+    const bool gone = lost();
+    const auto release = [pool, camera, device, acquiring, gone] {
+        if (acquiring && camera != nullptr && !gone) {
             arv_camera_stop_acquisition(camera, nullptr);
         }
         if (pool) {
@@ -1484,7 +1493,7 @@ void AravisDevice::close()
             g_object_unref(device); // gives up the control of a GigE camera
         }
     };
-    if (lost()) {
+    if (gone) {
         // Every request to a vanished camera waits out its retries; the caller
         // must not, so the goodbyes are said on a thread of their own.
         std::thread(release).detach();
