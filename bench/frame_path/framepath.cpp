@@ -1,7 +1,7 @@
-// End-to-end frame path: opens N simulated cameras in real display cells
-// (offscreen), lets them run and reports per cell how many frames the camera
-// captured, how many the cell displayed, and what each displayed frame cost
-// in CPU time.
+// End-to-end frame path: opens N cameras (simulated, or real ones with
+// VEXO_SDK_BACKENDS) in real display cells (offscreen), lets them run and
+// reports per cell how many frames the camera captured, lost and the cell
+// displayed, and what each displayed frame cost in CPU time.
 
 #include "camerathread.h"
 #include "cvideothread.h"
@@ -67,17 +67,26 @@ struct CellProbe
     clockid_t grabberClock{};
     // Taken at the start and the end of the measured span.
     uint32_t capturedStart = 0, capturedEnd = 0;
+    uint32_t lostStart = 0, lostEnd = 0;
     int deliveredStart = 0, deliveredEnd = 0;
     double grabberCpuStart = 0, grabberCpuEnd = 0;
     std::vector<double> captureReports, displayReports;
     bool measuring = false;
 };
 
-uint32_t capturedFrames(CameraHandle handle)
+stFrameStatistic frameCounters(CameraHandle handle)
 {
     stFrameStatistic statistic{};
     CameraGetFrameStatistic(handle, &statistic);
-    return statistic.iCapture;
+    return statistic;
+}
+
+// The camera's largest preset, its whole sensor.
+bool useFullSensor(CameraHandle handle)
+{
+    stCameraCapability capability{};
+    return CameraGetCapability(handle, &capability) == CAMERA_STATUS_SUCCESS && capability.iImageSizeDesc > 0 &&
+           CameraSetResolution(handle, capability.iImageSizeDesc - 1) == CAMERA_STATUS_SUCCESS;
 }
 
 } // namespace
@@ -115,7 +124,9 @@ int main(int argc, char **argv)
         QStringLiteral("How far frames go: cell (real display cells, default), pixmap (grabber + pixmap and "
                        "thumbnail conversion only) or grab (grabber with an empty receiver)."),
         QStringLiteral("stage"), QStringLiteral("cell"));
-    parser.addOptions({countOption, secondsOption, warmupOption, setOption, sizeOption, stageOption});
+    const QCommandLineOption fullOption(QStringLiteral("full-sensor"),
+                                        QStringLiteral("Read every camera's whole sensor (its largest preset)."));
+    parser.addOptions({countOption, secondsOption, warmupOption, setOption, sizeOption, stageOption, fullOption});
     parser.process(app);
 
     bool ok = false;
@@ -232,6 +243,10 @@ int main(int argc, char **argv)
                 Qt::BlockingQueuedConnection);
             p->grabber->start(QThread::TimeCriticalPriority);
         }
+        if (parser.isSet(fullOption) && !useFullSensor(p->handle)) {
+            std::fprintf(stderr, "cannot read the whole sensor of %s\n", qPrintable(p->serial));
+            return 1;
+        }
         CVideoThread *grabber = p->grabber;
         // The rate report runs on the grabber's own thread here, which is
         // where its CPU clock can be taken.
@@ -258,7 +273,9 @@ int main(int argc, char **argv)
     QTimer::singleShot(int(warmup * 1000), Qt::PreciseTimer, &app, [&] {
         for (auto &p : probes) {
             p->measuring = true;
-            p->capturedStart = capturedFrames(p->handle);
+            const stFrameStatistic counters = frameCounters(p->handle);
+            p->capturedStart = counters.iCapture;
+            p->lostStart = counters.iLost;
             p->deliveredStart = p->grabber->deliveredFrames();
             p->grabberCpuStart = p->clockKnown.load() ? clockSeconds(p->grabberClock) : 0.0;
         }
@@ -268,7 +285,9 @@ int main(int argc, char **argv)
         QTimer::singleShot(int(seconds * 1000), Qt::PreciseTimer, &app, [&] {
             for (auto &p : probes) {
                 p->measuring = false;
-                p->capturedEnd = capturedFrames(p->handle);
+                const stFrameStatistic counters = frameCounters(p->handle);
+                p->capturedEnd = counters.iCapture;
+                p->lostEnd = counters.iLost;
                 p->deliveredEnd = p->grabber->deliveredFrames();
                 p->grabberCpuEnd = p->clockKnown.load() ? clockSeconds(p->grabberClock) : 0.0;
             }
@@ -283,8 +302,8 @@ int main(int argc, char **argv)
 
     std::printf("frame path (stage %s): %d camera(s), cells of %dx%d, %.1f s measured after %.1f s warm-up\n",
                 qPrintable(stage), count, cellWidth, cellHeight, elapsed, warmup);
-    std::printf("%-18s %9s %9s %7s %9s %9s %12s\n", "camera", "capture", "display", "ratio", "med.cap",
-                "med.disp", "grab ms/frm");
+    std::printf("%-18s %9s %9s %7s %9s %9s %6s %12s\n", "camera", "capture", "display", "ratio", "med.cap",
+                "med.disp", "lost", "grab ms/frm");
     long long displayedTotal = 0;
     for (auto &p : probes) {
         const double capture = double(p->capturedEnd - p->capturedStart) / elapsed;
@@ -293,9 +312,9 @@ int main(int argc, char **argv)
         const double display = double(displayed) / elapsed;
         const double grabMs =
             displayed > 0 ? (p->grabberCpuEnd - p->grabberCpuStart) * 1000.0 / displayed : 0.0;
-        std::printf("%-18s %9.2f %9.2f %6.1f%% %9.2f %9.2f %12.3f\n", qPrintable(p->serial), capture, display,
+        std::printf("%-18s %9.2f %9.2f %6.1f%% %9.2f %9.2f %6u %12.3f\n", qPrintable(p->serial), capture, display,
                     capture > 0 ? 100.0 * display / capture : 0.0, median(p->captureReports),
-                    median(p->displayReports), grabMs);
+                    median(p->displayReports), p->lostEnd - p->lostStart, grabMs);
     }
     if (displayedTotal > 0) {
         std::printf("user-interface thread: %.3f ms CPU per displayed frame (%.0f%% of one core)\n",
