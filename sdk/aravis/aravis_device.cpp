@@ -383,20 +383,39 @@ void AravisDevice::learnLocked()
     }
 }
 
+void AravisDevice::readAutoValuesLocked(Settings *s, bool exposure, bool balance) const
+{
+    ArvCamera *c = camera_;
+    const CameraModel &m = model_;
+    Error e;
+    if (exposure && arv_camera_is_exposure_time_available(c, e.out())) {
+        s->exposureUs = std::clamp(arv_camera_get_exposure_time(c, e.out()), double(m.exposureLinesMin),
+                                   double(m.exposureLinesMax));
+    }
+    if (exposure && m.features.analogGain) {
+        s->analogGain = std::clamp(gainX1000(arv_camera_get_gain(c, e.out()), map_.gainInDecibel),
+                                   m.analogGainMin, m.analogGainMax);
+    }
+    if (balance && map_.balanceRatio) {
+        const auto ratio = [&](const char *channel) {
+            arv_camera_set_string(c, "BalanceRatioSelector", channel, e.out());
+            return std::clamp(
+                static_cast<int>(std::lround(arv_camera_get_float(c, "BalanceRatio", e.out()) * 100)), 0,
+                400);
+        };
+        s->rGain = ratio("Red");
+        s->gGain = ratio("Green");
+        s->bGain = ratio("Blue");
+    }
+}
+
 Settings AravisDevice::readCameraLocked(const Settings &host) const
 {
     ArvCamera *c = camera_;
     const CameraModel &m = model_;
     Error e;
     Settings s = host;
-    if (arv_camera_is_exposure_time_available(c, e.out())) {
-        s.exposureUs = std::clamp(arv_camera_get_exposure_time(c, e.out()), double(m.exposureLinesMin),
-                                  double(m.exposureLinesMax));
-    }
-    if (m.features.analogGain) {
-        s.analogGain = std::clamp(gainX1000(arv_camera_get_gain(c, e.out()), map_.gainInDecibel),
-                                  m.analogGainMin, m.analogGainMax);
-    }
+    readAutoValuesLocked(&s, true, true);
     s.aeState = map_.exposureAuto ? arv_camera_get_exposure_time_auto(c, e.out()) != ARV_AUTO_OFF
                 : map_.gainAuto   ? arv_camera_get_gain_auto(c, e.out()) != ARV_AUTO_OFF
                                   : 0;
@@ -430,17 +449,6 @@ Settings AravisDevice::readCameraLocked(const Settings &host) const
     if (map_.reverseX && map_.reverseY) {
         s.mirrorH = arv_camera_get_boolean(c, "ReverseX", e.out()) ? 1 : 0;
         s.mirrorV = arv_camera_get_boolean(c, "ReverseY", e.out()) ? 1 : 0;
-    }
-    if (map_.balanceRatio) {
-        const auto ratio = [&](const char *channel) {
-            arv_camera_set_string(c, "BalanceRatioSelector", channel, e.out());
-            return std::clamp(
-                static_cast<int>(std::lround(arv_camera_get_float(c, "BalanceRatio", e.out()) * 100)), 0,
-                400);
-        };
-        s.rGain = ratio("Red");
-        s.gGain = ratio("Green");
-        s.bGain = ratio("Blue");
     }
     s.wbMode = map_.balanceAuto && text(c, "BalanceWhiteAuto") == "Continuous" ? 1 : 0;
     const uint32_t format = static_cast<uint32_t>(arv_camera_get_pixel_format(c, e.out()));
@@ -772,7 +780,8 @@ void AravisDevice::refreshAutoValuesLocked()
     if (s.aeState != 1 && !whiteBalance) {
         return;
     }
-    const Settings fresh = readCameraLocked(s);
+    Settings fresh = s;
+    readAutoValuesLocked(&fresh, s.aeState == 1, whiteBalance);
     std::lock_guard<std::mutex> lock(mutex_);
     if (s.aeState == 1) {
         settings_.exposureUs = fresh.exposureUs;

@@ -114,6 +114,8 @@ private:
     // --- under control_ ---
     void learnLocked();
     Settings readCameraLocked(const Settings &host) const;
+    // What the camera's own automatic controls move.
+    void readAutoValuesLocked(Settings *s, bool exposure, bool balance) const;
     // Writes what differs from `from` to `to`; *applied is what the camera took.
     CameraSdkStatus writeLocked(const Settings &from, const Settings &to, Settings *applied);
     CameraSdkStatus startLocked();
