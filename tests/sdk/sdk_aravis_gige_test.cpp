@@ -8,8 +8,11 @@
 
 #include <arv.h>
 
+#include <arpa/inet.h>
 #include <dirent.h>
 #include <fstream>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 
 using namespace vexo::test;
@@ -49,6 +52,11 @@ std::string nicknameOf(const std::string &serial)
 // Starts the camera and waits until the library lists it.
 std::unique_ptr<FakeGigeCamera> startCamera(const std::string &serial, const std::string &genicam = {})
 {
+    // Two cameras on the same port would share the questions between them.
+    if (!vexo::gige::discover({kLoopback}, std::chrono::milliseconds(200)).empty()) {
+        ADD_FAILURE() << "another GigE Vision camera already answers on 127.0.0.1";
+        return nullptr;
+    }
     auto camera = std::make_unique<FakeGigeCamera>(serial, genicam);
     if (!waitFor([&] { return !camera->running() || record(serial).has_value(); }, 10000) ||
         !camera->running())
@@ -403,4 +411,26 @@ TEST(GigeCamera, LossIsSeenWithinASecondAndCloseIsImmediate)
     ASSERT_EQ(CameraPlay(again.handle()), CAMERA_STATUS_SUCCESS);
     RawFrame frame;
     EXPECT_EQ(grabRaw(again.handle(), frame), CAMERA_STATUS_SUCCESS);
+}
+
+// A camera switched off behind a switch answers nothing, not even "port
+// closed": asking it costs the discovery wait and no more.
+TEST(GigeCamera, SilentAddressCostsOnlyTheDiscoveryWait)
+{
+    const int silent = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    ASSERT_GE(silent, 0);
+    sockaddr_in at{};
+    at.sin_family = AF_INET;
+    at.sin_port = htons(vexo::gige::kGvcpPort);
+    at.sin_addr.s_addr = htonl(0x7F000003);
+    ASSERT_EQ(bind(silent, reinterpret_cast<const sockaddr *>(&at), sizeof at), 0);
+    const auto start = Clock::now();
+    EXPECT_TRUE(vexo::gige::discover({0x7F000003}, std::chrono::milliseconds(400)).empty());
+    EXPECT_GE(millisecondsSince(start), 350);
+    EXPECT_LT(millisecondsSince(start), 1000);
+    uint32_t value = 0;
+    EXPECT_EQ(vexo::gige::readRegister(0x7F000003, vexo::gige::kRegisterControlPrivilege, &value,
+                                       std::chrono::milliseconds(200)),
+              vexo::gige::Reply::None);
+    close(silent);
 }
