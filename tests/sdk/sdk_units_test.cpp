@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <sys/stat.h>
 
 using namespace vexo;
 
@@ -78,6 +80,26 @@ TEST(SdkOptions, EnvironmentWinsOverTheFileAndBadEntriesAreReported)
     const sdk::SdkOptions capped = sdk::parseSdkOptions(nullptr, many.c_str(), "");
     EXPECT_EQ(capped.gigeAddresses->size(), sdk::kMaxGigeAddresses);
     EXPECT_EQ(capped.problems.size(), 1u);
+}
+
+TEST(SdkOptions, TheProcessReadsItsConfigurationFile)
+{
+    ASSERT_EQ(unsetenv("VEXO_SDK_CONFIG"), 0);
+    EXPECT_EQ(sdk::sdkConfigPath(), std::string(getenv("XDG_CONFIG_HOME")) + "/VexoCameraSDK/sdk.conf");
+    const std::string dir = std::string(getenv("TMPDIR")) + "/options";
+    ASSERT_EQ(mkdir(dir.c_str(), 0700), 0);
+    const std::string file = dir + "/sdk.conf";
+    std::ofstream(file) << "backends = aravis-fake\ngige-addresses = 127.0.0.1\n";
+    ASSERT_EQ(setenv("VEXO_SDK_CONFIG", file.c_str(), 1), 0);
+    sdk::SdkOptions o = sdk::loadSdkOptions();
+    EXPECT_EQ(o.backends, std::vector<std::string>{"aravis-fake"});
+    EXPECT_TRUE(o.problems.empty());
+    // There but unreadable: said so, and the simulated cameras are used.
+    ASSERT_EQ(setenv("VEXO_SDK_CONFIG", dir.c_str(), 1), 0);
+    o = sdk::loadSdkOptions();
+    EXPECT_EQ(o.backends, std::vector<std::string>{"sim"});
+    EXPECT_EQ(o.problems.size(), 1u);
+    unsetenv("VEXO_SDK_CONFIG");
 }
 
 // A flat colour seen through each Bayer order (and sent as RGB8) comes out
