@@ -184,11 +184,12 @@ TEST_F(FakeCamera, FramesArriveAtTheCameraRateAndLateOnesCountAsLost)
         if (grabRaw(h, f, 1000) == CAMERA_STATUS_SUCCESS)
             ++frames;
     }
-    EXPECT_GE(frames, 35);
+    EXPECT_GE(frames, 20); // a starved machine may slow the sender, never speed it up
     EXPECT_LE(frames, 60);
     stFrameStatistic after{};
     CameraGetFrameStatistic(h, &after);
-    EXPECT_GE(after.iCapture - before.iCapture, uint32_t(frames));
+    // The frames already waiting when counting began came on top.
+    EXPECT_GE(after.iCapture - before.iCapture + 4, uint32_t(frames));
     EXPECT_EQ(after.iLost, before.iLost);
 
     // A caller that falls behind gets recent frames; the ones it missed,
