@@ -197,10 +197,10 @@ TEST_F(FakeCamera, FramesArriveAtTheCameraRateAndLateOnesCountAsLost)
     usleep(600 * 1000);
     RawFrame late;
     ASSERT_EQ(grabRaw(h, late), CAMERA_STATUS_SUCCESS);
-    EXPECT_GE(late.info.uiFrameId - first.info.uiFrameId, uint32_t(frames + 10));
+    EXPECT_GE(late.info.uiFrameId - first.info.uiFrameId, uint32_t(frames + 6));
     stFrameStatistic behind{};
     CameraGetFrameStatistic(h, &behind);
-    EXPECT_GE(behind.iLost - after.iLost, 8u);
+    EXPECT_GE(behind.iLost - after.iLost, 4u);
 
     EXPECT_EQ(CameraPause(h), CAMERA_STATUS_SUCCESS);
     CameraFrameHandle none = nullptr;
