@@ -85,7 +85,8 @@ stFrameStatistic frameCounters(CameraHandle handle)
 bool useFullSensor(CameraHandle handle)
 {
     stCameraCapability capability{};
-    return CameraGetCapability(handle, &capability) == CAMERA_STATUS_SUCCESS && capability.iImageSizeDesc > 0 &&
+    return CameraGetCapability(handle, &capability) == CAMERA_STATUS_SUCCESS &&
+           capability.iImageSizeDesc > 0 &&
            CameraSetResolution(handle, capability.iImageSizeDesc - 1) == CAMERA_STATUS_SUCCESS;
 }
 
@@ -124,9 +125,14 @@ int main(int argc, char **argv)
         QStringLiteral("How far frames go: cell (real display cells, default), pixmap (grabber + pixmap and "
                        "thumbnail conversion only) or grab (grabber with an empty receiver)."),
         QStringLiteral("stage"), QStringLiteral("cell"));
-    const QCommandLineOption fullOption(QStringLiteral("full-sensor"),
-                                        QStringLiteral("Read every camera's whole sensor (its largest preset)."));
-    parser.addOptions({countOption, secondsOption, warmupOption, setOption, sizeOption, stageOption, fullOption});
+    const QCommandLineOption fullOption(
+        QStringLiteral("full-sensor"),
+        QStringLiteral("Read every camera's whole sensor (its largest preset)."));
+    const QCommandLineOption packetOption(
+        QStringLiteral("packet-size"), QStringLiteral("GigE packet size in bytes for the network cameras."),
+        QStringLiteral("bytes"));
+    parser.addOptions({countOption, secondsOption, warmupOption, setOption, sizeOption, stageOption,
+                       fullOption, packetOption});
     parser.process(app);
 
     bool ok = false;
@@ -247,6 +253,16 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "cannot read the whole sensor of %s\n", qPrintable(p->serial));
             return 1;
         }
+        if (parser.isSet(packetOption)) {
+            uint32_t current = 0;
+            // Only network cameras have a packet size.
+            if (CameraGigeGetTransPacketSize(p->handle, &current) == CAMERA_STATUS_SUCCESS &&
+                CameraGigeSetTransPacketSize(p->handle, parser.value(packetOption).toUInt()) !=
+                    CAMERA_STATUS_SUCCESS) {
+                std::fprintf(stderr, "packet size refused by %s\n", qPrintable(p->serial));
+                return 1;
+            }
+        }
         CVideoThread *grabber = p->grabber;
         // The rate report runs on the grabber's own thread here, which is
         // where its CPU clock can be taken.
@@ -312,8 +328,8 @@ int main(int argc, char **argv)
         const double display = double(displayed) / elapsed;
         const double grabMs =
             displayed > 0 ? (p->grabberCpuEnd - p->grabberCpuStart) * 1000.0 / displayed : 0.0;
-        std::printf("%-18s %9.2f %9.2f %6.1f%% %9.2f %9.2f %6u %12.3f\n", qPrintable(p->serial), capture, display,
-                    capture > 0 ? 100.0 * display / capture : 0.0, median(p->captureReports),
+        std::printf("%-18s %9.2f %9.2f %6.1f%% %9.2f %9.2f %6u %12.3f\n", qPrintable(p->serial), capture,
+                    display, capture > 0 ? 100.0 * display / capture : 0.0, median(p->captureReports),
                     median(p->displayReports), p->lostEnd - p->lostStart, grabMs);
     }
     if (displayedTotal > 0) {
