@@ -1,10 +1,8 @@
-// End-to-end frame path: opens N simulated cameras in real display cells
-// (offscreen), lets them run and reports per cell how many frames the camera
-// captured, how many the cell displayed, and what each displayed frame cost
-// in CPU time. With --record or --series every cell records or takes a
-// snapshot series during the measured span, and the report adds the encode
-// or save rate, where that time goes and how late the user-interface thread
-// runs its timers.
+// End-to-end frame path: opens N cameras (simulated, or real ones with
+// VEXO_SDK_BACKENDS) in real display cells (offscreen), lets them run and reports per cell how many frames
+// the camera captured, how many the cell displayed, and what each displayed frame cost in CPU time. With
+// --record or --series every cell records or takes a snapshot series during the measured span, and the report
+// adds the encode or save rate, where that time goes and how late the user-interface thread runs its timers.
 
 #include "camerathread.h"
 #include "cellcapture.h"
@@ -150,6 +148,15 @@ double msPer(int64_t ns, int64_t count)
     return count > 0 ? double(ns) / 1e6 / double(count) : 0.0;
 }
 
+// The camera's largest preset, its whole sensor.
+bool useFullSensor(CameraHandle handle)
+{
+    stCameraCapability capability{};
+    return CameraGetCapability(handle, &capability) == CAMERA_STATUS_SUCCESS &&
+           capability.iImageSizeDesc > 0 &&
+           CameraSetResolution(handle, capability.iImageSizeDesc - 1) == CAMERA_STATUS_SUCCESS;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -205,8 +212,15 @@ int main(int argc, char **argv)
         QStringLiteral("output"),
         QStringLiteral("Folder for recordings and pictures (default: a scratch folder)."),
         QStringLiteral("folder"));
+    const QCommandLineOption fullOption(
+        QStringLiteral("full-sensor"),
+        QStringLiteral("Read every camera's whole sensor (its largest preset)."));
+    const QCommandLineOption packetOption(
+        QStringLiteral("packet-size"), QStringLiteral("GigE packet size in bytes for the network cameras."),
+        QStringLiteral("bytes"));
     parser.addOptions({countOption, secondsOption, warmupOption, setOption, sizeOption, stageOption,
-                       recordOption, qualityOption, seriesOption, intervalOption, outputOption});
+                       recordOption, qualityOption, seriesOption, intervalOption, outputOption, fullOption,
+                       packetOption});
     parser.process(app);
 
     bool ok = false;
@@ -375,6 +389,20 @@ int main(int argc, char **argv)
                 },
                 Qt::BlockingQueuedConnection);
             p->grabber->start(QThread::TimeCriticalPriority);
+        }
+        if (parser.isSet(fullOption) && !useFullSensor(p->handle)) {
+            std::fprintf(stderr, "cannot read the whole sensor of %s\n", qPrintable(p->serial));
+            return 1;
+        }
+        if (parser.isSet(packetOption)) {
+            uint32_t current = 0;
+            // Only network cameras have a packet size.
+            if (CameraGigeGetTransPacketSize(p->handle, &current) == CAMERA_STATUS_SUCCESS &&
+                CameraGigeSetTransPacketSize(p->handle, parser.value(packetOption).toUInt()) !=
+                    CAMERA_STATUS_SUCCESS) {
+                std::fprintf(stderr, "packet size refused by %s\n", qPrintable(p->serial));
+                return 1;
+            }
         }
         CVideoThread *grabber = p->grabber;
         // The rate report runs on the grabber's own thread here, which is

@@ -25,19 +25,6 @@ uint32_t hashOf(const std::string &s)
     return h;
 }
 
-bool usableHostAddress(uint32_t ip, uint32_t mask)
-{
-    const uint32_t top = ip >> 24;
-    if (ip == 0 || ip == 0xFFFFFFFFu || top == 127 || top >= 224 || top == 0) {
-        return false;
-    }
-    if (mask >= 0xFFFFFFFEu) {
-        return true; // point-to-point subnets have no network/broadcast address
-    }
-    const uint32_t host = ip & ~mask;
-    return host != 0 && host != ~mask;
-}
-
 } // namespace
 
 SimBackend::SimBackend() : controls_(std::make_shared<SimControls>()) {}
@@ -278,14 +265,8 @@ CameraSdkStatus SimBackend::gigeSetIp(const std::string &serial, const stGigeInf
     const bool parsed = parseIpv4(info.acIp, sizeof info.acIp, &ip) &&
                         parseIpv4(info.acMask, sizeof info.acMask, &mask) &&
                         parseIpv4(info.acGateway, sizeof info.acGateway, &gateway);
-    if (isStatic) {
-        if (!parsed || !isValidNetMask(mask) || !usableHostAddress(ip, mask)) {
-            return CAMERA_STATUS_INVALID_ARGUMENT;
-        }
-        if (gateway != 0 &&
-            ((gateway & mask) != (ip & mask) || gateway == ip || !usableHostAddress(gateway, mask))) {
-            return CAMERA_STATUS_INVALID_ARGUMENT;
-        }
+    if (isStatic && (!parsed || !isValidStaticAddress(ip, mask, gateway))) {
+        return CAMERA_STATUS_INVALID_ARGUMENT;
     }
     const std::string ipText = ipv4Text(ip), maskText = ipv4Text(mask), gatewayText = ipv4Text(gateway);
     // DHCP keeps the last static address for when static mode comes back.

@@ -9,7 +9,7 @@
 #include <netinet/in.h>
 #include <sstream>
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 namespace {
 
@@ -34,16 +34,14 @@ uint32_t defaultGateway(const std::string &name)
     return 0;
 }
 
-} // namespace
-
-std::vector<HostInterface> hostInterfaces()
+std::vector<HostInterface> upInterfaces(bool withLoopback)
 {
     std::vector<HostInterface> out;
     struct ifaddrs *list = nullptr;
     if (::getifaddrs(&list) == 0) {
         for (struct ifaddrs *i = list; i != nullptr; i = i->ifa_next) {
             if (i->ifa_addr == nullptr || i->ifa_addr->sa_family != AF_INET || i->ifa_netmask == nullptr ||
-                (i->ifa_flags & IFF_LOOPBACK) != 0 || (i->ifa_flags & IFF_UP) == 0) {
+                (!withLoopback && (i->ifa_flags & IFF_LOOPBACK) != 0) || (i->ifa_flags & IFF_UP) == 0) {
                 continue;
             }
             HostInterface h;
@@ -58,6 +56,27 @@ std::vector<HostInterface> hostInterfaces()
         }
         ::freeifaddrs(list);
     }
+    return out;
+}
+
+bool usableHostAddress(uint32_t ip, uint32_t mask)
+{
+    const uint32_t top = ip >> 24;
+    if (ip == 0 || ip == 0xFFFFFFFFu || top == 127 || top >= 224 || top == 0) {
+        return false;
+    }
+    if (mask >= 0xFFFFFFFEu) {
+        return true; // point-to-point subnets have no network/broadcast address
+    }
+    const uint32_t host = ip & ~mask;
+    return host != 0 && host != ~mask;
+}
+
+} // namespace
+
+std::vector<HostInterface> hostInterfaces()
+{
+    std::vector<HostInterface> out = upInterfaces(false);
     if (out.empty()) {
         out.push_back({"sim0", 0xC0A80A01u, 0xFFFFFF00u, 0});
     }
@@ -76,4 +95,24 @@ bool isValidNetMask(uint32_t mask)
     return mask != 0 && ((~mask + 1) & ~mask) == 0;
 }
 
-} // namespace vexo::sim
+bool interfaceWithAddress(uint32_t address, HostInterface *out)
+{
+    for (const HostInterface &h : upInterfaces(true)) {
+        if (h.ip == address) {
+            *out = h;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool isValidStaticAddress(uint32_t ip, uint32_t mask, uint32_t gateway)
+{
+    if (!isValidNetMask(mask) || !usableHostAddress(ip, mask)) {
+        return false;
+    }
+    return gateway == 0 ||
+           ((gateway & mask) == (ip & mask) && gateway != ip && usableHostAddress(gateway, mask));
+}
+
+} // namespace vexo::sdk

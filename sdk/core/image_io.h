@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 // Encodes an output image (RGB8, BGR8 or Mono8 rows of stride bytes) as
 // FILE_BMP, FILE_JPG (quality 1..100) or FILE_PNG. False on any failure.
@@ -17,4 +17,4 @@ bool encodeImage(const uint8_t *image, int width, int height, int stride, uint32
 // ".bmp", ".jpg", ".png"; null for an unknown type.
 const char *imageExtension(int fileType);
 
-} // namespace vexo::sim
+} // namespace vexo::sdk

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 constexpr int kMaxIoLines = 8;
 constexpr int kMaxChannels = 8;
@@ -22,6 +22,33 @@ struct DefectPixel
 {
     int x = 0;
     int y = 0;
+};
+
+// What a camera can do beyond streaming. Calls about a missing feature answer
+// CAMERA_STATUS_NOT_SUPPORTED, so a program can grey the control out. The
+// simulated cameras have everything; real cameras report what they have.
+struct Features
+{
+    bool autoExposure = true; // CameraSetAeState
+    bool aeTarget = true;
+    bool aeExposureRange = true;
+    bool aeGainRange = true;
+    bool antiFlicker = true; // anti-flicker and the mains frequency
+    bool analogGain = true;
+    bool frameSpeed = true;
+    bool mirror = true;
+    bool autoWhiteBalance = true; // automatic and one-shot white balance
+    bool deadPixelCorrection = true;
+    bool softwareTrigger = true;
+    bool triggerFrameCount = true;
+    bool triggerDelay = true;
+    bool inputLineSettings = true; // input mode, debounce and level of the I/O lines
+    bool nickname = true;
+    bool packetDelay = true; // of a GigE camera
+    bool firmwareUpgrade = true;
+    // Done by the camera itself, so the host pipeline leaves it out.
+    bool mirrorOnDevice = false;
+    bool whiteBalanceOnDevice = false;
 };
 
 // What a camera is: identity and capabilities, fixed for its lifetime.
@@ -36,6 +63,7 @@ struct CameraModel
     std::string linkName;
     std::string deviceVersion;
     uint16_t firmwareVersion = 0x1000; // four 4-bit digits
+    std::string firmwareText;          // the camera's own version text; empty = from firmwareVersion
     int sensorWidth = 1920;
     int sensorHeight = 1080;
     bool color = true;
@@ -57,8 +85,15 @@ struct CameraModel
     bool infoFails = false;      // CameraGetEnumIndexInfo refuses this index
     double triggerPulseHz = 0.0; // edges on input line 0 without the simulator control
     std::vector<DefectPixel> defects;
+    // Raw formats the camera can send; empty = BayerRG8 for colour, Mono8 else.
+    std::vector<uint32_t> sensorFormats;
+    // Region of interest granularity: offsets and sizes are multiples of these.
+    int offsetStepX = 2, offsetStepY = 2;
+    int sizeStepX = 1, sizeStepY = 1;
+    Features features;
 
     bool isGige() const { return portType.find("GigE") != std::string::npos; }
+    std::vector<uint32_t> rawFormats() const;
 };
 
 // The cameras the library offers.
@@ -152,6 +187,11 @@ struct Settings
     int focusPosition = 0;
 };
 
+// The raw formats the image pipeline reads: Mono8, the four 8-bit Bayer orders, RGB8.
+bool isBayer8(uint32_t mediaType);
+// Bytes per pixel of a raw format; 0 when the pipeline cannot read it.
+int rawBytesPerPixel(uint32_t mediaType);
+
 // The factory defaults of a camera.
 Settings defaultSettings(const CameraModel &model);
 
@@ -193,4 +233,10 @@ struct FirmwareImage
     std::vector<uint8_t> payload;
 };
 
-} // namespace vexo::sim
+} // namespace vexo::sdk
+
+// The simulated cameras are built on the core, and the tools and tests written
+// against them name core pieces through the simulator's namespace.
+namespace vexo::sim {
+using namespace vexo::sdk;
+}

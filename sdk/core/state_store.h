@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 // $VEXO_SDK_HOME, else $XDG_STATE_HOME/VexoCameraSDK, else ~/.local/state/VexoCameraSDK.
 std::string stateDirectory();
@@ -64,4 +64,4 @@ private:
     int fd_;
 };
 
-} // namespace vexo::sim
+} // namespace vexo::sdk

@@ -8,7 +8,7 @@
 #include <jpeglib.h>
 #include <png.h>
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 namespace {
 
@@ -215,4 +215,4 @@ bool encodeImage(const uint8_t *image, int width, int height, int stride, uint32
     }
 }
 
-} // namespace vexo::sim
+} // namespace vexo::sdk

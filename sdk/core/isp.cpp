@@ -10,7 +10,7 @@
 // demosaic), the demosaic writes planar rows that the saturation and
 // sharpening loops can vectorise, and only the last step interleaves.
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 namespace {
 
@@ -326,18 +326,24 @@ IspSettings ispSettingsFrom(const Settings &settings, const std::vector<DefectPi
 bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int height, uint32_t rawType,
             uint8_t *out, int outStride, uint32_t outType)
 {
-    const bool bayer = rawType == CAMERA_MEDIA_TYPE_BAYRG8;
-    if ((!bayer && rawType != CAMERA_MEDIA_TYPE_MONO8) || outputBytesPerPixel(outType) == 0 || width < 2 ||
+    const bool bayer = isBayer8(rawType);
+    const bool rgbIn = rawType == CAMERA_MEDIA_TYPE_RGB8;
+    const bool colour = bayer || rgbIn;
+    if ((!colour && rawType != CAMERA_MEDIA_TYPE_MONO8) || outputBytesPerPixel(outType) == 0 || width < 2 ||
         height < 2 || raw == nullptr || out == nullptr) {
         return false;
     }
+    // Where red sits in the 2x2 Bayer cell; the other orders run the RG
+    // kernels one pixel to the left and/or on the other row parity.
+    const int redX = (rawType == CAMERA_MEDIA_TYPE_BAYGR8 || rawType == CAMERA_MEDIA_TYPE_BAYBG8) ? 1 : 0;
+    const int redY = (rawType == CAMERA_MEDIA_TYPE_BAYGB8 || rawType == CAMERA_MEDIA_TYPE_BAYBG8) ? 1 : 0;
     const int bpp = outputBytesPerPixel(outType);
     if (outStride < width * bpp) {
         return false;
     }
 
     ToneTables tables;
-    buildTables(settings, bayer, &tables);
+    buildTables(settings, colour, &tables);
 
     std::vector<RowDefect> defects;
     if (settings.deadPixelCorrection && settings.defects != nullptr) {
@@ -360,20 +366,25 @@ bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int heig
     s.sharpened.resize(width);
     s.mono.resize(width + 2);
 
-    const bool saturate = bayer && !settings.monochrome && settings.saturation != 100;
+    const bool saturate = colour && !settings.monochrome && settings.saturation != 100;
     const int satFactor = settings.saturation * 32 / 100;
     const int sharpK = settings.sharpness * 32 / 100;
 
     // Tone, gains and defect correction on one raw row.
     auto load = [&](int y, PaddedRow &row) {
+        if (rgbIn) {
+            return; // colour rows are read straight from the frame
+        }
         const uint8_t *src = raw + static_cast<size_t>(y) * width;
         uint8_t *q = row.pixels();
         if (!bayer) {
             applyLut(src, q, width, tables.green, tables.green);
-        } else if (y % 2 == 0) {
-            applyLut(src, q, width, tables.red, tables.green);
+        } else if (y % 2 == redY) {
+            applyLut(src, q, width, redX == 0 ? tables.red : tables.green,
+                     redX == 0 ? tables.green : tables.red);
         } else {
-            applyLut(src, q, width, tables.green, tables.blue);
+            applyLut(src, q, width, redX == 0 ? tables.green : tables.blue,
+                     redX == 0 ? tables.blue : tables.green);
         }
         reflectEdges(q, width);
         for (const RowDefect &d : defects) {
@@ -393,11 +404,20 @@ bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int heig
         uint8_t *g = dst.g.data() + 1;
         uint8_t *b = dst.b.data() + 1;
         if (bayer) {
-            if (y % 2 == 0) {
-                demosaicRowRG(up.pixels(), cur.pixels(), down.pixels(), width, r, g, b);
-            } else {
-                demosaicRowGB(up.pixels(), cur.pixels(), down.pixels(), width, r, g, b);
+            // The padding keeps two pixels each side, enough for the shifted kernels.
+            const int shift = redX;
+            const auto kernel = y % 2 == redY ? demosaicRowRG : demosaicRowGB;
+            kernel(up.pixels() - shift, cur.pixels() - shift, down.pixels() - shift, width + shift, r - shift,
+                   g - shift, b - shift);
+        } else if (rgbIn) {
+            const uint8_t *src = raw + static_cast<size_t>(y) * width * 3;
+            for (int x = 0; x < width; ++x) {
+                r[x] = tables.red[src[3 * x]];
+                g[x] = tables.green[src[3 * x + 1]];
+                b[x] = tables.blue[src[3 * x + 2]];
             }
+        }
+        if (colour) {
             if (saturate) {
                 saturateRow(r, g, b, width, satFactor);
             }
@@ -416,13 +436,13 @@ bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int heig
         const uint8_t *r = row.r.data() + 1;
         const uint8_t *g = row.g.data() + 1;
         const uint8_t *b = row.b.data() + 1;
-        if (!bayer) {
+        if (!colour) {
             r = g;
             b = g;
         }
-        if (outType == CAMERA_MEDIA_TYPE_MONO8 || (settings.monochrome && bayer)) {
+        if (outType == CAMERA_MEDIA_TYPE_MONO8 || (settings.monochrome && colour)) {
             uint8_t *luma = s.mono.data();
-            if (bayer) {
+            if (colour) {
                 lumaRow(r, g, b, width, luma);
             } else {
                 std::memcpy(luma, g, width);
@@ -455,7 +475,7 @@ bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int heig
         PlanarRow &o = s.sharpened;
         const uint8_t *r = cur.r.data() + 1;
         const uint8_t *b = cur.b.data() + 1;
-        if (!bayer) {
+        if (!colour) {
             r = b = cur.g.data() + 1;
         }
         sharpenRow(up.g.data() + 1, cur.g.data() + 1, down.g.data() + 1, width, sharpK, r, b, o.r.data() + 1,
@@ -534,4 +554,4 @@ void drawCrossLines(const CrossLine *lines, int count, uint8_t *image, int width
     }
 }
 
-} // namespace vexo::sim
+} // namespace vexo::sdk

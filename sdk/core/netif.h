@@ -1,12 +1,11 @@
-// The host's IPv4 interfaces, for the GigE records. Read only; the library
-// never sends anything on a network.
+// The host's IPv4 interfaces, for the GigE records. Read only.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 struct HostInterface
 {
@@ -26,4 +25,11 @@ std::string ipv4Text(uint32_t address);
 // Whether mask is a contiguous run of ones from the top (and not 0).
 bool isValidNetMask(uint32_t mask);
 
-} // namespace vexo::sim
+// The interface (loopback included) that holds address; false when none does.
+bool interfaceWithAddress(uint32_t address, HostInterface *out);
+
+// A static camera address the user may give: a host address of its subnet,
+// and a gateway in the same subnet (or none, 0).
+bool isValidStaticAddress(uint32_t ip, uint32_t mask, uint32_t gateway);
+
+} // namespace vexo::sdk

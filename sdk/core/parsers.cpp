@@ -8,7 +8,7 @@
 #include <cstring>
 #include <set>
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 using nlohmann::json;
 
@@ -988,4 +988,4 @@ bool parseIpv4(const char *text, size_t fieldSize, uint32_t *out)
     return true;
 }
 
-} // namespace vexo::sim
+} // namespace vexo::sdk

@@ -13,7 +13,7 @@
 #include <thread>
 #include <unistd.h>
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 namespace {
 
@@ -289,4 +289,4 @@ bool DeviceLock::isHeld(const std::string &path)
     return held;
 }
 
-} // namespace vexo::sim
+} // namespace vexo::sdk

@@ -12,7 +12,7 @@
 #include <cstring>
 
 using namespace vexo::capi;
-using namespace vexo::sim;
+using namespace vexo::sdk;
 
 namespace {
 
@@ -54,8 +54,11 @@ long textLength(const char *text, size_t limit)
 
 enum class Access { Read, Write };
 
+// A feature of the camera a call needs; none = every camera has it.
+using Feature = bool Features::*;
+
 template<typename F>
-CameraSdkStatus onSession(CameraHandle handle, Access access, F &&f)
+CameraSdkStatus onSession(CameraHandle handle, Access access, F &&f, Feature feature = nullptr)
 {
     const std::shared_ptr<Session> s = lib().session(handle);
     if (!s) {
@@ -64,6 +67,9 @@ CameraSdkStatus onSession(CameraHandle handle, Access access, F &&f)
     if (s->device->lost()) {
         return CAMERA_STATUS_DEVICE_LOST;
     }
+    if (feature != nullptr && !(s->device->model().features.*feature)) {
+        return CAMERA_STATUS_NOT_SUPPORTED;
+    }
     if (access == Access::Write && s->device->busy()) {
         return CAMERA_STATUS_BUSY;
     }
@@ -71,59 +77,73 @@ CameraSdkStatus onSession(CameraHandle handle, Access access, F &&f)
 }
 
 template<typename F>
-CameraSdkStatus readSettings(CameraHandle handle, F &&f)
+CameraSdkStatus readSettings(CameraHandle handle, F &&f, Feature feature = nullptr)
 {
-    return onSession(handle, Access::Read, [&](Session &s) {
-        const Settings settings = s.device->settings();
-        return f(s, settings);
-    });
+    return onSession(
+        handle, Access::Read,
+        [&](Session &s) {
+            const Settings settings = s.device->settings();
+            return f(s, settings);
+        },
+        feature);
 }
 
 // Read, change, check against the camera, apply.
 template<typename F>
-CameraSdkStatus changeSettings(CameraHandle handle, F &&f)
+CameraSdkStatus changeSettings(CameraHandle handle, F &&f, Feature feature = nullptr)
 {
-    return onSession(handle, Access::Write, [&](Session &s) {
-        Settings settings = s.device->settings();
-        const CameraSdkStatus status = f(s, settings);
-        if (status != CAMERA_STATUS_SUCCESS) {
-            return status;
-        }
-        if (!validateSettings(s.device->model(), settings).empty()) {
-            return CAMERA_STATUS_INVALID_ARGUMENT;
-        }
-        return s.device->applySettings(settings);
-    });
+    return onSession(
+        handle, Access::Write,
+        [&](Session &s) {
+            Settings settings = s.device->settings();
+            const CameraSdkStatus status = f(s, settings);
+            if (status != CAMERA_STATUS_SUCCESS) {
+                return status;
+            }
+            if (!validateSettings(s.device->model(), settings).empty()) {
+                return CAMERA_STATUS_INVALID_ARGUMENT;
+            }
+            return s.device->applySettings(settings);
+        },
+        feature);
 }
 
-CameraSdkStatus setInt(const char *name, CameraHandle handle, int value, int lo, int hi, int Settings::*field)
+CameraSdkStatus setInt(const char *name, CameraHandle handle, int value, int lo, int hi, int Settings::*field,
+                       Feature feature = nullptr)
 {
     return call(
         name, true,
         [&] {
-            return changeSettings(handle, [&](Session &, Settings &s) {
-                if (!between(value, lo, hi)) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                s.*field = value;
-                return CAMERA_STATUS_SUCCESS;
-            });
+            return changeSettings(
+                handle,
+                [&](Session &, Settings &s) {
+                    if (!between(value, lo, hi)) {
+                        return CAMERA_STATUS_INVALID_ARGUMENT;
+                    }
+                    s.*field = value;
+                    return CAMERA_STATUS_SUCCESS;
+                },
+                feature);
         },
         handle, value);
 }
 
-CameraSdkStatus getInt(const char *name, CameraHandle handle, int *out, int Settings::*field)
+CameraSdkStatus getInt(const char *name, CameraHandle handle, int *out, int Settings::*field,
+                       Feature feature = nullptr)
 {
     return call(
         name, true,
         [&] {
-            return readSettings(handle, [&](Session &, const Settings &s) {
-                if (out == nullptr) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                *out = s.*field;
-                return CAMERA_STATUS_SUCCESS;
-            });
+            return readSettings(
+                handle,
+                [&](Session &, const Settings &s) {
+                    if (out == nullptr) {
+                        return CAMERA_STATUS_INVALID_ARGUMENT;
+                    }
+                    *out = s.*field;
+                    return CAMERA_STATUS_SUCCESS;
+                },
+                feature);
         },
         handle, out);
 }
@@ -131,55 +151,62 @@ CameraSdkStatus getInt(const char *name, CameraHandle handle, int *out, int Sett
 // I/O line fields: the line must exist on the camera.
 template<typename Line, typename T>
 CameraSdkStatus setLineField(const char *name, CameraHandle handle, int line, T value, long long lo,
-                             long long hi, T Line::*field)
+                             long long hi, T Line::*field, Feature feature = nullptr)
 {
     return call(
         name, true,
         [&] {
-            return changeSettings(handle, [&](Session &session, Settings &s) {
-                constexpr bool input = std::is_same_v<Line, InputLine>;
-                const int count =
-                    input ? session.device->model().inputLines : session.device->model().outputLines;
-                if (count == 0) {
-                    return CAMERA_STATUS_NOT_SUPPORTED;
-                }
-                if (!between(line, 0, count - 1) || !between(static_cast<long long>(value), lo, hi)) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                if constexpr (input) {
-                    s.inputs[line].*field = value;
-                } else {
-                    s.outputs[line].*field = value;
-                }
-                return CAMERA_STATUS_SUCCESS;
-            });
+            return changeSettings(
+                handle,
+                [&](Session &session, Settings &s) {
+                    constexpr bool input = std::is_same_v<Line, InputLine>;
+                    const int count =
+                        input ? session.device->model().inputLines : session.device->model().outputLines;
+                    if (count == 0) {
+                        return CAMERA_STATUS_NOT_SUPPORTED;
+                    }
+                    if (!between(line, 0, count - 1) || !between(static_cast<long long>(value), lo, hi)) {
+                        return CAMERA_STATUS_INVALID_ARGUMENT;
+                    }
+                    if constexpr (input) {
+                        s.inputs[line].*field = value;
+                    } else {
+                        s.outputs[line].*field = value;
+                    }
+                    return CAMERA_STATUS_SUCCESS;
+                },
+                feature);
         },
         handle, line, value);
 }
 
 template<typename Line, typename T>
-CameraSdkStatus getLineField(const char *name, CameraHandle handle, int line, T *out, T Line::*field)
+CameraSdkStatus getLineField(const char *name, CameraHandle handle, int line, T *out, T Line::*field,
+                             Feature feature = nullptr)
 {
     return call(
         name, true,
         [&] {
-            return readSettings(handle, [&](Session &session, const Settings &s) {
-                constexpr bool input = std::is_same_v<Line, InputLine>;
-                const int count =
-                    input ? session.device->model().inputLines : session.device->model().outputLines;
-                if (count == 0) {
-                    return CAMERA_STATUS_NOT_SUPPORTED;
-                }
-                if (out == nullptr || !between(line, 0, count - 1)) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                if constexpr (input) {
-                    *out = s.inputs[line].*field;
-                } else {
-                    *out = s.outputs[line].*field;
-                }
-                return CAMERA_STATUS_SUCCESS;
-            });
+            return readSettings(
+                handle,
+                [&](Session &session, const Settings &s) {
+                    constexpr bool input = std::is_same_v<Line, InputLine>;
+                    const int count =
+                        input ? session.device->model().inputLines : session.device->model().outputLines;
+                    if (count == 0) {
+                        return CAMERA_STATUS_NOT_SUPPORTED;
+                    }
+                    if (out == nullptr || !between(line, 0, count - 1)) {
+                        return CAMERA_STATUS_INVALID_ARGUMENT;
+                    }
+                    if constexpr (input) {
+                        *out = s.inputs[line].*field;
+                    } else {
+                        *out = s.outputs[line].*field;
+                    }
+                    return CAMERA_STATUS_SUCCESS;
+                },
+                feature);
         },
         handle, line, out);
 }
@@ -231,13 +258,36 @@ bool regionFrom(const CameraModel &m, const stImageResolution &res, Region *out)
     }
     Region r;
     r.index = CAMERA_RESOLUTION_CUSTOM;
-    // The sensor reads out whole Bayer cells.
-    r.x = static_cast<int>(x) & ~1;
-    r.y = static_cast<int>(y) & ~1;
-    r.width = static_cast<int>(w);
-    r.height = static_cast<int>(h);
+    // The sensor reads out whole cells: offsets round down, sizes too.
+    r.x = static_cast<int>(x - x % m.offsetStepX);
+    r.y = static_cast<int>(y - y % m.offsetStepY);
+    r.width = static_cast<int>(w - w % m.sizeStepX);
+    r.height = static_cast<int>(h - h % m.sizeStepY);
+    if (r.width < 2 || r.height < 2) {
+        return false;
+    }
     *out = r;
     return true;
+}
+
+const char *formatName(uint32_t mediaType)
+{
+    switch (mediaType) {
+    case CAMERA_MEDIA_TYPE_MONO8:
+        return "Mono8";
+    case CAMERA_MEDIA_TYPE_BAYGR8:
+        return "BayerGR8";
+    case CAMERA_MEDIA_TYPE_BAYRG8:
+        return "BayerRG8";
+    case CAMERA_MEDIA_TYPE_BAYGB8:
+        return "BayerGB8";
+    case CAMERA_MEDIA_TYPE_BAYBG8:
+        return "BayerBG8";
+    case CAMERA_MEDIA_TYPE_RGB8:
+        return "RGB8";
+    default:
+        return "";
+    }
 }
 
 std::shared_ptr<Session> makeSession(std::shared_ptr<Device> device, const std::string &serial)
@@ -249,11 +299,13 @@ std::shared_ptr<Session> makeSession(std::shared_ptr<Device> device, const std::
     for (const Region &r : presetRegions(m)) {
         s->presets.push_back(resolutionRecord(r, sizeText(r).c_str()));
     }
-    stMediaTypeDesc media{};
-    media.iIndex = 0;
-    copyText(media.acDescription, sizeof media.acDescription, m.color ? "BayerRG8" : "Mono8");
-    media.uMediaType = m.color ? CAMERA_MEDIA_TYPE_BAYRG8 : CAMERA_MEDIA_TYPE_MONO8;
-    s->mediaTypes.push_back(media);
+    for (const uint32_t format : m.rawFormats()) {
+        stMediaTypeDesc media{};
+        media.iIndex = static_cast<int32_t>(s->mediaTypes.size());
+        copyText(media.acDescription, sizeof media.acDescription, formatName(format));
+        media.uMediaType = format;
+        s->mediaTypes.push_back(media);
+    }
     if (m.lutSupported) {
         for (int i = 0; i < kLutPresetCount; ++i) {
             stLutPresetDesc lut{};
@@ -395,12 +447,15 @@ CameraSdkStatus CameraSetFriendlyName(CameraHandle handle, const char *name)
     return call(
         "CameraSetFriendlyName", true,
         [&] {
-            return onSession(handle, Access::Write, [&](Session &s) {
-                if (name == nullptr || textLength(name, sizeof(stDeviceInfo::acFriendlyName)) <= 0) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                return s.device->setNickname(name);
-            });
+            return onSession(
+                handle, Access::Write,
+                [&](Session &s) {
+                    if (name == nullptr || textLength(name, sizeof(stDeviceInfo::acFriendlyName)) <= 0) {
+                        return CAMERA_STATUS_INVALID_ARGUMENT;
+                    }
+                    return s.device->setNickname(name);
+                },
+                &Features::nickname);
         },
         handle, name);
 }
@@ -446,7 +501,9 @@ CameraSdkStatus CameraGetFirmwareVision(CameraHandle handle, char *version)
                 if (version == nullptr) {
                     return CAMERA_STATUS_INVALID_ARGUMENT;
                 }
-                copyOut(version, CAMERA_VERSION_BUFFER, firmwareVersionText(s.device->firmwareVersion()));
+                const std::string &own = s.device->model().firmwareText;
+                copyOut(version, CAMERA_VERSION_BUFFER,
+                        own.empty() ? firmwareVersionText(s.device->firmwareVersion()) : own);
                 return CAMERA_STATUS_SUCCESS;
             });
         },
@@ -465,7 +522,8 @@ CameraSdkStatus CameraGetInerfaceVersion(CameraHandle handle, char *version)
                 const std::string &port = s.device->model().portType;
                 const char *text = s.device->model().isGige()               ? "GEV 2.0"
                                    : port.find("USB3") != std::string::npos ? "U3V 1.0"
-                                                                            : "USB 2.0";
+                                   : port.find("USB") != std::string::npos  ? "USB 2.0"
+                                                                            : port.c_str();
                 copyOut(version, CAMERA_VERSION_BUFFER, text);
                 return CAMERA_STATUS_SUCCESS;
             });
@@ -588,11 +646,13 @@ CameraSdkStatus CameraGetOutImageBuffer(CameraHandle handle, stImageInfo *info, 
                 const CameraModel &m = s.device->model();
                 const int w = static_cast<int>(info->uiWidth);
                 const int h = static_cast<int>(info->uiHeight);
+                const int rawBpp = rawBytesPerPixel(info->uiMediaType);
                 if (!between(info->uiWidth, 2, m.sensorWidth) ||
-                    !between(info->uiHeight, 2, m.sensorHeight) ||
-                    (info->uiMediaType != CAMERA_MEDIA_TYPE_BAYRG8 &&
-                     info->uiMediaType != CAMERA_MEDIA_TYPE_MONO8)) {
+                    !between(info->uiHeight, 2, m.sensorHeight)) {
                     return CAMERA_STATUS_INVALID_ARGUMENT;
+                }
+                if (rawBpp == 0) {
+                    return CAMERA_STATUS_NOT_SUPPORTED;
                 }
                 const Settings settings = s.device->settings();
                 uint32_t outType = 0;
@@ -600,9 +660,13 @@ CameraSdkStatus CameraGetOutImageBuffer(CameraHandle handle, stImageInfo *info, 
                 {
                     std::lock_guard<std::mutex> lock(s.mutex);
                     outType = s.ispOutFormat;
-                    // Where the frame sat on the sensor, for the defect map.
+                    // Where the frame sat on the sensor, for the defect map; and a
+                    // head that claims more pixels than a lent frame holds is refused.
                     for (const auto &entry : s.lent) {
                         if (entry.second->data.data() == raw) {
+                            if (entry.second->data.size() < static_cast<size_t>(w) * h * rawBpp) {
+                                return CAMERA_STATUS_INVALID_ARGUMENT;
+                            }
                             regionX = entry.second->regionX;
                             regionY = entry.second->regionY;
                             break;
@@ -614,6 +678,12 @@ CameraSdkStatus CameraGetOutImageBuffer(CameraHandle handle, stImageInfo *info, 
                 isp.regionY = regionY;
                 if (!m.lutSupported) {
                     isp.lutMode = 2;
+                }
+                if (m.features.mirrorOnDevice) {
+                    isp.mirrorH = isp.mirrorV = false;
+                }
+                if (m.features.whiteBalanceOnDevice) {
+                    isp.rGain = isp.gGain = isp.bGain = 100;
                 }
                 const int bpp = outputBytesPerPixel(outType);
                 const int stride = paddedRowBytes(w, bpp);
@@ -973,12 +1043,12 @@ CameraSdkStatus CameraGetCurDevInfo(CameraHandle handle, stCurrentDeviceInfo *in
 
 CameraSdkStatus CameraSetAeState(CameraHandle handle, int automatic)
 {
-    return setInt("CameraSetAeState", handle, automatic, 0, 1, &Settings::aeState);
+    return setInt("CameraSetAeState", handle, automatic, 0, 1, &Settings::aeState, &Features::autoExposure);
 }
 
 CameraSdkStatus CameraGetAeState(CameraHandle handle, int *automatic)
 {
-    return getInt("CameraGetAeState", handle, automatic, &Settings::aeState);
+    return getInt("CameraGetAeState", handle, automatic, &Settings::aeState, &Features::autoExposure);
 }
 
 CameraSdkStatus CameraSetExposureTime(CameraHandle handle, double microseconds)
@@ -1040,21 +1110,24 @@ CameraSdkStatus CameraSetAnalogGain(CameraHandle handle, int gainX1000)
     return call(
         "CameraSetAnalogGain", true,
         [&] {
-            return changeSettings(handle, [&](Session &session, Settings &s) {
-                const CameraModel &m = session.device->model();
-                if (!between(gainX1000, m.analogGainMin, m.analogGainMax)) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                s.analogGain = gainX1000;
-                return CAMERA_STATUS_SUCCESS;
-            });
+            return changeSettings(
+                handle,
+                [&](Session &session, Settings &s) {
+                    const CameraModel &m = session.device->model();
+                    if (!between(gainX1000, m.analogGainMin, m.analogGainMax)) {
+                        return CAMERA_STATUS_INVALID_ARGUMENT;
+                    }
+                    s.analogGain = gainX1000;
+                    return CAMERA_STATUS_SUCCESS;
+                },
+                &Features::analogGain);
         },
         handle, gainX1000);
 }
 
 CameraSdkStatus CameraGetAnalogGain(CameraHandle handle, int *gainX1000)
 {
-    return getInt("CameraGetAnalogGain", handle, gainX1000, &Settings::analogGain);
+    return getInt("CameraGetAnalogGain", handle, gainX1000, &Settings::analogGain, &Features::analogGain);
 }
 
 CameraSdkStatus CameraSetAeTarget(CameraHandle handle, uint16_t target)
@@ -1062,20 +1135,23 @@ CameraSdkStatus CameraSetAeTarget(CameraHandle handle, uint16_t target)
     return call(
         "CameraSetAeTarget", true,
         [&] {
-            return changeSettings(handle, [&](Session &, Settings &s) {
-                if (target > 255) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                s.aeTarget = target;
-                return CAMERA_STATUS_SUCCESS;
-            });
+            return changeSettings(
+                handle,
+                [&](Session &, Settings &s) {
+                    if (target > 255) {
+                        return CAMERA_STATUS_INVALID_ARGUMENT;
+                    }
+                    s.aeTarget = target;
+                    return CAMERA_STATUS_SUCCESS;
+                },
+                &Features::aeTarget);
         },
         handle, target);
 }
 
 CameraSdkStatus CameraGetAeTarget(CameraHandle handle, int *target)
 {
-    return getInt("CameraGetAeTarget", handle, target, &Settings::aeTarget);
+    return getInt("CameraGetAeTarget", handle, target, &Settings::aeTarget, &Features::aeTarget);
 }
 
 CameraSdkStatus CameraSetAeExposureRange(CameraHandle handle, double minUs, double maxUs)
@@ -1083,14 +1159,17 @@ CameraSdkStatus CameraSetAeExposureRange(CameraHandle handle, double minUs, doub
     return call(
         "CameraSetAeExposureRange", true,
         [&] {
-            return changeSettings(handle, [&](Session &, Settings &s) {
-                if (!std::isfinite(minUs) || !std::isfinite(maxUs) || minUs > maxUs) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                s.aeExposureMinUs = minUs;
-                s.aeExposureMaxUs = maxUs;
-                return CAMERA_STATUS_SUCCESS; // the camera's limits are checked on apply
-            });
+            return changeSettings(
+                handle,
+                [&](Session &, Settings &s) {
+                    if (!std::isfinite(minUs) || !std::isfinite(maxUs) || minUs > maxUs) {
+                        return CAMERA_STATUS_INVALID_ARGUMENT;
+                    }
+                    s.aeExposureMinUs = minUs;
+                    s.aeExposureMaxUs = maxUs;
+                    return CAMERA_STATUS_SUCCESS; // the camera's limits are checked on apply
+                },
+                &Features::aeExposureRange);
         },
         handle, minUs, maxUs);
 }
@@ -1100,14 +1179,17 @@ CameraSdkStatus CameraGetAeExposureRange(CameraHandle handle, double *minUs, dou
     return call(
         "CameraGetAeExposureRange", true,
         [&] {
-            return readSettings(handle, [&](Session &, const Settings &s) {
-                if (minUs == nullptr || maxUs == nullptr) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                *minUs = s.aeExposureMinUs;
-                *maxUs = s.aeExposureMaxUs;
-                return CAMERA_STATUS_SUCCESS;
-            });
+            return readSettings(
+                handle,
+                [&](Session &, const Settings &s) {
+                    if (minUs == nullptr || maxUs == nullptr) {
+                        return CAMERA_STATUS_INVALID_ARGUMENT;
+                    }
+                    *minUs = s.aeExposureMinUs;
+                    *maxUs = s.aeExposureMaxUs;
+                    return CAMERA_STATUS_SUCCESS;
+                },
+                &Features::aeExposureRange);
         },
         handle, minUs, maxUs);
 }
@@ -1117,14 +1199,17 @@ CameraSdkStatus CameraSetAeAnalogGainRange(CameraHandle handle, int minX1000, in
     return call(
         "CameraSetAeAnalogGainRange", true,
         [&] {
-            return changeSettings(handle, [&](Session &, Settings &s) {
-                if (minX1000 > maxX1000) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                s.aeGainMin = minX1000;
-                s.aeGainMax = maxX1000;
-                return CAMERA_STATUS_SUCCESS;
-            });
+            return changeSettings(
+                handle,
+                [&](Session &, Settings &s) {
+                    if (minX1000 > maxX1000) {
+                        return CAMERA_STATUS_INVALID_ARGUMENT;
+                    }
+                    s.aeGainMin = minX1000;
+                    s.aeGainMax = maxX1000;
+                    return CAMERA_STATUS_SUCCESS;
+                },
+                &Features::aeGainRange);
         },
         handle, minX1000, maxX1000);
 }
@@ -1134,43 +1219,50 @@ CameraSdkStatus CameraGetAeAnalogGainRange(CameraHandle handle, int *minX1000, i
     return call(
         "CameraGetAeAnalogGainRange", true,
         [&] {
-            return readSettings(handle, [&](Session &, const Settings &s) {
-                if (minX1000 == nullptr || maxX1000 == nullptr) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                *minX1000 = s.aeGainMin;
-                *maxX1000 = s.aeGainMax;
-                return CAMERA_STATUS_SUCCESS;
-            });
+            return readSettings(
+                handle,
+                [&](Session &, const Settings &s) {
+                    if (minX1000 == nullptr || maxX1000 == nullptr) {
+                        return CAMERA_STATUS_INVALID_ARGUMENT;
+                    }
+                    *minX1000 = s.aeGainMin;
+                    *maxX1000 = s.aeGainMax;
+                    return CAMERA_STATUS_SUCCESS;
+                },
+                &Features::aeGainRange);
         },
         handle, minX1000, maxX1000);
 }
 
 CameraSdkStatus CameraSetAntiFlick(CameraHandle handle, int enable)
 {
-    return setInt("CameraSetAntiFlick", handle, enable, 0, 1, &Settings::antiFlick);
+    return setInt("CameraSetAntiFlick", handle, enable, 0, 1, &Settings::antiFlick, &Features::antiFlicker);
 }
 
 CameraSdkStatus CameraGetAntiFlick(CameraHandle handle, int *enable)
 {
-    return getInt("CameraGetAntiFlick", handle, enable, &Settings::antiFlick);
+    return getInt("CameraGetAntiFlick", handle, enable, &Settings::antiFlick, &Features::antiFlicker);
 }
 
 CameraSdkStatus CameraSetLightFrequency(CameraHandle handle, int frequency)
 {
-    return setInt("CameraSetLightFrequency", handle, frequency, 1, 2, &Settings::lightFrequency);
+    return setInt("CameraSetLightFrequency", handle, frequency, 1, 2, &Settings::lightFrequency,
+                  &Features::antiFlicker);
 }
 
 CameraSdkStatus CameraGetLightFrequency(CameraHandle handle, int *frequency)
 {
-    return getInt("CameraGetLightFrequency", handle, frequency, &Settings::lightFrequency);
+    return getInt("CameraGetLightFrequency", handle, frequency, &Settings::lightFrequency,
+                  &Features::antiFlicker);
 }
 
 /* ---- White balance and colour ----------------------------------------------- */
 
 CameraSdkStatus CameraSetWbMode(CameraHandle handle, int automatic)
 {
-    return setInt("CameraSetWbMode", handle, automatic, 0, 1, &Settings::wbMode);
+    // Manual white balance is the host pipeline's, so every camera has it.
+    return setInt("CameraSetWbMode", handle, automatic, 0, 1, &Settings::wbMode,
+                  automatic == 1 ? &Features::autoWhiteBalance : nullptr);
 }
 
 CameraSdkStatus CameraGetWbMode(CameraHandle handle, int *automatic)
@@ -1183,8 +1275,9 @@ CameraSdkStatus CameraSetOnceWB(CameraHandle handle)
     return call(
         "CameraSetOnceWB", true,
         [&] {
-            return onSession(handle, Access::Write,
-                             [](Session &s) { return s.device->oneShotWhiteBalance(); });
+            return onSession(
+                handle, Access::Write, [](Session &s) { return s.device->oneShotWhiteBalance(); },
+                &Features::autoWhiteBalance);
         },
         handle);
 }
@@ -1249,12 +1342,12 @@ CameraSdkStatus CameraGetMonochrome(CameraHandle handle, int *enable)
 
 CameraSdkStatus CameraSetFrameSpeed(CameraHandle handle, int speed)
 {
-    return setInt("CameraSetFrameSpeed", handle, speed, 0, 2, &Settings::frameSpeed);
+    return setInt("CameraSetFrameSpeed", handle, speed, 0, 2, &Settings::frameSpeed, &Features::frameSpeed);
 }
 
 CameraSdkStatus CameraGetFrameSpeed(CameraHandle handle, int *speed)
 {
-    return getInt("CameraGetFrameSpeed", handle, speed, &Settings::frameSpeed);
+    return getInt("CameraGetFrameSpeed", handle, speed, &Settings::frameSpeed, &Features::frameSpeed);
 }
 
 CameraSdkStatus CameraSetSharpness(CameraHandle handle, int sharpness)
@@ -1282,13 +1375,16 @@ CameraSdkStatus CameraSetMirror(CameraHandle handle, int direction, int enable)
     return call(
         "CameraSetMirror", true,
         [&] {
-            return changeSettings(handle, [&](Session &, Settings &s) {
-                if (!between(direction, 0, 1) || !between(enable, 0, 1)) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                (direction == 0 ? s.mirrorH : s.mirrorV) = enable;
-                return CAMERA_STATUS_SUCCESS;
-            });
+            return changeSettings(
+                handle,
+                [&](Session &, Settings &s) {
+                    if (!between(direction, 0, 1) || !between(enable, 0, 1)) {
+                        return CAMERA_STATUS_INVALID_ARGUMENT;
+                    }
+                    (direction == 0 ? s.mirrorH : s.mirrorV) = enable;
+                    return CAMERA_STATUS_SUCCESS;
+                },
+                &Features::mirror);
         },
         handle, direction, enable);
 }
@@ -1298,25 +1394,30 @@ CameraSdkStatus CameraGetMirror(CameraHandle handle, int direction, int *enable)
     return call(
         "CameraGetMirror", true,
         [&] {
-            return readSettings(handle, [&](Session &, const Settings &s) {
-                if (enable == nullptr || !between(direction, 0, 1)) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                *enable = direction == 0 ? s.mirrorH : s.mirrorV;
-                return CAMERA_STATUS_SUCCESS;
-            });
+            return readSettings(
+                handle,
+                [&](Session &, const Settings &s) {
+                    if (enable == nullptr || !between(direction, 0, 1)) {
+                        return CAMERA_STATUS_INVALID_ARGUMENT;
+                    }
+                    *enable = direction == 0 ? s.mirrorH : s.mirrorV;
+                    return CAMERA_STATUS_SUCCESS;
+                },
+                &Features::mirror);
         },
         handle, direction, enable);
 }
 
 CameraSdkStatus CameraSetCorrectDeadPixel(CameraHandle handle, int enable)
 {
-    return setInt("CameraSetCorrectDeadPixel", handle, enable, 0, 1, &Settings::deadPixelCorrection);
+    return setInt("CameraSetCorrectDeadPixel", handle, enable, 0, 1, &Settings::deadPixelCorrection,
+                  &Features::deadPixelCorrection);
 }
 
 CameraSdkStatus CameraGetCorrectDeadPixel(CameraHandle handle, int *enable)
 {
-    return getInt("CameraGetCorrectDeadPixel", handle, enable, &Settings::deadPixelCorrection);
+    return getInt("CameraGetCorrectDeadPixel", handle, enable, &Settings::deadPixelCorrection,
+                  &Features::deadPixelCorrection);
 }
 
 CameraSdkStatus CameraSetSensorOutPixelFormat(CameraHandle handle, uint32_t mediaType)
@@ -1471,7 +1572,8 @@ CameraSdkStatus CameraSetTriggerMode(CameraHandle handle, int mode)
                 if (!between(mode, 0, 2)) {
                     return CAMERA_STATUS_INVALID_ARGUMENT;
                 }
-                if (mode == CAMERA_TRIGGER_HARDWARE && session.device->model().inputLines == 0) {
+                if ((mode == CAMERA_TRIGGER_HARDWARE && session.device->model().inputLines == 0) ||
+                    (mode == CAMERA_TRIGGER_SOFTWARE && !session.device->model().features.softwareTrigger)) {
                     return CAMERA_STATUS_NOT_SUPPORTED;
                 }
                 s.triggerMode = mode;
@@ -1490,18 +1592,24 @@ CameraSdkStatus CameraSoftTrigger(CameraHandle handle)
 {
     return call(
         "CameraSoftTrigger", true,
-        [&] { return onSession(handle, Access::Write, [](Session &s) { return s.device->softTrigger(); }); },
+        [&] {
+            return onSession(
+                handle, Access::Write, [](Session &s) { return s.device->softTrigger(); },
+                &Features::softwareTrigger);
+        },
         handle);
 }
 
 CameraSdkStatus CameraSetTriggerFrameCount(CameraHandle handle, int count)
 {
-    return setInt("CameraSetTriggerFrameCount", handle, count, 1, 1000, &Settings::triggerFrameCount);
+    return setInt("CameraSetTriggerFrameCount", handle, count, 1, 1000, &Settings::triggerFrameCount,
+                  &Features::triggerFrameCount);
 }
 
 CameraSdkStatus CameraGetTriggerFrameCount(CameraHandle handle, int *count)
 {
-    return getInt("CameraGetTriggerFrameCount", handle, count, &Settings::triggerFrameCount);
+    return getInt("CameraGetTriggerFrameCount", handle, count, &Settings::triggerFrameCount,
+                  &Features::triggerFrameCount);
 }
 
 CameraSdkStatus CameraSetTriggerDelayTime(CameraHandle handle, uint32_t microseconds)
@@ -1509,13 +1617,16 @@ CameraSdkStatus CameraSetTriggerDelayTime(CameraHandle handle, uint32_t microsec
     return call(
         "CameraSetTriggerDelayTime", true,
         [&] {
-            return changeSettings(handle, [&](Session &, Settings &s) {
-                if (microseconds > 10000000u) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                s.triggerDelayUs = microseconds;
-                return CAMERA_STATUS_SUCCESS;
-            });
+            return changeSettings(
+                handle,
+                [&](Session &, Settings &s) {
+                    if (microseconds > 10000000u) {
+                        return CAMERA_STATUS_INVALID_ARGUMENT;
+                    }
+                    s.triggerDelayUs = microseconds;
+                    return CAMERA_STATUS_SUCCESS;
+                },
+                &Features::triggerDelay);
         },
         handle, microseconds);
 }
@@ -1525,13 +1636,16 @@ CameraSdkStatus CameraGetTriggerDelayTime(CameraHandle handle, uint32_t *microse
     return call(
         "CameraGetTriggerDelayTime", true,
         [&] {
-            return readSettings(handle, [&](Session &, const Settings &s) {
-                if (microseconds == nullptr) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                *microseconds = s.triggerDelayUs;
-                return CAMERA_STATUS_SUCCESS;
-            });
+            return readSettings(
+                handle,
+                [&](Session &, const Settings &s) {
+                    if (microseconds == nullptr) {
+                        return CAMERA_STATUS_INVALID_ARGUMENT;
+                    }
+                    *microseconds = s.triggerDelayUs;
+                    return CAMERA_STATUS_SUCCESS;
+                },
+                &Features::triggerDelay);
         },
         handle, microseconds);
 }
@@ -1539,28 +1653,31 @@ CameraSdkStatus CameraGetTriggerDelayTime(CameraHandle handle, uint32_t *microse
 CameraSdkStatus CameraSetTriggerJitterTime(CameraHandle handle, int line, uint32_t microseconds)
 {
     return setLineField<InputLine, uint32_t>("CameraSetTriggerJitterTime", handle, line, microseconds, 0,
-                                             1000000, &InputLine::jitterUs);
+                                             1000000, &InputLine::jitterUs, &Features::inputLineSettings);
 }
 
 CameraSdkStatus CameraGetTriggerJitterTime(CameraHandle handle, int line, uint32_t *microseconds)
 {
     return getLineField<InputLine, uint32_t>("CameraGetTriggerJitterTime", handle, line, microseconds,
-                                             &InputLine::jitterUs);
+                                             &InputLine::jitterUs, &Features::inputLineSettings);
 }
 
 CameraSdkStatus CameraSetInputIOMode(CameraHandle handle, int line, int mode)
 {
-    return setLineField<InputLine, int>("CameraSetInputIOMode", handle, line, mode, 0, 1, &InputLine::mode);
+    return setLineField<InputLine, int>("CameraSetInputIOMode", handle, line, mode, 0, 1, &InputLine::mode,
+                                        &Features::inputLineSettings);
 }
 
 CameraSdkStatus CameraGetInputIOMode(CameraHandle handle, int line, int *mode)
 {
-    return getLineField<InputLine, int>("CameraGetInputIOMode", handle, line, mode, &InputLine::mode);
+    return getLineField<InputLine, int>("CameraGetInputIOMode", handle, line, mode, &InputLine::mode,
+                                        &Features::inputLineSettings);
 }
 
 CameraSdkStatus CameraGetInputIOState(CameraHandle handle, int line, int *state)
 {
-    return getLineField<InputLine, int>("CameraGetInputIOState", handle, line, state, &InputLine::state);
+    return getLineField<InputLine, int>("CameraGetInputIOState", handle, line, state, &InputLine::state,
+                                        &Features::inputLineSettings);
 }
 
 CameraSdkStatus CameraSetTriggerSignalType(CameraHandle handle, int line, int type)
@@ -1942,8 +2059,9 @@ CameraSdkStatus CameraGigeSetPacketDelayTime(CameraHandle handle, uint32_t micro
     return call(
         "CameraGigeSetPacketDelayTime", true,
         [&] {
-            return onSession(handle, Access::Write,
-                             [&](Session &s) { return s.device->setPacketDelay(microseconds); });
+            return onSession(
+                handle, Access::Write, [&](Session &s) { return s.device->setPacketDelay(microseconds); },
+                &Features::packetDelay);
         },
         handle, microseconds);
 }
@@ -1957,7 +2075,7 @@ CameraSdkStatus CameraGigeGetPacketDelayTime(CameraHandle handle, uint32_t *micr
                 if (microseconds == nullptr) {
                     return CAMERA_STATUS_INVALID_ARGUMENT;
                 }
-                if (!s.device->model().isGige()) {
+                if (!s.device->model().isGige() || !s.device->model().features.packetDelay) {
                     return CAMERA_STATUS_NOT_SUPPORTED;
                 }
                 *microseconds = s.device->packetDelay();
@@ -1975,24 +2093,27 @@ CameraSdkStatus CameraUpgrade(CameraHandle handle, const char *file, CameraUpgra
     return call(
         "CameraUpgrade", true,
         [&] {
-            return onSession(handle, Access::Write, [&](Session &s) {
-                std::vector<uint8_t> bytes;
-                if (file == nullptr || textLength(file, kMaxPath) <= 0 ||
-                    !readWholeFile(file, kMaxFileBytes, &bytes)) {
-                    return CAMERA_STATUS_FILE_PATH;
-                }
-                FirmwareImage image;
-                if (!parseFirmwareImage(bytes.data(), bytes.size(), &image, nullptr) ||
-                    image.productName != s.device->model().productName) {
-                    return CAMERA_STATUS_NOT_MATCH;
-                }
-                return s.device->upgrade(image, [&](int percent) {
-                    if (callback != nullptr) {
-                        callback(percent, context);
+            return onSession(
+                handle, Access::Write,
+                [&](Session &s) {
+                    std::vector<uint8_t> bytes;
+                    if (file == nullptr || textLength(file, kMaxPath) <= 0 ||
+                        !readWholeFile(file, kMaxFileBytes, &bytes)) {
+                        return CAMERA_STATUS_FILE_PATH;
                     }
-                    return true;
-                });
-            });
+                    FirmwareImage image;
+                    if (!parseFirmwareImage(bytes.data(), bytes.size(), &image, nullptr) ||
+                        image.productName != s.device->model().productName) {
+                        return CAMERA_STATUS_NOT_MATCH;
+                    }
+                    return s.device->upgrade(image, [&](int percent) {
+                        if (callback != nullptr) {
+                            callback(percent, context);
+                        }
+                        return true;
+                    });
+                },
+                &Features::firmwareUpgrade);
         },
         handle, file, callback, static_cast<const void *>(context));
 }

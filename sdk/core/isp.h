@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 // Bytes of one output row: pixels * bytesPerPixel rounded up to 4.
 inline int paddedRowBytes(int width, int bytesPerPixel)
@@ -43,7 +43,7 @@ struct IspSettings
 
 IspSettings ispSettingsFrom(const Settings &settings, const std::vector<DefectPixel> *defects);
 
-// Converts one raw frame (BayerRG8 or Mono8) into out (RGB8, BGR8 or Mono8)
+// Converts one raw frame (Mono8, an 8-bit Bayer order or RGB8) into out (RGB8, BGR8 or Mono8)
 // with rows of outStride bytes. Returns false for an unsupported type pair or
 // a size below 2x2; out is untouched then.
 bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int height, uint32_t rawType,
@@ -56,4 +56,4 @@ const char *lutPresetName(int preset);
 void drawCrossLines(const CrossLine *lines, int count, uint8_t *image, int width, int height, int stride,
                     uint32_t mediaType);
 
-} // namespace vexo::sim
+} // namespace vexo::sdk

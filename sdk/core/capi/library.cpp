@@ -1,5 +1,6 @@
 #include "library.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -20,27 +21,70 @@ Library &Library::instance()
     return *library;
 }
 
-CameraSdkStatus Library::enumerate(std::vector<sim::Backend::Found> *cameras)
+std::vector<sdk::Backend *> Library::backends()
+{
+    std::call_once(configured_, [this] {
+        const sdk::SdkOptions options = sdk::loadSdkOptions();
+        for (const std::string &problem : options.problems) {
+            std::fprintf(stderr, "VexoCameraSDK: %s\n", problem.c_str());
+        }
+        std::vector<sdk::Backend *> chosen;
+        for (const std::string &name : options.backends) {
+            if (name == sdk::kBackendSim) {
+                chosen.push_back(&sim_);
+            } else if (!aravis_) {
+                // One backend serves both the real cameras and the test camera.
+                aravis_ = makeAravisBackend(options);
+                chosen.push_back(aravis_.get());
+            }
+        }
+        std::lock_guard<std::mutex> lock(mutex_);
+        backends_ = std::move(chosen);
+    });
+    std::lock_guard<std::mutex> lock(mutex_);
+    return backends_;
+}
+
+std::vector<sdk::Backend *> Library::backendsFor(const std::string &serial)
+{
+    std::vector<sdk::Backend *> all = backends();
+    std::lock_guard<std::mutex> lock(mutex_);
+    const auto it = owners_.find(serial);
+    if (it != owners_.end()) {
+        std::stable_partition(all.begin(), all.end(), [&](sdk::Backend *b) { return b == it->second; });
+    }
+    return all;
+}
+
+CameraSdkStatus Library::enumerate(std::vector<sdk::Backend::Found> *cameras)
 {
     cameras->clear();
     CameraSdkStatus firstFailure = CAMERA_STATUS_SUCCESS;
     bool anySucceeded = false;
-    for (sim::Backend *backend : backends()) {
-        std::vector<sim::Backend::Found> found;
+    std::map<std::string, sdk::Backend *> owners;
+    for (sdk::Backend *backend : backends()) {
+        std::vector<sdk::Backend::Found> found;
         const CameraSdkStatus status = backend->enumerate(&found);
         if (status != CAMERA_STATUS_SUCCESS) {
             firstFailure = firstFailure == CAMERA_STATUS_SUCCESS ? status : firstFailure;
             continue;
         }
         anySucceeded = true;
-        cameras->insert(cameras->end(), found.begin(), found.end());
+        for (sdk::Backend::Found &f : found) {
+            // A serial two backends know stays with the first, like open().
+            if (owners.emplace(f.model.serial, backend).second) {
+                cameras->push_back(std::move(f));
+            }
+        }
     }
+    std::lock_guard<std::mutex> lock(mutex_);
+    owners_ = std::move(owners);
     return anySucceeded ? CAMERA_STATUS_SUCCESS : firstFailure;
 }
 
 CameraSdkStatus Library::open(const std::string &serial, std::shared_ptr<Device> *device)
 {
-    for (sim::Backend *backend : backends()) {
+    for (sdk::Backend *backend : backendsFor(serial)) {
         const CameraSdkStatus status = backend->open(serial, device);
         if (status != CAMERA_STATUS_NO_DEVICE) {
             return status;
@@ -51,7 +95,7 @@ CameraSdkStatus Library::open(const std::string &serial, std::shared_ptr<Device>
 
 CameraSdkStatus Library::gigeGetIp(const std::string &serial, stGigeInfo *info)
 {
-    for (sim::Backend *backend : backends()) {
+    for (sdk::Backend *backend : backendsFor(serial)) {
         const CameraSdkStatus status = backend->gigeGetIp(serial, info);
         if (status != CAMERA_STATUS_NO_DEVICE) {
             return status;
@@ -62,7 +106,7 @@ CameraSdkStatus Library::gigeGetIp(const std::string &serial, stGigeInfo *info)
 
 CameraSdkStatus Library::gigeSetIp(const std::string &serial, const stGigeInfo &info)
 {
-    for (sim::Backend *backend : backends()) {
+    for (sdk::Backend *backend : backendsFor(serial)) {
         const CameraSdkStatus status = backend->gigeSetIp(serial, info);
         if (status != CAMERA_STATUS_NO_DEVICE) {
             return status;
@@ -117,7 +161,7 @@ std::string Library::serialOf(CameraHandle handle)
     return it == sessions_.end() ? std::string() : it->second->serial;
 }
 
-void Library::setEnumeration(std::vector<sim::Backend::Found> cameras)
+void Library::setEnumeration(std::vector<sdk::Backend::Found> cameras)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     enumeration_ = std::move(cameras);
@@ -130,7 +174,7 @@ bool Library::hasEnumerated() const
     return enumerated_;
 }
 
-bool Library::enumerated(int index, sim::Backend::Found *out)
+bool Library::enumerated(int index, sdk::Backend::Found *out)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     if (index < 0 || static_cast<size_t>(index) >= enumeration_.size()) {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 // Largest file any parser accepts; bigger inputs are refused unread.
 constexpr size_t kMaxFileBytes = 64u << 20;
@@ -53,4 +53,4 @@ std::string firmwareVersionText(uint16_t version); // "v1.2.0.3"
 // Strict IPv4 dotted quad: four decimal parts 0..255, nothing else.
 bool parseIpv4(const char *text, size_t fieldSize, uint32_t *out);
 
-} // namespace vexo::sim
+} // namespace vexo::sdk

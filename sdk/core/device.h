@@ -1,6 +1,10 @@
-// The device interface between the C layer and a camera backend. The
-// simulated cameras are one backend; a driver for real GigE Vision / USB3
-// Vision cameras would be another, behind the same two classes.
+// The device interface between the C layer and a camera backend: the
+// simulated cameras (sim/) and real GigE Vision / USB3 Vision cameras
+// (aravis/) sit behind the same two classes.
+//
+// A lost device stays lost. Everything a caller set lives in settings(), so
+// the same serial opened again from its backend and given those settings is
+// the same camera as before.
 #pragma once
 
 #include "model.h"
@@ -11,7 +15,7 @@
 #include <string>
 #include <vector>
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 // One raw frame. Lent to the caller as a shared_ptr; a backend never writes
 // into a frame somebody else still holds.
@@ -65,7 +69,8 @@ public:
     // Writes a checked image; progress(0..100) may return false to abort.
     virtual CameraSdkStatus upgrade(const FirmwareImage &image, const std::function<bool(int)> &progress) = 0;
 
-    // Unplugged devices answer CAMERA_STATUS_DEVICE_LOST.
+    // Unplugged devices answer CAMERA_STATUS_DEVICE_LOST; close() then returns
+    // at once, whatever the camera still owes.
     virtual bool lost() const = 0;
     // True while an upgrade runs; the C layer refuses changes then.
     virtual bool busy() const = 0;
@@ -93,4 +98,4 @@ public:
     virtual CameraSdkStatus gigeSetIp(const std::string &serial, const stGigeInfo &info) = 0;
 };
 
-} // namespace vexo::sim
+} // namespace vexo::sdk

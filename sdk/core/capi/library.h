@@ -3,6 +3,7 @@
 #pragma once
 
 #include "device.h"
+#include "sdk_options.h"
 #include "sim_backend.h"
 
 #include <map>
@@ -14,10 +15,10 @@
 
 namespace vexo::capi {
 
-using sim::Device;
-using sim::Frame;
-using sim::Region;
-using sim::Settings;
+using sdk::Device;
+using sdk::Frame;
+using sdk::Region;
+using sdk::Settings;
 
 // One opened camera as the caller sees it.
 struct Session
@@ -38,6 +39,9 @@ struct Session
     std::vector<stLutPresetDesc> lutPresets;
 };
 
+// Real GigE Vision / USB3 Vision cameras (sdk/aravis).
+std::unique_ptr<sdk::Backend> makeAravisBackend(const sdk::SdkOptions &options);
+
 class Library final
 {
 public:
@@ -45,10 +49,10 @@ public:
 
     sim::SimBackend &sim() { return sim_; }
 
-    // Every kind of attachment the library drives. A driver for real cameras
-    // is added here; a camera belongs to the first backend that knows it.
-    std::vector<sim::Backend *> backends() { return {&sim_}; }
-    CameraSdkStatus enumerate(std::vector<sim::Backend::Found> *cameras);
+    // The kinds of attachment chosen for this process (sdk_options.h), in
+    // lookup order: a camera belongs to the first backend that knows it.
+    std::vector<sdk::Backend *> backends();
+    CameraSdkStatus enumerate(std::vector<sdk::Backend::Found> *cameras);
     CameraSdkStatus open(const std::string &serial, std::shared_ptr<Device> *device);
     CameraSdkStatus gigeGetIp(const std::string &serial, stGigeInfo *info);
     CameraSdkStatus gigeSetIp(const std::string &serial, const stGigeInfo &info);
@@ -59,9 +63,9 @@ public:
     std::vector<std::shared_ptr<Session>> removeAllSessions();
     std::string serialOf(CameraHandle handle);
 
-    void setEnumeration(std::vector<sim::Backend::Found> cameras);
+    void setEnumeration(std::vector<sdk::Backend::Found> cameras);
     bool hasEnumerated() const;
-    bool enumerated(int index, sim::Backend::Found *out);
+    bool enumerated(int index, sdk::Backend::Found *out);
 
     // Injected failures: true when name must fail now, with *status.
     bool takeFailure(const char *name, CameraSdkStatus *status);
@@ -77,12 +81,18 @@ public:
 
 private:
     Library() = default;
+    // The backend that listed serial last, first in line for it.
+    std::vector<sdk::Backend *> backendsFor(const std::string &serial);
 
     sim::SimBackend sim_;
+    std::once_flag configured_;
+    std::unique_ptr<sdk::Backend> aravis_;
+    std::vector<sdk::Backend *> backends_;
+    std::map<std::string, sdk::Backend *> owners_;
     mutable std::mutex mutex_;
     std::map<uintptr_t, std::shared_ptr<Session>> sessions_;
     uintptr_t nextHandle_ = 0x1000;
-    std::vector<sim::Backend::Found> enumeration_;
+    std::vector<sdk::Backend::Found> enumeration_;
     bool enumerated_ = false;
     std::map<std::string, std::pair<CameraSdkStatus, int>> failures_;
     bool tracing_ = false;

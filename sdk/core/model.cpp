@@ -3,18 +3,23 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace vexo::sim {
+namespace vexo::sdk {
 
 namespace {
+
+int roundDown(int value, int step)
+{
+    return step > 1 ? value - value % step : value;
+}
 
 Region centred(const CameraModel &m, int index, int width, int height)
 {
     Region r;
     r.index = index;
-    r.width = width;
-    r.height = height;
-    r.x = ((m.sensorWidth - width) / 2) & ~1;
-    r.y = ((m.sensorHeight - height) / 2) & ~1;
+    r.width = roundDown(width, m.sizeStepX);
+    r.height = roundDown(height, m.sizeStepY);
+    r.x = roundDown((m.sensorWidth - r.width) / 2, m.offsetStepX);
+    r.y = roundDown((m.sensorHeight - r.height) / 2, m.offsetStepY);
     return r;
 }
 
@@ -24,6 +29,28 @@ bool inRange(int v, int lo, int hi)
 }
 
 } // namespace
+
+std::vector<uint32_t> CameraModel::rawFormats() const
+{
+    if (!sensorFormats.empty()) {
+        return sensorFormats;
+    }
+    return {color ? CAMERA_MEDIA_TYPE_BAYRG8 : CAMERA_MEDIA_TYPE_MONO8};
+}
+
+bool isBayer8(uint32_t mediaType)
+{
+    return mediaType == CAMERA_MEDIA_TYPE_BAYGR8 || mediaType == CAMERA_MEDIA_TYPE_BAYRG8 ||
+           mediaType == CAMERA_MEDIA_TYPE_BAYGB8 || mediaType == CAMERA_MEDIA_TYPE_BAYBG8;
+}
+
+int rawBytesPerPixel(uint32_t mediaType)
+{
+    if (mediaType == CAMERA_MEDIA_TYPE_MONO8 || isBayer8(mediaType)) {
+        return 1;
+    }
+    return mediaType == CAMERA_MEDIA_TYPE_RGB8 ? 3 : 0;
+}
 
 std::vector<Region> presetRegions(const CameraModel &model)
 {
@@ -42,7 +69,7 @@ std::vector<Region> presetRegions(const CameraModel &model)
 Settings defaultSettings(const CameraModel &model)
 {
     Settings s;
-    s.sensorFormat = model.color ? CAMERA_MEDIA_TYPE_BAYRG8 : CAMERA_MEDIA_TYPE_MONO8;
+    s.sensorFormat = model.rawFormats().front();
     s.analogGain = std::clamp(1000, model.analogGainMin, model.analogGainMax);
     s.aeGainMin = model.analogGainMin;
     s.aeGainMax = std::min(model.analogGainMax, std::max(model.analogGainMin, 8000));
@@ -102,7 +129,8 @@ std::string validateSettings(const CameraModel &m, const Settings &s)
     if (!inRange(s.mirrorH, 0, 1) || !inRange(s.mirrorV, 0, 1) || !inRange(s.deadPixelCorrection, 0, 1)) {
         return "mirror";
     }
-    if (s.sensorFormat != (m.color ? CAMERA_MEDIA_TYPE_BAYRG8 : CAMERA_MEDIA_TYPE_MONO8)) {
+    const std::vector<uint32_t> formats = m.rawFormats();
+    if (std::find(formats.begin(), formats.end(), s.sensorFormat) == formats.end()) {
         return "sensorFormat";
     }
     if (m.lutSupported ? !inRange(s.lutMode, 0, 1) : s.lutMode != 2) {
@@ -137,7 +165,8 @@ std::string validateSettings(const CameraModel &m, const Settings &s)
         }
     }
     const Region &r = s.region;
-    if (r.width < 2 || r.height < 2 || r.x < 0 || r.y < 0 || (r.x & 1) || (r.y & 1) ||
+    if (r.width < 2 || r.height < 2 || r.x < 0 || r.y < 0 || r.x % m.offsetStepX != 0 ||
+        r.y % m.offsetStepY != 0 || r.width % m.sizeStepX != 0 || r.height % m.sizeStepY != 0 ||
         r.x > m.sensorWidth - r.width || r.y > m.sensorHeight - r.height) {
         return "region";
     }
@@ -160,4 +189,4 @@ std::string validateSettings(const CameraModel &m, const Settings &s)
     return {};
 }
 
-} // namespace vexo::sim
+} // namespace vexo::sdk

@@ -1,0 +1,170 @@
+// A real camera opened through Aravis. Settings map onto the standard
+// feature names (SFNC) where the camera has them; the image pipeline's own
+// settings stay on the host, as for the simulated cameras.
+#pragma once
+
+#include "device.h"
+#include "state_store.h"
+#include "stream_pool.h"
+
+#include <arv.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <utility>
+
+namespace vexo::aravis {
+
+using namespace vexo::sdk;
+
+// Where a camera is reached.
+struct Endpoint
+{
+    enum class Kind {
+        Gige,
+        Usb3,
+        Fake,
+    };
+    Kind kind = Kind::Gige;
+    std::string id;           // the Aravis interface's device id (USB3 Vision, fake camera)
+    uint32_t address = 0;     // GigE Vision: the camera, host byte order
+    uint32_t hostAddress = 0; // GigE Vision: the local address that reaches it
+};
+
+// How the camera's features are reached; learnt once at open.
+struct FeatureMap
+{
+    bool gainInDecibel = false; // "Gain" in dB, else "GainRaw" in camera units
+    bool exposureAuto = false, gainAuto = false;
+    bool aeLimits = false, aeGainLimits = false;
+    bool frameRate = false;
+    bool reverseX = false, reverseY = false;
+    bool balanceRatio = false, balanceAuto = false;
+    bool triggerSoftware = false;
+    std::string hardwareTriggerSource; // e.g. "Line0"; empty = none
+    bool triggerActivation = false;
+    std::string triggerDelay; // "TriggerDelay" or "TriggerDelayAbs"; empty = none
+    bool userSets = false;    // UserSetSelector with UserSet1..4, UserSetLoad, UserSetSave
+    bool userSetDefault = false;
+    bool deviceUserId = false;
+};
+
+class AravisDevice final : public Device
+{
+public:
+    // Opens the camera and takes control of it; the lock is the open lock of
+    // the serial in the state directory.
+    static CameraSdkStatus open(const Endpoint &where, StateStore store, std::unique_ptr<DeviceLock> lock,
+                                std::shared_ptr<AravisDevice> *out);
+    ~AravisDevice() override;
+    AravisDevice(const AravisDevice &) = delete;
+    AravisDevice &operator=(const AravisDevice &) = delete;
+
+    const CameraModel &model() const override { return model_; }
+
+    CameraSdkStatus play() override;
+    CameraSdkStatus pause() override;
+    CameraSdkStatus fetchFrame(unsigned timeoutMs, std::shared_ptr<const Frame> *frame) override;
+    CameraSdkStatus snap(const Region &region, unsigned timeoutMs,
+                         std::shared_ptr<const Frame> *frame) override;
+    CameraSdkStatus softTrigger() override;
+    stFrameStatistic statistic() const override;
+
+    Settings settings() const override;
+    CameraSdkStatus applySettings(const Settings &settings) override;
+    CameraSdkStatus oneShotWhiteBalance() override;
+
+    CameraSdkStatus saveGroup(int group) override;
+    CameraSdkStatus loadGroup(int group) override;
+    int currentGroup() const override;
+    int parameterMode() const override;
+    CameraSdkStatus setParameterMode(int mode) override;
+
+    std::string nickname() const override;
+    CameraSdkStatus setNickname(const std::string &name) override;
+    uint32_t packetSize() const override;
+    CameraSdkStatus setPacketSize(uint32_t bytes) override;
+    uint32_t packetDelay() const override;
+    CameraSdkStatus setPacketDelay(uint32_t microseconds) override;
+
+    uint16_t firmwareVersion() const override;
+    CameraSdkStatus upgrade(const FirmwareImage &image, const std::function<bool(int)> &progress) override;
+
+    bool lost() const override;
+    bool busy() const override;
+    void close() override;
+
+    bool closed() const;
+    const Endpoint &endpoint() const { return endpoint_; }
+    // The camera stopped answering (also reported by Aravis's own heartbeat).
+    void markLostFromSignal();
+    // GigE Vision: writes the persistent IP configuration with the control
+    // this device holds.
+    CameraSdkStatus setIpConfiguration(bool isStatic, uint32_t ip, uint32_t mask, uint32_t gateway);
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    AravisDevice(const Endpoint &where, StateStore store, std::unique_ptr<DeviceLock> lock);
+
+    // --- under control_ ---
+    void learnLocked();
+    Settings readCameraLocked(const Settings &host) const;
+    // What the camera's own automatic controls move.
+    void readAutoValuesLocked(Settings *s, bool exposure, bool balance) const;
+    // Writes what differs from `from` to `to`; *applied is what the camera took.
+    CameraSdkStatus writeLocked(const Settings &from, const Settings &to, Settings *applied);
+    CameraSdkStatus startLocked();
+    void stopLocked();
+    CameraSdkStatus ensurePoolLocked();
+    CameraSdkStatus failureLocked(GError *error);
+    void refreshAutoValuesLocked();
+
+    // --- under mutex_ (lock) ---
+    // The next frame; for a still (non-null), the next one of its region.
+    CameraSdkStatus takeFrameLocked(std::unique_lock<std::mutex> &lock, Clock::time_point deadline,
+                                    const Region *still, std::shared_ptr<const Frame> *out);
+
+    void frameArrived(StreamPool *pool);
+    bool probe();
+    void watch();
+    void markLost();
+    CameraSdkStatus persist(const std::function<void(PersistentState &)> &change);
+
+    const Endpoint endpoint_;
+    const StateStore store_;
+    std::unique_ptr<DeviceLock> lock_;
+    ArvDevice *device_ = nullptr;
+    ArvCamera *camera_ = nullptr;
+    CameraModel model_;
+    FeatureMap map_;
+    double gainRawScale_ = 1000.0;
+
+    // Serialises every use of the camera's features and of the acquisition.
+    mutable std::mutex control_;
+    std::shared_ptr<StreamPool> pool_; // under control_ to change, mutex_ to read
+    bool acquiring_ = false;           // under control_
+
+    mutable std::mutex mutex_;
+    std::condition_variable wake_;
+    Settings settings_;
+    PersistentState state_;
+    std::string nickname_;
+    bool playing_ = false;
+    bool lost_ = false;
+    bool closed_ = false;
+    bool snapping_ = false;         // a still has the stream to itself
+    Clock::time_point autoUntil_{}; // a one-shot white balance is settling until then
+    int available_ = 0;             // finished buffers not taken yet
+    uint32_t dropped_ = 0;          // frames overtaken by newer ones before they were fetched
+    uint32_t rejected_ = 0;         // frames the pipeline cannot read
+    uint64_t baseCompleted_ = 0, baseFailures_ = 0, baseUnderruns_ = 0; // of retired pools
+    std::shared_ptr<const Frame> latest_;
+    std::thread watchdog_;
+};
+
+} // namespace vexo::aravis

@@ -1,0 +1,240 @@
+// Pure pieces of the camera library that need no camera: the choice of
+// backends, the image pipeline on every raw format, the conversions between
+// the SDK's units and the standard camera features, and the GigE Vision
+// discovery record.
+#include "gvcp.h"
+#include "isp.h"
+#include "mapping.h"
+#include "sdk_options.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <sys/stat.h>
+
+using namespace vexo;
+
+namespace {
+
+uint32_t ip(int a, int b, int c, int d)
+{
+    return uint32_t(a) << 24 | uint32_t(b) << 16 | uint32_t(c) << 8 | uint32_t(d);
+}
+
+} // namespace
+
+TEST(SdkOptions, EnvironmentWinsOverTheFileAndBadEntriesAreReported)
+{
+    struct Case
+    {
+        const char *backends;
+        const char *addresses;
+        const char *file;
+        std::vector<std::string> wantBackends;
+        bool wantAddresses;
+        std::vector<uint32_t> addressList;
+        size_t problems;
+    };
+    const Case cases[] = {
+        {nullptr, nullptr, "", {"sim"}, false, {}, 0},
+        {"aravis", nullptr, "", {"aravis"}, false, {}, 0},
+        {" aravis , sim,aravis ", nullptr, "", {"aravis", "sim"}, false, {}, 0},
+        {"aravis-fake", nullptr, "", {"aravis-fake"}, false, {}, 0},
+        {"cameras", nullptr, "", {"sim"}, false, {}, 2},
+        {"", nullptr, "", {"sim"}, false, {}, 1},
+        {nullptr,
+         nullptr,
+         "# real ones\nbackends = aravis,sim\ngige-addresses = 10.0.0.5\n",
+         {"aravis", "sim"},
+         true,
+         {ip(10, 0, 0, 5)},
+         0},
+        {"sim",
+         "127.0.0.1",
+         "backends = aravis\ngige-addresses = 10.0.0.5",
+         {"sim"},
+         true,
+         {ip(127, 0, 0, 1)},
+         0},
+        {nullptr, "127.0.0.1, 10.1.2.3,127.0.0.1", "", {"sim"}, true, {ip(127, 0, 0, 1), ip(10, 1, 2, 3)}, 0},
+        // Set but empty: no GigE Vision cameras at all, and no broadcast.
+        {nullptr, "", "", {"sim"}, true, {}, 0},
+        {nullptr, "255.255.255.255,224.0.0.1,0.0.0.0,1.2.3,10.0.0.256", "", {"sim"}, true, {}, 5},
+        {nullptr, nullptr, "backends aravis\nshow = all\n", {"sim"}, false, {}, 2},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.backends ? c.backends : "(unset)") + " / " +
+                     (c.addresses ? c.addresses : "(unset)") + " / " + c.file);
+        const sdk::SdkOptions o = sdk::parseSdkOptions(c.backends, c.addresses, c.file);
+        EXPECT_EQ(o.backends, c.wantBackends);
+        EXPECT_EQ(o.gigeAddresses.has_value(), c.wantAddresses);
+        if (o.gigeAddresses) {
+            EXPECT_EQ(*o.gigeAddresses, c.addressList);
+        }
+        EXPECT_EQ(o.problems.size(), c.problems);
+    }
+    std::string many;
+    for (int i = 1; i <= 70; ++i)
+        many += "10.0.0." + std::to_string(i) + ",";
+    const sdk::SdkOptions capped = sdk::parseSdkOptions(nullptr, many.c_str(), "");
+    EXPECT_EQ(capped.gigeAddresses->size(), sdk::kMaxGigeAddresses);
+    EXPECT_EQ(capped.problems.size(), 1u);
+}
+
+TEST(SdkOptions, TheProcessReadsItsConfigurationFile)
+{
+    ASSERT_EQ(unsetenv("VEXO_SDK_CONFIG"), 0);
+    EXPECT_EQ(sdk::sdkConfigPath(), std::string(getenv("XDG_CONFIG_HOME")) + "/VexoCameraSDK/sdk.conf");
+    const std::string dir = std::string(getenv("TMPDIR")) + "/options";
+    ASSERT_EQ(mkdir(dir.c_str(), 0700), 0);
+    const std::string file = dir + "/sdk.conf";
+    std::ofstream(file) << "backends = aravis-fake\ngige-addresses = 127.0.0.1\n";
+    ASSERT_EQ(setenv("VEXO_SDK_CONFIG", file.c_str(), 1), 0);
+    sdk::SdkOptions o = sdk::loadSdkOptions();
+    EXPECT_EQ(o.backends, std::vector<std::string>{"aravis-fake"});
+    EXPECT_TRUE(o.problems.empty());
+    // There but unreadable: said so, and the simulated cameras are used.
+    ASSERT_EQ(setenv("VEXO_SDK_CONFIG", dir.c_str(), 1), 0);
+    o = sdk::loadSdkOptions();
+    EXPECT_EQ(o.backends, std::vector<std::string>{"sim"});
+    EXPECT_EQ(o.problems.size(), 1u);
+    unsetenv("VEXO_SDK_CONFIG");
+}
+
+// A flat colour seen through each Bayer order (and sent as RGB8) comes out
+// as that colour everywhere, edges included: a wrong phase would swap or mix
+// channels.
+TEST(ImagePipeline, EveryRawFormatGivesTheSameColour)
+{
+    const int w = 10, h = 6;
+    const uint8_t colour[3] = {200, 100, 40};
+    struct Order
+    {
+        uint32_t type;
+        int redX, redY;
+    };
+    const Order orders[] = {{CAMERA_MEDIA_TYPE_BAYRG8, 0, 0},
+                            {CAMERA_MEDIA_TYPE_BAYGR8, 1, 0},
+                            {CAMERA_MEDIA_TYPE_BAYGB8, 0, 1},
+                            {CAMERA_MEDIA_TYPE_BAYBG8, 1, 1},
+                            {CAMERA_MEDIA_TYPE_RGB8, 0, 0}};
+    const sdk::IspSettings neutral;
+    for (const Order &o : orders) {
+        SCOPED_TRACE(o.type);
+        std::vector<uint8_t> raw;
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                if (o.type == CAMERA_MEDIA_TYPE_RGB8) {
+                    raw.insert(raw.end(), colour, colour + 3);
+                    continue;
+                }
+                const bool redRow = (y & 1) == o.redY;
+                const bool redColumn = (x & 1) == o.redX;
+                raw.push_back(redRow ? (redColumn ? colour[0] : colour[1])
+                                     : (redColumn ? colour[1] : colour[2]));
+            }
+        }
+        const int stride = sdk::paddedRowBytes(w, 3);
+        std::vector<uint8_t> out(size_t(stride) * h, 0);
+        ASSERT_TRUE(
+            sdk::runIsp(neutral, raw.data(), w, h, o.type, out.data(), stride, CAMERA_MEDIA_TYPE_RGB8));
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const uint8_t *p = out.data() + y * stride + x * 3;
+                ASSERT_EQ(p[0], colour[0]) << x << "," << y;
+                ASSERT_EQ(p[1], colour[1]) << x << "," << y;
+                ASSERT_EQ(p[2], colour[2]) << x << "," << y;
+            }
+        }
+    }
+    std::vector<uint8_t> out(64 * 64 * 4);
+    const uint8_t raw[16] = {};
+    EXPECT_FALSE(
+        sdk::runIsp(neutral, raw, 4, 4, 0x01100003u /* Mono10 */, out.data(), 12, CAMERA_MEDIA_TYPE_RGB8));
+}
+
+TEST(StandardFeatures, UnitConversions)
+{
+    const struct
+    {
+        const char *text;
+        bool ok;
+        uint16_t packed;
+    } versions[] = {
+        {"1.2.0.3", true, 0x1203}, {"v2.1", true, 0x2100},      {"Build 7: 15.0.15.1", true, 0xF0F1},
+        {"0.8.26", false, 0},      {"1.2.3.4.5", false, 0},     {"no digits", false, 0},
+        {"7", false, 0},           {"fw 1.16 / 1.2", false, 0}, {"", false, 0},
+    };
+    for (const auto &v : versions) {
+        uint16_t packed = 0;
+        EXPECT_EQ(aravis::packDottedVersion(v.text, &packed), v.ok) << v.text;
+        if (v.ok) {
+            EXPECT_EQ(packed, v.packed) << v.text;
+        }
+    }
+
+    // Decibels are a power of ten; raw units are taken as they are.
+    EXPECT_EQ(aravis::gainX1000(0.0, true), 1000);
+    EXPECT_EQ(aravis::gainX1000(20.0, true), 10000);
+    EXPECT_EQ(aravis::gainX1000(6.0, true), 1995);
+    EXPECT_EQ(aravis::gainX1000(3.5, false), 3500);
+    for (const int x1000 : {1000, 1995, 4000, 16000}) {
+        EXPECT_EQ(aravis::gainX1000(aravis::cameraGain(x1000, true), true), x1000);
+        EXPECT_EQ(aravis::gainX1000(aravis::cameraGain(x1000, false), false), x1000);
+    }
+
+    for (int speed = 0; speed < 3; ++speed)
+        EXPECT_EQ(aravis::frameSpeedFor(aravis::frameRateFor(speed, 27.4), 27.4), speed);
+    EXPECT_EQ(aravis::frameSpeedFor(25.0, 27.4), 2);
+    EXPECT_EQ(aravis::frameSpeedFor(3.0, 60.0), 0);
+    // A GigE link carries about 27 full frames of 2048x2048 a second.
+    EXPECT_NEAR(aravis::fullSizeRate(1000.0, 2048.0 * 2048.0, 115e6), 27.4, 0.1);
+    EXPECT_EQ(aravis::fullSizeRate(25.0, 2048.0 * 2048.0, 115e6), 25.0);
+    EXPECT_EQ(aravis::fullSizeRate(1000.0, 2048.0 * 2048.0, 0.0), 1000.0);
+
+    // Colour first, and nothing the pipeline cannot read.
+    EXPECT_EQ(
+        aravis::usableFormats(
+            {CAMERA_MEDIA_TYPE_MONO8, 0x01100003, CAMERA_MEDIA_TYPE_RGB8, CAMERA_MEDIA_TYPE_BAYBG8}),
+        (std::vector<uint32_t>{CAMERA_MEDIA_TYPE_BAYBG8, CAMERA_MEDIA_TYPE_RGB8, CAMERA_MEDIA_TYPE_MONO8}));
+    EXPECT_TRUE(aravis::usableFormats({0x01100003}).empty());
+
+    for (int type = 0; type < 4; ++type)
+        EXPECT_EQ(aravis::signalTypeOf(aravis::activationName(type)), type);
+    EXPECT_EQ(aravis::signalTypeOf("AnyEdge"), -1);
+}
+
+TEST(GigeDiscovery, AcknowledgeRecord)
+{
+    uint8_t data[gige::kDiscoveryDataSize] = {};
+    const uint8_t mac[6] = {0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
+    std::memcpy(data + 0x0A, mac, 6);
+    data[0x17] = gige::kIpConfigPersistent | gige::kIpConfigDhcp;
+    const uint8_t address[4] = {192, 168, 7, 20}, mask[4] = {255, 255, 255, 0}, gateway[4] = {192, 168, 7, 1};
+    std::memcpy(data + 0x24, address, 4);
+    std::memcpy(data + 0x34, mask, 4);
+    std::memcpy(data + 0x44, gateway, 4);
+    std::memcpy(data + 0x48, "Maker", 5);
+    std::memcpy(data + 0x68, "Model-X", 7);
+    std::memcpy(data + 0x88, "1.2.0.3", 7);
+    std::memcpy(data + 0xD8, "SN0123456789ABCD", 16); // fills its field: no NUL
+    std::memcpy(data + 0xE8, "Line 4", 6);
+
+    gige::Identity id;
+    ASSERT_TRUE(gige::parseDiscoveryData(data, sizeof data, &id));
+    EXPECT_EQ(id.address, ip(192, 168, 7, 20));
+    EXPECT_EQ(id.mask, ip(255, 255, 255, 0));
+    EXPECT_EQ(id.gateway, ip(192, 168, 7, 1));
+    EXPECT_EQ(id.ipConfig, gige::kIpConfigPersistent | gige::kIpConfigDhcp);
+    EXPECT_EQ(0, std::memcmp(id.mac, mac, 6));
+    EXPECT_EQ(id.manufacturer, "Maker");
+    EXPECT_EQ(id.model, "Model-X");
+    EXPECT_EQ(id.deviceVersion, "1.2.0.3");
+    EXPECT_EQ(id.serial, "SN0123456789ABCD");
+    EXPECT_EQ(id.userName, "Line 4");
+
+    EXPECT_FALSE(gige::parseDiscoveryData(data, sizeof data - 1, &id));
+    std::memset(data + 0xD8, 0, 16);
+    EXPECT_FALSE(gige::parseDiscoveryData(data, sizeof data, &id)); // nothing to key it by
+}
