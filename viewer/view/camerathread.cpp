@@ -3,6 +3,7 @@
 
 #include "cameraviewmath.h"
 #include "customgraphicsscene.h"
+#include "histogramwidget.h"
 
 #include <QAction>
 #include <QApplication>
@@ -612,7 +613,8 @@ void CameraThread::toggleFullScreen()
 
 void CameraThread::openHistogram()
 {
-    // The histogram window attaches to the grabber's frames once it exists.
+    if (isAttachCamera() && m_grabber != nullptr)
+        histogramWidget::open(m_cameraHandle, m_grabber);
 }
 
 void CameraThread::on_pushButton_close_clicked()
