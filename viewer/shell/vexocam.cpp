@@ -1,8 +1,11 @@
 #include "vexocam.h"
 
+#include "aboutwidget.h"
+#include "cameralistwidget.h"
 #include "camerathread.h"
 #include "configparameter.h"
 #include "launcher.h"
+#include "roiwidget.h"
 #include "textfields.h"
 #include "ui_vexocam.h"
 
@@ -195,13 +198,35 @@ void VexoCam::showBox(bool critical, const QString &title, const QString &text)
 
 // ---- menu actions ---------------------------------------------------------
 
-// The camera list dialog, the settings dialog and the About box are built
-// with their own windows; until then these entries do nothing.
-void VexoCam::on_action_opencamera_triggered() {}
+void VexoCam::on_action_opencamera_triggered()
+{
+    auto *list = new CameraListWidget;
+    connect(list, SIGNAL(cameraWidget_open(QString)), this, SLOT(cameraWidget_open(QString)));
+    list->show();
+}
+
+// The settings dialog is built with its own window; until then these
+// entries do nothing.
 void VexoCam::on_action_capturesetting_triggered() {}
 void VexoCam::on_action_videosetting_triggered() {}
 void VexoCam::on_action_hotkey_triggered() {}
-void VexoCam::on_action_about_triggered() {}
+
+void VexoCam::on_action_about_triggered()
+{
+    (new AboutWidget)->show();
+}
+
+void VexoCam::on_pushButton_roi_clicked()
+{
+    if (m_cameraHandle == nullptr)
+        return;
+    RoiWidget *editor = RoiWidget::open(m_cameraHandle);
+    // The editor must not outlive its camera's handle.
+    for (CameraThread *cell : qAsConst(m_cells)) {
+        if (cell->cameraHandle() == m_cameraHandle)
+            connect(cell, &CameraThread::cameraClose, editor, &QWidget::close);
+    }
+}
 
 void VexoCam::on_action_defaultParPath_triggered()
 {

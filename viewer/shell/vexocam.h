@@ -88,6 +88,7 @@ public slots:
     void on_pushButton_refresh_clicked();
     void on_pushButton_expand_clicked();
     void on_pushButton_collapse_clicked();
+    void on_pushButton_roi_clicked();
 
     void on_action_opencamera_triggered();
     void on_action_defaultParPath_triggered();
