@@ -1,0 +1,213 @@
+// The histogram window's cost per 1080p frame on one thread. Run with
+//   bench_histogram --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+// and read the summary at the end.
+#include "histogrammath.h"
+#include "histogramwidget.h"
+#include "isp.h"
+#include "scene.h"
+
+#include <QApplication>
+#include <QGraphicsView>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#ifdef VEXO_HAVE_OPENCV
+#include <opencv2/core.hpp>
+#include <opencv2/imgproc.hpp>
+#endif
+
+namespace {
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+
+// A frame as the grabber hands it out: the simulated scene through the image
+// pipeline into RGB rows padded to 4 bytes.
+const QImage &frame()
+{
+    static const QImage image = [] {
+        std::vector<uint8_t> raw(size_t(kWidth) * kHeight);
+        vexo::sim::SceneGenerator scene(kWidth, kHeight, true);
+        scene.render(raw.data(), 17, 1.0);
+        QImage rgb(kWidth, kHeight, QImage::Format_RGB888);
+        vexo::sim::runIsp(vexo::sim::IspSettings{}, raw.data(), kWidth, kHeight, CAMERA_MEDIA_TYPE_BAYRG8,
+                          rgb.bits(), int(rgb.bytesPerLine()), CAMERA_MEDIA_TYPE_RGB8);
+        return rgb;
+    }();
+    return image;
+}
+
+// Three histograms and the statistics of every channel.
+void BM_Analysis(benchmark::State &state)
+{
+    const QImage &image = frame();
+    HistogramMath::Histograms histograms;
+    for (auto _ : state) {
+        HistogramMath::analyse(image, histograms);
+        for (const HistogramMath::Bins &bins : histograms.bins) {
+            HistogramMath::ChannelStats stats = HistogramMath::channelStats(bins, histograms.pixels);
+            benchmark::DoNotOptimize(stats);
+        }
+        benchmark::ClobberMemory();
+    }
+}
+
+#ifdef VEXO_HAVE_OPENCV
+void BM_OpenCvSplitCalcHist(benchmark::State &state)
+{
+    cv::setNumThreads(1);
+    const QImage &image = frame();
+    const cv::Mat rgb(kHeight, kWidth, CV_8UC3, const_cast<uchar *>(image.constBits()),
+                      size_t(image.bytesPerLine()));
+    std::vector<cv::Mat> planes;
+    cv::Mat hist[3];
+    const int channel = 0;
+    const int bins = 256;
+    const float range[] = {0, 256};
+    const float *ranges = range;
+    for (auto _ : state) {
+        cv::split(rgb, planes);
+        for (int i = 0; i < 3; ++i)
+            cv::calcHist(&planes[size_t(i)], 1, &channel, cv::Mat(), hist[i], 1, &bins, &ranges);
+        benchmark::DoNotOptimize(hist[2].data);
+        benchmark::ClobberMemory();
+    }
+}
+#endif
+
+std::unique_ptr<histogramWidget> &window()
+{
+    static std::unique_ptr<histogramWidget> w;
+    if (!w) {
+        w = std::make_unique<histogramWidget>(nullptr);
+        w->setAttribute(Qt::WA_DeleteOnClose, false);
+        w->show();
+        w->dealtData(frame());
+    }
+    return w;
+}
+
+// The chart redrawn from the last histograms: count labels and bars.
+void BM_ChartUpdate(benchmark::State &state)
+{
+    histogramWidget &w = *window();
+    for (auto _ : state)
+        w.updataScene();
+}
+
+// The same, and the chart view painted as it will be on screen.
+void BM_ChartUpdateAndPaint(benchmark::State &state)
+{
+    histogramWidget &w = *window();
+    auto *view = w.findChild<QGraphicsView *>(QStringLiteral("graphicsView"));
+    QImage target(view->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        w.updataScene();
+        QPainter painter(&target);
+        view->render(&painter);
+    }
+}
+
+// The whole slot the grabber waits for: analysis, table and chart.
+void BM_DealtData(benchmark::State &state)
+{
+    histogramWidget &w = *window();
+    const QImage &image = frame();
+    for (auto _ : state)
+        w.dealtData(image);
+}
+
+BENCHMARK(BM_Analysis)->Unit(benchmark::kMillisecond);
+#ifdef VEXO_HAVE_OPENCV
+BENCHMARK(BM_OpenCvSplitCalcHist)->Unit(benchmark::kMillisecond);
+#endif
+BENCHMARK(BM_ChartUpdate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChartUpdateAndPaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DealtData)->Unit(benchmark::kMillisecond);
+
+struct Timing
+{
+    double realMs = -1;
+    double cpuMs = -1;
+};
+
+class SummaryReporter final : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            if (run.error_occurred)
+                continue;
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
+            if (median || single)
+                timings[run.run_name.function_name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+        }
+    }
+
+    std::map<std::string, Timing> timings;
+};
+
+void printSummary(const std::map<std::string, Timing> &timings)
+{
+    auto get = [&](const char *name) {
+        const auto it = timings.find(name);
+        return it == timings.end() ? Timing{} : it->second;
+    };
+    const Timing analysis = get("BM_Analysis");
+    const Timing opencv = get("BM_OpenCvSplitCalcHist");
+    const Timing chart = get("BM_ChartUpdate");
+    const Timing painted = get("BM_ChartUpdateAndPaint");
+    const Timing slot = get("BM_DealtData");
+
+    std::printf("\nSummary (medians, one thread, %dx%d RGB; targets judged on CPU time):\n", kWidth, kHeight);
+    std::printf("  %-36s %9s %9s\n", "", "wall ms", "CPU ms");
+    auto row = [](const char *what, const Timing &t) {
+        if (t.cpuMs >= 0)
+            std::printf("  %-36s %9.3f %9.3f\n", what, t.realMs, t.cpuMs);
+    };
+    row("analysis (3 histograms + statistics)", analysis);
+    row("OpenCV split + 3 calcHist", opencv);
+    row("chart update", chart);
+    row("chart update + paint of the view", painted);
+    row("whole frame slot (dealtData)", slot);
+
+    if (opencv.cpuMs > 0 && analysis.cpuMs > 0) {
+        const double speedUp = opencv.cpuMs / analysis.cpuMs;
+        std::printf("  %-36s %7.2f x (target >= 1.5 x) %s\n", "OpenCV / analysis", speedUp,
+                    speedUp >= 1.5 ? "ok" : "MISSED");
+    } else {
+        std::printf("  OpenCV / analysis: OpenCV not built in, no ratio\n");
+    }
+    if (chart.cpuMs >= 0)
+        std::printf("  %-36s %7.3f ms (target <= 1.0 ms) %s\n", "chart update", chart.cpuMs,
+                    chart.cpuMs <= 1.0 ? "ok" : "MISSED");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    window().reset();
+    printSummary(reporter.timings);
+    return 0;
+}
