@@ -137,8 +137,6 @@ void TestRoi::dragZones_data()
     QTest::newRow("inner corner top-left") << QPoint(20, 20) << 9 << int(Qt::SizeAllCursor);
     QTest::newRow("inner corner bottom-right") << QPoint(280, 230) << 9 << int(Qt::SizeAllCursor);
     QTest::newRow("just past it") << QPoint(281, 231) << 8 << int(Qt::SizeFDiagCursor);
-    // In a rectangle narrower than two bands the left band wins.
-    QTest::newRow("narrow: left first") << QPoint(15, 125) << 2 << int(Qt::SizeHorCursor);
 }
 
 void TestRoi::dragZones()
@@ -146,10 +144,7 @@ void TestRoi::dragZones()
     QFETCH(QPoint, point);
     QFETCH(int, zone);
     QFETCH(int, cursor);
-    const QSize size = QString::fromLatin1(QTest::currentDataTag()).startsWith(QLatin1String("narrow"))
-                           ? QSize(30, 250)
-                           : QSize(300, 250);
-    QCOMPARE(dragZone(point, size), zone);
+    QCOMPARE(dragZone(point, QSize(300, 250)), zone);
     QCOMPARE(int(zoneCursor(zone)), cursor);
 }
 
@@ -164,15 +159,12 @@ void TestRoi::dragRect_data()
     QTest::newRow("move stops at 0") << 9 << QPoint(-500, -500) << QRect(0, 0, 300, 250);
     QTest::newRow("move stops at the far edge") << 9 << QPoint(500, 500) << QRect(300, 250, 300, 250);
     QTest::newRow("top-left corner") << 5 << QPoint(-30, -20) << QRect(120, 105, 330, 270);
-    QTest::newRow("top-right corner") << 6 << QPoint(30, -20) << QRect(150, 105, 330, 270);
-    QTest::newRow("bottom-left corner") << 7 << QPoint(-30, 20) << QRect(120, 125, 330, 270);
     QTest::newRow("bottom-right corner") << 8 << QPoint(30, 20) << QRect(150, 125, 330, 270);
     QTest::newRow("left edge keeps the right one") << 2 << QPoint(40, 99) << QRect(190, 125, 260, 250);
     QTest::newRow("top edge keeps the bottom one") << 4 << QPoint(99, 40) << QRect(150, 165, 300, 210);
     QTest::newRow("resizing may leave the preview") << 1 << QPoint(400, 0) << QRect(150, 125, 700, 250);
     QTest::newRow("left edge past the right: empty") << 2 << QPoint(400, 0) << QRect(450, 125, 0, 250);
     QTest::newRow("bottom edge past the top: empty") << 3 << QPoint(0, -400) << QRect(150, 125, 300, 0);
-    QTest::newRow("no zone") << 0 << QPoint(10, 10) << QRect(150, 125, 300, 250);
 }
 
 void TestRoi::dragRect()
@@ -187,11 +179,8 @@ void TestRoi::regionScalingAndRounding()
 {
     // A 1280x1024 sensor in the 600x500 preview.
     const Region initial = toCamera(InitialRect, 1280.0 / 600, 1024.0 / 500);
-    QCOMPARE(initial.hOffset, 320);
-    QCOMPARE(initial.vOffset, 256);
-    QCOMPARE(initial.width, 640);
-    QCOMPARE(initial.height, 512);
-    QCOMPARE(toCamera(InitialRect, 0.0, 0.0).width, 0);
+    QCOMPARE(QRect(initial.hOffset, initial.vOffset, initial.width, initial.height),
+             QRect(320, 256, 640, 512));
 
     const QList<QPair<int, int>> widths = {{641, 672}, {640, 640}, {1, 32}, {0, 0}, {-5, -5}};
     for (const auto &w : widths)
@@ -206,17 +195,15 @@ void TestRoi::regionScalingAndRounding()
     preset.uSkipMode = 7;
     preset.iWidthZoomSw = 99;
     const stImageResolution custom = customResolution(preset, Region{321, 257, 641, 511});
-    QCOMPARE(custom.iIndex, CAMERA_RESOLUTION_CUSTOM);
-    QCOMPARE(QByteArray(custom.acDescription), QByteArray("1280x1024"));
-    QCOMPARE(custom.uSkipMode, 7u);
-    QCOMPARE(custom.iWidthZoomSw, 99);
-    // Offsets as drawn; the size rounded up, the same on the sensor and out.
-    QCOMPARE(custom.iHOffsetFOV, 321);
-    QCOMPARE(custom.iVOffsetFOV, 257);
-    QCOMPARE(custom.iWidthFOV, 672);
-    QCOMPARE(custom.iHeightFOV, 512);
-    QCOMPARE(custom.iWidth, 672);
-    QCOMPARE(custom.iHeight, 512);
+    // Offsets as drawn; the size rounded up, the same on the sensor and out;
+    // everything else from the template.
+    stImageResolution expected = preset;
+    expected.iIndex = CAMERA_RESOLUTION_CUSTOM;
+    expected.iHOffsetFOV = 321;
+    expected.iVOffsetFOV = 257;
+    expected.iWidthFOV = expected.iWidth = 672;
+    expected.iHeightFOV = expected.iHeight = 512;
+    QVERIFY(memcmp(&custom, &expected, sizeof custom) == 0);
 }
 
 void TestRoi::editorShowsTheWholeSensor()
@@ -236,12 +223,11 @@ void TestRoi::editorShowsTheWholeSensor()
     QVERIFY(!child<QLabel>("widget_6")->pixmap(Qt::ReturnByValue).isNull());
     QCOMPARE(outSize(), QSize(320, 240));
 
-    QTRY_COMPARE(text("lineEdit_Hshift"), QStringLiteral("320"));
-    QCOMPARE(text("lineEdit_Vshift"), QStringLiteral("256"));
-    QCOMPARE(text("lineEdit_width"), QStringLiteral("640"));
-    QCOMPARE(text("lineEdit_height"), QStringLiteral("512"));
-    QCOMPARE(text("lineEdit_VShift"), QStringLiteral("640"));
-    QCOMPARE(text("lineEdit_HShift"), QStringLiteral("512"));
+    const auto regionTexts = [this] {
+        return QStringList{text("lineEdit_Hshift"), text("lineEdit_Vshift"), text("lineEdit_width"),
+                           text("lineEdit_height"), text("lineEdit_VShift"), text("lineEdit_HShift")};
+    };
+    QTRY_COMPARE(regionTexts(), (QStringList{"320", "256", "640", "512", "640", "512"}));
 
     const QList<QPair<const char *, QRect>> presets = {
         {"pushButton_LeftTop", QRect(0, 0, 300, 250)},
