@@ -41,18 +41,6 @@
         <translation>Device Name</translation>
     </message>
     <message>
-        <source>接口类型</source>
-        <translation>Interface Type</translation>
-    </message>
-    <message>
-        <source>sensor版本</source>
-        <translation>Sensor Version</translation>
-    </message>
-    <message>
-        <source>设备版本</source>
-        <translation>Device Version</translation>
-    </message>
-    <message>
         <source>状态</source>
         <translation>Status</translation>
     </message>
@@ -63,6 +51,21 @@
     <message>
         <source>空闲</source>
         <translation>Idle</translation>
+    </message>
+    <message>
+        <source>接口类型</source>
+        <comment>narrow column</comment>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>sensor版本</source>
+        <comment>narrow column</comment>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>设备版本</source>
+        <comment>narrow column</comment>
+        <translation>Version</translation>
     </message>
 </context>
 <context>
@@ -1099,12 +1102,13 @@
         <translation>Mean</translation>
     </message>
     <message>
-        <source>标准差</source>
-        <translation>Standard Deviation</translation>
-    </message>
-    <message>
         <source>X轴:%1</source>
         <translation>X: %1</translation>
+    </message>
+    <message>
+        <source>标准差</source>
+        <comment>narrow column</comment>
+        <translation>Std. Deviation</translation>
     </message>
 </context>
 </TS>

@@ -41,18 +41,6 @@
         <translation>设备名称</translation>
     </message>
     <message>
-        <source>接口类型</source>
-        <translation>接口类型</translation>
-    </message>
-    <message>
-        <source>sensor版本</source>
-        <translation>sensor版本</translation>
-    </message>
-    <message>
-        <source>设备版本</source>
-        <translation>设备版本</translation>
-    </message>
-    <message>
         <source>状态</source>
         <translation>状态</translation>
     </message>
@@ -63,6 +51,21 @@
     <message>
         <source>空闲</source>
         <translation>空闲</translation>
+    </message>
+    <message>
+        <source>接口类型</source>
+        <comment>narrow column</comment>
+        <translation>接口类型</translation>
+    </message>
+    <message>
+        <source>sensor版本</source>
+        <comment>narrow column</comment>
+        <translation>sensor版本</translation>
+    </message>
+    <message>
+        <source>设备版本</source>
+        <comment>narrow column</comment>
+        <translation>设备版本</translation>
     </message>
 </context>
 <context>
@@ -1099,12 +1102,13 @@
         <translation>平均值</translation>
     </message>
     <message>
-        <source>标准差</source>
-        <translation>标准差</translation>
-    </message>
-    <message>
         <source>X轴:%1</source>
         <translation>X轴:%1</translation>
+    </message>
+    <message>
+        <source>标准差</source>
+        <comment>narrow column</comment>
+        <translation>标准差</translation>
     </message>
 </context>
 </TS>

@@ -23,6 +23,14 @@ AboutWidget::AboutWidget(QWidget *parent) : QWidget(parent), ui(std::make_unique
 
 AboutWidget::~AboutWidget() = default;
 
+void AboutWidget::changeEvent(QEvent *event)
+{
+    // The version line is ours, not the form's: retranslating keeps it.
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QWidget::changeEvent(event);
+}
+
 void AboutWidget::on_pushButton_clicked()
 {
     close();

@@ -22,6 +22,9 @@ public:
 public slots:
     void on_pushButton_clicked();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     std::unique_ptr<Ui::AboutWidget> ui;
 };

@@ -38,8 +38,9 @@ void CameraListWidget::refreshCameraList()
     table->clear();
     table->setRowCount(0);
     table->setColumnCount(ColumnCount);
-    table->setHorizontalHeaderLabels(
-        {tr("设备名称"), tr("接口类型"), tr("sensor版本"), tr("设备版本"), tr("状态")});
+    table->setHorizontalHeaderLabels({tr("设备名称"), tr("接口类型", "narrow column"),
+                                      tr("sensor版本", "narrow column"), tr("设备版本", "narrow column"),
+                                      tr("状态")});
 
     int count = 0;
     if (CameraEnumerateDevice(&count) != CAMERA_STATUS_SUCCESS)
@@ -67,6 +68,16 @@ void CameraListWidget::refreshCameraList()
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
     for (int column = 1; column < ColumnCount; ++column)
         table->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
+}
+
+void CameraListWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        // Headers and states are ours: list again in the new language.
+        refreshCameraList();
+    }
+    QWidget::changeEvent(event);
 }
 
 void CameraListWidget::on_pushButton_refresh_clicked()

@@ -33,6 +33,9 @@ public slots:
     void on_pushButton_open_clicked();
     void openCameraByTableWidgetItem(QTableWidgetItem *item);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     std::unique_ptr<Ui::CameraListWidget> ui;
 };

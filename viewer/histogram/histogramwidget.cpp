@@ -113,8 +113,7 @@ void histogramWidget::initTableWidget()
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setHorizontalHeaderLabels(
-        {QStringLiteral("  "), tr("通道"), tr("最小值"), tr("最大值"), tr("平均值"), tr("标准差")});
+    setHeaderLabels();
     table->setColumnWidth(0, 30);
     for (int column = 1; column < 6; ++column)
         table->setColumnWidth(column, 113);
@@ -137,6 +136,24 @@ void histogramWidget::initTableWidget()
     }
     setAttribute(Qt::WA_DeleteOnClose);
     table->show();
+}
+
+void histogramWidget::setHeaderLabels()
+{
+    ui->tableWidget->setHorizontalHeaderLabels({QStringLiteral("  "), tr("通道"), tr("最小值"), tr("最大值"),
+                                                tr("平均值"), tr("标准差", "narrow column")});
+}
+
+void histogramWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        // The title is the camera's name, not the form's.
+        const QString title = windowTitle();
+        ui->retranslateUi(this);
+        setWindowTitle(title);
+        setHeaderLabels();
+    }
+    QWidget::changeEvent(event);
 }
 
 void histogramWidget::initHistView()

@@ -52,8 +52,10 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void setHeaderLabels();
     void updateReadout();
     void drawCursorReadout(int x);
 

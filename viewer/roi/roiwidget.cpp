@@ -181,6 +181,13 @@ void RoiWidget::paintEvent(QPaintEvent *event)
     QWidget::paintEvent(event);
 }
 
+void RoiWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QWidget::changeEvent(event);
+}
+
 void RoiWidget::on_pushButton_refresh_clicked()
 {
     init();
