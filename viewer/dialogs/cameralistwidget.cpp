@@ -8,9 +8,13 @@
 #include <QHeaderView>
 #include <QTableWidgetItem>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int ColumnCount = 5;
+// More than any host can attach; a larger count from the SDK is not believed.
+constexpr int MaxCameras = 256;
 const QColor OpenedColour(117, 241, 60);
 
 } // namespace
@@ -45,7 +49,8 @@ void CameraListWidget::refreshCameraList()
     int count = 0;
     if (CameraEnumerateDevice(&count) != CAMERA_STATUS_SUCCESS)
         return;
-    table->setRowCount(std::max(count, 0));
+    count = std::clamp(count, 0, MaxCameras);
+    table->setRowCount(count);
     for (int row = 0; row < count; ++row) {
         stDeviceInfo info{};
         if (CameraGetEnumIndexInfo(row, &info) != CAMERA_STATUS_SUCCESS)
