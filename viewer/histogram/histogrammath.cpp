@@ -1,5 +1,7 @@
 #include "histogrammath.h"
 
+#include <QtEndian>
+
 #include <algorithm>
 #include <cmath>
 
@@ -43,30 +45,44 @@ void countGray(const uchar *data, int width, int height, qsizetype bytesPerLine,
 void countRgb(const uchar *data, int width, int height, qsizetype bytesPerLine, Histograms &out)
 {
     Tables tables{};
+    quint32 *t0 = tables.counts[0];
+    quint32 *t1 = tables.counts[1];
+    quint32 *t2 = tables.counts[2];
+    quint32 *t3 = tables.counts[3];
+    constexpr int G = Levels;
+    constexpr int B = 2 * Levels;
     for (int y = 0; y < height; ++y) {
         const uchar *p = data + bytesPerLine * y;
         int x = 0;
-        for (; x + Copies <= width; x += Copies, p += 3 * Copies) {
-            for (int c = 0; c < Copies; ++c) {
-                quint32 *t = tables.counts[c];
-                ++t[p[3 * c]];
-                ++t[Levels + p[3 * c + 1]];
-                ++t[2 * Levels + p[3 * c + 2]];
-            }
+        // Four pixels are three words: fewer loads than twelve single bytes.
+        for (; x + 4 <= width; x += 4, p += 12) {
+            const quint32 a = qFromLittleEndian<quint32>(p);
+            const quint32 b = qFromLittleEndian<quint32>(p + 4);
+            const quint32 c = qFromLittleEndian<quint32>(p + 8);
+            ++t0[a & 0xff];
+            ++t0[G + ((a >> 8) & 0xff)];
+            ++t0[B + ((a >> 16) & 0xff)];
+            ++t1[a >> 24];
+            ++t1[G + (b & 0xff)];
+            ++t1[B + ((b >> 8) & 0xff)];
+            ++t2[(b >> 16) & 0xff];
+            ++t2[G + (b >> 24)];
+            ++t2[B + (c & 0xff)];
+            ++t3[(c >> 8) & 0xff];
+            ++t3[G + ((c >> 16) & 0xff)];
+            ++t3[B + (c >> 24)];
         }
         for (; x < width; ++x, p += 3) {
-            quint32 *t = tables.counts[0];
-            ++t[p[0]];
-            ++t[Levels + p[1]];
-            ++t[2 * Levels + p[2]];
+            ++t0[p[0]];
+            ++t0[G + p[1]];
+            ++t0[B + p[2]];
         }
     }
     for (int channel = 0; channel < ChannelCount; ++channel) {
         Bins &bins = out.bins[size_t(channel)];
         for (int level = 0; level < Levels; ++level) {
             const int i = channel * Levels + level;
-            bins[size_t(level)] =
-                tables.counts[0][i] + tables.counts[1][i] + tables.counts[2][i] + tables.counts[3][i];
+            bins[size_t(level)] = t0[i] + t1[i] + t2[i] + t3[i];
         }
     }
     out.pixels = quint64(width) * quint64(height);
