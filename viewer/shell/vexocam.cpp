@@ -218,12 +218,17 @@ void VexoCam::on_action_about_triggered()
 
 void VexoCam::on_pushButton_roi_clicked()
 {
-    if (m_cameraHandle == nullptr)
+    openRoiEditor(m_cameraHandle);
+}
+
+void VexoCam::openRoiEditor(void *handle)
+{
+    if (handle == nullptr)
         return;
-    RoiWidget *editor = RoiWidget::open(m_cameraHandle);
+    RoiWidget *editor = RoiWidget::open(handle);
     // The editor must not outlive its camera's handle.
     for (CameraThread *cell : qAsConst(m_cells)) {
-        if (cell->cameraHandle() == m_cameraHandle)
+        if (cell->cameraHandle() == handle)
             connect(cell, &CameraThread::cameraClose, editor, &QWidget::close);
     }
 }

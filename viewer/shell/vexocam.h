@@ -89,6 +89,8 @@ public slots:
     void on_pushButton_expand_clicked();
     void on_pushButton_collapse_clicked();
     void on_pushButton_roi_clicked();
+    // A region editor for the camera, closed with the camera.
+    void openRoiEditor(void *handle);
 
     void on_action_opencamera_triggered();
     void on_action_defaultParPath_triggered();
