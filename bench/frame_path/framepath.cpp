@@ -8,6 +8,7 @@
 #include "cellcapture.h"
 #include "configparameter.h"
 #include "cvideothread.h"
+#include "histogramwidget.h"
 
 #include "VexoCameraSDK.h"
 #include "VexoCameraSim.h"
@@ -218,9 +219,12 @@ int main(int argc, char **argv)
     const QCommandLineOption packetOption(
         QStringLiteral("packet-size"), QStringLiteral("GigE packet size in bytes for the network cameras."),
         QStringLiteral("bytes"));
+    const QCommandLineOption histogramOption(
+        QStringLiteral("histogram"),
+        QStringLiteral("Open a histogram window on every camera, as its cell does."));
     parser.addOptions({countOption, secondsOption, warmupOption, setOption, sizeOption, stageOption,
-                       recordOption, qualityOption, seriesOption, intervalOption, outputOption, fullOption,
-                       packetOption});
+                       histogramOption, recordOption, qualityOption, seriesOption, intervalOption,
+                       outputOption, fullOption, packetOption});
     parser.process(app);
 
     bool ok = false;
@@ -356,6 +360,7 @@ int main(int argc, char **argv)
     QCoreApplication::processEvents();
 
     QObject sink;
+    std::vector<std::unique_ptr<histogramWidget>> histograms;
     const bool convert = stage == QLatin1String("pixmap");
     const QSize thumbnail(cellWidth / 4, cellHeight / 4);
     for (auto &probe : probes) {
@@ -405,6 +410,10 @@ int main(int argc, char **argv)
             }
         }
         CVideoThread *grabber = p->grabber;
+        if (parser.isSet(histogramOption)) {
+            histograms.emplace_back(histogramWidget::open(p->handle, grabber));
+            histograms.back()->setAttribute(Qt::WA_DeleteOnClose, false);
+        }
         // The rate report runs on the grabber's own thread here, which is
         // where its CPU clock can be taken.
         QObject::connect(
@@ -505,8 +514,10 @@ int main(int argc, char **argv)
     const double uiCpu = clockSeconds(CLOCK_THREAD_CPUTIME_ID) - uiCpuStart;
     const double processCpu = processCpuSeconds() - processCpuStart;
 
-    std::printf("frame path (stage %s): %d camera(s), cells of %dx%d, %.1f s measured after %.1f s warm-up\n",
-                qPrintable(stage), count, cellWidth, cellHeight, elapsed, warmup);
+    std::printf(
+        "frame path (stage %s%s): %d camera(s), cells of %dx%d, %.1f s measured after %.1f s warm-up\n",
+        qPrintable(stage), parser.isSet(histogramOption) ? ", histogram open" : "", count, cellWidth,
+        cellHeight, elapsed, warmup);
     std::printf("%-18s %9s %9s %7s %9s %9s %12s %7s\n", "camera", "capture", "display", "ratio", "med.cap",
                 "med.disp", "grab ms/frm", "lost");
     long long displayedTotal = 0;
@@ -579,5 +590,6 @@ int main(int argc, char **argv)
         p->ownGrabber.reset();
         CameraUnInit(p->handle);
     }
+    histograms.clear();
     return 0;
 }

@@ -1,6 +1,67 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AboutWidget</name>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CameraListWidget</name>
+    <message>
+        <source>请选择设备</source>
+        <translation>Select a Device</translation>
+    </message>
+    <message>
+        <source>双击表格，即可对选择的相机进行打开！</source>
+        <translation>Double-click a row to open that camera!</translation>
+    </message>
+    <message>
+        <source>重新扫描</source>
+        <translation>Rescan</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>设备名称</source>
+        <translation>Device Name</translation>
+    </message>
+    <message>
+        <source>接口类型</source>
+        <comment>narrow column</comment>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>sensor版本</source>
+        <comment>narrow column</comment>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>设备版本</source>
+        <comment>narrow column</comment>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>已打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>空闲</source>
+        <translation>Idle</translation>
+    </message>
+</context>
+<context>
     <name>CameraThread</name>
     <message>
         <source>全屏/窗口</source>
@@ -494,6 +555,118 @@
     <message>
         <source>通道%1</source>
         <translation>Channel %1</translation>
+    </message>
+</context>
+<context>
+    <name>RoiWidget</name>
+    <message>
+        <source>ROI设置</source>
+        <translation>ROI Settings</translation>
+    </message>
+    <message>
+        <source>刷新图片</source>
+        <translation>Refresh Picture</translation>
+    </message>
+    <message>
+        <source>从预设分辨率加载：</source>
+        <translation>Load from preset resolution:</translation>
+    </message>
+    <message>
+        <source>自定义区域</source>
+        <translation>Custom Region</translation>
+    </message>
+    <message>
+        <source>水平偏移</source>
+        <translation>Horizontal offset</translation>
+    </message>
+    <message>
+        <source>垂直偏移</source>
+        <translation>Vertical offset</translation>
+    </message>
+    <message>
+        <source>图像宽度</source>
+        <translation>Image width</translation>
+    </message>
+    <message>
+        <source>图像高度</source>
+        <translation>Image height</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>Top Left</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>Top Right</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>Bottom Left</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>Bottom Right</translation>
+    </message>
+    <message>
+        <source>最大</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>最大输入视场</source>
+        <translation>Maximum Field of View</translation>
+    </message>
+    <message>
+        <source>宽：</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>高：</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>最小输入视场</source>
+        <translation>Minimum Field of View</translation>
+    </message>
+    <message>
+        <source>宽</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <comment>height</comment>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>获取分辨率失败，请重新获取</source>
+        <translation>Failed to read the resolutions, please try again</translation>
+    </message>
+    <message>
+        <source>获取失败，请重新获取</source>
+        <translation>Failed to get a picture, please try again</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>设置失败，请重新设置</source>
+        <translation>Setting failed, please set it again</translation>
+    </message>
+    <message>
+        <source>设置成功</source>
+        <translation>Set successfully</translation>
     </message>
 </context>
 <context>
@@ -1294,6 +1467,58 @@
         <source>帮助</source>
         <comment>menu</comment>
         <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>histogramWidget</name>
+    <message>
+        <source>直方图</source>
+        <translation>Histogram</translation>
+    </message>
+    <message>
+        <source>实时数据</source>
+        <translation>Live Data</translation>
+    </message>
+    <message>
+        <source>X轴：</source>
+        <translation>X axis:</translation>
+    </message>
+    <message>
+        <source>Red：</source>
+        <translation>Red:</translation>
+    </message>
+    <message>
+        <source>Green：</source>
+        <translation>Green:</translation>
+    </message>
+    <message>
+        <source>Blue：</source>
+        <translation>Blue:</translation>
+    </message>
+    <message>
+        <source>通道</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>平均值</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>标准差</source>
+        <comment>narrow column</comment>
+        <translation>Std. Deviation</translation>
+    </message>
+    <message>
+        <source>X轴:%1</source>
+        <translation>X: %1</translation>
     </message>
 </context>
 </TS>

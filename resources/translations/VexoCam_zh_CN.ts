@@ -1,6 +1,67 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AboutWidget</name>
+    <message>
+        <source>关于</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>CameraListWidget</name>
+    <message>
+        <source>请选择设备</source>
+        <translation>请选择设备</translation>
+    </message>
+    <message>
+        <source>双击表格，即可对选择的相机进行打开！</source>
+        <translation>双击表格，即可对选择的相机进行打开！</translation>
+    </message>
+    <message>
+        <source>重新扫描</source>
+        <translation>重新扫描</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>设备名称</source>
+        <translation>设备名称</translation>
+    </message>
+    <message>
+        <source>接口类型</source>
+        <comment>narrow column</comment>
+        <translation>接口类型</translation>
+    </message>
+    <message>
+        <source>sensor版本</source>
+        <comment>narrow column</comment>
+        <translation>sensor版本</translation>
+    </message>
+    <message>
+        <source>设备版本</source>
+        <comment>narrow column</comment>
+        <translation>设备版本</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>已打开</source>
+        <translation>已打开</translation>
+    </message>
+    <message>
+        <source>空闲</source>
+        <translation>空闲</translation>
+    </message>
+</context>
+<context>
     <name>CameraThread</name>
     <message>
         <source>全屏/窗口</source>
@@ -494,6 +555,118 @@
     <message>
         <source>通道%1</source>
         <translation>通道%1</translation>
+    </message>
+</context>
+<context>
+    <name>RoiWidget</name>
+    <message>
+        <source>ROI设置</source>
+        <translation>ROI设置</translation>
+    </message>
+    <message>
+        <source>刷新图片</source>
+        <translation>刷新图片</translation>
+    </message>
+    <message>
+        <source>从预设分辨率加载：</source>
+        <translation>从预设分辨率加载：</translation>
+    </message>
+    <message>
+        <source>自定义区域</source>
+        <translation>自定义区域</translation>
+    </message>
+    <message>
+        <source>水平偏移</source>
+        <translation>水平偏移</translation>
+    </message>
+    <message>
+        <source>垂直偏移</source>
+        <translation>垂直偏移</translation>
+    </message>
+    <message>
+        <source>图像宽度</source>
+        <translation>图像宽度</translation>
+    </message>
+    <message>
+        <source>图像高度</source>
+        <translation>图像高度</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>居中</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>最大</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>最大输入视场</source>
+        <translation>最大输入视场</translation>
+    </message>
+    <message>
+        <source>宽：</source>
+        <translation>宽：</translation>
+    </message>
+    <message>
+        <source>高：</source>
+        <translation>高：</translation>
+    </message>
+    <message>
+        <source>最小输入视场</source>
+        <translation>最小输入视场</translation>
+    </message>
+    <message>
+        <source>宽</source>
+        <translation>宽</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <comment>height</comment>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>获取分辨率失败，请重新获取</source>
+        <translation>获取分辨率失败，请重新获取</translation>
+    </message>
+    <message>
+        <source>获取失败，请重新获取</source>
+        <translation>获取失败，请重新获取</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>设置失败，请重新设置</source>
+        <translation>设置失败，请重新设置</translation>
+    </message>
+    <message>
+        <source>设置成功</source>
+        <translation>设置成功</translation>
     </message>
 </context>
 <context>
@@ -1294,6 +1467,58 @@
         <source>帮助</source>
         <comment>menu</comment>
         <translation>帮助</translation>
+    </message>
+</context>
+<context>
+    <name>histogramWidget</name>
+    <message>
+        <source>直方图</source>
+        <translation>直方图</translation>
+    </message>
+    <message>
+        <source>实时数据</source>
+        <translation>实时数据</translation>
+    </message>
+    <message>
+        <source>X轴：</source>
+        <translation>X轴：</translation>
+    </message>
+    <message>
+        <source>Red：</source>
+        <translation>Red：</translation>
+    </message>
+    <message>
+        <source>Green：</source>
+        <translation>Green：</translation>
+    </message>
+    <message>
+        <source>Blue：</source>
+        <translation>Blue：</translation>
+    </message>
+    <message>
+        <source>通道</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <source>平均值</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>标准差</source>
+        <comment>narrow column</comment>
+        <translation>标准差</translation>
+    </message>
+    <message>
+        <source>X轴:%1</source>
+        <translation>X轴:%1</translation>
     </message>
 </context>
 </TS>

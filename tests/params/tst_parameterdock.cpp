@@ -411,8 +411,12 @@ void TstParameterDock::controlsSendExactly_data()
         << pick("comboBox_resolution", 0) << QStringList{"CameraSetResolution(DOCK-GIGE,0)=0"}
         << QStringList{"pushButton_roi=0 off", "label_hwidth=640", "signal:resolutionChanged=1"};
     QTest::newRow("custom resolution opens the editor")
-        << gige << none << pick("comboBox_resolution", -1)
-        << QStringList{"CameraSetResolutionForSnap(DOCK-GIGE,*)=0"}
+        << gige << none
+        << pick("comboBox_resolution", -1)
+        // The dock prepares the still, and the editor it opens asks for one
+        // of the whole sensor again.
+        << QStringList{"CameraSetResolutionForSnap(DOCK-GIGE,*)=0",
+                       "CameraSetResolutionForSnap(DOCK-GIGE,*)=0"}
         << QStringList{"pushButton_roi=0 off", "signal:roiEditorRequested=1", "signal:resolutionChanged=0"};
     QTest::newRow("output line shown reports back")
         << gige << Prepare([](CameraHandle h) { CameraSetOutputIOMode(h, 1, 2); })

@@ -1,11 +1,14 @@
 #include "vexocam.h"
 
+#include "aboutwidget.h"
+#include "cameralistwidget.h"
 #include "camerathread.h"
 #include "configparameter.h"
 #include "configwidget.h"
 #include "customwindowsettingwidget.h"
 #include "launcher.h"
 #include "parameterpanel.h"
+#include "roiwidget.h"
 #include "textfields.h"
 #include "ui_vexocam.h"
 
@@ -208,10 +211,34 @@ void VexoCam::showBox(bool critical, const QString &title, const QString &text)
 
 // ---- menu actions ---------------------------------------------------------
 
-// The camera list dialog and the About box are built with their own
-// windows; until then these entries do nothing.
-void VexoCam::on_action_opencamera_triggered() {}
-void VexoCam::on_action_about_triggered() {}
+void VexoCam::on_action_opencamera_triggered()
+{
+    auto *list = new CameraListWidget;
+    connect(list, SIGNAL(cameraWidget_open(QString)), this, SLOT(cameraWidget_open(QString)));
+    list->show();
+}
+
+void VexoCam::on_action_about_triggered()
+{
+    (new AboutWidget)->show();
+}
+
+void VexoCam::openRoiEditor(void *handle)
+{
+    if (handle == nullptr)
+        return;
+    RoiWidget *editor = RoiWidget::open(handle);
+    connect(editor, &RoiWidget::regionApplied, this, [this](void *applied) {
+        if (applied == m_cameraHandle)
+            initDeviceSetting(applied);
+        refitCellAfterResolutionChange(applied);
+    });
+    // The editor must not outlive its camera's handle.
+    for (CameraThread *cell : qAsConst(m_cells)) {
+        if (cell->cameraHandle() == handle)
+            connect(cell, &CameraThread::cameraClose, editor, &QWidget::close);
+    }
+}
 
 // The settings window has no parent and deletes itself when closed.
 void VexoCam::on_action_capturesetting_triggered()

@@ -84,6 +84,8 @@ public slots:
     void on_pushButton_refresh_clicked();
     void on_pushButton_expand_clicked();
     void on_pushButton_collapse_clicked();
+    // A region editor for the camera, closed with the camera.
+    void openRoiEditor(void *handle);
 
     void on_action_opencamera_triggered();
     void on_action_defaultParPath_triggered();
@@ -125,6 +127,9 @@ private:
     void applyCustomLayout(QAction *action);
     QAction *findCustomLayoutAction(const QString &name) const;
     void wireParameterPanel();
+    // Refits the cell showing the camera once its pictures have the size
+    // the camera now sends.
+    void refitCellAfterResolutionChange(void *handle);
     void restoreGridContainer();
     void refitCells();
     void selectCell(CameraThread *cell);

@@ -5,6 +5,7 @@
 #include "cellcapture.h"
 #include "configparameter.h"
 #include "customgraphicsscene.h"
+#include "histogramwidget.h"
 #include "settingsrules.h"
 
 #include <QAction>
@@ -662,7 +663,8 @@ void CameraThread::toggleFullScreen()
 
 void CameraThread::openHistogram()
 {
-    // The histogram window attaches to the grabber's frames once it exists.
+    if (isAttachCamera() && m_grabber != nullptr)
+        histogramWidget::open(m_cameraHandle, m_grabber);
 }
 
 void CameraThread::on_pushButton_close_clicked()

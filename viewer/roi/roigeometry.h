@@ -1,0 +1,66 @@
+#ifndef ROIGEOMETRY_H
+#define ROIGEOMETRY_H
+
+#include "VexoCameraSDK.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <qnamespace.h>
+
+// The region editor's arithmetic: drag zones of the rectangle, moving and
+// resizing it, preview-to-camera scaling and the region the camera is given.
+namespace RoiGeometry {
+
+// Zone codes of a point in the rectangle (0 = no drag in progress).
+enum Zone {
+    NoZone = 0,
+    RightEdge = 1,
+    LeftEdge = 2,
+    BottomEdge = 3,
+    TopEdge = 4,
+    TopLeft = 5,
+    TopRight = 6,
+    BottomLeft = 7,
+    BottomRight = 8,
+    Inside = 9,
+};
+
+constexpr int EdgeMargin = 20;
+// The rectangle a freshly opened editor shows, in preview pixels.
+constexpr QRect InitialRect(150, 125, 300, 250);
+
+// Zone of point (in the rectangle's own coordinates) for a rectangle of size,
+// with grip bands margin wide along each edge.
+int dragZone(const QPoint &point, const QSize &size, int margin = EdgeMargin);
+Qt::CursorShape zoneCursor(int zone);
+
+// The rectangle after the cursor moved by delta while dragging zone. Moving
+// keeps the rectangle inside the preview; resizing stops at an empty
+// rectangle on its fixed edge instead of turning it inside out.
+QRect dragRect(const QRect &rect, int zone, const QPoint &delta, const QSize &preview);
+
+enum class Preset { Center, LeftTop, RightTop, LeftBottom, RightBottom, Max };
+QRect presetRect(Preset preset, const QSize &preview);
+
+// The rectangle in camera pixels: each product truncated towards zero.
+struct Region
+{
+    int hOffset = 0;
+    int vOffset = 0;
+    int width = 0;
+    int height = 0;
+};
+Region toCamera(const QRect &rect, double scaleX, double scaleY);
+
+// Sensor windows are read in whole 32-pixel columns and pairs of lines.
+int roundUpWidth(int width);
+int roundUpHeight(int height);
+
+// The custom resolution (index 255) for region, with every other field taken
+// from templ; width and height rounded up as the camera needs.
+stImageResolution customResolution(const stImageResolution &templ, const Region &region);
+
+} // namespace RoiGeometry
+
+#endif // ROIGEOMETRY_H

@@ -1,0 +1,253 @@
+#include "roiwidget.h"
+#include "ui_roiwidget.h"
+
+#include "roigeometry.h"
+
+#include <QImage>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPixmap>
+
+#include <limits>
+#include <new>
+
+using namespace RoiGeometry;
+
+namespace {
+
+constexpr unsigned int SnapTimeoutMs = 5000;
+
+void setTextIfChanged(QLineEdit *edit, int value)
+{
+    // Setting even the same text repaints the field, and the fields are
+    // refreshed from our own repaint.
+    const QString text = QString::number(value);
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+} // namespace
+
+RoiWidget::RoiWidget(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::RoiWidget>())
+{
+    ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    ui->Picture_Rect->installEventFilter(this);
+}
+
+RoiWidget::~RoiWidget() = default;
+
+RoiWidget *RoiWidget::open(CameraHandle handle)
+{
+    auto *editor = new RoiWidget;
+    editor->setCameraHandle(handle);
+    editor->show();
+    editor->init();
+    return editor;
+}
+
+void RoiWidget::init()
+{
+    stCameraCapability capability{};
+    const CameraSdkStatus capabilityStatus = CameraGetCapability(m_cameraHandle, &capability);
+    m_haveTemplate = capabilityStatus == CAMERA_STATUS_SUCCESS && capability.pImageSizeDesc != nullptr &&
+                     capability.iImageSizeDesc > 0;
+    if (m_haveTemplate) {
+        m_template = capability.pImageSizeDesc[capability.iImageSizeDesc - 1];
+        // The last preset is the whole sensor: the still must show all of it
+        // even while the camera streams a smaller region, or the offsets
+        // drawn on it would not be sensor offsets.
+        CameraSetResolutionForSnap(m_cameraHandle, &m_template);
+    }
+
+    snapPreview();
+
+    ui->comboBox->clear();
+    if (capabilityStatus != CAMERA_STATUS_SUCCESS)
+        showBox(false, tr("错误"), tr("获取分辨率失败，请重新获取"));
+}
+
+bool RoiWidget::snapPreview()
+{
+    CameraFrameHandle frame = nullptr;
+    stImageInfo head{};
+    BYTE *raw = nullptr;
+    if (CameraSnapToBuffer(m_cameraHandle, &frame, &head, &raw, SnapTimeoutMs) != CAMERA_STATUS_SUCCESS) {
+        showBox(false, tr("错误"), tr("获取失败，请重新获取"));
+        return false;
+    }
+
+    const quint64 capacity = quint64(head.uiWidth) * head.uiHeight * 4;
+    std::unique_ptr<BYTE[]> out;
+    if (raw != nullptr && capacity > 0 && capacity <= quint64(std::numeric_limits<int>::max()))
+        out.reset(new (std::nothrow) BYTE[capacity]);
+    const bool converted = out != nullptr && CameraGetOutImageBuffer(m_cameraHandle, &head, raw, out.get()) ==
+                                                 CAMERA_STATUS_SUCCESS;
+    CameraReleaseFrameHandle(m_cameraHandle, frame);
+    // The converted head must still describe an image inside our buffer.
+    if (!converted || head.uiWidth == 0 || head.uiHeight == 0 ||
+        quint64(head.uiWidth) * head.uiHeight * 4 > capacity)
+        return false;
+
+    CameraImageOverlay(m_cameraHandle, out.get(), &head);
+    QImage::Format format = QImage::Format_RGB888;
+    if (head.uiMediaType != CAMERA_MEDIA_TYPE_RGB8) {
+        CameraSetIspOutFormat(m_cameraHandle, CAMERA_MEDIA_TYPE_RGB8);
+        // This still came in the old format: show it as what it is.
+        if (head.uiMediaType == CAMERA_MEDIA_TYPE_MONO8)
+            format = QImage::Format_Grayscale8;
+        else if (head.uiMediaType == CAMERA_MEDIA_TYPE_BGR8)
+            format = QImage::Format_BGR888;
+        else
+            return false;
+    }
+
+    const int width = int(head.uiWidth);
+    const int height = int(head.uiHeight);
+    const QImage still(out.get(), width, height, format);
+    const QSize preview = ui->widget_6->size();
+    ui->widget_6->setPixmap(
+        QPixmap::fromImage(still.scaled(preview, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    ui->lineEdit_maxheight->setText(QString::number(height));
+    ui->lineEdit_maxwidth->setText(QString::number(width));
+    m_scaleX = double(width) / preview.width();
+    m_scaleY = double(height) / preview.height();
+    update();
+    return true;
+}
+
+int RoiWidget::getMousePosStatus(const QSize &size, const QMouseEvent &event) const
+{
+    return RoiGeometry::dragZone(event.localPos().toPoint(), size, m_edgeMargin);
+}
+
+bool RoiWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != ui->Picture_Rect)
+        return QWidget::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        // The zone is chosen where the drag starts and kept until release:
+        // taken anew at every move, a fast drag or a move stopped at the
+        // preview's edge would turn into a resize under the cursor.
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        m_dragZone = getMousePosStatus(ui->Picture_Rect->size(), *mouse);
+        setCursor(zoneCursor(m_dragZone));
+        m_lastCursor = mouse->globalPos();
+        break;
+    }
+    case QEvent::MouseButtonRelease:
+        m_dragZone = NoZone;
+        setCursor(Qt::ArrowCursor);
+        break;
+    case QEvent::MouseMove: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->buttons() == Qt::NoButton || m_dragZone == NoZone)
+            break;
+        const QPoint cursor = mouse->globalPos();
+        setRect(
+            dragRect(ui->Picture_Rect->geometry(), m_dragZone, cursor - m_lastCursor, ui->widget_6->size()));
+        m_lastCursor = cursor;
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}
+
+void RoiWidget::setRect(const QRect &rect)
+{
+    ui->Picture_Rect->setGeometry(rect);
+    update();
+}
+
+void RoiWidget::refreshRegionTexts()
+{
+    const Region region = toCamera(ui->Picture_Rect->geometry(), m_scaleX, m_scaleY);
+    setTextIfChanged(ui->lineEdit_width, region.width);
+    setTextIfChanged(ui->lineEdit_VShift, region.width);
+    setTextIfChanged(ui->lineEdit_height, region.height);
+    setTextIfChanged(ui->lineEdit_HShift, region.height);
+    setTextIfChanged(ui->lineEdit_Hshift, region.hOffset);
+    setTextIfChanged(ui->lineEdit_Vshift, region.vOffset);
+}
+
+void RoiWidget::paintEvent(QPaintEvent *event)
+{
+    refreshRegionTexts();
+    QWidget::paintEvent(event);
+}
+
+void RoiWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QWidget::changeEvent(event);
+}
+
+void RoiWidget::on_pushButton_refresh_clicked()
+{
+    init();
+}
+
+void RoiWidget::on_pushButton_center_clicked()
+{
+    setRect(presetRect(Preset::Center, ui->widget_6->size()));
+}
+
+void RoiWidget::on_pushButton_LeftTop_clicked()
+{
+    setRect(presetRect(Preset::LeftTop, ui->widget_6->size()));
+}
+
+void RoiWidget::on_pushButton_RightTop_clicked()
+{
+    setRect(presetRect(Preset::RightTop, ui->widget_6->size()));
+}
+
+void RoiWidget::on_pushButton_LeftBottom_clicked()
+{
+    setRect(presetRect(Preset::LeftBottom, ui->widget_6->size()));
+}
+
+void RoiWidget::on_pushButton_RightBottom_clicked()
+{
+    setRect(presetRect(Preset::RightBottom, ui->widget_6->size()));
+}
+
+void RoiWidget::on_pushButton_max_clicked()
+{
+    setRect(presetRect(Preset::Max, ui->widget_6->size()));
+}
+
+void RoiWidget::on_pushButton_setup_clicked()
+{
+    // Without a preset resolution there is no template for the region.
+    if (!m_haveTemplate) {
+        showBox(true, tr("提示"), tr("设置失败，请重新设置"));
+        return;
+    }
+    // The region fields show exactly this; computing it here does not depend
+    // on a repaint having refreshed them.
+    refreshRegionTexts();
+    const Region region = toCamera(ui->Picture_Rect->geometry(), m_scaleX, m_scaleY);
+    const stImageResolution resolution = customResolution(m_template, region);
+    if (CameraSetResolutionEx(m_cameraHandle, &resolution) != CAMERA_STATUS_SUCCESS) {
+        showBox(true, tr("提示"), tr("设置失败，请重新设置"));
+        return;
+    }
+    emit regionApplied(m_cameraHandle);
+    showBox(false, tr("提示"), tr("设置成功"));
+    init();
+}
+
+void RoiWidget::showBox(bool critical, const QString &title, const QString &text)
+{
+    QMessageBox box(critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
+                    QMessageBox::NoButton, this);
+    box.addButton(tr("确定"), QMessageBox::AcceptRole);
+    box.exec();
+}
