@@ -134,6 +134,7 @@ private:
     void selectCell(CameraThread *cell);
     QTreeWidgetItem *findDeviceItem(const QString &serial) const;
     void markOpened(QTreeWidgetItem *item, bool opened);
+    void widenDevicePane();
     void showBox(bool critical, const QString &title, const QString &text);
 
     std::unique_ptr<Ui::VexoCam> ui;
