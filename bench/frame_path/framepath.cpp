@@ -15,7 +15,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QWidget>
 
 #include <pthread.h>
@@ -24,9 +23,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -70,7 +71,7 @@ struct CellProbe
     int deliveredStart = 0, deliveredEnd = 0;
     double grabberCpuStart = 0, grabberCpuEnd = 0;
     std::vector<double> captureReports, displayReports;
-    bool measuring = false;
+    std::atomic<bool> measuring{false};
 };
 
 uint32_t capturedFrames(CameraHandle handle)
@@ -253,33 +254,46 @@ int main(int argc, char **argv)
                          });
     }
 
-    double uiCpuStart = 0, processCpuStart = 0;
+    // The span is timed on a thread of its own: with more frames than the
+    // user-interface thread can take, its queue never runs dry and a timer
+    // there would fire late or never.
+    clockid_t uiClock{};
+    pthread_getcpuclockid(pthread_self(), &uiClock);
+    double uiCpuStart = 0, processCpuStart = 0, uiCpuEnd = 0, processCpuEnd = 0;
     QElapsedTimer span;
-    QTimer::singleShot(int(warmup * 1000), Qt::PreciseTimer, &app, [&] {
+    qint64 spanNs = 0;
+    std::thread measurer([&] {
+        std::this_thread::sleep_for(std::chrono::duration<double>(warmup));
         for (auto &p : probes) {
-            p->measuring = true;
             p->capturedStart = capturedFrames(p->handle);
             p->deliveredStart = p->grabber->deliveredFrames();
             p->grabberCpuStart = p->clockKnown.load() ? clockSeconds(p->grabberClock) : 0.0;
+            p->measuring = true;
         }
-        uiCpuStart = clockSeconds(CLOCK_THREAD_CPUTIME_ID);
+        uiCpuStart = clockSeconds(uiClock);
         processCpuStart = processCpuSeconds();
         span.start();
-        QTimer::singleShot(int(seconds * 1000), Qt::PreciseTimer, &app, [&] {
-            for (auto &p : probes) {
-                p->measuring = false;
-                p->capturedEnd = capturedFrames(p->handle);
-                p->deliveredEnd = p->grabber->deliveredFrames();
-                p->grabberCpuEnd = p->clockKnown.load() ? clockSeconds(p->grabberClock) : 0.0;
-            }
-            app.quit();
-        });
+        std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+        for (auto &p : probes) {
+            p->measuring = false;
+            p->capturedEnd = capturedFrames(p->handle);
+            p->deliveredEnd = p->grabber->deliveredFrames();
+            p->grabberCpuEnd = p->clockKnown.load() ? clockSeconds(p->grabberClock) : 0.0;
+        }
+        spanNs = span.nsecsElapsed();
+        uiCpuEnd = clockSeconds(uiClock);
+        processCpuEnd = processCpuSeconds();
+        // No more frames, so the queue drains and the quit is reached.
+        for (auto &p : probes)
+            p->grabber->stop();
+        QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
     });
     app.exec();
+    measurer.join();
 
-    const double elapsed = double(span.nsecsElapsed()) / 1e9;
-    const double uiCpu = clockSeconds(CLOCK_THREAD_CPUTIME_ID) - uiCpuStart;
-    const double processCpu = processCpuSeconds() - processCpuStart;
+    const double elapsed = double(spanNs) / 1e9;
+    const double uiCpu = uiCpuEnd - uiCpuStart;
+    const double processCpu = processCpuEnd - processCpuStart;
 
     std::printf("frame path (stage %s): %d camera(s), cells of %dx%d, %.1f s measured after %.1f s warm-up\n",
                 qPrintable(stage), count, cellWidth, cellHeight, elapsed, warmup);

@@ -454,14 +454,15 @@ void TstDeviceTree::labelsShowTheirWholeText()
         for (QLabel *label : window.findChildren<QLabel *>()) {
             if (!label->isVisible() || label->text().isEmpty() || label->wordWrap())
                 continue;
-            int needed = 0;
-            for (const QString &line : label->text().split(QLatin1Char('\n')))
-                needed = qMax(needed, label->fontMetrics().horizontalAdvance(line));
-            QVERIFY2(label->contentsRect().width() >= needed,
-                     qPrintable(QStringLiteral("%1 on %2: \"%3\" needs %4 px, has %5")
+            const QSize needed = label->fontMetrics().size(0, label->text());
+            QVERIFY2(label->contentsRect().width() >= needed.width() &&
+                         label->contentsRect().height() >= needed.height(),
+                     qPrintable(QStringLiteral("%1 on %2: \"%3\" needs %4x%5 px, has %6x%7")
                                     .arg(label->objectName(), QLatin1String(page), label->text())
-                                    .arg(needed)
-                                    .arg(label->contentsRect().width())));
+                                    .arg(needed.width())
+                                    .arg(needed.height())
+                                    .arg(label->contentsRect().width())
+                                    .arg(label->contentsRect().height())));
         }
     };
     emit tree->itemClicked(item(window, QStringLiteral("Gate camera")), 0);

@@ -216,21 +216,30 @@ void TestCameraViewMath::navigationPanelKeepsAUsableSize()
 void TestCameraViewMath::reportLinesBreakOnlyBetweenFields()
 {
     const QString report = statusLine(1920, 1080, 29.97f, 30.0f, 123456, 1);
-    const QFontMetrics metrics(QGuiApplication::font());
-    int previousLines = 100;
-    for (int width = 60; width <= 1200; width += 35) {
-        const QStringList lines = StatusLine::reportLines(report, metrics, width);
-        const QString where = QStringLiteral("width %1: ").arg(width) + lines.join(QLatin1Char('/'));
-        for (const QString &line : lines)
-            QVERIFY2(metrics.horizontalAdvance(line) <= width, qPrintable(where));
-        // Unless a single field is wider than the line (then it is elided),
-        // the lines are the fields, whole and in order.
-        if (!lines.join(QString()).contains(QChar(0x2026)))
-            QVERIFY2(lines.join(QStringLiteral(" | ")) == report, qPrintable(where));
-        QVERIFY2(lines.size() <= previousLines, qPrintable(where));
-        previousLines = lines.size();
+    for (const qreal points : {8.0, 9.0, 10.5, 12.0}) {
+        QFont font = QGuiApplication::font();
+        font.setPointSizeF(points);
+        const QFontMetrics metrics(font);
+        int previousLines = 100;
+        for (int width = 60; width <= 1000; ++width) {
+            const QStringList lines = StatusLine::reportLines(report, metrics, width);
+            const QString where =
+                QStringLiteral("%1 pt, width %2: ").arg(points).arg(width) + lines.join(QLatin1Char('/'));
+            for (const QString &line : lines) {
+                QVERIFY2(metrics.horizontalAdvance(line) <= width, qPrintable(where));
+                // Only a field too wide for any line is cut, never a packed line.
+                QVERIFY2(!line.contains(QChar(0x2026)) || !line.contains(QStringLiteral(" | ")),
+                         qPrintable(where));
+            }
+            // Unless a single field is wider than the line (then it is elided),
+            // the lines are the fields, whole and in order.
+            if (!lines.join(QString()).contains(QChar(0x2026)))
+                QVERIFY2(lines.join(QStringLiteral(" | ")) == report, qPrintable(where));
+            QVERIFY2(lines.size() <= previousLines, qPrintable(where));
+            previousLines = lines.size();
+        }
+        QCOMPARE(previousLines, 1);
     }
-    QCOMPARE(previousLines, 1);
 
     // Other messages wrap and end elided within the lines they get.
     const QString pause = QStringLiteral("相机已进入暂停，不再接收来自相机的图像数据");

@@ -659,8 +659,12 @@ void CameraThread::updateFrameRate(float captureFps, float displayFps, int frame
 void CameraThread::acquireFrame(QImage image)
 {
     // One item per scene, its pixmap replaced: cheaper than clearing the
-    // scenes and adding new items for every frame.
-    const QPixmap picture = QPixmap::fromImage(image);
+    // scenes and adding new items for every frame. The pixmap keeps the
+    // frame's own format: converting every pixel to the screen's would cost
+    // more than painting, which reads only the pixels it shows. The copy is
+    // needed: the image lends the grabber's buffer, which the next frame
+    // overwrites.
+    const QPixmap picture = QPixmap::fromImage(image.copy(), Qt::NoFormatConversion);
     if (m_pictureItem == nullptr)
         m_pictureItem = m_pictureScene->addPixmap(picture);
     else

@@ -33,7 +33,9 @@ QStringList StatusLine::reportLines(const QString &text, const QFontMetrics &met
             continue;
         }
         const QString longer = line + FieldSeparator + field;
-        if (metrics.horizontalAdvance(longer) <= width) {
+        // A little room to spare: eliding measures the text its own way and
+        // must never cut a line that was packed to fit.
+        if (metrics.horizontalAdvance(longer) <= width - 2) {
             line = longer;
         } else {
             lines << line;
@@ -113,8 +115,16 @@ void StatusLine::show()
     } else if (!m_text.isEmpty()) {
         lines = messageLines(m_text, m_label->font(), width, m_lines);
     }
+    // Measured on sample lines rather than from the font's line spacing:
+    // Chinese glyphs come from a fallback font with taller lines.
+    QStringList sampleLines;
+    for (int i = 0; i < m_lines; ++i)
+        sampleLines << QStringLiteral("分辨率: Agy|");
+    const QString sample = sampleLines.join(QLatin1Char('\n'));
+    const int textHeight =
+        metrics.boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignLeft | Qt::AlignTop, sample).height();
     const int frame = qMax(0, m_label->height() - m_label->contentsRect().height());
-    const int height = m_lines * metrics.lineSpacing() + frame + 2;
+    const int height = textHeight + frame + 2;
     if (m_label->minimumHeight() != height || m_label->maximumHeight() != height)
         m_label->setFixedHeight(height);
     m_label->setText(lines.join(QLatin1Char('\n')));
