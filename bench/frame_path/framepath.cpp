@@ -4,6 +4,7 @@
 // in CPU time.
 
 #include "camerathread.h"
+#include "cameraviewmath.h"
 #include "cvideothread.h"
 
 #include "VexoCameraSDK.h"
@@ -223,9 +224,10 @@ int main(int argc, char **argv)
                 p->grabber, &CVideoThread::acquireFrame, &sink,
                 [convert, thumbnail](const QImage &image) {
                     if (convert) {
-                        const QPixmap picture = QPixmap::fromImage(image);
-                        const QPixmap small = QPixmap::fromImage(
-                            image.scaled(thumbnail, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+                        // What a cell does with a frame while its navigation panel shows.
+                        const QPixmap picture = QPixmap::fromImage(image.copy(), Qt::NoFormatConversion);
+                        const QPixmap small =
+                            QPixmap::fromImage(CameraViewMath::sampleThumbnail(image, thumbnail));
                         Q_UNUSED(picture)
                         Q_UNUSED(small)
                     }
