@@ -735,8 +735,7 @@ void VexoCam::cameraWindowSetting(SceneFrameLayout &layout)
                 SLOT(onWindowMoving(int &, int &, int &, int &)));
         // A cell may still go away by itself (closed as a window): the list
         // must never keep it.
-        connect(cell, &QObject::destroyed, this,
-                [this](QObject *gone) { m_cells.removeAll(static_cast<CameraThread *>(gone)); });
+        connect(cell, &QObject::destroyed, this, [this, cell] { m_cells.removeAll(cell); });
         cell->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
         m_cells.append(cell);
     }
