@@ -28,8 +28,6 @@ private slots:
     void zoomedRectangleFollowsVisibleArea();
     void draggingStopsOnlyTheBlockedAxis();
     void overlaysFollowTheView();
-    void navigationPanelKeepsAUsableSize_data();
-    void navigationPanelKeepsAUsableSize();
     void reportLinesBreakOnlyBetweenFields();
     void thumbnailSamplesThePicture();
     void buttonBarFollowsCursorHalf();
@@ -177,40 +175,6 @@ void TestCameraViewMath::overlaysFollowTheView()
     QCOMPARE(p.buttonBar, QPoint((403 - 180) / 2, (302 / 4) * 3));
     QCOMPARE(p.media, QPoint(403 - 30 - 24, 302 / 4));
     QCOMPARE(p.navigation, QRect(300, 225, 100, 75));
-}
-
-void TestCameraViewMath::navigationPanelKeepsAUsableSize_data()
-{
-    QTest::addColumn<QSize>("view");
-    QTest::addColumn<QRect>("navigation");
-    QTest::addColumn<bool>("fits");
-    // With a minimum panel of 120 x 80.
-    QTest::newRow("large: the bottom-right quarter") << QSize(800, 600) << QRect(600, 450, 200, 150) << true;
-    QTest::newRow("nine-cell grid: the minimum, bottom right")
-        << QSize(240, 150) << QRect(120, 70, 120, 80) << true;
-    QTest::newRow("too low for a thumbnail") << QSize(300, 90) << QRect(180, 10, 120, 80) << false;
-    QTest::newRow("too narrow for the title") << QSize(140, 300) << QRect(20, 220, 120, 80) << false;
-}
-
-void TestCameraViewMath::navigationPanelKeepsAUsableSize()
-{
-    QFETCH(QSize, view);
-    QFETCH(QRect, navigation);
-    QFETCH(bool, fits);
-    const QSize bar(180, 36);
-    for (const bool shown : {false, true}) {
-        const OverlayPlacement p = placeOverlays(view, bar, QSize(24, 24), QSize(120, 80), shown);
-        QCOMPARE(p.navigation, navigation);
-        QCOMPARE(p.navigationFits, fits);
-        QVERIFY(QRect(QPoint(0, 0), view).contains(p.navigation) || !fits);
-        // A shown panel is never under the button bar, which stays in the view.
-        if (shown && fits) {
-            QVERIFY(!QRect(p.buttonBar, bar).intersects(p.navigation));
-            QVERIFY(p.buttonBar.x() >= 0 && p.buttonBar.y() >= 0);
-        } else {
-            QCOMPARE(p.buttonBar, QPoint((view.width() - bar.width()) / 2, (view.height() / 4) * 3));
-        }
-    }
 }
 
 void TestCameraViewMath::reportLinesBreakOnlyBetweenFields()
