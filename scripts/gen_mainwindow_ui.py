@@ -192,6 +192,13 @@ def value_label(name):
              sizePolicy=("sizepolicy", "QSizePolicy::Ignored", "QSizePolicy::Preferred"))
 
 
+def identity_label(name):
+    """A value of the identity pages and of the dock's device page: never
+    narrower than its text, so the pane widens for a long value or a long
+    English caption instead of cutting the value off."""
+    return W("QLabel", name, text="", textInteractionFlags=("set", "Qt::TextSelectableByMouse"))
+
+
 def button(name, text="", icon=None, **p):
     if icon:
         p["icon"] = ("icon", icon)
@@ -288,22 +295,22 @@ def device_panel():
                              iconSize=(20, 20)),
                       spacing=4)
     gige = W("QWidget", "page_gigeInfo", layout=form([
-        ("产品名称：", value_label("label_gigeName")),
-        ("IP地址：", value_label("label_gigeIP")),
-        ("子网掩码：", value_label("label_gigeNetMask")),
-        ("接口类型：", value_label("label_gigePorttype")),
-        ("物理地址：", value_label("label_gigePhyAdder")),
-        ("相机状态：", value_label("label_gigeBroAdder")),
+        ("产品名称：", identity_label("label_gigeName")),
+        ("IP地址：", identity_label("label_gigeIP")),
+        ("子网掩码：", identity_label("label_gigeNetMask")),
+        ("接口类型：", identity_label("label_gigePorttype")),
+        ("物理地址：", identity_label("label_gigePhyAdder")),
+        ("相机状态：", identity_label("label_gigeBroAdder")),
     ], spacing=6))
     unused = W("QWidget", "page_unused")
     usb = W("QWidget", "page_usbInfo", layout=form([
-        ("产品名称：", value_label("label_productName")),
-        ("产品系列：", value_label("label_productsSeries")),
-        ("传感器：", value_label("label_sensor")),
-        ("接口类型：", value_label("label_porttype")),
-        ("设备版本：", value_label("label_edition")),
-        ("固件版本：", value_label("label_firmware")),
-        ("相机状态：", value_label("label_status")),
+        ("产品名称：", identity_label("label_productName")),
+        ("产品系列：", identity_label("label_productsSeries")),
+        ("传感器：", identity_label("label_sensor")),
+        ("接口类型：", identity_label("label_porttype")),
+        ("设备版本：", identity_label("label_edition")),
+        ("固件版本：", identity_label("label_firmware")),
+        ("相机状态：", identity_label("label_status")),
     ], spacing=6))
     empty = W("QWidget", "page_noDevice", layout=vbox(
         label("label_noDevice", "请在列表中选择相机", alignment=("set", "Qt::AlignCenter"), enabled=False)))
@@ -315,6 +322,8 @@ def device_panel():
     list_box = group("groupBox_deviceList", "设备列表", vbox(buttons, tree, spacing=6, margins=(4, 4, 4, 4)))
     layout = vbox(list_box, info_box, spacing=8, margins=(6, 6, 0, 6))
     layout.stretch = "1,0"
+    # The window widens the pane beyond this when an identity page needs it
+    # (a long value, the English captions).
     return W("QWidget", "widget_devicePanel", layout=layout,
              minimumSize=(250, 0))
 
@@ -333,15 +342,15 @@ def grid_area():
 
 def page_device():
     info = form([
-        ("设备名称：", value_label("label_deviceName")),
-        ("驱动版本：", value_label("label_deviceDrive")),
-        ("产品系列：", value_label("label_productsseries")),
-        ("序列号：", value_label("label_deviceSerial")),
-        ("通讯类型：", value_label("label_communiType")),
-        ("固件版本：", value_label("label_deviceFirmware")),
-        ("设备类型：", value_label("label_deviceType")),
-        ("接口版本：", value_label("label_deviceInterface")),
-        ("SDK版本：", value_label("label_sdkVersion")),
+        ("设备名称：", identity_label("label_deviceName")),
+        ("驱动版本：", identity_label("label_deviceDrive")),
+        ("产品系列：", identity_label("label_productsseries")),
+        ("序列号：", identity_label("label_deviceSerial")),
+        ("通讯类型：", identity_label("label_communiType")),
+        ("固件版本：", identity_label("label_deviceFirmware")),
+        ("设备类型：", identity_label("label_deviceType")),
+        ("接口版本：", identity_label("label_deviceInterface")),
+        ("SDK版本：", identity_label("label_sdkVersion")),
     ], spacing=6)
     rename = group("groupBox_nickname", "设备昵称", hbox(edit("lineEdit_deviceName", maxLength=31),
                                                       button("pushButton_deviceName", "设置")))

@@ -5,6 +5,7 @@
 // adds the encode or save rate, where that time goes and how late the user-interface thread runs its timers.
 
 #include "camerathread.h"
+#include "cameraviewmath.h"
 #include "cellcapture.h"
 #include "configparameter.h"
 #include "cvideothread.h"
@@ -34,9 +35,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -84,7 +87,7 @@ struct CellProbe
     int deliveredStart = 0, deliveredEnd = 0;
     double grabberCpuStart = 0, grabberCpuEnd = 0;
     std::vector<double> captureReports, displayReports;
-    bool measuring = false;
+    std::atomic<bool> measuring{false};
 };
 
 stFrameStatistic frameStatistic(CameraHandle handle)
@@ -385,9 +388,10 @@ int main(int argc, char **argv)
                 p->grabber, &CVideoThread::acquireFrame, &sink,
                 [convert, thumbnail](const QImage &image) {
                     if (convert) {
-                        const QPixmap picture = QPixmap::fromImage(image);
-                        const QPixmap small = QPixmap::fromImage(
-                            image.scaled(thumbnail, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+                        // What a cell does with a frame while its navigation panel shows.
+                        const QPixmap picture = QPixmap::fromImage(image.copy(), Qt::NoFormatConversion);
+                        const QPixmap small =
+                            QPixmap::fromImage(CameraViewMath::sampleThumbnail(image, thumbnail));
                         Q_UNUSED(picture)
                         Q_UNUSED(small)
                     }
@@ -450,7 +454,32 @@ int main(int argc, char **argv)
     });
     latenessProbe.start(10);
 
-    double uiCpuStart = 0, processCpuStart = 0;
+    // What the end of the span does on the user-interface thread.
+    const auto finish = [&] {
+        measuringLateness = false;
+        configEnd = QFileInfo(store->getSavePath()).lastModified();
+        uiWritesEnd = threadStorageWrites();
+        for (auto &p : probes) {
+            if (recording) {
+                p->encodeEnd = p->cell->capture()->recorder()->timing();
+                p->encodeCallEnd = p->cell->capture()->recorder()->encodeCallNs();
+                p->cell->capture()->toggleRecording();
+            }
+            if (series) {
+                p->cell->capture()->toggleSeries();
+                p->savedEnd = p->cell->capture()->writer()->totals();
+            }
+        }
+        app.quit();
+    };
+    // The end of the span is taken on a thread of its own: with more frames
+    // than the user-interface thread can take, its queue never runs dry and a
+    // timer there would fire late or never.
+    clockid_t uiClock{};
+    pthread_getcpuclockid(pthread_self(), &uiClock);
+    double uiCpuStart = 0, processCpuStart = 0, uiCpuEnd = 0, processCpuEnd = 0;
+    qint64 spanNs = 0;
+    std::thread measurer;
     QElapsedTimer span;
     QTimer::singleShot(int(warmup * 1000), Qt::PreciseTimer, &app, [&] {
         for (auto &p : probes) {
@@ -482,37 +511,34 @@ int main(int argc, char **argv)
             p->deliveredStart = p->grabber->deliveredFrames();
             p->grabberCpuStart = p->clockKnown.load() ? clockSeconds(p->grabberClock) : 0.0;
         }
-        uiCpuStart = clockSeconds(CLOCK_THREAD_CPUTIME_ID);
+        uiCpuStart = clockSeconds(uiClock);
         processCpuStart = processCpuSeconds();
         span.start();
-        QTimer::singleShot(int(seconds * 1000), Qt::PreciseTimer, &app, [&] {
-            measuringLateness = false;
-            configEnd = QFileInfo(store->getSavePath()).lastModified();
-            uiWritesEnd = threadStorageWrites();
+        measurer = std::thread([&] {
+            std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
             for (auto &p : probes) {
                 p->measuring = false;
                 p->lostEnd = frameStatistic(p->handle).iLost;
                 p->capturedEnd = capturedFrames(p->handle);
-                if (recording) {
-                    p->encodeEnd = p->cell->capture()->recorder()->timing();
-                    p->encodeCallEnd = p->cell->capture()->recorder()->encodeCallNs();
-                    p->cell->capture()->toggleRecording();
-                }
-                if (series) {
-                    p->cell->capture()->toggleSeries();
-                    p->savedEnd = p->cell->capture()->writer()->totals();
-                }
                 p->deliveredEnd = p->grabber->deliveredFrames();
                 p->grabberCpuEnd = p->clockKnown.load() ? clockSeconds(p->grabberClock) : 0.0;
             }
-            app.quit();
+            spanNs = span.nsecsElapsed();
+            uiCpuEnd = clockSeconds(uiClock);
+            processCpuEnd = processCpuSeconds();
+            // No more frames, so the queue drains and the rest is reached.
+            for (auto &p : probes)
+                p->grabber->stop();
+            QMetaObject::invokeMethod(
+                &app, [&] { finish(); }, Qt::QueuedConnection);
         });
     });
     app.exec();
+    measurer.join();
 
-    const double elapsed = double(span.nsecsElapsed()) / 1e9;
-    const double uiCpu = clockSeconds(CLOCK_THREAD_CPUTIME_ID) - uiCpuStart;
-    const double processCpu = processCpuSeconds() - processCpuStart;
+    const double elapsed = double(spanNs) / 1e9;
+    const double uiCpu = uiCpuEnd - uiCpuStart;
+    const double processCpu = processCpuEnd - processCpuStart;
 
     std::printf(
         "frame path (stage %s%s): %d camera(s), cells of %dx%d, %.1f s measured after %.1f s warm-up\n",

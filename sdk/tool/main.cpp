@@ -66,6 +66,10 @@ int makeUpgrade(int argc, char **argv)
     long size = 4096;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            usage(stdout);
+            return 0;
+        }
         if (i + 1 >= argc) {
             std::fprintf(stderr, "vexo-sim: %s needs a value\n", arg.c_str());
             return 2;
@@ -131,6 +135,11 @@ int main(int argc, char **argv)
     }
     const std::string command = argv[1];
     if (command == "--help" || command == "-h" || command == "help") {
+        usage(stdout);
+        return 0;
+    }
+    if (command == "list" && argc == 3 &&
+        (std::strcmp(argv[2], "--help") == 0 || std::strcmp(argv[2], "-h") == 0)) {
         usage(stdout);
         return 0;
     }

@@ -263,6 +263,18 @@ void TestConfigParameter::customLayoutsRoundTrip()
 
     QSettings(config.getSavePath(), QSettings::IniFormat).remove(QStringLiteral("CUSTOMWIDGET/row_A"));
     QCOMPARE(ConfigParameter(config.getSavePath()).readSceneFrameLayout().at(0).row, 0);
+
+    // Edited by hand, without the quotes: the settings file reads a text
+    // with commas as a list, which must come back as the one text it is.
+    writeFile(path(QStringLiteral("hand.ini")), "[CUSTOMWIDGET]\nnames=A,B\nrow_A=2\ncolumn_A=2\n"
+                                                "frameLayoutList_A=0,0,1,2|1,0,1,1|1,1,1,1\n"
+                                                "row_B=3\ncolumn_B=3\nframeLayoutList_B=0,0,3,3\n");
+    const QVector<SceneFrameLayout> hand =
+        ConfigParameter(path(QStringLiteral("hand.ini"))).readSceneFrameLayout();
+    QCOMPARE(hand.size(), 2);
+    QCOMPARE(hand.at(0), a);
+    QCOMPARE(hand.at(1).name, QStringLiteral("B"));
+    QCOMPARE(hand.at(1).frameLayoutList, b.frameLayoutList);
 }
 
 void TestConfigParameter::savingLayoutsDropsRemovedOnesAndTheStaleInUseName()
@@ -300,7 +312,10 @@ void TestConfigParameter::frameTextParsing()
     QCOMPARE(p.columnSpan, 3);
     QCOMPARE(frameText(p), QStringLiteral("1,0,2,3"));
     FramePlacement untouched{9, 9, 9, 9};
-    for (const char *bad : {"", "1,2,3", "a,b,c,d", "1,,1,1", "1;0;1;1"}) {
+    // Only the text frameText() writes is accepted: no sign, space, leading
+    // zero or fifth part, so what is read writes back the same.
+    for (const char *bad : {"", "1,2,3", "a,b,c,d", "1,,1,1", "1;0;1;1", "1,0,2,3,", "1,0,2,3,4", "+1,0,2,3",
+                            "-1,0,2,3", "01,0,2,3", " 1,0,2,3", "1,0,2,3 ", "1,0,2,99999"}) {
         QVERIFY2(!parseFrameText(QString::fromLatin1(bad), &untouched), bad);
         QCOMPARE(untouched.row, 9);
     }

@@ -285,6 +285,17 @@ TEST(Statuses, NullOutputPointersAreRefused)
     EXPECT_NE(CameraGetOutImageBuffer(h, &info, nullptr, nullptr), 0);
     EXPECT_NE(CameraImageOverlay(h, nullptr, &info), 0);
     EXPECT_NE(CameraSaveImage(h, "x", nullptr, &info, FILE_BMP, 100), 0);
+
+    // A lent frame's head and pixels: both outputs are required, as the header says.
+    ASSERT_EQ(CameraPlay(h), 0);
+    CameraFrameHandle frame = nullptr;
+    ASSERT_EQ(CameraGetRawImageBuffer(h, &frame, 2000), 0);
+    BYTE *raw = nullptr;
+    EXPECT_EQ(CameraGetImageInfo(h, frame, &info, nullptr), CAMERA_STATUS_INVALID_ARGUMENT);
+    EXPECT_EQ(CameraGetImageInfo(h, frame, nullptr, &raw), CAMERA_STATUS_INVALID_ARGUMENT);
+    EXPECT_EQ(CameraGetImageInfo(h, frame, &info, &raw), 0);
+    EXPECT_NE(raw, nullptr);
+    EXPECT_EQ(CameraReleaseFrameHandle(h, frame), 0);
 }
 
 TEST(Statuses, OutOfRangeValuesAreRefusedAndNotStored)

@@ -571,5 +571,12 @@ TEST_F(Files, ToolListsCamerasAndWritesAcceptedUpgradeFiles)
     run(std::string(VEXO_SIM_TOOL) + " make-upg --model X --version 16.0.0.0 -o '" + dir + "/bad.upg'", code);
     EXPECT_NE(code, 0);
     EXPECT_FALSE(exists(dir + "/bad.upg"));
+
+    // Asking a command for help prints the usage, whatever else is given.
+    for (const char *ask : {" make-upg --help", " make-upg --model X -h", " list --help", " --help"}) {
+        const std::string help = run(std::string(VEXO_SIM_TOOL) + ask, code);
+        EXPECT_EQ(code, 0) << ask;
+        EXPECT_NE(help.find("vexo-sim make-upg --model"), std::string::npos) << ask << ": " << help;
+    }
 }
 #endif

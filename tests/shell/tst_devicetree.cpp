@@ -77,6 +77,8 @@ private slots:
     void closingWithOpenCameras();
     void dragFromTreeOntoCells();
     void layoutEditorDrivesTheGrid();
+    void labelsShowTheirWholeText_data();
+    void labelsShowTheirWholeText();
 
 private:
     QTreeWidgetItem *item(VexoCam &window, const QString &name);
@@ -196,6 +198,14 @@ void TstDeviceTree::identityPages()
     QCOMPARE(labelText(window, "label_edition"), QStringLiteral("1.0.4.2"));
     QCOMPARE(labelText(window, "label_firmware"), QStringLiteral("v10.0.15.7"));
     QCOMPARE(labelText(window, "label_status"), QStringLiteral("未打开"));
+
+    // The camera went away since the refresh: no address that looks real.
+    VexoSimFailNext("CameraGigeGetIp", CAMERA_STATUS_DEVICE_LOST, 1);
+    emit tree->itemClicked(item(window, QStringLiteral("Gate camera")), 0);
+    QCOMPARE(pages->currentIndex(), 0);
+    for (const char *field : {"label_gigeIP", "label_gigeNetMask", "label_gigePhyAdder"})
+        QVERIFY2(labelText(window, field).isEmpty(), field);
+    QCOMPARE(labelText(window, "label_gigeName"), QStringLiteral("VXG-TREE"));
 
     // The lower-case "gige" camera is a USB camera.
     emit tree->itemClicked(item(window, QStringLiteral("Lower camera")), 0);
@@ -549,6 +559,53 @@ void TstDeviceTree::layoutEditorDrivesTheGrid()
     QCOMPARE(window.displayMenu()->actions().at(7)->text(), QStringLiteral("B"));
     QVERIFY(config->writeSceneFrameLayout({}));
     config->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 0);
+}
+
+void TstDeviceTree::labelsShowTheirWholeText_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::newRow("Chinese") << 0;
+    QTest::newRow("English") << 1;
+}
+
+void TstDeviceTree::labelsShowTheirWholeText()
+{
+    QFETCH(int, language);
+    // The program's own translations, which lie beside the test.
+    const QString programDir = QCoreApplication::applicationDirPath();
+    QVERIFY(QFile::exists(programDir + VexoCam::translationFileName(language)));
+    ConfigParameter::getInstance()->setValue(QStringLiteral("EDITION"), QStringLiteral("Language"), language);
+    ModalAnswer boxes;
+    VexoCam window(programDir);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    applyLayout(window, "action_fourframe");
+    doubleClick(window, item(window, QStringLiteral("Gate camera")));
+    QTRY_VERIFY_WITH_TIMEOUT(!child<QLabel>(*window.cells().first(), "label_camerainfo")->text().isEmpty(),
+                             5000);
+    auto *tree = child<QTreeWidget>(window, "treeWidget_devicelist");
+
+    auto check = [&window](const char *page) {
+        QCoreApplication::processEvents();
+        for (QLabel *label : window.findChildren<QLabel *>()) {
+            if (!label->isVisible() || label->text().isEmpty() || label->wordWrap())
+                continue;
+            const QSize needed = label->fontMetrics().size(0, label->text());
+            QVERIFY2(label->contentsRect().width() >= needed.width() &&
+                         label->contentsRect().height() >= needed.height(),
+                     qPrintable(QStringLiteral("%1 on %2: \"%3\" needs %4x%5 px, has %6x%7")
+                                    .arg(label->objectName(), QLatin1String(page), label->text())
+                                    .arg(needed.width())
+                                    .arg(needed.height())
+                                    .arg(label->contentsRect().width())
+                                    .arg(label->contentsRect().height())));
+        }
+    };
+    emit tree->itemClicked(item(window, QStringLiteral("Gate camera")), 0);
+    check("the GigE page");
+    emit tree->itemClicked(item(window, QStringLiteral("Bench camera")), 0);
+    check("the USB page");
+    ConfigParameter::getInstance()->setValue(QStringLiteral("EDITION"), QStringLiteral("Language"), 0);
 }
 
 VEXO_QTEST_MAIN(TstDeviceTree)

@@ -312,6 +312,9 @@ private slots:
     void restoreAtStart();
     void swapAndSingleCellFullScreen();
     void savedCustomLayouts();
+    void unusableStoredLayoutsAreSkipped_data();
+    void unusableStoredLayoutsAreSkipped();
+    void windowManagerClosesFullScreenWindows();
 };
 
 void TstVexoCam::initTestCase()
@@ -867,16 +870,16 @@ void TstVexoCam::customLayoutPlacement()
     window.cells().first()->positionInGridLayout(row, column, rowSpan, columnSpan);
     QCOMPARE((QList<int>{row, column, rowSpan, columnSpan}), (QList<int>{0, 0, 2, 2}));
 
-    // Frames a hand-edited file may hold that cannot be placed get no cell.
+    // A layout with frames a hand-edited file may hold that cannot be placed
+    // is not applied at all, not in part.
     layout.row = 2;
     layout.column = 2;
     layout.frameLayoutList =
         QStringList{QStringLiteral("0,0,1,1"), QStringLiteral("0,x,1,1"), QStringLiteral("1,1,5,1"),
                     QStringLiteral("1,0"), QStringLiteral("1,1,1,1")};
     window.cameraWindowSetting(layout);
-    QCOMPARE(placements(window), (QList<QList<int>>{{0, 0, 1, 1}, {1, 1, 1, 1}}));
-    QCOMPARE(grid->rowStretch(2), 0);
-    QCOMPARE(grid->columnStretch(1), 1);
+    QCOMPARE(placements(window), (QList<QList<int>>{{0, 0, 2, 2}, {0, 2, 1, 1}, {1, 2, 1, 1}, {2, 0, 1, 3}}));
+    QCOMPARE(grid->rowStretch(2), 1);
     // Applying a layout directly does not change the remembered one.
     QCOMPARE(config()->value(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount")).toInt(), 0);
 }
@@ -998,6 +1001,128 @@ void TstVexoCam::savedCustomLayouts()
     QCOMPARE(placements(window), (QList<QList<int>>{{0, 0, 1, 1}}));
     QCOMPARE(boxes.count(), 0);
     QVERIFY(config()->writeSceneFrameLayout({}));
+}
+
+void TstVexoCam::unusableStoredLayoutsAreSkipped_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<QString>("frames");
+    // Cells the layout gives when it is applied; 0: it is not offered.
+    QTest::addColumn<int>("cells");
+    const QString nine =
+        QStringLiteral("0,0,1,1|0,1,1,1|0,2,1,1|1,0,1,1|1,1,1,1|1,2,1,1|2,0,1,1|2,1,1,1|2,2,1,1");
+    QTest::newRow("merged 3x3") << 3 << 3 << "0,0,2,2|0,2,1,1|1,2,1,1|2,0,1,3" << 4;
+    QTest::newRow("2x3") << 2 << 3 << "0,0,1,3|1,0,1,1|1,1,1,2" << 3;
+    QTest::newRow("nine frames") << 3 << 3 << nine << 9;
+    QTest::newRow("one frame") << 1 << 1 << "0,0,1,1" << 1;
+    QTest::newRow("short and far frames") << 3 << 3 << "0,0,2,2|0,2|9,9,9,9" << 0;
+    QTest::newRow("not a number") << 2 << 2 << "0,0,1,1|0,x,1,1" << 0;
+    QTest::newRow("fifth part") << 2 << 2 << "0,0,1,1,1" << 0;
+    QTest::newRow("sign") << 2 << 2 << "+0,0,1,1" << 0;
+    QTest::newRow("leading zero") << 2 << 2 << "00,0,1,1" << 0;
+    QTest::newRow("space") << 2 << 2 << "0, 0,1,1" << 0;
+    QTest::newRow("empty list") << 2 << 2 << "" << 0;
+    QTest::newRow("empty frame") << 2 << 2 << "0,0,1,1||0,1,1,1" << 0;
+    QTest::newRow("no rows") << 0 << 2 << "0,0,1,1" << 0;
+    QTest::newRow("four rows") << 4 << 4 << "0,0,1,1" << 0;
+    QTest::newRow("negative columns") << 2 << -1 << "0,0,1,1" << 0;
+    QTest::newRow("zero span") << 2 << 2 << "0,0,0,1" << 0;
+    QTest::newRow("below the rows") << 2 << 2 << "0,0,1,1|1,0,2,1" << 0;
+    QTest::newRow("beyond the columns") << 2 << 2 << "0,0,1,1|0,1,1,2" << 0;
+    QTest::newRow("overlapping") << 2 << 2 << "0,0,2,2|1,1,1,1" << 0;
+    QTest::newRow("ten frames") << 3 << 3 << nine + QStringLiteral("|0,0,1,1") << 0;
+}
+
+void TstVexoCam::unusableStoredLayoutsAreSkipped()
+{
+    QFETCH(int, rows);
+    QFETCH(int, columns);
+    QFETCH(QString, frames);
+    QFETCH(int, cells);
+    SceneFrameLayout keep{
+        QStringLiteral("Keep"), 2, 2, {QStringLiteral("0,0,1,2"), QStringLiteral("1,0,1,2")}};
+    SceneFrameLayout tried{QStringLiteral("Tried"), rows, columns, frames.split(QLatin1Char('|'))};
+    QVERIFY(config()->writeSceneFrameLayout({tried, keep}));
+    config()->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 4);
+    config()->setValue(QStringLiteral("CUSTOMWIDGET"), QStringLiteral("UsedCustomWidget"), tried.name);
+
+    QTemporaryDir dir;
+    addTranslations(dir, true, false);
+    ModalAnswer boxes;
+    VexoCam window(dir.path());
+    QStringList offered;
+    const QList<QAction *> entries = window.displayMenu()->actions();
+    for (int i = 7; i < entries.size(); ++i)
+        offered << entries.at(i)->text();
+    const QStringList expected = cells > 0 ? QStringList{tried.name, keep.name} : QStringList{keep.name};
+    QCOMPARE(offered, expected);
+    // The remembered layout comes back at start when it can be shown whole;
+    // otherwise the one-cell preset takes its place.
+    QTRY_COMPARE(window.cells().size(), cells > 0 ? cells : 1);
+    QCOMPARE(window.findChild<QGridLayout *>(QStringLiteral("gridLayout_devicewindow"))->count(),
+             window.cells().size());
+    QCOMPARE(boxes.count(), 0);
+    QVERIFY(config()->writeSceneFrameLayout({}));
+}
+
+void TstVexoCam::windowManagerClosesFullScreenWindows()
+{
+    QTemporaryDir dir;
+    addTranslations(dir, true, false);
+    config()->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 2);
+    const QString serial = QStringLiteral("VXG1M-19B0932");
+    ModalAnswer boxes;
+    QPointer<CameraThread> cell;
+    {
+        VexoCam window(dir.path());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_COMPARE(window.cells().size(), 4);
+        QVERIFY(window.openCamera(serial));
+        cell = window.cells().first();
+        auto *screenZoom = cell->findChild<QPushButton *>(QStringLiteral("pushButton_screenzoom"));
+        auto *grid = child<QWidget>(window, "widget_devicewindows");
+
+        // The title-bar X (or Alt+F4) on a full-screen cell: it comes back to
+        // its place with its camera, exactly as its button would bring it.
+        QTest::mouseClick(screenZoom, Qt::LeftButton);
+        QVERIFY(cell->isWindow());
+        QVERIFY(!cell->close());
+        QVERIFY(!cell.isNull());
+        QVERIFY(!cell->isWindow());
+        QVERIFY(cell->isMyAttachCamera(serial));
+        QCOMPARE(placements(window).first(), (QList<int>{0, 0, 1, 1}));
+        // ... and the window goes on working with it.
+        child<QAction>(window, "action_nineframe")->trigger();
+        QCOMPARE(window.cells().size(), 9);
+        QCOMPARE(window.cells().first(), cell.data());
+        QTest::mouseClick(screenZoom, Qt::LeftButton);
+        QVERIFY(cell->isWindow());
+        QTest::mouseClick(screenZoom, Qt::LeftButton);
+        QVERIFY(!cell->isWindow());
+
+        // The full-screen grid closed the same way comes back into the window.
+        child<QAction>(window, "action_fullScreen")->trigger();
+        QVERIFY(grid->isWindow());
+        QVERIFY(!grid->close());
+        QCOMPARE(grid->parentWidget(), child<QWidget>(window, "widget_8"));
+        QVERIFY(grid->isVisible());
+        QCOMPARE(window.cells().size(), 9);
+
+        child<QAction>(window, "action_oneframe")->trigger();
+        QCOMPARE(window.cells(), QList<CameraThread *>{cell.data()});
+        // Closing the main window with a cell still full screen.
+        QTest::mouseClick(screenZoom, Qt::LeftButton);
+        QVERIFY(cell->close() == false);
+        QTest::mouseClick(screenZoom, Qt::LeftButton);
+        window.close();
+    }
+    QVERIFY(cell.isNull());
+    CameraHandle handle = nullptr;
+    QCOMPARE(CameraInitEx3(&handle, serial.toLatin1().constData()), CAMERA_STATUS_SUCCESS);
+    CameraUnInit(handle);
+    QCOMPARE(boxes.count(), 0);
 }
 
 VEXO_QTEST_MAIN(TstVexoCam)

@@ -1,6 +1,7 @@
 // The display cell on simulated cameras: opening and its failures, the
-// status line, pause, stopping (also with a delivery pending or the camera
-// unplugged), fitting, zoom, navigation, drops and the button bar.
+// status line, pause, stopping (also with a delivery pending, a second stop
+// arriving meanwhile or the camera unplugged), fitting, zoom at a point,
+// panning, navigation, drops and the button bar.
 
 #include "camerathread.h"
 #include "cameraviewmath.h"
@@ -19,6 +20,9 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
 #include <QWidgetAction>
 #include <QtTest>
 
@@ -84,9 +88,18 @@ private slots:
     void fullScreenNeedsACamera();
     void languageChangeKeepsTheCameraName();
 
+    void secondStopDuringTheWaitIsTheSameStop();
+    void wheelKeepsThePointUnderTheCursor();
+    void draggingTheNavigationRectanglePansOnly();
+    void fittedPictureStaysWholeUnderAGrowingStatusLine();
+    void navigationPanelFitsSmallCells();
+
 private:
     CameraThread *makeCell();
     QLabel *statusLabel() { return child<QLabel>(m_cell, "label_camerainfo"); }
+    // The status line as one text: its lines break between fields.
+    QString statusText() { return statusLabel()->text().replace(QLatin1Char('\n'), QStringLiteral(" | ")); }
+    void zoomTo(double zoom);
 
     CameraThread *m_cell = nullptr;
 };
@@ -211,8 +224,8 @@ void TestCameraThread::statusLineAndPauseResume()
     QVERIFY(m_cell->attachCamera(SerialA));
     const QRegularExpression line(QStringLiteral("^分辨率: 320x240 \\| 获取帧率: ([0-9.]+) \\| 显示帧率: "
                                                  "([0-9.]+) \\| 图像数：(\\d+) \\| 缩放比例：(\\d+)%$"));
-    QTRY_VERIFY_WITH_TIMEOUT(line.match(statusLabel()->text()).hasMatch(), 5000);
-    const QRegularExpressionMatch match = line.match(statusLabel()->text());
+    QTRY_VERIFY_WITH_TIMEOUT(line.match(statusText()).hasMatch(), 5000);
+    const QRegularExpressionMatch match = line.match(statusText());
     QCOMPARE(match.captured(4).toInt(), CameraViewMath::zoomPercent(320, 240, m_cell->zoomFactor()));
     QVERIFY(m_cell->lastCaptureRate() > 0);
 
@@ -224,7 +237,7 @@ void TestCameraThread::statusLineAndPauseResume()
 
     QTest::mouseClick(play, Qt::LeftButton);
     QVERIFY(m_cell->grabber()->isStreaming());
-    QTRY_VERIFY_WITH_TIMEOUT(line.match(statusLabel()->text()).hasMatch(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(line.match(statusText()).hasMatch(), 5000);
     QVERIFY(m_cell->grabber()->deliveredFrames() > delivered);
 }
 
@@ -270,11 +283,11 @@ void TestCameraThread::stopWithAFrameDeliveryPendingDoesNotHang()
 void TestCameraThread::unplugWhileStreamingThenStop()
 {
     QVERIFY(m_cell->attachCamera(SerialA));
-    QTRY_VERIFY_WITH_TIMEOUT(statusLabel()->text().contains(QStringLiteral("显示帧率: 2")) ||
-                                 statusLabel()->text().contains(QStringLiteral("显示帧率: 3")),
+    QTRY_VERIFY_WITH_TIMEOUT(statusText().contains(QStringLiteral("显示帧率: 2")) ||
+                                 statusText().contains(QStringLiteral("显示帧率: 3")),
                              5000);
     QCOMPARE(VexoSimUnplug(SerialA.toLatin1().constData()), CAMERA_STATUS_SUCCESS);
-    QTRY_VERIFY_WITH_TIMEOUT(statusLabel()->text().contains(QStringLiteral("显示帧率: 0 |")), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(statusText().contains(QStringLiteral("显示帧率: 0 |")), 5000);
     QVERIFY(m_cell->grabber()->isRunning());
 
     QSignalSpy closed(m_cell, &CameraThread::cameraClose);
@@ -287,9 +300,9 @@ void TestCameraThread::unplugWhileStreamingThenStop()
 void TestCameraThread::firstFrameFitsOnlyOnce()
 {
     auto *view = child<QGraphicsView>(m_cell, "graphicsView");
-    const QSize viewSize = CameraViewMath::geometrySize(view->geometry());
     QVERIFY(m_cell->attachCamera(SerialA));
     QTRY_VERIFY_WITH_TIMEOUT(m_cell->grabber()->deliveredFrames() > 0, 5000);
+    const QSize viewSize = CameraViewMath::geometrySize(view->geometry());
     QTRY_COMPARE(m_cell->zoomFactor(), CameraViewMath::fitZoom(viewSize, QSizeF(320, 240), 0));
     QCOMPARE(view->transform(), QTransform::fromScale(m_cell->zoomFactor(), m_cell->zoomFactor()));
 
@@ -570,6 +583,252 @@ void TestCameraThread::languageChangeKeepsTheCameraName()
     m_cell->cameraStop();
     m_cell->updateLanguage();
     QVERIFY(m_cell->windowTitle().isEmpty());
+}
+
+void TestCameraThread::zoomTo(double zoom)
+{
+    m_cell->findChild<QMenu *>()->actions().at(3)->trigger(); // 原比例
+    auto *zoomIn = qobject_cast<QWidgetAction *>(m_cell->findChild<QMenu *>()->actions().at(5))
+                       ->defaultWidget()
+                       ->findChildren<QPushButton *>()
+                       .at(1);
+    while (m_cell->zoomFactor() < zoom - 0.05)
+        zoomIn->click();
+}
+
+void TestCameraThread::secondStopDuringTheWaitIsTheSameStop()
+{
+    // A second stop that is served while the first one waits for the
+    // grabber (a second click, the context menu, a layout change) must not
+    // close the camera under the running grabber.
+    for (int round = 0; round < 3; ++round) {
+        QVERIFY(m_cell->attachCamera(SerialA));
+        QTRY_VERIFY_WITH_TIMEOUT(m_cell->grabber()->deliveredFrames() > 1, 5000);
+        VexoSimTraceClear();
+        VexoSimTraceEnable(1);
+        QMetaObject::invokeMethod(
+            m_cell, [this] { m_cell->cameraStop(); }, Qt::QueuedConnection);
+        // Busy long enough for the grabber to block in a frame delivery
+        // queued behind the second stop.
+        QThread::msleep(150);
+        m_cell->cameraStop();
+        QCoreApplication::processEvents();
+        VexoSimTraceEnable(0);
+        QVERIFY(!m_cell->isAttachCamera());
+
+        const QStringList lines = traceLines();
+        const QString handle = QStringLiteral("(%1").arg(SerialA);
+        int pause = -1;
+        int unInit = -1;
+        for (int i = 0; i < lines.size(); ++i) {
+            if (lines.at(i).startsWith(QStringLiteral("CameraPause") + handle))
+                pause = i;
+            if (lines.at(i).startsWith(QStringLiteral("CameraUnInit") + handle))
+                unInit = unInit < 0 ? i : -2;
+        }
+        QVERIFY2(unInit >= 0, qPrintable(lines.join(QLatin1Char('\n'))));
+        // The grabber's last call comes before the camera is closed, and
+        // nothing touches the handle afterwards.
+        QVERIFY2(pause >= 0 && pause < unInit, qPrintable(lines.join(QLatin1Char('\n'))));
+        for (int i = unInit + 1; i < lines.size(); ++i)
+            QVERIFY2(!lines.at(i).contains(QStringLiteral("(invalid")), qPrintable(lines.at(i)));
+    }
+}
+
+void TestCameraThread::wheelKeepsThePointUnderTheCursor()
+{
+    QVERIFY(m_cell->attachCamera(SerialA));
+    QTRY_VERIFY_WITH_TIMEOUT(m_cell->grabber()->deliveredFrames() > 0, 5000);
+    auto *view = child<QGraphicsView>(m_cell, "graphicsView");
+    QWidget *viewport = view->viewport();
+    zoomTo(3.0);
+    // Panned away from the top-left corner first, as a user would.
+    view->centerOn(200, 150);
+    const QPoint mark(viewport->width() * 2 / 3, viewport->height() / 3);
+    const QPointF marked = view->mapToScene(mark);
+
+    auto wheel = [&](int delta) {
+        QWheelEvent event(QPointF(mark), QPointF(viewport->mapToGlobal(mark)), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(viewport, &event);
+        QCoreApplication::processEvents();
+    };
+    auto stays = [&](const char *when) {
+        QVERIFY2((view->mapFromScene(marked) - mark).manhattanLength() <= 2, when);
+    };
+    for (int i = 0; i < 8; ++i)
+        wheel(120);
+    stays("zooming in");
+    for (int i = 0; i < 5; ++i)
+        wheel(-120);
+    stays("zooming out");
+
+    // A right press opens the context menu, which takes the release; the
+    // view replays that press as a move after every scroll. Neither may pan.
+    QMouseEvent rightPress(QEvent::MouseButtonPress, QPointF(mark), QPointF(viewport->mapToGlobal(mark)),
+                           Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &rightPress);
+    if (QWidget *menu = QApplication::activePopupWidget())
+        menu->close();
+    const QPoint aside = mark + QPoint(-25, 15);
+    QMouseEvent hover(QEvent::MouseMove, QPointF(aside), QPointF(viewport->mapToGlobal(aside)), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &hover);
+    stays("hovering after a right click");
+    for (int i = 0; i < 4; ++i)
+        wheel(120);
+    stays("zooming after a right click");
+
+    // The zoom buttons keep the view's centre.
+    const QPoint centre = viewport->rect().center();
+    const QPointF centred = view->mapToScene(centre);
+    auto *zoomOut = qobject_cast<QWidgetAction *>(m_cell->findChild<QMenu *>()->actions().at(5))
+                        ->defaultWidget()
+                        ->findChildren<QPushButton *>()
+                        .at(0);
+    zoomOut->click();
+    QVERIFY((view->mapFromScene(centred) - centre).manhattanLength() <= 2);
+}
+
+void TestCameraThread::draggingTheNavigationRectanglePansOnly()
+{
+    QVERIFY(m_cell->attachCamera(SerialA));
+    QTRY_VERIFY_WITH_TIMEOUT(m_cell->grabber()->deliveredFrames() > 0, 5000);
+    QTest::mouseClick(child<QPushButton>(m_cell, "pushButton_navigation"), Qt::LeftButton);
+    auto *thumbnail = child<QGraphicsView>(m_cell, "graphicsView_Navigation");
+    auto *rect = child<QLabel>(m_cell, "label_displayWindow");
+    auto *view = child<QGraphicsView>(m_cell, "graphicsView");
+    zoomTo(3.0);
+    view->centerOn(0, 0);
+    m_cell->navigationWidgetZoom();
+    QCOMPARE(rect->pos(), QPoint(0, 0));
+
+    // The rectangle frames the thumbnail without hiding it.
+    QCOMPARE(rect->grab().toImage().pixelColor(rect->rect().center()).alpha(), 0);
+
+    // Whatever the rectangle does not take reaches the cell, which would
+    // start dragging the whole cell: count (and swallow) what gets there.
+    struct CellMouse : QObject
+    {
+        QObject *cell;
+        int seen = 0;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (watched == cell &&
+                (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove)) {
+                ++seen;
+                return true;
+            }
+            return false;
+        }
+    } cellMouse;
+    cellMouse.cell = m_cell;
+    m_cell->installEventFilter(&cellMouse);
+
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(rect, &enter);
+    const QPoint start = rect->mapToGlobal(QPoint(3, 3));
+    auto send = [rect](QEvent::Type type, const QPoint &global, Qt::MouseButton button,
+                       Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(rect->mapFromGlobal(global)), QPointF(global), button, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(rect, &event);
+    };
+    send(QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    for (int step = 1; step <= 4; ++step)
+        send(QEvent::MouseMove, start + QPoint(3 * step, 2 * step), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, start + QPoint(12, 8), Qt::LeftButton, Qt::NoButton);
+    m_cell->removeEventFilter(&cellMouse);
+    QCOMPARE(cellMouse.seen, 0);
+
+    QCOMPARE(rect->pos(), QPoint(12, 8));
+    const QSize thumb = CameraViewMath::geometrySize(thumbnail->geometry());
+    const QPointF shown = view->mapToScene(0, 0);
+    QVERIFY2(qAbs(shown.x() - 12 * 320.0 / thumb.width()) < 1.5 &&
+                 qAbs(shown.y() - 8 * 240.0 / thumb.height()) < 1.5,
+             qPrintable(QStringLiteral("%1,%2").arg(shown.x()).arg(shown.y())));
+    // Frames keep arriving without moving the picture back.
+    const int delivered = m_cell->grabber()->deliveredFrames();
+    QTRY_VERIFY_WITH_TIMEOUT(m_cell->grabber()->deliveredFrames() > delivered + 2, 5000);
+    QVERIFY(QLineF(view->mapToScene(0, 0), shown).length() < 1.0);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(rect, &leave);
+}
+
+void TestCameraThread::fittedPictureStaysWholeUnderAGrowingStatusLine()
+{
+    // So narrow that the status line takes three lines or more.
+    m_cell->resize(190, 360);
+    QVERIFY(m_cell->attachCamera(SerialA));
+    auto *view = child<QGraphicsView>(m_cell, "graphicsView");
+    auto pictureIsWhole = [&](const char *when) {
+        QCoreApplication::processEvents();
+        const QRect picture = view->mapFromScene(QRectF(0, 0, 320, 240)).boundingRect();
+        QVERIFY2(view->viewport()->rect().adjusted(-1, -1, 1, 1).contains(picture), when);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(statusText().startsWith(QStringLiteral("分辨率")), 5000);
+    QVERIFY(statusLabel()->height() >= 3 * statusLabel()->fontMetrics().lineSpacing());
+    pictureIsWhole("first report");
+
+    // The status line grows under a fitted picture (here: a larger font; a
+    // language switch does the same) and the view shrinks without the cell.
+    QFont larger = statusLabel()->font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.3);
+    statusLabel()->setFont(larger);
+    const QString before = statusLabel()->text();
+    QTRY_VERIFY_WITH_TIMEOUT(statusLabel()->text() != before, 3000);
+    pictureIsWhole("grown status line");
+
+    // The rates change every second; the picture's height does not, and
+    // lines break only between fields.
+    const int height = view->height();
+    const QRegularExpression field(QStringLiteral("^(分辨率: \\d+x\\d+|获取帧率: [0-9.]+|显示帧率: [0-9.]+|"
+                                                  "图像数：\\d+|缩放比例：\\d+%)$"));
+    for (int report = 0; report < 2; ++report) {
+        const QString shown = statusLabel()->text();
+        QTRY_VERIFY_WITH_TIMEOUT(statusLabel()->text() != shown, 3000);
+        QCOMPARE(view->height(), height);
+        for (const QString &line : statusLabel()->text().split(QLatin1Char('\n'))) {
+            for (const QString &part : line.split(QStringLiteral(" | ")))
+                QVERIFY2(field.match(part).hasMatch(), qPrintable(line));
+        }
+    }
+}
+
+void TestCameraThread::navigationPanelFitsSmallCells()
+{
+    QVERIFY(m_cell->attachCamera(SerialA));
+    auto *panel = child<QWidget>(m_cell, "widget_Navigation");
+    auto *tabs = child<QTabWidget>(m_cell, "tabWidget");
+    auto *bar = child<QWidget>(m_cell, "widget");
+    auto *view = child<QGraphicsView>(m_cell, "graphicsView");
+    QTest::mouseClick(child<QPushButton>(m_cell, "pushButton_navigation"), Qt::LeftButton);
+
+    // A cell of the nine-cell grid, one of a small window, one too small.
+    const struct
+    {
+        QSize cell;
+        bool shown;
+    } cases[] = {
+        {QSize(300, 240), true}, {QSize(210, 190), true}, {QSize(120, 110), false}, {QSize(400, 340), true}};
+    for (const auto &c : cases) {
+        m_cell->resize(c.cell);
+        QTRY_COMPARE(panel->isVisible(), c.shown);
+        if (!c.shown)
+            continue;
+        m_cell->repaint();
+        const QString where = QStringLiteral("%1x%2").arg(c.cell.width()).arg(c.cell.height());
+        // The whole tab title is shown, not scroll arrows.
+        QVERIFY2(tabs->tabBar()->tabRect(0).width() >
+                     tabs->tabBar()->fontMetrics().horizontalAdvance(tabs->tabBar()->tabText(0)),
+                 qPrintable(where));
+        QVERIFY2(tabs->tabBar()->findChildren<QToolButton *>().isEmpty() ||
+                     !tabs->tabBar()->findChildren<QToolButton *>().first()->isVisible(),
+                 qPrintable(where));
+        QVERIFY2(QRect(QPoint(0, 0), view->size()).contains(panel->geometry()), qPrintable(where));
+        // The button bar stays off the panel.
+        QVERIFY2(!bar->geometry().intersects(panel->geometry()), qPrintable(where));
+    }
 }
 
 VEXO_QTEST_MAIN(TestCameraThread)

@@ -1,8 +1,10 @@
 // The display cell's arithmetic without a window: zoom steps and bounds,
-// status-line numbers, the navigation rectangle and overlay placement.
+// status-line numbers and line breaks, the navigation rectangle, overlay
+// placement and the thumbnail.
 
 #include "cameraviewmath.h"
 #include "slotwarningguard.h"
+#include "statusline.h"
 
 #include <QtTest>
 
@@ -26,6 +28,8 @@ private slots:
     void zoomedRectangleFollowsVisibleArea();
     void draggingStopsOnlyTheBlockedAxis();
     void overlaysFollowTheView();
+    void reportLinesBreakOnlyBetweenFields();
+    void thumbnailSamplesThePicture();
     void buttonBarFollowsCursorHalf();
     void cellDragNeedsLeftButtonAndDistance();
 };
@@ -171,6 +175,66 @@ void TestCameraViewMath::overlaysFollowTheView()
     QCOMPARE(p.buttonBar, QPoint((403 - 180) / 2, (302 / 4) * 3));
     QCOMPARE(p.media, QPoint(403 - 30 - 24, 302 / 4));
     QCOMPARE(p.navigation, QRect(300, 225, 100, 75));
+}
+
+void TestCameraViewMath::reportLinesBreakOnlyBetweenFields()
+{
+    const QString report = statusLine(1920, 1080, 29.97f, 30.0f, 123456, 1);
+    for (const qreal points : {8.0, 9.0, 10.5, 12.0}) {
+        QFont font = QGuiApplication::font();
+        font.setPointSizeF(points);
+        const QFontMetrics metrics(font);
+        int previousLines = 100;
+        for (int width = 60; width <= 1000; ++width) {
+            const QStringList lines = StatusLine::reportLines(report, metrics, width);
+            const QString where =
+                QStringLiteral("%1 pt, width %2: ").arg(points).arg(width) + lines.join(QLatin1Char('/'));
+            for (const QString &line : lines) {
+                QVERIFY2(metrics.horizontalAdvance(line) <= width, qPrintable(where));
+                // Only a field too wide for any line is cut, never a packed line.
+                QVERIFY2(!line.contains(QChar(0x2026)) || !line.contains(QStringLiteral(" | ")),
+                         qPrintable(where));
+            }
+            // Unless a single field is wider than the line (then it is elided),
+            // the lines are the fields, whole and in order.
+            if (!lines.join(QString()).contains(QChar(0x2026)))
+                QVERIFY2(lines.join(QStringLiteral(" | ")) == report, qPrintable(where));
+            QVERIFY2(lines.size() <= previousLines, qPrintable(where));
+            previousLines = lines.size();
+        }
+        QCOMPARE(previousLines, 1);
+    }
+
+    // Other messages wrap and end elided within the lines they get.
+    const QString pause = QStringLiteral("相机已进入暂停，不再接收来自相机的图像数据");
+    const QStringList two = StatusLine::messageLines(pause, QGuiApplication::font(), 90, 2);
+    QCOMPARE(two.size(), 2);
+    QVERIFY(two.last().endsWith(QChar(0x2026)));
+    QCOMPARE(StatusLine::messageLines(pause, QGuiApplication::font(), 2000, 3), QStringList{pause});
+}
+
+void TestCameraViewMath::thumbnailSamplesThePicture()
+{
+    // Rows of 7 RGB pixels are padded to 24 bytes: the sampling must follow
+    // each row's real start, in every format it handles itself.
+    for (const QImage::Format format :
+         {QImage::Format_RGB888, QImage::Format_RGB32, QImage::Format_Grayscale8}) {
+        QImage picture(7, 5, format);
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixelColor(x, y, QColor(x * 30, y * 50, (x + y) * 10));
+        }
+        const QImage small = sampleThumbnail(picture, QSize(3, 2));
+        QCOMPARE(small.size(), QSize(3, 2));
+        for (int y = 0; y < 2; ++y) {
+            for (int x = 0; x < 3; ++x) {
+                const QColor expected = picture.pixelColor((2 * x + 1) * 7 / 6, (2 * y + 1) * 5 / 4);
+                QCOMPARE(small.pixelColor(x, y), expected);
+            }
+        }
+    }
+    QVERIFY(sampleThumbnail(QImage(), QSize(3, 2)).isNull());
+    QVERIFY(sampleThumbnail(QImage(4, 4, QImage::Format_RGB888), QSize(0, 2)).isNull());
 }
 
 void TestCameraViewMath::buttonBarFollowsCursorHalf()

@@ -306,26 +306,22 @@ const HotkeyParameter &ConfigParameter::defaultHotkeys()
 QVector<SceneFrameLayout> ConfigParameter::readSceneFrameLayout()
 {
     QVector<SceneFrameLayout> layouts;
-    const QString names = iniFile->value(QStringLiteral("CUSTOMWIDGET/names")).toString();
+    const QString names = storedText(iniFile->value(QStringLiteral("CUSTOMWIDGET/names")));
     if (names.isEmpty())
         return layouts;
     for (const QString &name : names.split(QLatin1Char(','), Qt::KeepEmptyParts)) {
-        SceneFrameLayout layout;
-        layout.name = name;
-        layout.row = iniFile->value(QStringLiteral("CUSTOMWIDGET/row_") + name).toInt();
-        layout.column = iniFile->value(QStringLiteral("CUSTOMWIDGET/column_") + name).toInt();
-        layout.frameLayoutList = iniFile->value(QStringLiteral("CUSTOMWIDGET/frameLayoutList_") + name)
-                                     .toString()
-                                     .split(QLatin1Char('|'), Qt::KeepEmptyParts);
-        layouts.append(layout);
+        layouts.append(
+            layoutFromStored(name, iniFile->value(QStringLiteral("CUSTOMWIDGET/row_") + name),
+                             iniFile->value(QStringLiteral("CUSTOMWIDGET/column_") + name),
+                             iniFile->value(QStringLiteral("CUSTOMWIDGET/frameLayoutList_") + name)));
     }
     return layouts;
 }
 
 bool ConfigParameter::writeSceneFrameLayout(QVector<SceneFrameLayout> layouts)
 {
-    const QString inUse = iniFile->value(QStringLiteral("CUSTOMWIDGET/UsedCustomWidget")).toString();
-    const QString oldNames = iniFile->value(QStringLiteral("CUSTOMWIDGET/names")).toString();
+    const QString inUse = storedText(iniFile->value(QStringLiteral("CUSTOMWIDGET/UsedCustomWidget")));
+    const QString oldNames = storedText(iniFile->value(QStringLiteral("CUSTOMWIDGET/names")));
     for (const QString &name : oldNames.split(QLatin1Char(','), Qt::KeepEmptyParts)) {
         iniFile->remove(QStringLiteral("CUSTOMWIDGET/row_") + name);
         iniFile->remove(QStringLiteral("CUSTOMWIDGET/column_") + name);
@@ -337,7 +333,7 @@ bool ConfigParameter::writeSceneFrameLayout(QVector<SceneFrameLayout> layouts)
         iniFile->setValue(QStringLiteral("CUSTOMWIDGET/row_") + layout.name, layout.row);
         iniFile->setValue(QStringLiteral("CUSTOMWIDGET/column_") + layout.name, layout.column);
         iniFile->setValue(QStringLiteral("CUSTOMWIDGET/frameLayoutList_") + layout.name,
-                          layout.frameLayoutList.join(QLatin1Char('|')));
+                          storedFrameList(layout));
     }
     iniFile->setValue(QStringLiteral("CUSTOMWIDGET/names"), newNames.join(QLatin1Char(',')));
     if (!newNames.contains(inUse))

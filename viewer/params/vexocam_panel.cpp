@@ -6,6 +6,8 @@
 #include "parameterpanel.h"
 #include "ui_vexocam.h"
 
+#include <QTimer>
+
 #include <memory>
 
 void VexoCam::wireParameterPanel()
@@ -58,4 +60,6 @@ void VexoCam::initDeviceSetting(void *handle)
 {
     m_panel->initDeviceSetting(handle);
     m_cameraHandle = handle;
+    // The page's labels report their new sizes once their layout has run.
+    QTimer::singleShot(0, this, [this] { widenParameterDock(); });
 }

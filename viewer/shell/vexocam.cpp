@@ -25,6 +25,7 @@
 #include <QToolButton>
 #include <QTranslator>
 #include <QTreeWidgetItem>
+#include <algorithm>
 
 namespace {
 
@@ -80,10 +81,11 @@ VexoCam::~VexoCam()
     // events: both must happen while the window is still whole, not from
     // the base class destructor after our members are gone.
     m_restoreTimer->stop();
-    for (CameraThread *cell : qAsConst(m_cells))
-        disconnect(cell, nullptr, this, nullptr);
-    qDeleteAll(m_cells);
+    const QList<CameraThread *> cells = m_cells;
     m_cells.clear();
+    for (CameraThread *cell : cells)
+        disconnect(cell, nullptr, this, nullptr);
+    qDeleteAll(cells);
     // A grid shown full screen is a window of its own, not our child.
     if (m_gridContainer && !m_gridContainer->parent())
         delete m_gridContainer;
@@ -343,15 +345,15 @@ void VexoCam::on_treeWidget_devicelist_itemClicked(QTreeWidgetItem *item, int co
     const QString opened = info->iOpened ? tr("已打开") : tr("未打开");
     if (isGigeRecord(*info)) {
         stGigeInfo gige{};
-        // A failed read shows empty address fields rather than stale ones.
-        if (CameraGigeGetIp(vexo::toLocal(vexo::fromLocalField(info->acSn)).constData(), &gige) !=
-            CAMERA_STATUS_SUCCESS)
-            gige = stGigeInfo{};
+        // A failed read (the camera is gone) shows empty address fields, not
+        // an all-zero address that looks real.
+        const bool known = CameraGigeGetIp(vexo::toLocal(vexo::fromLocalField(info->acSn)).constData(),
+                                           &gige) == CAMERA_STATUS_SUCCESS;
         ui->label_gigeName->setText(vexo::fromLocalField(info->acProductName));
-        ui->label_gigeIP->setText(vexo::fromAsciiField(gige.acIp));
-        ui->label_gigeNetMask->setText(vexo::fromAsciiField(gige.acMask));
+        ui->label_gigeIP->setText(known ? vexo::fromAsciiField(gige.acIp) : QString());
+        ui->label_gigeNetMask->setText(known ? vexo::fromAsciiField(gige.acMask) : QString());
         ui->label_gigePorttype->setText(vexo::fromLocalField(info->acPortType));
-        ui->label_gigePhyAdder->setText(vexo::macText(gige.abMac));
+        ui->label_gigePhyAdder->setText(known ? vexo::macText(gige.abMac) : QString());
         ui->label_gigeBroAdder->setText(opened);
         ui->stackedWidget_InterfaceInfo->setCurrentIndex(0);
     } else {
@@ -365,6 +367,47 @@ void VexoCam::on_treeWidget_devicelist_itemClicked(QTreeWidgetItem *item, int co
         ui->stackedWidget_InterfaceInfo->setCurrentIndex(2);
     }
     ui->pushButton_onoff->setIcon(icon(info->iOpened ? "disconnect.png" : "connect.png"));
+    widenDevicePane();
+}
+
+void VexoCam::widenDevicePane()
+{
+    // A long value or a longer English caption needs more than the pane's
+    // start width; the splitter does not grow a pane by itself once shown.
+    QWidget *pane = ui->splitter->widget(0);
+    pane->layout()->activate();
+    QList<int> sizes = ui->splitter->sizes();
+    const int missing = pane->minimumSizeHint().width() - sizes.value(0);
+    if (missing <= 0 || sizes.size() < 2)
+        return;
+    sizes[0] += missing;
+    sizes[1] -= missing;
+    ui->splitter->setSizes(sizes);
+}
+
+void VexoCam::widenParameterDock()
+{
+    // The tool box shows its pages in scroll areas, which would cut a page
+    // that needs more than the dock's width instead of growing the dock.
+    QWidget *page = ui->toolBox_2->currentWidget();
+    QWidget *dock = ui->splitter->widget(ui->splitter->count() - 1);
+    if (page == nullptr || dock == nullptr || ui->splitter->count() < 2)
+        return;
+    // The page lies in the scroll area's viewport, which has the room the
+    // dock gives it.
+    QWidget *viewport = page->parentWidget();
+    page->layout()->activate();
+    const int room = viewport ? viewport->width() : page->width();
+    const int missing = page->minimumSizeHint().width() - room;
+    if (missing <= 0 || room == 0)
+        return;
+    QList<int> sizes = ui->splitter->sizes();
+    const int grid = sizes.size() - 2;
+    const int taken =
+        std::min(missing, std::max(0, sizes[grid] - ui->splitter->widget(grid)->minimumWidth()));
+    sizes[grid] -= taken;
+    sizes.last() += taken;
+    ui->splitter->setSizes(sizes);
 }
 
 QTreeWidgetItem *VexoCam::findDeviceItem(const QString &serial) const
@@ -409,8 +452,11 @@ void VexoCam::on_pushButton_onoff_clicked()
             showBox(true, tr("提示"), tr("相机已在其它地方打开，无法关闭"));
             return;
         }
-        // Closing told us through onCloseCamera already; the item may be
-        // marked twice, which is harmless.
+        // Closing waited for the grabber; look the item up again rather
+        // than trust one held across the wait.
+        item = findDeviceItem(serial);
+        if (!item)
+            return;
         markOpened(item, false);
     } else {
         if (!openCamera(serial))
@@ -547,6 +593,14 @@ void VexoCam::mousePressEvent(QMouseEvent *event)
 
 bool VexoCam::eventFilter(QObject *watched, QEvent *event)
 {
+    // The full-screen grid closed through the window manager comes back into
+    // the window, as Escape would bring it; closing would only hide it.
+    if (watched == m_gridContainer && event->type() == QEvent::Close && !m_gridContainer->parent()) {
+        event->ignore();
+        restoreGridContainer();
+        refitCells();
+        return true;
+    }
     if (watched == ui->widget_devicewindows && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
         if (!m_gridContainer->parent())
@@ -606,6 +660,9 @@ void VexoCam::appendCustomLayoutActions()
 {
     const QVector<SceneFrameLayout> layouts = ConfigParameter::getInstance()->readSceneFrameLayout();
     for (const SceneFrameLayout &layout : layouts) {
+        // A hand-edited layout that cannot be shown whole is not offered.
+        if (!isUsableLayout(layout))
+            continue;
         m_customLayouts.push_back(std::make_unique<SceneFrameLayout>(layout));
         // A name of any length must not stretch the menu past the screen.
         const QString text = m_displayMenu->fontMetrics().elidedText(layout.name, Qt::ElideMiddle, 400);
@@ -639,17 +696,7 @@ QAction *VexoCam::findCustomLayoutAction(const QString &name) const
 
 QVector<FramePlacement> VexoCam::framePlacements(const SceneFrameLayout &layout)
 {
-    // Frames that cannot be read or lie outside the 3 x 3 grid (only a
-    // hand-edited file has them) are left out, so the cells match exactly
-    // the frames that can be placed.
-    QVector<FramePlacement> frames;
-    for (const QString &text : layout.frameLayoutList) {
-        FramePlacement f;
-        if (parseFrameText(text, &f) && f.row >= 0 && f.column >= 0 && f.rowSpan >= 1 && f.columnSpan >= 1 &&
-            f.row + f.rowSpan <= kMaxGrid && f.column + f.columnSpan <= kMaxGrid)
-            frames.append(f);
-    }
-    return frames;
+    return layoutPlacements(layout);
 }
 
 SceneFrameLayout VexoCam::presetLayout(int size)
@@ -721,13 +768,11 @@ void VexoCam::reloadCustomLayouts(const SceneFrameLayout *shown)
 
 void VexoCam::applyRememberedCustomLayout()
 {
-    const QString name = ConfigParameter::getInstance()->value(kCustomWidget, kUsedCustomWidget).toString();
+    const QString name = storedText(ConfigParameter::getInstance()->value(kCustomWidget, kUsedCustomWidget));
+    // Only usable layouts have an action: anything else gets the one-cell preset.
     QAction *action = findCustomLayoutAction(name);
     SceneFrameLayout layout =
         action ? *static_cast<SceneFrameLayout *>(action->data().value<void *>()) : presetLayout(1);
-    // A layout without a single usable frame would leave an empty grid.
-    if (framePlacements(layout).isEmpty())
-        layout = presetLayout(1);
     cameraWindowSetting(layout);
 }
 
@@ -744,8 +789,15 @@ void VexoCam::restoreDisplayLayout()
 
 void VexoCam::cameraWindowSetting(SceneFrameLayout &layout)
 {
+    // A layout that cannot be shown whole is never applied in part.
     const QVector<FramePlacement> frames = framePlacements(layout);
+    if (frames.isEmpty())
+        return;
     const int n = frames.size();
+    // Stopping cameras below waits for their grabbers; take what we need of
+    // the layout now rather than read it afterwards.
+    const int rows = layout.row;
+    const int columns = layout.column;
 
     QGridLayout *grid = ui->gridLayout_devicewindow;
     while (QLayoutItem *item = grid->takeAt(0))
@@ -753,13 +805,14 @@ void VexoCam::cameraWindowSetting(SceneFrameLayout &layout)
     for (CameraThread *cell : qAsConst(m_cells))
         cell->resetFrame();
 
-    for (auto it = m_cells.begin(); it != m_cells.end();) {
-        if ((*it)->isAttachCamera()) {
-            ++it;
-        } else {
-            delete *it;
-            it = m_cells.erase(it);
-        }
+    QList<CameraThread *> idle;
+    for (CameraThread *cell : qAsConst(m_cells)) {
+        if (!cell->isAttachCamera())
+            idle.append(cell);
+    }
+    for (CameraThread *cell : qAsConst(idle)) {
+        m_cells.removeOne(cell);
+        delete cell;
     }
     while (m_cells.size() > n) {
         CameraThread *cell = m_cells.takeLast();
@@ -776,6 +829,9 @@ void VexoCam::cameraWindowSetting(SceneFrameLayout &layout)
         connect(cell, SIGNAL(cameraOpen(const QString &)), this, SLOT(onOpenCamera(const QString &)));
         connect(cell, SIGNAL(windowMoving(int &, int &, int &, int &)), this,
                 SLOT(onWindowMoving(int &, int &, int &, int &)));
+        // A cell may still go away by itself (closed as a window): the list
+        // must never keep it.
+        connect(cell, &QObject::destroyed, this, [this, cell] { m_cells.removeAll(cell); });
         cell->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
         m_cells.append(cell);
     }
@@ -784,9 +840,9 @@ void VexoCam::cameraWindowSetting(SceneFrameLayout &layout)
         grid->setRowStretch(i, 0);
         grid->setColumnStretch(i, 0);
     }
-    for (int i = 0; i < qMin(layout.row, kMaxGrid); ++i)
+    for (int i = 0; i < qMin(rows, kMaxGrid); ++i)
         grid->setRowStretch(i, 1);
-    for (int i = 0; i < qMin(layout.column, kMaxGrid); ++i)
+    for (int i = 0; i < qMin(columns, kMaxGrid); ++i)
         grid->setColumnStretch(i, 1);
 
     for (int i = 0; i < n; ++i) {

@@ -135,6 +135,9 @@ private:
     void selectCell(CameraThread *cell);
     QTreeWidgetItem *findDeviceItem(const QString &serial) const;
     void markOpened(QTreeWidgetItem *item, bool opened);
+    void widenDevicePane();
+    // Gives the dock the width its current page needs (long values, English).
+    void widenParameterDock();
     void showBox(bool critical, const QString &title, const QString &text);
 
     std::unique_ptr<Ui::VexoCam> ui;

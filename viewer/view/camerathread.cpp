@@ -7,9 +7,11 @@
 #include "customgraphicsscene.h"
 #include "histogramwidget.h"
 #include "settingsrules.h"
+#include "statusline.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDrag>
@@ -26,7 +28,9 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWidgetAction>
@@ -58,7 +62,7 @@ CameraThread::CameraThread(QWidget *parent) : QDockWidget(parent), ui(std::make_
     setMouseTracking(true);
     setAttribute(Qt::WA_DeleteOnClose);
     ui->setupUi(this);
-    ui->label_camerainfo->setWordWrap(true);
+    m_statusLine = new StatusLine(ui->label_camerainfo, this);
 
     connect(this, &QWidget::windowTitleChanged, ui->label_title, &QLabel::setText);
     setTitleBarWidget(new QWidget(this));
@@ -67,12 +71,19 @@ CameraThread::CameraThread(QWidget *parent) : QDockWidget(parent), ui(std::make_
     ui->graphicsView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ui->graphicsView_Navigation->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ui->graphicsView_Navigation->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Zooms place the picture themselves (zoomAbout); an anchor would move it again.
+    ui->graphicsView->setTransformationAnchor(QGraphicsView::NoAnchor);
     ui->widget_Navigation->hide();
+    // The panel is sized to show its whole tab title (navigationMinimum).
+    ui->tabWidget->tabBar()->setUsesScrollButtons(false);
     auto *closeNavigation =
         new QPushButton(QIcon(QStringLiteral(":/images/ICO/exit_close.png")), QString(), ui->tabWidget);
     closeNavigation->setStyleSheet(QStringLiteral("background-color:transparent"));
     ui->tabWidget->setCornerWidget(closeNavigation, Qt::TopRightCorner);
-    connect(closeNavigation, &QPushButton::clicked, ui->widget_Navigation, &QWidget::hide);
+    connect(closeNavigation, &QPushButton::clicked, this, [this] {
+        m_navigationWanted = false;
+        ui->widget_Navigation->hide();
+    });
 
     init();
 
@@ -238,6 +249,10 @@ void CameraThread::cameraPlay()
         return;
     CameraSetIspOutFormat(m_cameraHandle, DisplayMediaType);
     m_grabber = new CVideoThread(m_cameraHandle, this);
+    int width = 0;
+    int height = 0;
+    CameraGetOutImageSize(m_cameraHandle, &width, &height);
+    m_statusLine->reserveFor(statusLine(width, height, 30.0f, 30.0f, 100000, 100));
     fullScreenZoom();
     connect(m_grabber, &CVideoThread::updateFrameRate, this, &CameraThread::updateFrameRate);
     connect(m_grabber, &CVideoThread::acquireFrame, this, &CameraThread::acquireFrame,
@@ -251,19 +266,23 @@ void CameraThread::cameraPlay()
 
 void CameraThread::stopGrabber()
 {
-    // Taken out first so a nested stop (events run while we wait) sees none.
+    // Taken out first: nothing run while we wait may use it.
     CVideoThread *grabber = m_grabber;
     m_grabber = nullptr;
     grabber->stop();
-    // A frame delivery may be blocked on us: keep serving events until the
-    // loop has noticed the stop.
+    // A frame delivery (to us, a histogram or a recorder) may be blocked on
+    // this thread: serve the queued calls until the loop has noticed the
+    // stop, and nothing else, so no click or layout change runs meanwhile.
     while (!grabber->wait(StopSliceMs))
-        QCoreApplication::processEvents(QEventLoop::AllEvents, int(StopSliceMs));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     delete grabber;
 }
 
 void CameraThread::cameraStop()
 {
+    if (m_stopping)
+        return;
+    const QScopedValueRollback<bool> stopping(m_stopping, true);
     finishRecording();
     finishContinuousCapture();
 
@@ -288,7 +307,7 @@ void CameraThread::cameraStop()
         delete m_thumbnailItem;
         m_thumbnailItem = nullptr;
     }
-    ui->label_camerainfo->clear();
+    m_statusLine->clear();
     setWindowTitle(QString());
     m_cameraSerial.clear();
 
@@ -368,21 +387,44 @@ void CameraThread::navigationWidgetZoom()
     m_rectY = nav.rect.y();
 }
 
+void CameraThread::zoomAbout(double zoom, const QPointF &scenePoint, const QPoint &viewportPoint)
+{
+    applyZoom(zoom);
+    scrollBy(ui->graphicsView->mapFromScene(scenePoint) - viewportPoint);
+}
+
+void CameraThread::zoomAboutCentre(double zoom)
+{
+    const QPoint centre = ui->graphicsView->viewport()->rect().center();
+    zoomAbout(zoom, ui->graphicsView->mapToScene(centre), centre);
+}
+
+void CameraThread::scrollBy(const QPoint &delta)
+{
+    QScrollBar *horizontal = ui->graphicsView->horizontalScrollBar();
+    QScrollBar *vertical = ui->graphicsView->verticalScrollBar();
+    horizontal->setValue(horizontal->value() + delta.x());
+    vertical->setValue(vertical->value() + delta.y());
+    // A drag in progress continues from here, not from where it would undo this.
+    m_panLastHorizontal = horizontal->value();
+    m_panLastVertical = vertical->value();
+}
+
 void CameraThread::zoomOut()
 {
     if (isAttachCamera())
-        applyZoom(zoomOutStep(m_zoom));
+        zoomAboutCentre(zoomOutStep(m_zoom));
 }
 
 void CameraThread::zoomIn()
 {
     if (isAttachCamera())
-        applyZoom(zoomInStep(m_zoom));
+        zoomAboutCentre(zoomInStep(m_zoom));
 }
 
 void CameraThread::originalSize()
 {
-    applyZoom(1.0);
+    zoomAboutCentre(1.0);
     navigationWidgetZoom();
 }
 
@@ -392,19 +434,13 @@ bool CameraThread::wheelZoom(const QWheelEvent *event)
         return false;
     QGraphicsView *view = ui->graphicsView;
     const QPoint cursor = event->position().toPoint();
-    const QPointF before = view->mapToScene(cursor);
-    applyZoom(CameraViewMath::wheelZoom(m_zoom, event->angleDelta().y()));
-    const QPointF after = view->mapToScene(cursor);
-
-    // Showing exactly the shifted visible area moves the hidden scroll bars
-    // so the point under the cursor stays put; the full rectangle then
-    // restores the panning range around that position.
-    QRectF visible = view->mapToScene(view->viewport()->rect()).boundingRect();
-    visible.translate(before - after);
-    m_pictureScene->setSceneRect(visible);
-    m_pictureScene->update();
-    const QSizeF picture = m_pictureItem != nullptr ? m_pictureItem->pixmap().size() : QSizeF();
-    m_pictureScene->setSceneRect(QRectF(QPointF(0, 0), picture));
+    const QPoint scroll(view->horizontalScrollBar()->value(), view->verticalScrollBar()->value());
+    if (cursor != m_wheelCursor || scroll != m_wheelScroll) {
+        m_wheelAnchor = view->mapToScene(cursor);
+        m_wheelCursor = cursor;
+    }
+    zoomAbout(CameraViewMath::wheelZoom(m_zoom, event->angleDelta().y()), m_wheelAnchor, cursor);
+    m_wheelScroll = QPoint(view->horizontalScrollBar()->value(), view->verticalScrollBar()->value());
     return true;
 }
 
@@ -418,14 +454,24 @@ bool CameraThread::panPicture(QEvent *event)
     QGraphicsView *view = ui->graphicsView;
     switch (type) {
     case QEvent::GraphicsSceneMousePress:
+        // Only the left button pans: the right one opens the context menu,
+        // which takes its release.
+        if (mouse->button() != Qt::LeftButton)
+            break;
         m_panning = true;
         m_panLastCursor = mouse->screenPos();
         m_panLastHorizontal = view->horizontalScrollBar()->value();
         m_panLastVertical = view->verticalScrollBar()->value();
         break;
     case QEvent::GraphicsSceneMouseMove:
-        // Hover moves arrive too; only a held button pans.
-        if (!m_panning || mouse->buttons() == Qt::NoButton)
+        // Hover moves arrive too, and the view replays the last mouse event
+        // (with the buttons it had) after every scroll: only a real move with
+        // the left button held pans.
+        if (!(mouse->buttons() & Qt::LeftButton)) {
+            m_panning = false;
+            break;
+        }
+        if (!m_panning || mouse->screenPos() == m_panLastCursor)
             break;
         view->setCursor(Qt::ClosedHandCursor);
         view->horizontalScrollBar()->setValue(m_panLastCursor.x() - mouse->screenPos().x() +
@@ -436,8 +482,10 @@ bool CameraThread::panPicture(QEvent *event)
         m_panLastVertical = view->verticalScrollBar()->value();
         break;
     case QEvent::GraphicsSceneMouseRelease:
-        m_panning = false;
-        view->setCursor(Qt::ArrowCursor);
+        if (!(mouse->buttons() & Qt::LeftButton)) {
+            m_panning = false;
+            view->setCursor(Qt::ArrowCursor);
+        }
         break;
     default:
         break;
@@ -449,11 +497,21 @@ bool CameraThread::dragNavigationRectangle(QEvent *event)
 {
     QLabel *rect = ui->label_displayWindow;
     switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        m_rectLastCursor = static_cast<QMouseEvent *>(event)->globalPos();
-        break;
+    case QEvent::MouseButtonPress: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        // Taken here: passed on, the press would reach the cell and start
+        // dragging the whole cell onto another.
+        mouse->accept();
+        m_rectDragging = mouse->button() == Qt::LeftButton;
+        m_rectLastCursor = mouse->globalPos();
+        return true;
+    }
     case QEvent::MouseMove: {
-        const QPoint cursor = static_cast<QMouseEvent *>(event)->globalPos();
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        mouse->accept();
+        if (!m_rectDragging || !(mouse->buttons() & Qt::LeftButton))
+            return true;
+        const QPoint cursor = mouse->globalPos();
         const QPoint moved =
             dragNavigationRect(rect->pos(), cursor - m_rectLastCursor, rect->size(), thumbnailViewSize());
         rect->move(moved);
@@ -462,13 +520,20 @@ bool CameraThread::dragNavigationRectangle(QEvent *event)
         // Always rebased, so a drag without a camera cannot accelerate.
         m_rectLastCursor = cursor;
         if (isAttachCamera() && m_thumbnailScaleX > 0 && m_thumbnailScaleY > 0) {
+            // The picture shows the part the rectangle now marks.
             QGraphicsView *view = ui->graphicsView;
-            QRectF visible = view->mapToScene(view->viewport()->rect()).boundingRect();
-            visible.moveTopLeft(QPointF(moved.x() / m_thumbnailScaleX, moved.y() / m_thumbnailScaleY));
-            m_pictureScene->setSceneRect(visible);
+            const QPointF target(moved.x() / m_thumbnailScaleX, moved.y() / m_thumbnailScaleY);
+            const QPointF shift = (target - view->mapToScene(0, 0)) * m_zoom;
+            scrollBy(shift.toPoint());
         }
-        break;
+        return true;
     }
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        event->accept();
+        if (!(static_cast<QMouseEvent *>(event)->buttons() & Qt::LeftButton))
+            m_rectDragging = false;
+        return true;
     case QEvent::Enter:
         rect->setCursor(Qt::SizeAllCursor);
         m_cursorOverRect = 1;
@@ -490,7 +555,13 @@ bool CameraThread::eventFilter(QObject *watched, QEvent *event)
     if (watched == this && event->type() == QEvent::KeyPress && isAttachCamera())
         handleHotkey(static_cast<QKeyEvent *>(event));
 
-    if (watched == ui->graphicsView->viewport()) {
+    if (watched == ui->graphicsView && event->type() == QEvent::Resize) {
+        // The picture view changes size without the cell (the status line
+        // below it takes more lines): a fitted picture must stay whole.
+        if (isAttachCamera())
+            fullScreenZoom();
+        placeOverlayWidgets();
+    } else if (watched == ui->graphicsView->viewport()) {
         if (event->type() == QEvent::Wheel)
             return wheelZoom(static_cast<QWheelEvent *>(event));
         if (event->type() == QEvent::MouseButtonDblClick) {
@@ -550,13 +621,39 @@ void CameraThread::handleHotkey(const QKeyEvent *event)
 void CameraThread::paintEvent(QPaintEvent *event)
 {
     QDockWidget::paintEvent(event);
-    const QSize view(ui->graphicsView->width(), ui->graphicsView->height());
-    const OverlayPlacement placement = placeOverlays(view, ui->widget->size(), ui->label_media->size());
-    ui->widget->move(placement.buttonBar);
-    ui->label_media->move(placement.media);
-    ui->widget_Navigation->setGeometry(placement.navigation);
+    placeOverlayWidgets();
     if (m_cursorOverRect == 0)
         navigationWidgetZoom();
+}
+
+QSize CameraThread::navigationMinimum() const
+{
+    // The whole tab title beside the corner's close button, and room for a
+    // thumbnail under it.
+    const QTabBar *tabs = ui->tabWidget->tabBar();
+    const QWidget *corner = ui->tabWidget->cornerWidget(Qt::TopRightCorner);
+    const int cornerWidth = corner != nullptr ? corner->sizeHint().width() : 0;
+    return {std::max(96, tabs->sizeHint().width() + cornerWidth + 4), tabs->sizeHint().height() + 48};
+}
+
+void CameraThread::placeOverlayWidgets()
+{
+    const QSize view(ui->graphicsView->width(), ui->graphicsView->height());
+    const OverlayPlacement placement = placeOverlays(view, ui->widget->size(), ui->label_media->size(),
+                                                     navigationMinimum(), m_navigationWanted);
+    ui->widget->move(placement.buttonBar);
+    ui->label_media->move(placement.media);
+    QWidget *navigation = ui->widget_Navigation;
+    if (navigation->geometry() != placement.navigation)
+        navigation->setGeometry(placement.navigation);
+    const bool show = m_navigationWanted && placement.navigationFits;
+    if (show != navigation->isVisible()) {
+        navigation->setVisible(show);
+        // The thumbnail is made only while it can be seen: catch up now.
+        if (show && m_pictureItem != nullptr && isAttachCamera())
+            updateThumbnail(m_pictureItem->pixmap().toImage());
+    }
+    navigation->raise();
 }
 
 void CameraThread::resizeEvent(QResizeEvent *event)
@@ -564,6 +661,19 @@ void CameraThread::resizeEvent(QResizeEvent *event)
     QDockWidget::resizeEvent(event);
     if (isAttachCamera())
         fullScreenZoom();
+}
+
+void CameraThread::closeEvent(QCloseEvent *event)
+{
+    // The window manager closes a full-screen cell (title-bar X, Alt+F4) as
+    // its own button would: back into the grid with its camera. Deleting
+    // itself would leave the main window holding a dead cell.
+    if (m_fullScreen) {
+        event->ignore();
+        leaveFullScreen();
+        return;
+    }
+    QDockWidget::closeEvent(event);
 }
 
 void CameraThread::updateButtonBar()
@@ -596,34 +706,44 @@ void CameraThread::updateFrameRate(float captureFps, float displayFps, int frame
     }
     m_capture->setCameraFormat(m_outWidth, m_outHeight, captureFps);
     m_zoomPercent = zoomPercent(m_outWidth, m_outHeight, m_zoom);
-    ui->label_camerainfo->setText(
+    m_statusLine->setReport(
         statusLine(m_outWidth, m_outHeight, captureFps, displayFps, frames, m_zoomPercent));
 }
 
 void CameraThread::acquireFrame(QImage image)
 {
-    if (!m_pictureScene->items().isEmpty()) {
-        m_pictureScene->clear();
-        m_pictureItem = nullptr;
-    }
-    if (!m_thumbnailScene->items().isEmpty()) {
-        m_thumbnailScene->clear();
-        m_thumbnailItem = nullptr;
-    }
-    m_pictureItem = m_pictureScene->addPixmap(QPixmap::fromImage(image));
-
-    const QSize thumbnail = thumbnailViewSize();
-    m_thumbnailItem = m_thumbnailScene->addPixmap(
-        QPixmap::fromImage(image.scaled(thumbnail, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
-
+    // One item per scene, its pixmap replaced: cheaper than clearing the
+    // scenes and adding new items for every frame. The pixmap keeps the
+    // frame's own format: converting every pixel to the screen's would cost
+    // more than painting, which reads only the pixels it shows. The copy is
+    // needed: the image lends the grabber's buffer, which the next frame
+    // overwrites.
+    const QPixmap picture = QPixmap::fromImage(image.copy(), Qt::NoFormatConversion);
+    if (m_pictureItem == nullptr)
+        m_pictureItem = m_pictureScene->addPixmap(picture);
+    else
+        m_pictureItem->setPixmap(picture);
     m_pictureScene->setSceneRect(0, 0, image.width(), image.height());
-    m_thumbnailScene->setSceneRect(0, 0, thumbnail.width(), thumbnail.height());
+    // Nobody sees a hidden thumbnail; it is caught up when the panel shows.
+    if (ui->widget_Navigation->isVisible())
+        updateThumbnail(image);
 
     if (m_firstFrame) {
         fullScreenZoom();
         navigationWidgetZoom();
         m_firstFrame = false;
     }
+}
+
+void CameraThread::updateThumbnail(const QImage &image)
+{
+    const QSize thumbnail = thumbnailViewSize();
+    const QPixmap small = QPixmap::fromImage(sampleThumbnail(image, thumbnail));
+    if (m_thumbnailItem == nullptr)
+        m_thumbnailItem = m_thumbnailScene->addPixmap(small);
+    else
+        m_thumbnailItem->setPixmap(small);
+    m_thumbnailScene->setSceneRect(0, 0, thumbnail.width(), thumbnail.height());
 }
 
 void CameraThread::cameraSavePic(const QByteArray &pixels, const stImageInfo &head)
@@ -633,7 +753,7 @@ void CameraThread::cameraSavePic(const QByteArray &pixels, const stImageInfo &he
 
 void CameraThread::cameraMessage(const QString &message)
 {
-    ui->label_camerainfo->setText(message);
+    m_statusLine->setMessage(message);
 }
 
 void CameraThread::on_openCamera(const QString &serial)
@@ -648,15 +768,26 @@ void CameraThread::on_openCamera(const QString &serial)
 
 void CameraThread::toggleFullScreen()
 {
-    if (isFullScreen()) {
-        emit exitFullScreen();
-        setWindowFlags(Qt::SubWindow);
-        showNormal();
-    } else if (isAttachCamera()) {
+    if (m_fullScreen) {
+        leaveFullScreen();
+        return;
+    }
+    if (isAttachCamera()) {
+        m_fullScreen = true;
         emit enterFullScreen();
         setWindowFlags(Qt::Window);
         showFullScreen();
     }
+    fullScreenZoom();
+    navigationWidgetZoom();
+}
+
+void CameraThread::leaveFullScreen()
+{
+    m_fullScreen = false;
+    emit exitFullScreen();
+    setWindowFlags(Qt::SubWindow);
+    showNormal();
     fullScreenZoom();
     navigationWidgetZoom();
 }
@@ -679,7 +810,10 @@ void CameraThread::on_pushButton_screenzoom_clicked()
 
 void CameraThread::on_pushButton_navigation_clicked()
 {
-    ui->widget_Navigation->setVisible(ui->widget_Navigation->isHidden());
+    m_navigationWanted = ui->widget_Navigation->isHidden();
+    placeOverlayWidgets();
+    if (!m_navigationWanted)
+        ui->widget_Navigation->hide();
 }
 
 void CameraThread::on_pushButton_open_clicked()
@@ -688,7 +822,7 @@ void CameraThread::on_pushButton_open_clicked()
         return;
     if (m_grabber->isStreaming()) {
         ui->pushButton_open->setIcon(QIcon(QStringLiteral(":/images/ICO/Play.png")));
-        ui->label_camerainfo->setText(tr("相机已进入暂停，不再接收来自相机的图像数据"));
+        m_statusLine->setMessage(tr("相机已进入暂停，不再接收来自相机的图像数据"));
         m_grabber->setStreaming(false);
     } else {
         ui->pushButton_open->setIcon(QIcon(QStringLiteral(":/images/ICO/pause.png")));
@@ -729,6 +863,7 @@ void CameraThread::updateLanguage()
 {
     retranslateContextMenu();
     ui->retranslateUi(this);
+    m_statusLine->relayout();
     setWindowTitle(QString());
     if (isAttachCamera()) {
         char name[CAMERA_TEXT_BUFFER] = {};

@@ -16,6 +16,7 @@
 class CellCapture;
 class CustomGraphicsScene;
 class QAction;
+class QCloseEvent;
 class QGraphicsPixmapItem;
 class QGraphicsScene;
 class QKeyEvent;
@@ -24,6 +25,7 @@ class QMenu;
 class QPushButton;
 class QTimer;
 class QWheelEvent;
+class StatusLine;
 
 namespace Ui {
 class CameraThread;
@@ -97,6 +99,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -109,12 +112,20 @@ private:
     void retranslateContextMenu();
     void showIdlePicture();
     void applyZoom(double zoom);
+    // Zooms and scrolls so that scenePoint comes to lie under viewportPoint.
+    void zoomAbout(double zoom, const QPointF &scenePoint, const QPoint &viewportPoint);
+    void zoomAboutCentre(double zoom);
+    void scrollBy(const QPoint &delta);
     void zoomOut();
     void zoomIn();
     void originalSize();
     void toggleFullScreen();
+    void leaveFullScreen();
     void openHistogram();
     void updateButtonBar();
+    void placeOverlayWidgets();
+    QSize navigationMinimum() const;
+    void updateThumbnail(const QImage &image);
     bool wheelZoom(const QWheelEvent *event);
     bool panPicture(QEvent *event);
     bool dragNavigationRectangle(QEvent *event);
@@ -178,6 +189,20 @@ private:
     CellCapture *m_capture = nullptr;
 
     bool m_firstFrame = true;
+    bool m_fullScreen = false;
+    // Set while cameraStop waits for the grabber: a stop arriving then is
+    // the same stop.
+    bool m_stopping = false;
+    // What the user asked for; the panel shows only where it fits.
+    bool m_navigationWanted = false;
+    bool m_rectDragging = false;
+    // The scene point a run of wheel steps keeps under the cursor; taken
+    // afresh once the cursor or the scroll position changed in between, so
+    // rounding does not pile up over the steps.
+    QPointF m_wheelAnchor;
+    QPoint m_wheelCursor{-1, -1};
+    QPoint m_wheelScroll;
+    StatusLine *m_statusLine = nullptr;
     QPoint m_dragStart;
     bool m_dragArmed = false;
 };

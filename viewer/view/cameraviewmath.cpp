@@ -98,15 +98,58 @@ QPoint dragNavigationRect(const QPoint &position, const QPoint &delta, const QSi
     return moved;
 }
 
-OverlayPlacement placeOverlays(const QSize &view, const QSize &buttonBar, const QSize &media)
+OverlayPlacement placeOverlays(const QSize &view, const QSize &buttonBar, const QSize &media,
+                               const QSize &navigationMinimum, bool navigationShown)
 {
+    constexpr int Gap = 4;
     const int w = view.width();
     const int h = view.height();
     OverlayPlacement placement;
     placement.buttonBar = QPoint((w - buttonBar.width()) / 2, (h / 4) * 3);
     placement.media = QPoint(w - 30 - media.width(), h / 4);
-    placement.navigation = QRect((w / 4) * 3, (h / 4) * 3, w / 4, h / 4);
+
+    const int navWidth = std::max(w / 4, navigationMinimum.width());
+    const int navHeight = std::max(h / 4, navigationMinimum.height());
+    placement.navigation =
+        QRect(std::min((w / 4) * 3, w - navWidth), std::min((h / 4) * 3, h - navHeight), navWidth, navHeight);
+    // A panel taking more than three quarters of the picture either way
+    // would hide what it is meant to navigate.
+    placement.navigationFits = navWidth * 4 <= w * 3 && navHeight * 4 <= h * 3;
+
+    if (navigationShown && placement.navigationFits &&
+        QRect(placement.buttonBar, buttonBar).intersects(placement.navigation)) {
+        const int left = placement.navigation.left() - Gap - buttonBar.width();
+        if (left >= 0)
+            placement.buttonBar.setX(left);
+        else
+            placement.buttonBar.setY(std::max(0, placement.navigation.top() - Gap - buttonBar.height()));
+    }
     return placement;
+}
+
+QImage sampleThumbnail(const QImage &image, const QSize &size)
+{
+    if (image.isNull() || size.isEmpty())
+        return QImage();
+    const int depth = image.depth();
+    if (depth != 24 && depth != 32)
+        return image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const int bytes = depth / 8;
+    QImage thumbnail(size, image.format());
+    const int sourceWidth = image.width();
+    const int sourceHeight = image.height();
+    for (int y = 0; y < size.height(); ++y) {
+        // Each thumbnail pixel takes the source pixel under its centre.
+        const uchar *source =
+            image.constScanLine(int((2 * qint64(y) + 1) * sourceHeight / (2 * size.height())));
+        uchar *target = thumbnail.scanLine(y);
+        for (int x = 0; x < size.width(); ++x) {
+            const uchar *pixel = source + (2 * qint64(x) + 1) * sourceWidth / (2 * size.width()) * bytes;
+            for (int b = 0; b < bytes; ++b)
+                *target++ = pixel[b];
+        }
+    }
+    return thumbnail;
 }
 
 BarVisibility buttonBarVisibility(const QPoint &cursor, const QRect &viewGeometry, bool hasCamera)

@@ -1,6 +1,7 @@
 #ifndef CAMERAVIEWMATH_H
 #define CAMERAVIEWMATH_H
 
+#include <QImage>
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
@@ -61,9 +62,20 @@ struct OverlayPlacement
     QPoint buttonBar;
     QPoint media;
     QRect navigation;
+    // false: the view is too small for a usable navigation panel.
+    bool navigationFits = true;
 };
 
-OverlayPlacement placeOverlays(const QSize &view, const QSize &buttonBar, const QSize &media);
+// The button bar in the lower quarter, the media label near the top right,
+// the navigation panel in the bottom-right quarter but never below
+// navigationMinimum. A shown panel keeps the button bar off itself.
+OverlayPlacement placeOverlays(const QSize &view, const QSize &buttonBar, const QSize &media,
+                               const QSize &navigationMinimum = QSize(), bool navigationShown = false);
+
+// A nearest-neighbour copy of a 24- or 32-bit image at size; other formats
+// go through QImage::scaled. Reads only the pixels it keeps, so a small
+// thumbnail of a large frame costs next to nothing.
+QImage sampleThumbnail(const QImage &image, const QSize &size);
 
 enum class BarVisibility { Hide, Show, Keep };
 

@@ -617,7 +617,9 @@ CameraSdkStatus CameraGetImageInfo(CameraHandle handle, CameraFrameHandle frame,
             if (!s) {
                 return CAMERA_STATUS_INVALID_HANDLE;
             }
-            if (info == nullptr) {
+            // Like every output pointer, a missing one is refused: the pixels
+            // are what a caller fetches a frame for.
+            if (info == nullptr || raw == nullptr) {
                 return CAMERA_STATUS_INVALID_ARGUMENT;
             }
             std::lock_guard<std::mutex> lock(s->mutex);
@@ -626,9 +628,7 @@ CameraSdkStatus CameraGetImageInfo(CameraHandle handle, CameraFrameHandle frame,
                 return CAMERA_STATUS_INVALID_ARGUMENT;
             }
             *info = it->second->info;
-            if (raw != nullptr) {
-                *raw = const_cast<BYTE *>(it->second->data.data());
-            }
+            *raw = const_cast<BYTE *>(it->second->data.data());
             return CAMERA_STATUS_SUCCESS;
         },
         handle, frame, info, raw);
