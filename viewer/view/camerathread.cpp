@@ -254,6 +254,10 @@ void CameraThread::cameraPlay()
     CameraGetOutImageSize(m_cameraHandle, &width, &height);
     m_statusLine->reserveFor(statusLine(width, height, 30.0f, 30.0f, 100000, 100));
     fullScreenZoom();
+    // The fit above is of the idle picture; every opening fits its camera's
+    // first picture, or a camera opened again in this cell would show at the
+    // idle picture's zoom (thousands of percent).
+    m_firstFrame = true;
     connect(m_grabber, &CVideoThread::updateFrameRate, this, &CameraThread::updateFrameRate);
     connect(m_grabber, &CVideoThread::acquireFrame, this, &CameraThread::acquireFrame,
             Qt::BlockingQueuedConnection);

@@ -188,6 +188,7 @@ private:
 
     CellCapture *m_capture = nullptr;
 
+    // Set by every start: the first picture of each opening is fitted.
     bool m_firstFrame = true;
     bool m_fullScreen = false;
     // Set while cameraStop waits for the grabber: a stop arriving then is
