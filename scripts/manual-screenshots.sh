@@ -152,9 +152,11 @@ click "$main" 1165 609
 sleep 1
 shot "$main" parameter-dock 302x762+1098+98
 
-# ROI editor: resolution page, "ROI区域".
+# ROI editor: resolution page, "自定义" (the last entry) in the resolution
+# list; "ROI区域" is enabled only once a camera runs a custom region.
 click "$main" 1165 745
-click "$main" 1163 484
+click "$main" 1246 449
+xdotool key End Return
 if roi=$(window_of "ROI设置" 6); then
     place "$roi"
     sleep 1.5
