@@ -11,6 +11,8 @@ int main(int argc, char *argv[])
     // The icons live in a static library; nothing else would pull them in.
     Q_INIT_RESOURCE(images);
     QApplication app(argc, argv);
+    // Lets the desktop match the windows to the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vexocam.VexoCam"));
     VexoCam window;
     window.show();
     return app.exec();
