@@ -8,6 +8,13 @@ target_compile_definitions(vexo_warnings INTERFACE
   QT_USE_QSTRINGBUILDER
   QT_DISABLE_DEPRECATED_BEFORE=0x050F00)
 
+# The hardening Debian builds its packages with: checked libc calls where the
+# optimiser can see buffer sizes, and a read-only relocation table.
+if(NOT VEXO_SANITIZE)
+  add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+  add_link_options(LINKER:-z,relro LINKER:-z,now)
+endif()
+
 set(VEXO_SANITIZER_ENV "")
 if(VEXO_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer)

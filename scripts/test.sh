@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every target (programs, tests, benchmarks,
-# fuzz targets) and runs every test.
+# fuzz targets), runs every test and builds and checks the Debian packages.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VEXO_BUILD_DIR:-$root/build}
@@ -15,5 +15,9 @@ cmake --build "$build" -j"$jobs"
 if [ -f "$root/scripts/fuzz-smoke.sh" ]; then
   bash "$root/scripts/fuzz-smoke.sh" "$build-fuzz"
 fi
+
+# The packages as they would ship: contents, dependencies, lintian, desktop
+# entries and AppStream file.
+bash "$root/scripts/check-package.sh" "$build"
 
 ctest --test-dir "$build" --output-on-failure -j"$jobs"
