@@ -93,6 +93,21 @@ CameraSdkStatus Library::open(const std::string &serial, std::shared_ptr<Device>
     return CAMERA_STATUS_NO_DEVICE;
 }
 
+std::map<std::string, bool> Library::present()
+{
+    std::map<std::string, bool> out;
+    for (sdk::Backend *backend : backends()) {
+        std::vector<sdk::Backend::Found> found;
+        if (backend->enumerate(&found) != CAMERA_STATUS_SUCCESS) {
+            continue;
+        }
+        for (const sdk::Backend::Found &f : found) {
+            out.emplace(f.model.serial, f.opened);
+        }
+    }
+    return out;
+}
+
 CameraSdkStatus Library::gigeGetIp(const std::string &serial, stGigeInfo *info)
 {
     for (sdk::Backend *backend : backendsFor(serial)) {

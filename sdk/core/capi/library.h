@@ -3,6 +3,7 @@
 #pragma once
 
 #include "device.h"
+#include "reconnector.h"
 #include "sdk_options.h"
 #include "sim_backend.h"
 
@@ -54,6 +55,11 @@ public:
     std::vector<sdk::Backend *> backends();
     CameraSdkStatus enumerate(std::vector<sdk::Backend::Found> *cameras);
     CameraSdkStatus open(const std::string &serial, std::shared_ptr<Device> *device);
+    // The cameras present now, serial -> whether somebody holds it; the
+    // programs' enumeration is left as it was.
+    std::map<std::string, bool> present();
+    // Lost cameras of open handles are opened again through it.
+    Reconnector &reconnector() { return reconnector_; }
     CameraSdkStatus gigeGetIp(const std::string &serial, stGigeInfo *info);
     CameraSdkStatus gigeSetIp(const std::string &serial, const stGigeInfo &info);
 
@@ -85,6 +91,9 @@ private:
     std::vector<sdk::Backend *> backendsFor(const std::string &serial);
 
     sim::SimBackend sim_;
+    Reconnector reconnector_{
+        [this] { return present(); },
+        [this](const std::string &serial, std::shared_ptr<Device> *device) { return open(serial, device); }};
     std::once_flag configured_;
     std::unique_ptr<sdk::Backend> aravis_;
     std::vector<sdk::Backend *> backends_;
