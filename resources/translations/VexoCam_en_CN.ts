@@ -1,6 +1,13 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CameraConnection</name>
+    <message>
+        <source>相机已断开，正在重新连接…</source>
+        <translation>Camera disconnected, reconnecting…</translation>
+    </message>
+</context>
+<context>
     <name>CameraThread</name>
     <message>
         <source>全屏/窗口</source>
