@@ -17,8 +17,10 @@ public:
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setObjectName(QStringLiteral("widget_lostNotice"));
+        // The cell's style sheet would fill it and hide the picture.
+        setStyleSheet(QStringLiteral("background: transparent;"));
         hide();
-        view->installEventFilter(this);
+        view->viewport()->installEventFilter(this);
         // Above the picture, below what floats over it.
         for (QObject *child : view->children()) {
             auto *widget = qobject_cast<QWidget *>(child);
@@ -31,7 +33,8 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == m_view && event->type() == QEvent::Resize)
+        if (watched == m_view->viewport() &&
+            (event->type() == QEvent::Resize || event->type() == QEvent::Move))
             follow();
         return false;
     }

@@ -400,15 +400,17 @@ CameraSdkStatus CameraInitEx3(CameraHandle *handle, const char *serial)
                 return CAMERA_STATUS_NO_DEVICE; // longer than any serial
             }
             std::shared_ptr<Device> opened;
-            const CameraSdkStatus status = lib().open(serial, &opened);
+            Backend *backend = nullptr;
+            const CameraSdkStatus status = lib().open(serial, &opened, &backend);
             if (status != CAMERA_STATUS_SUCCESS) {
                 return status;
             }
             // The handle outlives a loss of the camera: the same camera is
             // opened again behind it when it comes back.
             auto device = std::make_shared<ReconnectingDevice>(std::move(opened));
-            device->watchLoss(
-                [weak = std::weak_ptr<ReconnectingDevice>(device)] { lib().reconnector().watch(weak); });
+            device->watchLoss([weak = std::weak_ptr<ReconnectingDevice>(device), backend] {
+                lib().reconnector().watch(weak, backend);
+            });
             *handle = lib().addSession(makeSession(std::move(device), serial));
             return CAMERA_STATUS_SUCCESS;
         },

@@ -82,30 +82,18 @@ CameraSdkStatus Library::enumerate(std::vector<sdk::Backend::Found> *cameras)
     return anySucceeded ? CAMERA_STATUS_SUCCESS : firstFailure;
 }
 
-CameraSdkStatus Library::open(const std::string &serial, std::shared_ptr<Device> *device)
+CameraSdkStatus Library::open(const std::string &serial, std::shared_ptr<Device> *device, sdk::Backend **from)
 {
     for (sdk::Backend *backend : backendsFor(serial)) {
         const CameraSdkStatus status = backend->open(serial, device);
         if (status != CAMERA_STATUS_NO_DEVICE) {
+            if (from != nullptr) {
+                *from = backend;
+            }
             return status;
         }
     }
     return CAMERA_STATUS_NO_DEVICE;
-}
-
-std::map<std::string, bool> Library::present()
-{
-    std::map<std::string, bool> out;
-    for (sdk::Backend *backend : backends()) {
-        std::vector<sdk::Backend::Found> found;
-        if (backend->enumerate(&found) != CAMERA_STATUS_SUCCESS) {
-            continue;
-        }
-        for (const sdk::Backend::Found &f : found) {
-            out.emplace(f.model.serial, f.opened);
-        }
-    }
-    return out;
 }
 
 CameraSdkStatus Library::gigeGetIp(const std::string &serial, stGigeInfo *info)

@@ -54,10 +54,9 @@ public:
     // lookup order: a camera belongs to the first backend that knows it.
     std::vector<sdk::Backend *> backends();
     CameraSdkStatus enumerate(std::vector<sdk::Backend::Found> *cameras);
-    CameraSdkStatus open(const std::string &serial, std::shared_ptr<Device> *device);
-    // The cameras present now, serial -> whether somebody holds it; the
-    // programs' enumeration is left as it was.
-    std::map<std::string, bool> present();
+    // from: the backend that opened it.
+    CameraSdkStatus open(const std::string &serial, std::shared_ptr<Device> *device,
+                         sdk::Backend **from = nullptr);
     // Lost cameras of open handles are opened again through it.
     Reconnector &reconnector() { return reconnector_; }
     CameraSdkStatus gigeGetIp(const std::string &serial, stGigeInfo *info);
@@ -91,9 +90,7 @@ private:
     std::vector<sdk::Backend *> backendsFor(const std::string &serial);
 
     sim::SimBackend sim_;
-    Reconnector reconnector_{
-        [this] { return present(); },
-        [this](const std::string &serial, std::shared_ptr<Device> *device) { return open(serial, device); }};
+    Reconnector reconnector_;
     std::once_flag configured_;
     std::unique_ptr<sdk::Backend> aravis_;
     std::vector<sdk::Backend *> backends_;

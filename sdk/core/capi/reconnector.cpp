@@ -1,5 +1,6 @@
 #include "reconnector.h"
 
+#include <string>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -9,9 +10,7 @@ namespace vexo::capi {
 using sdk::Device;
 using sdk::ReconnectingDevice;
 
-Reconnector::Reconnector(Look look, Open open) : look_(std::move(look)), open_(std::move(open)) {}
-
-void Reconnector::watch(const std::weak_ptr<ReconnectingDevice> &device)
+void Reconnector::watch(const std::weak_ptr<ReconnectingDevice> &device, sdk::Backend *backend)
 {
     const std::shared_ptr<ReconnectingDevice> strong = device.lock();
     if (!strong) {
@@ -20,6 +19,7 @@ void Reconnector::watch(const std::weak_ptr<ReconnectingDevice> &device)
     std::lock_guard<std::mutex> lock(mutex_);
     Entry &entry = watched_[strong.get()];
     entry.device = device;
+    entry.backend = backend;
     ++entry.noticed;
     woken_ = true;
     wake_.notify_all();
@@ -61,7 +61,7 @@ void Reconnector::run()
 
 void Reconnector::round(std::map<const void *, Entry> &batch)
 {
-    std::vector<std::shared_ptr<ReconnectingDevice>> ready;
+    std::map<sdk::Backend *, std::vector<std::shared_ptr<ReconnectingDevice>>> ready;
     for (auto &[key, entry] : batch) {
         std::shared_ptr<ReconnectingDevice> device = entry.device.lock();
         if (device) {
@@ -73,25 +73,30 @@ void Reconnector::round(std::map<const void *, Entry> &batch)
         }
         // The goodbyes of the lost connection must not reach the new one.
         if (device->released()) {
-            ready.push_back(std::move(device));
+            ready[entry.backend].push_back(std::move(device));
         }
     }
-    if (ready.empty()) {
-        return;
-    }
-    const std::map<std::string, bool> present = look_();
-    for (const std::shared_ptr<ReconnectingDevice> &device : ready) {
-        const std::string &serial = device->model().serial;
-        const auto it = present.find(serial);
-        if (it == present.end() || it->second || device->closed()) {
-            continue; // not back yet, or another program has it
-        }
-        std::shared_ptr<Device> fresh;
-        if (open_(serial, &fresh) != CAMERA_STATUS_SUCCESS) {
+    for (const auto &[backend, devices] : ready) {
+        std::vector<sdk::Backend::Found> found;
+        if (backend->enumerate(&found) != CAMERA_STATUS_SUCCESS) {
             continue;
         }
-        if (device->resume(fresh) != CAMERA_STATUS_SUCCESS) {
-            fresh->close();
+        for (const std::shared_ptr<ReconnectingDevice> &device : devices) {
+            const std::string &serial = device->model().serial;
+            bool free = false;
+            for (const sdk::Backend::Found &f : found) {
+                free = free || (f.model.serial == serial && !f.opened);
+            }
+            if (!free || device->closed()) {
+                continue; // not back yet, or another program has it
+            }
+            std::shared_ptr<Device> fresh;
+            if (backend->open(serial, &fresh) != CAMERA_STATUS_SUCCESS) {
+                continue;
+            }
+            if (device->resume(fresh) != CAMERA_STATUS_SUCCESS) {
+                fresh->close();
+            }
         }
     }
 }
