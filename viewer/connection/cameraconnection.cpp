@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <QEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QTreeWidgetItem>
 #include <QWidget>
 
@@ -13,14 +14,14 @@ namespace {
 class LostNotice final : public QWidget
 {
 public:
-    explicit LostNotice(QAbstractScrollArea *view) : QWidget(view), m_view(view)
+    explicit LostNotice(QAbstractScrollArea *view) : QWidget(view), m_viewport(view->viewport())
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setObjectName(QStringLiteral("widget_lostNotice"));
         // The cell's style sheet would fill it and hide the picture.
         setStyleSheet(QStringLiteral("background: transparent;"));
         hide();
-        view->viewport()->installEventFilter(this);
+        m_viewport->installEventFilter(this);
         // Above the picture, below what floats over it.
         for (QObject *child : view->children()) {
             auto *widget = qobject_cast<QWidget *>(child);
@@ -33,8 +34,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == m_view->viewport() &&
-            (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        if (watched == m_viewport && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
             follow();
         return false;
     }
@@ -63,9 +63,14 @@ protected:
     }
 
 private:
-    void follow() { setGeometry(m_view->viewport()->geometry()); }
+    void follow()
+    {
+        if (m_viewport)
+            setGeometry(m_viewport->geometry());
+    }
 
-    QAbstractScrollArea *m_view;
+    // Only the viewport: the view may be half destroyed when its children go.
+    QPointer<QWidget> m_viewport;
 };
 
 } // namespace
