@@ -12,6 +12,13 @@
     </message>
 </context>
 <context>
+    <name>CameraConnection</name>
+    <message>
+        <source>相机已断开，正在重新连接…</source>
+        <translation>Camera disconnected, reconnecting…</translation>
+    </message>
+</context>
+<context>
     <name>CameraListWidget</name>
     <message>
         <source>请选择设备</source>

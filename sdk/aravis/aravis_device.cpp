@@ -1399,11 +1399,21 @@ bool AravisDevice::closed() const
 
 void AravisDevice::markLost()
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (!lost_) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (lost_ || closed_) {
+            return;
+        }
         lost_ = true;
         wake_.notify_all();
     }
+    reportLost();
+}
+
+bool AravisDevice::released() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return !farewell_ || farewell_->load();
 }
 
 void AravisDevice::markLostFromSignal()
@@ -1488,7 +1498,8 @@ void AravisDevice::close()
         acquiring = std::exchange(acquiring_, false);
     }
     const bool gone = lost();
-    const auto release = [pool, camera, device, acquiring, gone] {
+    auto said = std::make_shared<std::atomic<bool>>(false);
+    const auto release = [pool, camera, device, acquiring, gone, said] {
         if (acquiring && camera != nullptr && !gone) {
             arv_camera_stop_acquisition(camera, nullptr);
         }
@@ -1501,10 +1512,16 @@ void AravisDevice::close()
         if (device != nullptr) {
             g_object_unref(device); // gives up the control of a GigE camera
         }
+        said->store(true);
     };
     if (gone) {
         // Every request to a vanished camera waits out its retries; the caller
-        // must not, so the goodbyes are said on a thread of their own.
+        // must not, so the goodbyes are said on a thread of their own. They
+        // end quickly once the camera answers again.
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            farewell_ = said;
+        }
         std::thread(release).detach();
     } else {
         release();

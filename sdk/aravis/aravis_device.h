@@ -95,6 +95,7 @@ public:
     CameraSdkStatus upgrade(const FirmwareImage &image, const std::function<bool(int)> &progress) override;
 
     bool lost() const override;
+    bool released() const override;
     bool busy() const override;
     void close() override;
 
@@ -164,6 +165,7 @@ private:
     uint32_t rejected_ = 0;         // frames the pipeline cannot read
     uint64_t baseCompleted_ = 0, baseFailures_ = 0, baseUnderruns_ = 0; // of retired pools
     std::shared_ptr<const Frame> latest_;
+    std::shared_ptr<std::atomic<bool>> farewell_; // set once the goodbyes of a lost camera are said
     std::thread watchdog_;
 };
 

@@ -4,7 +4,8 @@
 //
 // A lost device stays lost. Everything a caller set lives in settings(), so
 // the same serial opened again from its backend and given those settings is
-// the same camera as before.
+// the same camera as before: the C layer does exactly that
+// (reconnecting_device.h), so a handle outlives a pulled cable.
 #pragma once
 
 #include "model.h"
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -31,7 +33,10 @@ struct Frame
 class Device
 {
 public:
+    Device() = default;
     virtual ~Device() = default;
+    Device(const Device &) = delete;
+    Device &operator=(const Device &) = delete;
 
     virtual const CameraModel &model() const = 0;
 
@@ -72,10 +77,27 @@ public:
     // Unplugged devices answer CAMERA_STATUS_DEVICE_LOST; close() then returns
     // at once, whatever the camera still owes.
     virtual bool lost() const = 0;
+    // handler runs once when the device is lost (at once if it already is),
+    // on whichever thread noticed and possibly under the device's own locks:
+    // it may only take note, never call back into the device.
+    void onLost(std::function<void()> handler);
+    // A lost device closed at once may still be saying goodbye to the camera
+    // on a thread of its own; opening the camera again must wait until this
+    // is true, or the goodbye could reach the new connection.
+    virtual bool released() const { return true; }
     // True while an upgrade runs; the C layer refuses changes then.
     virtual bool busy() const = 0;
     // Stops streaming and gives the camera up (the open lock); later calls fail.
     virtual void close() = 0;
+
+protected:
+    // For the backends, when the device turns lost.
+    void reportLost();
+
+private:
+    std::mutex lostMutex_;
+    std::function<void()> lostHandler_;
+    bool lostReported_ = false;
 };
 
 // One kind of camera attachment: finds cameras and opens them.

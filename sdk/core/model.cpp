@@ -52,6 +52,14 @@ int rawBytesPerPixel(uint32_t mediaType)
     return mediaType == CAMERA_MEDIA_TYPE_RGB8 ? 3 : 0;
 }
 
+double nominalFrameRate(const CameraModel &model, const Settings &settings)
+{
+    static constexpr double kSpeedFactor[3] = {0.25, 0.5, 1.0};
+    const double bySpeed = model.maxFrameRate * kSpeedFactor[std::clamp(settings.frameSpeed, 0, 2)];
+    const double byExposure = 1e6 / std::max(1.0, settings.exposureUs);
+    return std::max(0.1, std::min(bySpeed, byExposure));
+}
+
 std::vector<Region> presetRegions(const CameraModel &model)
 {
     // Common sizes that fit the sensor, smallest first, then the full sensor.

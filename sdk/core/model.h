@@ -198,6 +198,10 @@ Settings defaultSettings(const CameraModel &model);
 // Why a Settings record does not fit a camera; empty when it does.
 std::string validateSettings(const CameraModel &model, const Settings &settings);
 
+// Frames per second of a streaming camera: frame speed low/medium/high is
+// 1/4, 1/2, 1 of the maximum, never faster than the exposure allows.
+double nominalFrameRate(const CameraModel &model, const Settings &settings);
+
 // Preset resolutions of a camera; the last one is the full sensor.
 std::vector<Region> presetRegions(const CameraModel &model);
 

@@ -19,6 +19,27 @@
  *    buffer must hold width * height * 4 bytes, which covers every format.
  *  - Any call may come from any thread; parameter calls may run while another
  *    thread grabs frames of the same camera.
+ *
+ * Lost cameras
+ *  A camera that goes away while open (a pulled cable, a power cut, a USB
+ *  hub reset) keeps its handle. Meanwhile calls on the handle return
+ *  CAMERA_STATUS_DEVICE_LOST (a fetch already waiting returns at once),
+ *  except CameraGetFrameStatistic, CameraSaveImage and the calls on frames
+ *  already lent.
+ *  When the same camera (the same serial number) is present again and no
+ *  other program holds it, the library opens it again by itself, within
+ *  about a second, without any call from the program: it gives the camera
+ *  the settings the handle had at the moment of the loss (everything
+ *  CameraGetCurDevInfo and the setters below cover: exposure, gains, white
+ *  balance, image processing, LUT, crosshairs, trigger and I/O lines,
+ *  resolution or region of interest; packet size and delay set through the
+ *  handle) and streams again if it was streaming, so a grabber that keeps
+ *  calling CameraGetRawImageBuffer simply receives frames again. A camera
+ *  another program opened meanwhile stays with that program: the handle
+ *  stays lost while the camera is held elsewhere. CameraUnInit on a lost
+ *  handle returns at once. The frame counters go on across the loss; the
+ *  frames a free-running camera would have sent meanwhile count in iTotal
+ *  and iLost.
  */
 #ifndef VEXO_CAMERA_SDK_H
 #define VEXO_CAMERA_SDK_H
@@ -154,7 +175,8 @@ typedef struct stFrameStatistic
 {
     uint32_t iTotal;   /* frames the sensor produced, kept or not */
     uint32_t iCapture; /* frames captured into the library's buffers */
-    uint32_t iLost;    /* frames overwritten before they were fetched */
+    uint32_t iLost;    /* frames overwritten before they were fetched, or
+                          missed while the camera was lost */
 } stFrameStatistic;
 
 /* One resolution: a preset or a custom region (index 255). */

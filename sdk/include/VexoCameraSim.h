@@ -25,9 +25,11 @@ extern "C" {
 VEXO_SDK_API CameraSdkStatus VexoSimLoadCameraSet(const char *path);
 
 /* Unplug: the camera stops producing, calls on its handles return
- * CAMERA_STATUS_DEVICE_LOST and it leaves enumeration. Replug undoes it.
- * Other processes using the same state directory see the unplug too
- * (within about 200 ms for a camera they have open). */
+ * CAMERA_STATUS_DEVICE_LOST and it leaves enumeration. Replug undoes it, and
+ * the handles get the camera back by themselves (VexoCameraSDK.h, "Lost
+ * cameras"). Other processes using the same state directory see the unplug
+ * too (within about 200 ms for a camera they have open); a camera this
+ * process unplugged stays unplugged here until this process replugs it. */
 VEXO_SDK_API CameraSdkStatus VexoSimUnplug(const char *serial);
 VEXO_SDK_API CameraSdkStatus VexoSimReplug(const char *serial);
 

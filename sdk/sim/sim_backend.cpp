@@ -295,7 +295,7 @@ CameraSdkStatus SimBackend::unplug(const std::string &serial)
     unplugged_.insert(serial);
     store().setUnplugged(serial, true);
     if (auto device = openDeviceLocked(serial)) {
-        device->setLost(true);
+        device->unplug();
     }
     return CAMERA_STATUS_SUCCESS;
 }
@@ -309,9 +309,6 @@ CameraSdkStatus SimBackend::replug(const std::string &serial)
     }
     unplugged_.erase(serial);
     store().setUnplugged(serial, false);
-    if (auto device = openDeviceLocked(serial)) {
-        device->setLost(false);
-    }
     return CAMERA_STATUS_SUCCESS;
 }
 

@@ -10,7 +10,6 @@ namespace {
 
 constexpr size_t kRingFrames = 3; // frames waiting to be fetched
 constexpr size_t kPoolFrames = 8; // buffers kept for reuse
-constexpr double kSpeedFactor[3] = {0.25, 0.5, 1.0};
 
 } // namespace
 
@@ -34,6 +33,9 @@ SimDevice::~SimDevice()
 
 void SimDevice::close()
 {
+    // A handle closed while its lost device is being retired is closed twice
+    // at once; the second waits for the first.
+    std::lock_guard<std::mutex> closing(closing_);
     {
         std::unique_lock<std::mutex> lock(mutex_);
         closed_ = true;
@@ -64,9 +66,7 @@ double SimDevice::brightnessOf(const Settings &s)
 
 double SimDevice::frameRateLocked() const
 {
-    const double byspeed = model_.maxFrameRate * kSpeedFactor[std::clamp(settings_.frameSpeed, 0, 2)];
-    const double byExposure = 1e6 / std::max(1.0, settings_.exposureUs);
-    return std::max(0.1, std::min(byspeed, byExposure));
+    return nominalFrameRate(model_, settings_);
 }
 
 std::shared_ptr<Frame> SimDevice::freeBufferLocked()
@@ -120,13 +120,13 @@ void SimDevice::run()
     Clock::time_point nextPoll = Clock::now();
     while (!closed_) {
         if (Clock::now() >= nextPoll) {
+            const bool watching = !lost_;
             lock.unlock();
-            const bool marked = store_.isUnplugged(model_.serial);
+            const bool marked = watching && store_.isUnplugged(model_.serial);
             lock.lock();
             nextPoll = Clock::now() + kPoll;
-            if (marked != lostElsewhere_) {
-                lostElsewhere_ = marked;
-                updateLostLocked();
+            if (marked) {
+                markLostLocked();
             }
             continue;
         }
@@ -630,30 +630,23 @@ bool SimDevice::busy() const
     return upgrading_;
 }
 
-void SimDevice::setLost(bool lost)
+void SimDevice::unplug()
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    lostHere_ = lost;
-    if (!lost) {
-        lostElsewhere_ = false; // the marker went with the replug
-    }
-    updateLostLocked();
+    markLostLocked();
 }
 
-void SimDevice::updateLostLocked()
+void SimDevice::markLostLocked()
 {
-    const bool lost = lostHere_ || lostElsewhere_;
-    if (lost == lost_) {
+    if (lost_ || closed_) {
         return;
     }
-    lost_ = lost;
-    if (lost) {
-        ready_.clear();
-        pendingTriggerFrames_ = 0;
-    }
-    nextFrame_ = Clock::now();
+    lost_ = true;
+    ready_.clear();
+    pendingTriggerFrames_ = 0;
     wake_.notify_all();
     frames_.notify_all();
+    reportLost();
 }
 
 } // namespace vexo::sim

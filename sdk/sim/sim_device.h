@@ -64,8 +64,9 @@ public:
     bool busy() const override;
     void close() override;
 
-    // Simulator controls.
-    void setLost(bool lost);
+    // Simulator controls. An unplugged device stays lost: the camera that
+    // comes back is opened anew.
+    void unplug();
     CameraSdkStatus fireTrigger(int line);
     bool closed() const;
 
@@ -76,7 +77,7 @@ private:
     double frameRateLocked() const;
     bool pulsedLocked() const;
     void triggerLocked();
-    void updateLostLocked();
+    void markLostLocked();
     std::shared_ptr<Frame> freeBufferLocked();
     void autoAdjustLocked(const Frame &frame);
     static double brightnessOf(const Settings &s);
@@ -88,15 +89,14 @@ private:
     const std::shared_ptr<SimControls> controls_;
     SceneGenerator scene_;
 
+    std::mutex closing_;
     mutable std::mutex mutex_;
     std::condition_variable wake_;   // producer: something changed
     std::condition_variable frames_; // consumers: a frame arrived, or the camera went away
     Settings settings_;
     PersistentState state_;
     bool playing_ = false;
-    bool lost_ = false;          // lostHere_ || lostElsewhere_
-    bool lostHere_ = false;      // unplugged by this process
-    bool lostElsewhere_ = false; // unplug marker seen in the state directory
+    bool lost_ = false; // unplugged here, or the unplug marker was seen
     bool closed_ = false;
     bool upgrading_ = false;
     int pendingTriggerFrames_ = 0;

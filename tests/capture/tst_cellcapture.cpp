@@ -86,6 +86,8 @@ private slots:
     void fastSeriesNeverOverwritesAndLeavesSettingsAlone();
     void recordingDecodesBack_data();
     void recordingDecodesBack();
+    void recordingGoesOnAcrossALoss_data();
+    void recordingGoesOnAcrossALoss();
     void hotkeysActOncePerPress();
     void fullDiskStopsSeriesAndRecording();
 
@@ -120,6 +122,7 @@ void TestCellCapture::cleanup()
 {
     m_messages.reset();
     m_cell.reset();
+    VexoSimReplug(Serial.toLatin1().constData());
     VexoSimClearFailures();
     storeCapture(m_capture);
     storeRecord(m_record);
@@ -404,6 +407,64 @@ void TestCellCapture::recordingDecodesBack()
     // Recorded at the camera's measured rate, truncated.
     QCOMPARE(probe.frameRate, double(measuredFps));
     QCOMPARE(qRound(probe.lastFrameSeconds * probe.frameRate), probe.frames - 1);
+}
+
+void TestCellCapture::recordingGoesOnAcrossALoss_data()
+{
+    QTest::addColumn<QString>("end");
+    QTest::newRow("stopped after the return") << "after";
+    QTest::newRow("stopped while lost") << "stop";
+    QTest::newRow("cell closed while lost") << "close";
+}
+
+// The camera goes while a recording runs: the file keeps what came before,
+// takes what comes after the return, and is finished however it ends.
+void TestCellCapture::recordingGoesOnAcrossALoss()
+{
+    QFETCH(QString, end);
+    RecordParameter r = ConfigParameter::firstRunRecord();
+    r.savePath = m_dir->path();
+    r.autoSaveState = 2;
+    storeRecord(r);
+    openCell();
+    waitForStatus();
+    auto *record = child<QPushButton>(m_cell.get(), "pushButton_recording");
+    QTest::mouseClick(record, Qt::LeftButton);
+    QVERIFY(m_cell->capture()->isRecording());
+    const QString file = m_cell->capture()->recorder()->fileName();
+    const auto encoded = [this] { return int(m_cell->capture()->recorder()->timing().frames); };
+    QTRY_VERIFY_WITH_TIMEOUT(encoded() >= 10, 5000);
+
+    QCOMPARE(VexoSimUnplug(Serial.toLatin1().constData()), CAMERA_STATUS_SUCCESS);
+    QTRY_VERIFY_WITH_TIMEOUT(m_cell->isCameraLost(), 3000);
+    const int beforeLoss = encoded();
+    QVERIFY(m_cell->capture()->isRecording());
+    QCOMPARE(m_cell->windowTitle(), Name + QStringLiteral("   正在录制中..."));
+
+    int expected = beforeLoss;
+    if (end == QLatin1String("after")) {
+        QCOMPARE(VexoSimReplug(Serial.toLatin1().constData()), CAMERA_STATUS_SUCCESS);
+        QTRY_VERIFY_WITH_TIMEOUT(encoded() >= beforeLoss + 10, 5000);
+        expected = encoded();
+        QTest::mouseClick(record, Qt::LeftButton);
+    } else if (end == QLatin1String("stop")) {
+        QTest::mouseClick(record, Qt::LeftButton);
+        // The name stays although the camera cannot be asked for it.
+        QCOMPARE(m_cell->windowTitle(), Name);
+    } else {
+        QElapsedTimer closing;
+        closing.start();
+        m_cell.reset();
+        QVERIFY2(closing.elapsed() < 1000, qPrintable(QString::number(closing.elapsed())));
+    }
+    if (m_cell)
+        QVERIFY(!m_cell->capture()->isRecording());
+
+    const VideoProbe probe = probeVideo(QFile::encodeName(file).toStdString());
+    QVERIFY(probe.opened);
+    QVERIFY2(probe.frames >= expected && probe.frames <= expected + 2,
+             qPrintable(QStringLiteral("%1 decoded, %2 encoded").arg(probe.frames).arg(expected)));
+    QCOMPARE(QSize(probe.width, probe.height), QSize(320, 240));
 }
 
 void TestCellCapture::hotkeysActOncePerPress()

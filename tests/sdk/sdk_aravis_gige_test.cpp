@@ -419,6 +419,48 @@ TEST(GigeCamera, LossIsSeenWithinASecondAndCloseIsImmediate)
     EXPECT_EQ(grabRaw(again.handle(), frame), CAMERA_STATUS_SUCCESS);
 }
 
+// A camera that restarts comes back behind the same handle with what it had:
+// the exposure and the region reach the new camera, and the frames go on.
+TEST(GigeCamera, RestartedCameraComesBackWithItsSettings)
+{
+    const std::string serial = "VXGIGE06";
+    auto camera = startCamera(serial);
+    ASSERT_TRUE(camera);
+    Camera cam(serial);
+    ASSERT_TRUE(cam.ok());
+    const CameraHandle h = cam.handle();
+    ASSERT_EQ(CameraSetExposureTime(h, 20000), CAMERA_STATUS_SUCCESS);
+    stImageResolution roi{};
+    roi.iIndex = CAMERA_RESOLUTION_CUSTOM;
+    roi.iHOffsetFOV = 64;
+    roi.iVOffsetFOV = 32;
+    roi.iWidthFOV = 640;
+    roi.iHeightFOV = 480;
+    ASSERT_EQ(CameraSetResolutionEx(h, &roi), CAMERA_STATUS_SUCCESS);
+    ASSERT_EQ(CameraPlay(h), CAMERA_STATUS_SUCCESS);
+    RawFrame frame;
+    ASSERT_EQ(grabRaw(h, frame), CAMERA_STATUS_SUCCESS);
+    stFrameStatistic before{};
+    CameraGetFrameStatistic(h, &before);
+
+    camera->kill();
+    EXPECT_TRUE(waitFor([&] { return grabRaw(h, frame, 200) == CAMERA_STATUS_DEVICE_LOST; }, 3000));
+    camera = startCamera(serial); // a fresh camera with its factory settings
+    ASSERT_TRUE(camera);
+    const auto back = Clock::now();
+    ASSERT_TRUE(waitFor([&] { return grabRaw(h, frame, 500) == CAMERA_STATUS_SUCCESS; }, 15000));
+    EXPECT_LT(millisecondsSince(back), 3000);
+    EXPECT_EQ(frame.info.uiWidth, 640u);
+    EXPECT_EQ(frame.info.uiHeight, 480u);
+    EXPECT_EQ(cameraRegister(ARV_FAKE_CAMERA_REGISTER_EXPOSURE_TIME_US), 20000u);
+    EXPECT_EQ(cameraRegister(ARV_FAKE_CAMERA_REGISTER_X_OFFSET), 64u);
+    EXPECT_EQ(cameraRegister(ARV_FAKE_CAMERA_REGISTER_WIDTH), 640u);
+    stFrameStatistic after{};
+    CameraGetFrameStatistic(h, &after);
+    EXPECT_GT(after.iCapture, before.iCapture);
+    EXPECT_GT(after.iLost, before.iLost);
+}
+
 // A camera switched off behind a switch answers nothing, not even "port
 // closed": asking it costs the discovery wait and no more.
 TEST(GigeCamera, SilentAddressCostsOnlyTheDiscoveryWait)

@@ -5,7 +5,10 @@
 //   sdk_open_probe name SERIAL NAME  sets the nickname; exit code = -status
 //   sdk_open_probe grab SERIAL  opens and plays, prints "opened", grabs until a
 //                               fetch fails (at most 5 s), prints its status
+//   sdk_open_probe replug SERIAL  plugs the simulated camera back in, then
+//                               as hold
 #include "VexoCameraSDK.h"
+#include "VexoCameraSim.h"
 
 #include <chrono>
 #include <cstdio>
@@ -15,6 +18,8 @@ int main(int argc, char **argv)
 {
     if (argc < 3)
         return 100;
+    if (strcmp(argv[1], "replug") == 0 && VexoSimReplug(argv[2]) != CAMERA_STATUS_SUCCESS)
+        return 101;
     CameraHandle handle = nullptr;
     const CameraSdkStatus status = CameraInitEx3(&handle, argv[2]);
     if (strcmp(argv[1], "name") == 0 && argc == 4) {

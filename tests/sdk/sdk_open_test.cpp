@@ -233,15 +233,101 @@ TEST(Unplug, CameraVanishesAndItsHandleReportsDeviceLost)
     CameraHandle other = nullptr;
     EXPECT_NE(CameraInitEx3(&other, serial.c_str()), 0);
 
-    // Closing a lost camera still releases it.
+    // Closing a lost camera is immediate and gives it up for good: nothing
+    // opens it again behind the closed handle when it comes back.
+    const auto closing = std::chrono::steady_clock::now();
     EXPECT_EQ(CameraUnInit(h), 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - closing, std::chrono::milliseconds(100));
     cam.close();
     ASSERT_EQ(VexoSimReplug(serial.c_str()), 0);
-    EXPECT_TRUE(enumerated(serial));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+    EXPECT_EQ(openedFlag(serial), 0);
     Camera back(serial);
     ASSERT_TRUE(back.ok()) << back.status();
     ASSERT_EQ(CameraPlay(back.handle()), 0);
     EXPECT_EQ(grabRaw(back.handle(), frame), 0);
+}
+
+// The handle stays: once the camera is back it is the camera it was at the
+// loss, without a call beyond the grabber's, and its counters went on.
+TEST(Reconnect, FramesComeBackWithTheSettingsOfTheLoss)
+{
+    const int modes[] = {CAMERA_TRIGGER_CONTINUOUS, CAMERA_TRIGGER_SOFTWARE};
+    for (const int mode : modes) {
+        SCOPED_TRACE(mode);
+        const std::string serial = anySerial();
+        Camera cam(serial);
+        ASSERT_TRUE(cam.ok());
+        const CameraHandle h = cam.handle();
+        stImageResolution roi{};
+        roi.iIndex = CAMERA_RESOLUTION_CUSTOM;
+        roi.iHOffsetFOV = 64;
+        roi.iVOffsetFOV = 32;
+        roi.iWidthFOV = 640;
+        roi.iHeightFOV = 480;
+        ASSERT_EQ(CameraSetResolutionEx(h, &roi), 0);
+        ASSERT_EQ(CameraSetExposureTime(h, 20000), 0); // 50 frames a second at most
+        ASSERT_EQ(CameraSetTriggerMode(h, mode), 0);
+        ASSERT_EQ(CameraPlay(h), 0);
+        RawFrame frame;
+        const auto grab = [&](unsigned timeoutMs) {
+            if (mode == CAMERA_TRIGGER_SOFTWARE)
+                CameraSoftTrigger(h);
+            return grabRaw(h, frame, timeoutMs);
+        };
+        ASSERT_EQ(grab(2000), 0);
+        stFrameStatistic before{};
+        ASSERT_EQ(CameraGetFrameStatistic(h, &before), 0);
+
+        ASSERT_EQ(VexoSimUnplug(serial.c_str()), 0);
+        EXPECT_EQ(grab(200), CAMERA_STATUS_DEVICE_LOST);
+        double exposure = 0;
+        EXPECT_EQ(CameraGetExposureTime(h, &exposure), CAMERA_STATUS_DEVICE_LOST);
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        ASSERT_EQ(VexoSimReplug(serial.c_str()), 0);
+        const auto back = std::chrono::steady_clock::now();
+        ASSERT_TRUE(waitFor([&] { return grab(500) == 0; }, 4000));
+        EXPECT_LT(std::chrono::steady_clock::now() - back, std::chrono::seconds(2));
+
+        EXPECT_EQ(frame.info.uiWidth, 640u);
+        EXPECT_EQ(frame.info.uiHeight, 480u);
+        EXPECT_EQ(frame.info.uiExposureUs, 20000u);
+        int trigger = -1;
+        EXPECT_EQ(CameraGetTriggerMode(h, &trigger), 0);
+        EXPECT_EQ(trigger, mode);
+        stFrameStatistic after{};
+        ASSERT_EQ(CameraGetFrameStatistic(h, &after), 0);
+        EXPECT_GT(after.iCapture, before.iCapture);
+        if (mode == CAMERA_TRIGGER_CONTINUOUS) {
+            // About a second of a 50 fps camera went missing.
+            EXPECT_GE(after.iLost - before.iLost, 25u);
+        } else {
+            EXPECT_EQ(grabRaw(h, frame, 300), CAMERA_STATUS_TIMEOUT) << "no trigger, no frame";
+        }
+    }
+}
+
+// A camera that another program opened while this one had lost it stays
+// with that program; this handle takes it again only once it is free.
+TEST(Reconnect, AnotherProgramThatTookTheCameraKeepsIt)
+{
+    const std::string serial = anySerial();
+    Camera cam(serial);
+    ASSERT_TRUE(cam.ok());
+    const CameraHandle h = cam.handle();
+    ASSERT_EQ(CameraPlay(h), 0);
+    RawFrame frame;
+    ASSERT_EQ(grabRaw(h, frame), 0);
+    ASSERT_EQ(VexoSimUnplug(serial.c_str()), 0);
+    EXPECT_EQ(grabRaw(h, frame, 200), CAMERA_STATUS_DEVICE_LOST);
+
+    HoldingProcess other(serial, "replug");
+    ASSERT_TRUE(other.holding());
+    ASSERT_EQ(VexoSimReplug(serial.c_str()), 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    EXPECT_EQ(grabRaw(h, frame, 200), CAMERA_STATUS_DEVICE_LOST);
+    EXPECT_EQ(other.release(), 0);
+    EXPECT_TRUE(waitFor([&] { return grabRaw(h, frame, 500) == 0; }, 4000));
 }
 
 // Unplugging is physical: every process using the camera sees it.

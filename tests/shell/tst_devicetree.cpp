@@ -9,6 +9,7 @@
 #include "textfields.h"
 #include "vexocam.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDrag>
 #include <QFile>
@@ -75,6 +76,7 @@ private slots:
     void clickSelectsCell();
     void languageSwitchRefreshesTree();
     void closingWithOpenCameras();
+    void lostCameraIsMarkedUntilItComesBack();
     void dragFromTreeOntoCells();
     void layoutEditorDrivesTheGrid();
     void labelsShowTheirWholeText_data();
@@ -408,6 +410,48 @@ void TstDeviceTree::languageSwitchRefreshesTree()
 
     child<QAction>(window, "action_language_CH")->trigger();
     QCOMPARE(labelText(window, "label_status"), QStringLiteral("未打开"));
+    QCOMPARE(boxes.count(), 0);
+}
+
+void TstDeviceTree::lostCameraIsMarkedUntilItComesBack()
+{
+    ModalAnswer boxes;
+    VexoCam window(m_dir.path());
+    applyLayout(window, "action_fourframe");
+    QTreeWidgetItem *gate = item(window, QStringLiteral("Gate camera"));
+    QTreeWidgetItem *bench = item(window, QStringLiteral("Bench camera"));
+    doubleClick(window, gate);
+    doubleClick(window, bench); // the dock's camera
+    CameraThread *cell = window.findCameraWidget(QStringLiteral("TREE-USB-02"));
+    QVERIFY(cell);
+    QTRY_VERIFY_WITH_TIMEOUT(cell->grabber()->deliveredFrames() > 0, 5000);
+    auto *tabs = child<QTabWidget>(window, "tabWidget");
+    const QString notice = QStringLiteral("相机已断开，正在重新连接…");
+
+    QCOMPARE(VexoSimUnplug("TREE-USB-02"), CAMERA_STATUS_SUCCESS);
+    QTRY_VERIFY_WITH_TIMEOUT(showsIcon(bench->icon(0), "cameraLost.png"), 3000);
+    QCOMPARE(bench->toolTip(0), notice);
+    QVERIFY(showsIcon(gate->icon(0), "cameraOn.png"));
+    // A control touched meanwhile finds no camera and greys the dock out.
+    child<QAbstractButton>(window, "radioButton_softrigger")->click();
+    QVERIFY(!tabs->isEnabled());
+
+    // Back by itself: open again in the tree, and the dock works again.
+    QCOMPARE(VexoSimReplug("TREE-USB-02"), CAMERA_STATUS_SUCCESS);
+    QTRY_VERIFY_WITH_TIMEOUT(showsIcon(bench->icon(0), "cameraOn.png"), 5000);
+    QVERIFY(bench->toolTip(0).isEmpty());
+    QVERIFY(tabs->isEnabled());
+    QCOMPARE(window.currentCameraHandle(), cell->cameraHandle());
+
+    // Closed while lost: simply closed.
+    QCOMPARE(VexoSimUnplug("TREE-USB-02"), CAMERA_STATUS_SUCCESS);
+    QTRY_VERIFY_WITH_TIMEOUT(showsIcon(bench->icon(0), "cameraLost.png"), 3000);
+    child<QTreeWidget>(window, "treeWidget_devicelist")->setCurrentItem(bench);
+    QTest::mouseClick(child<QPushButton>(window, "pushButton_onoff"), Qt::LeftButton);
+    QVERIFY(!cell->isAttachCamera());
+    QVERIFY(showsIcon(bench->icon(0), "cameraOff.png"));
+    QVERIFY(bench->toolTip(0).isEmpty());
+    QCOMPARE(VexoSimReplug("TREE-USB-02"), CAMERA_STATUS_SUCCESS);
     QCOMPARE(boxes.count(), 0);
 }
 

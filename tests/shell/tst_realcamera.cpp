@@ -1,7 +1,8 @@
 // The viewer on a real camera end to end (offscreen): Aravis's GigE Vision
 // test camera on the loopback interface, reached by address, listed under
-// the network cameras with its identity, streamed in a cell, and pulled
-// while streaming.
+// the network cameras with its identity, streamed in a cell, pulled while
+// streaming, back again, and closed while pulled.
+#include "cameraconnection.h"
 #include "camerathread.h"
 #include "configparameter.h"
 #include "cvideothread.h"
@@ -20,6 +21,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+
+#include <memory>
 
 namespace {
 
@@ -52,7 +55,7 @@ class TstRealCamera final : public QObject
 
 private slots:
     void initTestCase();
-    void showsStreamsAndSurvivesThePull();
+    void showsStreamsAndComesBackAfterThePull();
 
 private:
     QTemporaryDir m_dir;
@@ -69,9 +72,9 @@ void TstRealCamera::initTestCase()
     ConfigParameter::getInstance()->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 0);
 }
 
-void TstRealCamera::showsStreamsAndSurvivesThePull()
+void TstRealCamera::showsStreamsAndComesBackAfterThePull()
 {
-    vexotest::FakeGigeCamera camera(kSerial.toStdString());
+    auto camera = std::make_unique<vexotest::FakeGigeCamera>(kSerial.toStdString());
     QTRY_VERIFY_WITH_TIMEOUT(listed(), 10000);
 
     ModalAnswer boxes;
@@ -102,16 +105,30 @@ void TstRealCamera::showsStreamsAndSurvivesThePull()
     // The test camera sends 25 frames a second.
     QTRY_VERIFY_WITH_TIMEOUT(cell->grabber()->deliveredFrames() >= 25, 5000);
 
-    // Pulled while streaming: the window stays responsive, and the camera
-    // closes at once and leaves the list.
-    camera.kill();
+    // Pulled while streaming: the window stays responsive and says so, in
+    // the cell and in the tree.
+    camera->kill();
     QElapsedTimer responsive;
     responsive.start();
     QTest::qWait(1500);
     QVERIFY(responsive.elapsed() < 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(cell->isCameraLost(), 3000);
+    QVERIFY(cell->connection()->isNoticeShown());
+    QCOMPARE(item->toolTip(0), CameraConnection::lostText());
     const int delivered = cell->grabber()->deliveredFrames();
     QTest::qWait(300);
     QCOMPARE(cell->grabber()->deliveredFrames(), delivered);
+
+    // The camera starts again: its pictures come back by themselves.
+    camera = std::make_unique<vexotest::FakeGigeCamera>(kSerial.toStdString());
+    QTRY_VERIFY_WITH_TIMEOUT(cell->grabber()->deliveredFrames() > delivered + 10, 15000);
+    QVERIFY(!cell->isCameraLost());
+    QVERIFY(!cell->connection()->isNoticeShown());
+    QVERIFY(item->toolTip(0).isEmpty());
+
+    // Pulled again and closed meanwhile: at once, and it leaves the list.
+    camera->kill();
+    QTRY_VERIFY_WITH_TIMEOUT(cell->isCameraLost(), 3000);
 
     QElapsedTimer closing;
     closing.start();

@@ -1,8 +1,9 @@
 // The display cell on simulated cameras: opening and its failures, the
 // status line, pause, stopping (also with a delivery pending, a second stop
-// arriving meanwhile or the camera unplugged), fitting, zoom at a point,
-// panning, navigation, drops and the button bar.
+// arriving meanwhile or the camera lost), a lost camera and its return,
+// fitting, zoom at a point, panning, navigation, drops and the button bar.
 
+#include "cameraconnection.h"
 #include "camerathread.h"
 #include "cameraviewmath.h"
 #include "customgraphicsscene.h"
@@ -77,7 +78,7 @@ private slots:
     void statusLineAndPauseResume();
     void stopReturnsToIdle();
     void stopWithAFrameDeliveryPendingDoesNotHang();
-    void unplugWhileStreamingThenStop();
+    void lostCameraIsShownUntilItsFramesReturn();
     void firstFrameOfEveryOpeningFits();
     void zoomButtonsWheelAndOriginalSize();
     void navigationRectangleFollowsAndDrives();
@@ -280,20 +281,50 @@ void TestCameraThread::stopWithAFrameDeliveryPendingDoesNotHang()
     }
 }
 
-void TestCameraThread::unplugWhileStreamingThenStop()
+void TestCameraThread::lostCameraIsShownUntilItsFramesReturn()
 {
+    const QByteArray serial = SerialA.toLatin1();
     QVERIFY(m_cell->attachCamera(SerialA));
     QTRY_VERIFY_WITH_TIMEOUT(statusText().contains(QStringLiteral("显示帧率: 2")) ||
                                  statusText().contains(QStringLiteral("显示帧率: 3")),
                              5000);
-    QCOMPARE(VexoSimUnplug(SerialA.toLatin1().constData()), CAMERA_STATUS_SUCCESS);
-    QTRY_VERIFY_WITH_TIMEOUT(statusText().contains(QStringLiteral("显示帧率: 0 |")), 5000);
-    QVERIFY(m_cell->grabber()->isRunning());
+    QSignalSpy lost(m_cell, &CameraThread::cameraLost);
+    const QString notice = QStringLiteral("相机已断开，正在重新连接…");
 
+    // Gone: the frozen picture is covered, the status line says why, even
+    // after the next rate report.
+    QCOMPARE(VexoSimUnplug(serial.constData()), CAMERA_STATUS_SUCCESS);
+    QTRY_VERIFY_WITH_TIMEOUT(m_cell->isCameraLost(), 3000);
+    QVERIFY(m_cell->connection()->isNoticeShown());
+    QCOMPARE(statusLabel()->text().remove(QLatin1Char('\n')), notice);
+    QTest::qWait(1200);
+    QCOMPARE(statusLabel()->text().remove(QLatin1Char('\n')), notice);
+    QCOMPARE(lost.count(), 1);
+    QCOMPARE(lost.first(), QVariantList({SerialA, true}));
+
+    // Back: the frames move again without a click, and everything goes.
+    const int delivered = m_cell->grabber()->deliveredFrames();
+    QCOMPARE(VexoSimReplug(serial.constData()), CAMERA_STATUS_SUCCESS);
+    QTRY_VERIFY_WITH_TIMEOUT(m_cell->grabber()->deliveredFrames() > delivered + 5, 5000);
+    QVERIFY(!m_cell->isCameraLost());
+    QVERIFY(!m_cell->connection()->isNoticeShown());
+    QTRY_VERIFY_WITH_TIMEOUT(statusLabel()->text().contains(QStringLiteral("320x240")), 3000);
+    QCOMPARE(lost.count(), 2);
+    QCOMPARE(lost.last(), QVariantList({SerialA, false}));
+    QCOMPARE(m_cell->windowTitle(), NameA);
+
+    // Closing a lost camera is immediate and leaves an idle cell.
+    QCOMPARE(VexoSimUnplug(serial.constData()), CAMERA_STATUS_SUCCESS);
+    QTRY_VERIFY_WITH_TIMEOUT(m_cell->isCameraLost(), 3000);
     QSignalSpy closed(m_cell, &CameraThread::cameraClose);
+    QElapsedTimer closing;
+    closing.start();
     m_cell->cameraStop();
+    QVERIFY2(closing.elapsed() < 1000, qPrintable(QString::number(closing.elapsed())));
     QCOMPARE(closed.count(), 1);
     QVERIFY(!m_cell->isAttachCamera());
+    QVERIFY(!m_cell->isCameraLost());
+    QVERIFY(!m_cell->connection()->isNoticeShown());
     QVERIFY(statusLabel()->text().isEmpty());
 }
 

@@ -46,6 +46,7 @@ void CellCapture::attach(CameraHandle handle, CVideoThread *grabber)
 {
     m_handle = handle;
     m_grabber = grabber;
+    m_name.clear();
 }
 
 void CellCapture::detach()
@@ -70,10 +71,15 @@ void CellCapture::setCameraFormat(int width, int height, float captureFps)
 QString CellCapture::friendlyName() const
 {
     char name[CAMERA_TEXT_BUFFER] = {};
-    if (m_handle == nullptr || CameraGetFriendlyName(m_handle, name) != CAMERA_STATUS_SUCCESS)
+    if (m_handle == nullptr)
         return QString();
-    name[CAMERA_TEXT_BUFFER - 1] = '\0';
-    return QString::fromLocal8Bit(name);
+    // A camera that is away keeps the name it had: a recording stopped
+    // meanwhile must not leave the cell without a title.
+    if (CameraGetFriendlyName(m_handle, name) == CAMERA_STATUS_SUCCESS) {
+        name[CAMERA_TEXT_BUFFER - 1] = '\0';
+        m_name = QString::fromLocal8Bit(name);
+    }
+    return m_name;
 }
 
 QString CellCapture::chooseFolder() const

@@ -94,6 +94,7 @@ private:
     int m_width = 0;
     int m_height = 0;
     float m_captureFps = 0.0f;
+    mutable QString m_name; // the camera's name as last read
 
     std::unique_ptr<SnapshotWriter> m_writer;
     std::unique_ptr<CaptureSeries> m_series;

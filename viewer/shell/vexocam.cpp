@@ -1,6 +1,7 @@
 #include "vexocam.h"
 
 #include "aboutwidget.h"
+#include "cameraconnection.h"
 #include "cameralistwidget.h"
 #include "camerathread.h"
 #include "configparameter.h"
@@ -316,6 +317,11 @@ void VexoCam::initDeviceList()
         m_deviceRecords.push_back(std::move(record));
     }
     tree->expandAll();
+    for (const CameraThread *cell : qAsConst(m_cells)) {
+        QTreeWidgetItem *item = cell->isCameraLost() ? findDeviceItem(cell->cameraSerial()) : nullptr;
+        if (item)
+            CameraConnection::markTreeItem(item, true);
+    }
 }
 
 void VexoCam::on_pushButton_refresh_clicked()
@@ -428,6 +434,7 @@ void VexoCam::markOpened(QTreeWidgetItem *item, bool opened)
     recordOf(item)->iOpened = opened ? 1 : 0;
     ui->pushButton_onoff->setIcon(icon(opened ? "disconnect.png" : "connect.png"));
     item->setIcon(0, icon(opened ? "cameraOn.png" : "cameraOff.png"));
+    item->setToolTip(0, QString());
 }
 
 void VexoCam::on_treeWidget_devicelist_itemDoubleClicked(QTreeWidgetItem *item, int column)
@@ -562,6 +569,17 @@ void VexoCam::onCloseCamera(const QString &serial)
         m_cameraHandle = nullptr;
         ui->tabWidget->setEnabled(false);
     }
+}
+
+void VexoCam::onCameraLost(const QString &serial, bool lost)
+{
+    if (QTreeWidgetItem *item = findDeviceItem(serial))
+        CameraConnection::markTreeItem(item, lost);
+    // A control touched while the camera was away disabled the dock; the
+    // camera back in the dock's cell gets it filled and enabled again.
+    auto *cell = qobject_cast<CameraThread *>(sender());
+    if (!lost && cell && m_cameraHandle && cell->cameraHandle() == m_cameraHandle)
+        initDeviceSetting(m_cameraHandle);
 }
 
 void VexoCam::mousePressEvent(QMouseEvent *event)
@@ -827,6 +845,7 @@ void VexoCam::cameraWindowSetting(SceneFrameLayout &layout)
         connect(cell, SIGNAL(exitFullScreen()), this, SLOT(onCameraWidgetExitFullScreen()));
         connect(cell, SIGNAL(cameraClose(const QString &)), this, SLOT(onCloseCamera(const QString &)));
         connect(cell, SIGNAL(cameraOpen(const QString &)), this, SLOT(onOpenCamera(const QString &)));
+        connect(cell, &CameraThread::cameraLost, this, &VexoCam::onCameraLost);
         connect(cell, SIGNAL(windowMoving(int &, int &, int &, int &)), this,
                 SLOT(onWindowMoving(int &, int &, int &, int &)));
         // A cell may still go away by itself (closed as a window): the list

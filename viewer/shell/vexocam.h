@@ -77,6 +77,7 @@ public slots:
     void cameraWidget_open(const QString serial);
     void onOpenCamera(const QString &serial);
     void onCloseCamera(const QString &serial);
+    void onCameraLost(const QString &serial, bool lost);
 
     void on_treeWidget_devicelist_itemClicked(QTreeWidgetItem *item, int column);
     void on_treeWidget_devicelist_itemDoubleClicked(QTreeWidgetItem *item, int column);

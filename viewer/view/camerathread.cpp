@@ -1,6 +1,7 @@
 #include "camerathread.h"
 #include "ui_camerathread.h"
 
+#include "cameraconnection.h"
 #include "cameraviewmath.h"
 #include "cellcapture.h"
 #include "configparameter.h"
@@ -27,6 +28,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -45,6 +47,15 @@ const char *const ColumnFormat = "COLUMN";
 QString fromSdkText(const char *text)
 {
     return QString::fromLocal8Bit(text);
+}
+
+QString friendlyNameOf(CameraHandle handle)
+{
+    char name[CAMERA_TEXT_BUFFER] = {};
+    if (CameraGetFriendlyName(handle, name) != CAMERA_STATUS_SUCCESS)
+        return QString();
+    name[CAMERA_TEXT_BUFFER - 1] = '\0';
+    return fromSdkText(name);
 }
 
 void showCritical(QWidget *parent, const QString &title, const QString &text)
@@ -95,6 +106,17 @@ CameraThread::CameraThread(QWidget *parent) : QDockWidget(parent), ui(std::make_
         ui->pushButton_continuityPhotogrape->setIcon(
             QIcon(running ? QStringLiteral(":/images/ICO/easyicon_on.png")
                           : QStringLiteral(":/images/ICO/easyicon_off.png")));
+    });
+
+    m_connection = new CameraConnection(ui->graphicsView);
+    connect(m_connection, &CameraConnection::lostChanged, this, [this](bool lost) {
+        if (lost) {
+            m_statusLine->setMessage(CameraConnection::lostText());
+        } else if (windowTitle().isEmpty()) {
+            // Asked for while the camera was away (a language switch).
+            setWindowTitle(friendlyNameOf(m_cameraHandle));
+        }
+        emit cameraLost(m_cameraSerial, lost);
     });
 
     ui->label_media->hide();
@@ -201,6 +223,11 @@ void CameraThread::showIdlePicture()
     m_pictureItem = m_pictureScene->addPixmap(faint);
 }
 
+bool CameraThread::isCameraLost() const
+{
+    return m_connection->isLost();
+}
+
 bool CameraThread::isMyAttachCamera(const QString &serial) const
 {
     return m_cameraHandle != nullptr && m_cameraSerial == serial;
@@ -263,6 +290,12 @@ void CameraThread::cameraPlay()
             Qt::BlockingQueuedConnection);
     connect(m_grabber, &CVideoThread::cameraSavePic, this, &CameraThread::cameraSavePic);
     connect(m_grabber, &CVideoThread::cameraMessage, this, &CameraThread::cameraMessage);
+    // A report still queued from a grabber that has ended is stale.
+    connect(m_grabber, &CVideoThread::cameraLost, this,
+            [this, grabber = QPointer<CVideoThread>(m_grabber)](bool lost) {
+                if (grabber && grabber == m_grabber)
+                    m_connection->setLost(lost);
+            });
     ui->pushButton_open->setIcon(QIcon(QStringLiteral(":/images/ICO/pause.png")));
     m_capture->attach(m_cameraHandle, m_grabber);
     m_grabber->start(QThread::TimeCriticalPriority);
@@ -295,6 +328,7 @@ void CameraThread::cameraStop()
     if (m_grabber != nullptr)
         stopGrabber();
     m_capture->detach();
+    m_connection->reset();
 
     if (m_cameraHandle != nullptr) {
         CameraUnInit(m_cameraHandle);
@@ -701,6 +735,12 @@ void CameraThread::updateFrameRate(float captureFps, float displayFps, int frame
     // A report queued before the camera was closed is stale.
     if (!isAttachCamera())
         return;
+    // Rates of a camera that is away say nothing; its last format stays for
+    // a recording started meanwhile.
+    if (m_connection->isLost()) {
+        m_statusLine->setMessage(CameraConnection::lostText());
+        return;
+    }
     m_lastCaptureFps = captureFps;
     int width = 0;
     int height = 0;

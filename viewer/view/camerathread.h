@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class CameraConnection;
 class CellCapture;
 class CustomGraphicsScene;
 class QAction;
@@ -68,6 +69,9 @@ public:
     CVideoThread *grabber() const { return m_grabber; }
     // Snapshots, series and recording of this cell.
     CellCapture *capture() const { return m_capture; }
+    // Whether the held camera went away and is being reconnected.
+    CameraConnection *connection() const { return m_connection; }
+    bool isCameraLost() const;
 
     static constexpr uint32_t DisplayMediaType = CAMERA_MEDIA_TYPE_RGB8;
     static constexpr int ButtonBarIntervalMs = 100;
@@ -78,6 +82,7 @@ signals:
     void exitFullScreen();
     void cameraClose(const QString &serial);
     void cameraOpen(const QString &serial);
+    void cameraLost(const QString &serial, bool lost);
     void windowMoving(int &fromRow, int &fromColumn, int &toRow, int &toColumn);
 
 public slots:
@@ -187,6 +192,7 @@ private:
     QTimer *m_buttonBarTimer = nullptr;
 
     CellCapture *m_capture = nullptr;
+    CameraConnection *m_connection = nullptr;
 
     // Set by every start: the first picture of each opening is fitted.
     bool m_firstFrame = true;

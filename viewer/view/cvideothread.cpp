@@ -78,6 +78,7 @@ void CVideoThread::run()
     QElapsedTimer window;
     quint32 windowStartCount = 0;
     int deliveredInWindow = 0;
+    bool lost = false;
 
     for (;;) {
         if (m_stopRequest.load()) {
@@ -112,9 +113,20 @@ void CVideoThread::run()
         }
 
         CameraFrameHandle rawFrame = nullptr;
-        if (CameraGetRawImageBuffer(m_handle, &rawFrame, FetchTimeoutMs) != CAMERA_STATUS_SUCCESS) {
+        const CameraSdkStatus fetched = CameraGetRawImageBuffer(m_handle, &rawFrame, FetchTimeoutMs);
+        // The library opens a lost camera again by itself; the loop only
+        // keeps asking, and says when the answer changes.
+        if (fetched == CAMERA_STATUS_DEVICE_LOST && !lost) {
+            lost = true;
+            emit cameraLost(true);
+        }
+        if (fetched != CAMERA_STATUS_SUCCESS) {
             msleep(RetryPauseMs);
             continue;
+        }
+        if (lost) {
+            lost = false;
+            emit cameraLost(false);
         }
 
         BYTE *raw = nullptr;

@@ -57,6 +57,9 @@ signals:
     // The pixels are a copy owned by the request: the next frame cannot touch them.
     void cameraSavePic(QByteArray pixels, stImageInfo head);
     void cameraMessage(QString message);
+    // The camera went away (a fetch answered "device lost"), or frames come
+    // again after that; sent once per change.
+    void cameraLost(bool lost);
 
 protected:
     void run() override;

@@ -6,6 +6,7 @@
 #include "isp.h"
 #include "library.h"
 #include "parsers.h"
+#include "reconnecting_device.h"
 #include "state_store.h"
 
 #include <cmath>
@@ -398,11 +399,18 @@ CameraSdkStatus CameraInitEx3(CameraHandle *handle, const char *serial)
             if (textLength(serial, sizeof(stDeviceInfo::acSn)) < 0) {
                 return CAMERA_STATUS_NO_DEVICE; // longer than any serial
             }
-            std::shared_ptr<Device> device;
-            const CameraSdkStatus status = lib().open(serial, &device);
+            std::shared_ptr<Device> opened;
+            Backend *backend = nullptr;
+            const CameraSdkStatus status = lib().open(serial, &opened, &backend);
             if (status != CAMERA_STATUS_SUCCESS) {
                 return status;
             }
+            // The handle outlives a loss of the camera: the same camera is
+            // opened again behind it when it comes back.
+            auto device = std::make_shared<ReconnectingDevice>(std::move(opened));
+            device->watchLoss([weak = std::weak_ptr<ReconnectingDevice>(device), backend] {
+                lib().reconnector().watch(weak, backend);
+            });
             *handle = lib().addSession(makeSession(std::move(device), serial));
             return CAMERA_STATUS_SUCCESS;
         },

@@ -82,11 +82,14 @@ CameraSdkStatus Library::enumerate(std::vector<sdk::Backend::Found> *cameras)
     return anySucceeded ? CAMERA_STATUS_SUCCESS : firstFailure;
 }
 
-CameraSdkStatus Library::open(const std::string &serial, std::shared_ptr<Device> *device)
+CameraSdkStatus Library::open(const std::string &serial, std::shared_ptr<Device> *device, sdk::Backend **from)
 {
     for (sdk::Backend *backend : backendsFor(serial)) {
         const CameraSdkStatus status = backend->open(serial, device);
         if (status != CAMERA_STATUS_NO_DEVICE) {
+            if (from != nullptr) {
+                *from = backend;
+            }
             return status;
         }
     }

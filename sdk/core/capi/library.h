@@ -3,6 +3,7 @@
 #pragma once
 
 #include "device.h"
+#include "reconnector.h"
 #include "sdk_options.h"
 #include "sim_backend.h"
 
@@ -53,7 +54,11 @@ public:
     // lookup order: a camera belongs to the first backend that knows it.
     std::vector<sdk::Backend *> backends();
     CameraSdkStatus enumerate(std::vector<sdk::Backend::Found> *cameras);
-    CameraSdkStatus open(const std::string &serial, std::shared_ptr<Device> *device);
+    // from: the backend that opened it.
+    CameraSdkStatus open(const std::string &serial, std::shared_ptr<Device> *device,
+                         sdk::Backend **from = nullptr);
+    // Lost cameras of open handles are opened again through it.
+    Reconnector &reconnector() { return reconnector_; }
     CameraSdkStatus gigeGetIp(const std::string &serial, stGigeInfo *info);
     CameraSdkStatus gigeSetIp(const std::string &serial, const stGigeInfo &info);
 
@@ -85,6 +90,7 @@ private:
     std::vector<sdk::Backend *> backendsFor(const std::string &serial);
 
     sim::SimBackend sim_;
+    Reconnector reconnector_;
     std::once_flag configured_;
     std::unique_ptr<sdk::Backend> aravis_;
     std::vector<sdk::Backend *> backends_;

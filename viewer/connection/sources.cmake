@@ -1,0 +1,2 @@
+list(APPEND VEXOCAM_SOURCES
+  connection/cameraconnection.h connection/cameraconnection.cpp)
