@@ -29,6 +29,8 @@ CellCapture::~CellCapture()
     // The cell ends series and recordings before it closes its camera; this
     // only finishes what is left when the cell itself goes away.
     m_series.reset();
+    if (m_recorder)
+        disconnectRecorder();
     m_recorder.reset();
 }
 
@@ -333,11 +335,12 @@ void CellCapture::startRecording()
     if (settings.nameRuleFormat == 1)
         store->setValue(RecordGroup, NameRuleIndex, settings.nameRuleIndex + 1);
     m_recorder = std::move(recorder);
+    m_recorder->start();
     connect(m_grabber.data(), &CVideoThread::acquireFrame, m_recorder.get(),
             &RecordVideoThread::image_to_avframe, Qt::BlockingQueuedConnection);
     connect(m_recorder.get(), &RecordVideoThread::recordingFailed, this, &CellCapture::onRecordingFailed,
             Qt::QueuedConnection);
-    emit titleChanged(QStringLiteral("%1   %2").arg(friendlyName(), tr("正在录制中...")));
+    emit titleChanged(recordingTitle());
     updateMedia();
 }
 
@@ -345,7 +348,7 @@ void CellCapture::stopRecording(bool restoreTitle)
 {
     if (!m_recorder)
         return;
-    // Deleting the recorder also releases a delivery still queued for it.
+    disconnectRecorder();
     const bool finished = m_recorder->finishRecord();
     const QString reason = m_recorder->errorText();
     const QString fileName = m_recorder->fileName();
@@ -364,11 +367,31 @@ void CellCapture::onRecordingFailed(const QString &reason)
     const QString fileName = m_recorder->fileName();
     // The file keeps what was written before the failure; showing that is
     // for the box below, not for the finishing step.
+    disconnectRecorder();
     m_recorder->finishRecord();
     m_recorder.reset();
     emit titleChanged(friendlyName());
     updateMedia();
     showError(tr("录像已停止：%1").arg(fileName + QLatin1String(": ") + reason));
+}
+
+QString CellCapture::recordingTitle() const
+{
+    return QStringLiteral("%1   %2").arg(friendlyName(), tr("正在录制中..."));
+}
+
+void CellCapture::retranslate()
+{
+    // A running series writes its title at its next tick.
+    if (isRecording() && !isSeriesRunning())
+        emit titleChanged(recordingTitle());
+}
+
+void CellCapture::disconnectRecorder()
+{
+    // A frame already on its way is still encoded by finishRecord().
+    if (m_grabber)
+        disconnect(m_grabber.data(), nullptr, m_recorder.get(), nullptr);
 }
 
 void CellCapture::updateMedia()

@@ -50,6 +50,8 @@ public:
     bool isRecording() const { return m_recorder != nullptr; }
     void toggleRecording();
     void stopRecording(bool restoreTitle);
+    // The language changed: the title says again what is running.
+    void retranslate();
 
     // For the benchmarks and tests.
     RecordVideoThread *recorder() const { return m_recorder.get(); }
@@ -86,6 +88,8 @@ private:
     void takeSeriesPicture(int pictures);
     void onWritten(const QString &fileName, int status, bool series);
     void onRecordingFailed(const QString &reason);
+    void disconnectRecorder();
+    QString recordingTitle() const;
     void updateMedia();
 
     QWidget *m_cell;

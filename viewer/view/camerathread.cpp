@@ -915,6 +915,7 @@ void CameraThread::updateLanguage()
             name[CAMERA_TEXT_BUFFER - 1] = '\0';
             setWindowTitle(fromSdkText(name));
         }
+        m_capture->retranslate();
     }
 }
 
