@@ -74,8 +74,8 @@ int main(int argc, char *argv[])
     size_t capacity = 0;
     stImageInfo info;
     int grabbed = 0;
-    if (failed("CameraSetIspOutFormat", CameraSetIspOutFormat(camera, CAMERA_MEDIA_TYPE_RGB8))
-        || failed("CameraPlay", CameraPlay(camera)))
+    if (failed("CameraSetIspOutFormat", CameraSetIspOutFormat(camera, CAMERA_MEDIA_TYPE_RGB8)) ||
+        failed("CameraPlay", CameraPlay(camera)))
         goto done;
 
     while (grabbed < FRAMES) {
