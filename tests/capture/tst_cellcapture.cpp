@@ -4,6 +4,7 @@
 #include "camerathread.h"
 #include "cellcapture.h"
 #include "configparameter.h"
+#include "formchild.h"
 #include "modalhelper.h"
 #include "slotwarningguard.h"
 #include "smalldisk.h"
@@ -55,15 +56,6 @@ CaptureParameter captureInto(const QString &folder)
 QStringList filesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files, QDir::Name);
-}
-
-template<typename T>
-T *child(QObject *parent, const char *name)
-{
-    T *found = parent->findChild<T *>(QLatin1String(name));
-    if (found == nullptr)
-        qFatal("missing form object %s", name);
-    return found;
 }
 
 } // namespace

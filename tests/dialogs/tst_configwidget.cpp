@@ -5,6 +5,7 @@
 #include "configparameter.h"
 #include "configwidget.h"
 #include "customkeysequenceedit.h"
+#include "formchild.h"
 #include "modalhelper.h"
 #include "settingsrules.h"
 #include "slotwarningguard.h"
@@ -34,15 +35,6 @@ QByteArray storedFile()
     QFile file(store()->getSavePath());
     file.open(QIODevice::ReadOnly);
     return file.readAll();
-}
-
-template<typename T>
-T *child(QObject *parent, const char *name)
-{
-    T *found = parent->findChild<T *>(QLatin1String(name));
-    if (found == nullptr)
-        qFatal("missing form object %s", name);
-    return found;
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "camerathread.h"
 #include "cameraviewmath.h"
 #include "customgraphicsscene.h"
+#include "formchild.h"
 #include "modalhelper.h"
 #include "slotwarningguard.h"
 
@@ -50,15 +51,6 @@ int countCalls(const QStringList &lines, const QString &prefix)
     for (const QString &line : lines)
         n += line.startsWith(prefix) ? 1 : 0;
     return n;
-}
-
-template<typename T>
-T *child(QObject *parent, const char *name)
-{
-    T *found = parent->findChild<T *>(QLatin1String(name));
-    if (found == nullptr)
-        qFatal("missing form object %s", name);
-    return found;
 }
 
 } // namespace
