@@ -1475,6 +1475,10 @@
         <comment>menu</comment>
         <translation>Help</translation>
     </message>
+    <message>
+        <source>已断开</source>
+        <translation>Disconnected</translation>
+    </message>
 </context>
 <context>
     <name>histogramWidget</name>

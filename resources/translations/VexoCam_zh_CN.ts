@@ -1475,6 +1475,10 @@
         <comment>menu</comment>
         <translation>帮助</translation>
     </message>
+    <message>
+        <source>已断开</source>
+        <translation>已断开</translation>
+    </message>
 </context>
 <context>
     <name>histogramWidget</name>

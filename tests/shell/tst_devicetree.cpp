@@ -431,6 +431,7 @@ void TstDeviceTree::lostCameraIsMarkedUntilItComesBack()
     QCOMPARE(VexoSimUnplug("TREE-USB-02"), CAMERA_STATUS_SUCCESS);
     QTRY_VERIFY_WITH_TIMEOUT(showsIcon(bench->icon(0), "cameraLost.png"), 3000);
     QCOMPARE(bench->toolTip(0), notice);
+    QCOMPARE(labelText(window, "label_status"), QStringLiteral("已断开"));
     QVERIFY(showsIcon(gate->icon(0), "cameraOn.png"));
     // A control touched meanwhile finds no camera and greys the dock out.
     child<QAbstractButton>(window, "radioButton_softrigger")->click();
@@ -440,6 +441,7 @@ void TstDeviceTree::lostCameraIsMarkedUntilItComesBack()
     QCOMPARE(VexoSimReplug("TREE-USB-02"), CAMERA_STATUS_SUCCESS);
     QTRY_VERIFY_WITH_TIMEOUT(showsIcon(bench->icon(0), "cameraOn.png"), 5000);
     QVERIFY(bench->toolTip(0).isEmpty());
+    QCOMPARE(labelText(window, "label_status"), QStringLiteral("已打开"));
     QVERIFY(tabs->isEnabled());
     QCOMPARE(window.currentCameraHandle(), cell->cameraHandle());
 
@@ -451,6 +453,8 @@ void TstDeviceTree::lostCameraIsMarkedUntilItComesBack()
     QVERIFY(!cell->isAttachCamera());
     QVERIFY(showsIcon(bench->icon(0), "cameraOff.png"));
     QVERIFY(bench->toolTip(0).isEmpty());
+    emit child<QTreeWidget>(window, "treeWidget_devicelist")->itemClicked(bench, 0);
+    QCOMPARE(labelText(window, "label_status"), QStringLiteral("未打开"));
     QCOMPARE(VexoSimReplug("TREE-USB-02"), CAMERA_STATUS_SUCCESS);
     QCOMPARE(boxes.count(), 0);
 }

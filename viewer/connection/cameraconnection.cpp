@@ -9,6 +9,10 @@
 
 namespace {
 
+// Marks a device-tree item whose camera is lost; the record of the camera
+// itself is under Qt::UserRole.
+constexpr int LostRole = Qt::UserRole + 1;
+
 // Dims the frozen picture and says why it does not move. Mouse events pass
 // through, so zooming, panning, the context menu and closing still work.
 class LostNotice final : public QWidget
@@ -109,4 +113,10 @@ void CameraConnection::markTreeItem(QTreeWidgetItem *item, bool lost)
     item->setIcon(0, QIcon(lost ? QStringLiteral(":/images/ICO/cameraLost.png")
                                 : QStringLiteral(":/images/ICO/cameraOn.png")));
     item->setToolTip(0, lost ? lostText() : QString());
+    item->setData(0, LostRole, lost);
+}
+
+bool CameraConnection::isTreeItemLost(const QTreeWidgetItem *item)
+{
+    return item != nullptr && item->data(0, LostRole).toBool();
 }

@@ -33,6 +33,7 @@ public:
     static QString lostText();
     // A tree item of an open camera, marked lost or not.
     static void markTreeItem(QTreeWidgetItem *item, bool lost);
+    static bool isTreeItemLost(const QTreeWidgetItem *item);
 
 public slots:
     void setLost(bool lost);

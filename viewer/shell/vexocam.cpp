@@ -348,7 +348,7 @@ void VexoCam::on_treeWidget_devicelist_itemClicked(QTreeWidgetItem *item, int co
     if (!info)
         return;
 
-    const QString opened = info->iOpened ? tr("已打开") : tr("未打开");
+    const QString opened = openStateText(item);
     if (isGigeRecord(*info)) {
         stGigeInfo gige{};
         // A failed read (the camera is gone) shows empty address fields, not
@@ -432,9 +432,17 @@ QTreeWidgetItem *VexoCam::findDeviceItem(const QString &serial) const
 void VexoCam::markOpened(QTreeWidgetItem *item, bool opened)
 {
     recordOf(item)->iOpened = opened ? 1 : 0;
+    CameraConnection::markTreeItem(item, false);
     ui->pushButton_onoff->setIcon(icon(opened ? "disconnect.png" : "connect.png"));
     item->setIcon(0, icon(opened ? "cameraOn.png" : "cameraOff.png"));
-    item->setToolTip(0, QString());
+}
+
+QString VexoCam::openStateText(const QTreeWidgetItem *item) const
+{
+    const stDeviceInfo *info = recordOf(item);
+    if (info == nullptr || !info->iOpened)
+        return tr("未打开");
+    return CameraConnection::isTreeItemLost(item) ? tr("已断开") : tr("已打开");
 }
 
 void VexoCam::on_treeWidget_devicelist_itemDoubleClicked(QTreeWidgetItem *item, int column)
@@ -573,8 +581,16 @@ void VexoCam::onCloseCamera(const QString &serial)
 
 void VexoCam::onCameraLost(const QString &serial, bool lost)
 {
-    if (QTreeWidgetItem *item = findDeviceItem(serial))
+    if (QTreeWidgetItem *item = findDeviceItem(serial)) {
         CameraConnection::markTreeItem(item, lost);
+        // The identity page of this camera, if shown, says so too.
+        if (item == ui->treeWidget_devicelist->currentItem()) {
+            const int page = ui->stackedWidget_InterfaceInfo->currentIndex();
+            QLabel *status = page == 0 ? ui->label_gigeBroAdder : page == 2 ? ui->label_status : nullptr;
+            if (status)
+                status->setText(openStateText(item));
+        }
+    }
     // A control touched while the camera was away disabled the dock; the
     // camera back in the dock's cell gets it filled and enabled again.
     auto *cell = qobject_cast<CameraThread *>(sender());

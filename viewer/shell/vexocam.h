@@ -136,6 +136,8 @@ private:
     void selectCell(CameraThread *cell);
     QTreeWidgetItem *findDeviceItem(const QString &serial) const;
     void markOpened(QTreeWidgetItem *item, bool opened);
+    // "已打开", "未打开", or "已断开" for an open camera that is lost.
+    QString openStateText(const QTreeWidgetItem *item) const;
     void widenDevicePane();
     // Gives the dock the width its current page needs (long values, English).
     void widenParameterDock();
