@@ -81,7 +81,8 @@ private slots:
     void snapshotIsServedByTheNextFrameWithItsOwnCopy();
 
 private:
-    CameraHandle openCamera(const char *serial);
+    // preset: the resolution chosen before the camera streams (-1: as it is).
+    CameraHandle openCamera(const char *serial, int preset = -1);
     void startGrabber(CameraHandle handle);
     void stopGrabber();
     void pauseAndSettle();
@@ -118,11 +119,16 @@ void TestCVideoThread::cleanup()
     VexoSimTraceEnable(0);
 }
 
-CameraHandle TestCVideoThread::openCamera(const char *serial)
+CameraHandle TestCVideoThread::openCamera(const char *serial, int preset)
 {
     CameraHandle handle = nullptr;
     if (CameraInitEx3(&handle, serial) != CAMERA_STATUS_SUCCESS)
         return nullptr;
+    // Chosen before streaming, so that no frame of another size is waiting.
+    if (preset >= 0 && CameraSetResolution(handle, preset) != CAMERA_STATUS_SUCCESS) {
+        CameraUnInit(handle);
+        return nullptr;
+    }
     CameraPlay(handle);
     CameraSetIspOutFormat(handle, CAMERA_MEDIA_TYPE_RGB8);
     return handle;
@@ -250,10 +256,9 @@ void TestCVideoThread::unpluggedCameraKeepsRetryingAndReporting()
 
 void TestCVideoThread::largerFrameGrowsBufferSmallerKeepsIt()
 {
-    m_handle = openCamera(GrowSerial);
-    QVERIFY(m_handle != nullptr);
     // Preset 0 is 640x480, the last one the full 800x600 sensor.
-    QCOMPARE(CameraSetResolution(m_handle, 0), CAMERA_STATUS_SUCCESS);
+    m_handle = openCamera(GrowSerial, 0);
+    QVERIFY(m_handle != nullptr);
     startGrabber(m_handle);
     QTRY_COMPARE_WITH_TIMEOUT(m_sink->lastSize, QSize(640, 480), 5000);
     QCOMPARE(m_grabber->bufferCapacity(), quint32(640 * 480 * 4));
