@@ -29,8 +29,7 @@ CellCapture::~CellCapture()
     // The cell ends series and recordings before it closes its camera; this
     // only finishes what is left when the cell itself goes away.
     m_series.reset();
-    if (m_recorder)
-        disconnectRecorder();
+    disconnectRecorder();
     m_recorder.reset();
 }
 
@@ -389,8 +388,10 @@ void CellCapture::retranslate()
 
 void CellCapture::disconnectRecorder()
 {
-    // A frame already on its way is still encoded by finishRecord().
-    if (m_grabber)
+    // A frame already on its way is still encoded by finishRecord(). Without
+    // a recorder there is nothing to disconnect (a null receiver would cut
+    // every connection of the grabber).
+    if (m_grabber && m_recorder)
         disconnect(m_grabber.data(), nullptr, m_recorder.get(), nullptr);
 }
 
