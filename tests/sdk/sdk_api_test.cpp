@@ -3,6 +3,7 @@
 #include "sdk_test_support.h"
 
 #include <arpa/inet.h>
+#include <functional>
 #include <ifaddrs.h>
 #include <set>
 
@@ -296,6 +297,103 @@ TEST(Statuses, NullOutputPointersAreRefused)
     EXPECT_EQ(CameraGetImageInfo(h, frame, &info, &raw), 0);
     EXPECT_NE(raw, nullptr);
     EXPECT_EQ(CameraReleaseFrameHandle(h, frame), 0);
+}
+
+// Every getter: the camera's answer with all outputs, -3 for any one output
+// missing, -2 for a handle that is not open, whatever the outputs.
+TEST(Statuses, GettersCheckTheirHandleAndEveryOutput)
+{
+    Camera cam(firstGige());
+    ASSERT_TRUE(cam.ok());
+    using Getter = std::function<CameraSdkStatus(CameraHandle, const std::vector<void *> &)>;
+    const auto out = [](const std::vector<void *> &p, size_t i) { return p[i]; };
+    const auto i = [&](const std::vector<void *> &p, size_t k) { return static_cast<int *>(out(p, k)); };
+    const auto u = [&](const std::vector<void *> &p, size_t k) { return static_cast<uint32_t *>(out(p, k)); };
+    const auto d = [&](const std::vector<void *> &p, size_t k) { return static_cast<double *>(out(p, k)); };
+    const auto c = [&](const std::vector<void *> &p, size_t k) { return static_cast<char *>(out(p, k)); };
+    struct Case
+    {
+        const char *name;
+        size_t outputs;
+        Getter get;
+    };
+    const Case cases[] = {
+        {"FriendlyName", 1, [&](CameraHandle h, auto &p) { return CameraGetFriendlyName(h, c(p, 0)); }},
+        {"DeviceType", 1, [&](CameraHandle h, auto &p) { return CameraGetDeviceType(h, u(p, 0)); }},
+        {"FirmwareVision", 1, [&](CameraHandle h, auto &p) { return CameraGetFirmwareVision(h, c(p, 0)); }},
+        {"InerfaceVersion", 1, [&](CameraHandle h, auto &p) { return CameraGetInerfaceVersion(h, c(p, 0)); }},
+        {"IspOutFormat", 1, [&](CameraHandle h, auto &p) { return CameraGetIspOutFormat(h, u(p, 0)); }},
+        {"OutImageSize", 2,
+         [&](CameraHandle h, auto &p) { return CameraGetOutImageSize(h, i(p, 0), i(p, 1)); }},
+        {"Capability", 1,
+         [&](CameraHandle h, auto &p) {
+             return CameraGetCapability(h, static_cast<stCameraCapability *>(p[0]));
+         }},
+        {"Resolution", 1,
+         [&](CameraHandle h, auto &p) {
+             return CameraGetResolution(h, static_cast<stImageResolution *>(p[0]));
+         }},
+        {"CurDevInfo", 1,
+         [&](CameraHandle h, auto &p) {
+             return CameraGetCurDevInfo(h, static_cast<stCurrentDeviceInfo *>(p[0]));
+         }},
+        {"AeState", 1, [&](CameraHandle h, auto &p) { return CameraGetAeState(h, i(p, 0)); }},
+        {"ExposureTime", 1, [&](CameraHandle h, auto &p) { return CameraGetExposureTime(h, d(p, 0)); }},
+        {"ExposureLineTime", 1,
+         [&](CameraHandle h, auto &p) { return CameraGetExposureLineTime(h, d(p, 0)); }},
+        {"AnalogGain", 1, [&](CameraHandle h, auto &p) { return CameraGetAnalogGain(h, i(p, 0)); }},
+        {"AeTarget", 1, [&](CameraHandle h, auto &p) { return CameraGetAeTarget(h, i(p, 0)); }},
+        {"AeExposureRange", 2,
+         [&](CameraHandle h, auto &p) { return CameraGetAeExposureRange(h, d(p, 0), d(p, 1)); }},
+        {"AeAnalogGainRange", 2,
+         [&](CameraHandle h, auto &p) { return CameraGetAeAnalogGainRange(h, i(p, 0), i(p, 1)); }},
+        {"AntiFlick", 1, [&](CameraHandle h, auto &p) { return CameraGetAntiFlick(h, i(p, 0)); }},
+        {"LightFrequency", 1, [&](CameraHandle h, auto &p) { return CameraGetLightFrequency(h, i(p, 0)); }},
+        {"WbMode", 1, [&](CameraHandle h, auto &p) { return CameraGetWbMode(h, i(p, 0)); }},
+        {"Gain", 3, [&](CameraHandle h, auto &p) { return CameraGetGain(h, i(p, 0), i(p, 1), i(p, 2)); }},
+        {"Saturation", 1, [&](CameraHandle h, auto &p) { return CameraGetSaturation(h, i(p, 0)); }},
+        {"Monochrome", 1, [&](CameraHandle h, auto &p) { return CameraGetMonochrome(h, i(p, 0)); }},
+        {"FrameSpeed", 1, [&](CameraHandle h, auto &p) { return CameraGetFrameSpeed(h, i(p, 0)); }},
+        {"Sharpness", 1, [&](CameraHandle h, auto &p) { return CameraGetSharpness(h, i(p, 0)); }},
+        {"Contrast", 1, [&](CameraHandle h, auto &p) { return CameraGetContrast(h, i(p, 0)); }},
+        {"CorrectDeadPixel", 1,
+         [&](CameraHandle h, auto &p) { return CameraGetCorrectDeadPixel(h, i(p, 0)); }},
+        {"SensorOutPixelFormat", 1,
+         [&](CameraHandle h, auto &p) { return CameraGetSensorOutPixelFormat(h, u(p, 0)); }},
+        {"LutMode", 1, [&](CameraHandle h, auto &p) { return CameraGetLutMode(h, i(p, 0)); }},
+        {"Gamma", 1, [&](CameraHandle h, auto &p) { return CameraGetGamma(h, i(p, 0)); }},
+        {"ContrastLut", 1, [&](CameraHandle h, auto &p) { return CameraGetContrastLut(h, i(p, 0)); }},
+        {"LutPresetSel", 1, [&](CameraHandle h, auto &p) { return CameraGetLutPresetSel(h, i(p, 0)); }},
+        {"TriggerMode", 1, [&](CameraHandle h, auto &p) { return CameraGetTriggerMode(h, i(p, 0)); }},
+        {"TriggerFrameCount", 1,
+         [&](CameraHandle h, auto &p) { return CameraGetTriggerFrameCount(h, i(p, 0)); }},
+        {"TriggerDelayTime", 1,
+         [&](CameraHandle h, auto &p) { return CameraGetTriggerDelayTime(h, u(p, 0)); }},
+        {"CurrentParameterGroup", 1,
+         [&](CameraHandle h, auto &p) { return CameraGetCurrentParameterGroup(h, i(p, 0)); }},
+        {"ParameterMode", 1, [&](CameraHandle h, auto &p) { return CameraGetParameterMode(h, i(p, 0)); }},
+        {"TransPacketSize", 1,
+         [&](CameraHandle h, auto &p) { return CameraGigeGetTransPacketSize(h, u(p, 0)); }},
+        {"PacketDelayTime", 1,
+         [&](CameraHandle h, auto &p) { return CameraGigeGetPacketDelayTime(h, u(p, 0)); }},
+    };
+    const CameraHandle bogus = reinterpret_cast<CameraHandle>(uintptr_t(0x1234));
+    for (const Case &test : cases) {
+        SCOPED_TRACE(test.name);
+        // Room for the largest record any getter fills.
+        std::vector<std::vector<uint8_t>> room(test.outputs,
+                                               std::vector<uint8_t>(sizeof(stCurrentDeviceInfo)));
+        std::vector<void *> outputs;
+        for (auto &r : room)
+            outputs.push_back(r.data());
+        EXPECT_EQ(test.get(cam.handle(), outputs), CAMERA_STATUS_SUCCESS);
+        EXPECT_EQ(test.get(bogus, outputs), CAMERA_STATUS_INVALID_HANDLE);
+        for (size_t missing = 0; missing < test.outputs; ++missing) {
+            std::vector<void *> holed = outputs;
+            holed[missing] = nullptr;
+            EXPECT_EQ(test.get(cam.handle(), holed), CAMERA_STATUS_INVALID_ARGUMENT) << "output " << missing;
+        }
+    }
 }
 
 TEST(Statuses, OutOfRangeValuesAreRefusedAndNotStored)

@@ -1,0 +1,16 @@
+// Records the C layer fills in for more than one section of the header.
+#pragma once
+
+#include "model.h"
+
+#include <string>
+
+namespace vexo::capi {
+
+void fillDeviceInfo(stDeviceInfo *info, const sdk::CameraModel &m, const std::string &nickname,
+                    uint16_t firmware, bool opened, int index);
+stImageResolution resolutionRecord(const sdk::Region &r, const char *description);
+// "1920X1080"
+std::string sizeText(const sdk::Region &r);
+
+} // namespace vexo::capi
