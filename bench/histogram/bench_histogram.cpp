@@ -41,7 +41,7 @@ const QImage &frame(int kind = 0)
         vexo::sim::SceneGenerator generator(kWidth, kHeight, true);
         generator.render(raw.data(), 17, 1.0);
         QImage rgb(kWidth, kHeight, QImage::Format_RGB888);
-        vexo::sim::runIsp(vexo::sim::IspSettings{}, raw.data(), kWidth, kHeight, CAMERA_MEDIA_TYPE_BAYRG8,
+        vexo::sdk::runIsp(vexo::sdk::IspSettings{}, raw.data(), kWidth, kHeight, CAMERA_MEDIA_TYPE_BAYRG8,
                           rgb.bits(), int(rgb.bytesPerLine()), CAMERA_MEDIA_TYPE_RGB8);
         return rgb;
     }();

@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
-const int kStride = vexo::sim::paddedRowBytes(kWidth, 3);
+const int kStride = vexo::sdk::paddedRowBytes(kWidth, 3);
 
 // One realistic sensor frame shared by every benchmark.
 const std::vector<uint8_t> &sensorFrame()
@@ -52,7 +52,7 @@ void BM_Demosaic(benchmark::State &state)
     const std::vector<uint8_t> &raw = sensorFrame();
     std::vector<uint8_t> rgb(size_t(kStride) * kHeight);
     for (auto _ : state) {
-        vexo::sim::demosaicBayerRG8(raw.data(), kWidth, kHeight, rgb.data(), kStride);
+        vexo::sdk::demosaicBayerRG8(raw.data(), kWidth, kHeight, rgb.data(), kStride);
         benchmark::DoNotOptimize(rgb.data());
         benchmark::ClobberMemory();
     }
@@ -73,9 +73,9 @@ void BM_OpenCvDemosaic(benchmark::State &state)
 }
 #endif
 
-vexo::sim::IspSettings everyStageOn(const std::vector<vexo::sim::DefectPixel> &defects, bool monochrome)
+vexo::sdk::IspSettings everyStageOn(const std::vector<vexo::sdk::DefectPixel> &defects, bool monochrome)
 {
-    vexo::sim::IspSettings s;
+    vexo::sdk::IspSettings s;
     s.rGain = 140;
     s.gGain = 100;
     s.bGain = 85;
@@ -97,10 +97,10 @@ void fullIsp(benchmark::State &state, bool monochrome)
 {
     const std::vector<uint8_t> &raw = sensorFrame();
     std::vector<uint8_t> rgb(size_t(kStride) * kHeight);
-    const std::vector<vexo::sim::DefectPixel> defects = {{100, 100}, {901, 333}, {1500, 1001}, {7, 1070}};
-    const vexo::sim::IspSettings settings = everyStageOn(defects, monochrome);
+    const std::vector<vexo::sdk::DefectPixel> defects = {{100, 100}, {901, 333}, {1500, 1001}, {7, 1070}};
+    const vexo::sdk::IspSettings settings = everyStageOn(defects, monochrome);
     for (auto _ : state) {
-        const bool ok = vexo::sim::runIsp(settings, raw.data(), kWidth, kHeight, CAMERA_MEDIA_TYPE_BAYRG8,
+        const bool ok = vexo::sdk::runIsp(settings, raw.data(), kWidth, kHeight, CAMERA_MEDIA_TYPE_BAYRG8,
                                           rgb.data(), kStride, CAMERA_MEDIA_TYPE_RGB8);
         if (!ok) {
             state.SkipWithError("runIsp refused the frame");

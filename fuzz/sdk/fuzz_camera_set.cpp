@@ -3,7 +3,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    using namespace vexo::sim;
+    using namespace vexo::sdk;
     CameraSet set;
     std::string error;
     if (!parseCameraSet(data, size, &set, &error))

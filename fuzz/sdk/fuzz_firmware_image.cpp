@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    using namespace vexo::sim;
+    using namespace vexo::sdk;
     if (size == 0)
         return 0;
     std::vector<uint8_t> file(data + 1, data + size);

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::unique_ptr<char[]> field(new char[size ? size : 1]);
     memcpy(field.get(), data, size);
     uint32_t address = 0;
-    if (!vexo::sim::parseIpv4(field.get(), size, &address))
+    if (!vexo::sdk::parseIpv4(field.get(), size, &address))
         return 0;
     // Accepted text is a plain dotted quad that the formatter reproduces.
     const std::string text(field.get(), strnlen(field.get(), size));
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     snprintf(again, sizeof again, "%u.%u.%u.%u", address >> 24, (address >> 16) & 255, (address >> 8) & 255,
              address & 255);
     uint32_t reparsed = 0;
-    if (!vexo::sim::parseIpv4(again, sizeof again, &reparsed) || reparsed != address)
+    if (!vexo::sdk::parseIpv4(again, sizeof again, &reparsed) || reparsed != address)
         abort();
     return 0;
 }

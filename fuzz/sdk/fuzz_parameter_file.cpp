@@ -15,7 +15,7 @@ std::vector<uint8_t> wrapBody(const uint8_t *body, size_t size)
 {
     // Magic and format version as the writer puts them.
     static const std::vector<uint8_t> head = [] {
-        std::vector<uint8_t> file = vexo::sim::writeParameterFile(vexo::sim::ParameterFile{});
+        std::vector<uint8_t> file = vexo::sdk::writeParameterFile(vexo::sdk::ParameterFile{});
         file.resize(12);
         return file;
     }();
@@ -34,7 +34,7 @@ std::vector<uint8_t> wrapBody(const uint8_t *body, size_t size)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    using namespace vexo::sim;
+    using namespace vexo::sdk;
     std::vector<uint8_t> wrapped;
     if (size < 8 || memcmp(data, "VXPARAM1", 8) != 0) {
         wrapped = wrapBody(data, size);

@@ -5,7 +5,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    using namespace vexo::sim;
+    using namespace vexo::sdk;
     static const CameraSet cameras = builtInCameraSet();
     if (cameras.cameras.empty())
         return 0;

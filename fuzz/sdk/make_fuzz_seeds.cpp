@@ -24,7 +24,7 @@ std::string text(const std::vector<uint8_t> &bytes)
 
 int main(int argc, char **argv)
 {
-    using namespace vexo::sim;
+    using namespace vexo::sdk;
     if (argc != 2) {
         fprintf(stderr, "usage: %s <corpus dir>\n", argv[0]);
         return 2;

@@ -68,6 +68,24 @@ void listInterface(ArvInterface *interface, Endpoint::Kind kind, const char *por
     }
 }
 
+// Takes the camera: its open lock in the state directory, then its control.
+CameraSdkStatus takeCamera(const Endpoint &where, const std::string &serial,
+                           std::shared_ptr<AravisDevice> *device)
+{
+    StateStore store(stateDirectory());
+    if (!store.ensureDirectory()) {
+        return CAMERA_STATUS_IO_ERROR;
+    }
+    // The lock file keeps our programs apart even where the camera itself
+    // cannot tell (USB3 Vision, the test camera).
+    bool heldElsewhere = false;
+    std::unique_ptr<DeviceLock> deviceLock = DeviceLock::acquire(store.lockPath(serial), &heldElsewhere);
+    if (!deviceLock) {
+        return heldElsewhere ? CAMERA_STATUS_ALREADY_OPENED : CAMERA_STATUS_IO_ERROR;
+    }
+    return AravisDevice::open(where, std::move(store), std::move(deviceLock), device);
+}
+
 } // namespace
 
 AravisBackend::AravisBackend(const SdkOptions &options)
@@ -191,20 +209,8 @@ CameraSdkStatus AravisBackend::open(const std::string &serial, std::shared_ptr<D
     if (openDeviceLocked(serial) != nullptr) {
         return CAMERA_STATUS_ALREADY_OPENED;
     }
-    StateStore store(stateDirectory());
-    if (!store.ensureDirectory()) {
-        return CAMERA_STATUS_IO_ERROR;
-    }
-    // The lock file keeps our programs apart even where the camera itself
-    // cannot tell (USB3 Vision, the test camera).
-    bool heldElsewhere = false;
-    std::unique_ptr<DeviceLock> deviceLock = DeviceLock::acquire(store.lockPath(serial), &heldElsewhere);
-    if (!deviceLock) {
-        return heldElsewhere ? CAMERA_STATUS_ALREADY_OPENED : CAMERA_STATUS_IO_ERROR;
-    }
     std::shared_ptr<AravisDevice> opened;
-    const CameraSdkStatus status =
-        AravisDevice::open(known->endpoint, std::move(store), std::move(deviceLock), &opened);
+    const CameraSdkStatus status = takeCamera(known->endpoint, serial, &opened);
     if (status != CAMERA_STATUS_SUCCESS) {
         return status;
     }
@@ -278,18 +284,8 @@ CameraSdkStatus AravisBackend::gigeSetIp(const std::string &serial, const stGige
         return device->setIpConfiguration(isStatic, ip, mask, gateway);
     }
     // Not open here: take the camera for the moment of the change.
-    StateStore store(stateDirectory());
-    if (!store.ensureDirectory()) {
-        return CAMERA_STATUS_IO_ERROR;
-    }
-    bool heldElsewhere = false;
-    std::unique_ptr<DeviceLock> deviceLock = DeviceLock::acquire(store.lockPath(serial), &heldElsewhere);
-    if (!deviceLock) {
-        return heldElsewhere ? CAMERA_STATUS_ALREADY_OPENED : CAMERA_STATUS_IO_ERROR;
-    }
     std::shared_ptr<AravisDevice> device;
-    CameraSdkStatus status =
-        AravisDevice::open(known->endpoint, std::move(store), std::move(deviceLock), &device);
+    CameraSdkStatus status = takeCamera(known->endpoint, serial, &device);
     if (status == CAMERA_STATUS_SUCCESS) {
         status = device->model().serial == serial ? device->setIpConfiguration(isStatic, ip, mask, gateway)
                                                   : CAMERA_STATUS_NO_DEVICE;

@@ -127,7 +127,7 @@ void onControlLost(ArvGvDevice *, gpointer device)
 } // namespace
 
 AravisDevice::AravisDevice(const Endpoint &where, StateStore store, std::unique_ptr<DeviceLock> lock)
-    : endpoint_(where), store_(std::move(store)), lock_(std::move(lock))
+    : DeviceBase(CameraModel{}, std::move(store), std::move(lock)), endpoint_(where)
 {
 }
 
@@ -199,6 +199,48 @@ AravisDevice::~AravisDevice()
 void AravisDevice::learnLocked()
 {
     ArvCamera *c = camera_;
+    CameraModel &m = model_;
+    learnIdentityLocked();
+    const uint32_t current = learnGeometryLocked();
+    Features &f = m.features;
+    // No standard feature carries these.
+    f.aeTarget = f.antiFlicker = f.deadPixelCorrection = false;
+    f.triggerFrameCount = f.inputLineSettings = f.firmwareUpgrade = false;
+    learnExposureLocked();
+    learnFrameRateLocked();
+    learnImageLocked();
+    learnTriggerLocked();
+    learnStorageLocked();
+    m.lutSupported = true;
+    m.channels = 1;
+    m.focusSupported = false;
+
+    // A camera left in a format the pipeline cannot read is moved to one it can.
+    Error e;
+    if (std::find(m.sensorFormats.begin(), m.sensorFormats.end(), current) == m.sensorFormats.end() &&
+        rawBytesPerPixel(m.sensorFormats.front()) != 0) {
+        arv_camera_set_pixel_format(c, m.sensorFormats.front(), e.out());
+        e.clear();
+    }
+    nickname_ = readNicknameLocked();
+
+    const Settings host = loadState();
+    settings_ = readCameraLocked(host);
+    if (!validateSettings(m, settings_).empty()) {
+        // Something the camera reports does not fit what it claims to be:
+        // start from the defaults rather than from an inconsistent record.
+        std::fprintf(stderr, "VexoCameraSDK: %s: %s out of range, defaults used\n", m.serial.c_str(),
+                     validateSettings(m, settings_).c_str());
+        const Settings fallback = defaultSettings(m);
+        Settings applied = settings_;
+        writeLocked(settings_, fallback, &applied);
+        settings_ = validateSettings(m, applied).empty() ? applied : fallback;
+    }
+}
+
+void AravisDevice::learnIdentityLocked()
+{
+    ArvCamera *c = camera_;
     Error e;
     CameraModel &m = model_;
     m.productSeries = fitted(text(c, "DeviceVendorName"), sizeof(stDeviceInfo::acProductSeries));
@@ -228,7 +270,13 @@ void AravisDevice::learnLocked()
         m.linkName = fitted(endpoint_.id, sizeof(stDeviceInfo::acLinkName));
         break;
     }
+}
 
+uint32_t AravisDevice::learnGeometryLocked()
+{
+    ArvCamera *c = camera_;
+    Error e;
+    CameraModel &m = model_;
     // Formats first: the colour of the camera and the Bayer cell size follow.
     guint n = 0;
     gint64 *formats = arv_camera_dup_available_pixel_formats(c, &n, e.out());
@@ -261,12 +309,15 @@ void AravisDevice::learnLocked()
     m.offsetStepY = step(arv_camera_get_y_offset_increment(c, e.out()), bayer);
     m.sizeStepX = step(arv_camera_get_width_increment(c, e.out()), false);
     m.sizeStepY = step(arv_camera_get_height_increment(c, e.out()), false);
-    e.clear();
+    return current;
+}
 
+void AravisDevice::learnExposureLocked()
+{
+    ArvCamera *c = camera_;
+    Error e;
+    CameraModel &m = model_;
     Features &f = m.features;
-    f.aeTarget = f.antiFlicker = f.deadPixelCorrection = false;
-    f.triggerFrameCount = f.inputLineSettings = f.firmwareUpgrade = false;
-
     map_.gainInDecibel = has(c, "Gain");
     f.analogGain = map_.gainInDecibel || has(c, "GainRaw");
     if (f.analogGain) {
@@ -291,9 +342,15 @@ void AravisDevice::learnLocked()
     map_.aeGainLimits = f.analogGain && has(c, "AutoGainLowerLimit") && has(c, "AutoGainUpperLimit");
     f.aeExposureRange = map_.aeLimits;
     f.aeGainRange = map_.aeGainLimits;
+}
 
+void AravisDevice::learnFrameRateLocked()
+{
+    ArvCamera *c = camera_;
+    Error e;
+    CameraModel &m = model_;
     map_.frameRate = arv_camera_is_frame_rate_available(c, e.out());
-    f.frameSpeed = map_.frameRate;
+    m.features.frameSpeed = map_.frameRate;
     double rateMax = 30.0;
     if (map_.frameRate) {
         double lo = 0;
@@ -305,7 +362,13 @@ void AravisDevice::learnLocked()
     const double fullFrame =
         double(m.sensorWidth) * m.sensorHeight * std::max(1, rawBytesPerPixel(m.sensorFormats.front()));
     m.maxFrameRate = std::max(0.1, fullSizeRate(rateMax, fullFrame, link));
+}
 
+void AravisDevice::learnImageLocked()
+{
+    ArvCamera *c = camera_;
+    CameraModel &m = model_;
+    Features &f = m.features;
     map_.reverseX = has(c, "ReverseX");
     map_.reverseY = has(c, "ReverseY");
     f.mirrorOnDevice = map_.reverseX && map_.reverseY; // else the host pipeline mirrors
@@ -313,7 +376,14 @@ void AravisDevice::learnLocked()
     f.whiteBalanceOnDevice = map_.balanceRatio;
     map_.balanceAuto = m.color && has(c, "BalanceWhiteAuto");
     f.autoWhiteBalance = map_.balanceAuto;
+}
 
+void AravisDevice::learnTriggerLocked()
+{
+    ArvCamera *c = camera_;
+    Error e;
+    CameraModel &m = model_;
+    Features &f = m.features;
     const bool triggers = has(c, "TriggerMode") && has(c, "TriggerSource");
     selectFrameStart(c);
     map_.triggerSoftware = triggers && hasEntry(c, "TriggerSource", "Software") &&
@@ -336,7 +406,12 @@ void AravisDevice::learnLocked()
                         : has(c, "TriggerDelayAbs") ? "TriggerDelayAbs"
                                                     : "";
     f.triggerDelay = !map_.triggerDelay.empty();
+}
 
+void AravisDevice::learnStorageLocked()
+{
+    ArvCamera *c = camera_;
+    Features &f = model_.features;
     map_.userSets = has(c, "UserSetSelector") && has(c, "UserSetLoad") && has(c, "UserSetSave");
     for (int g = 1; map_.userSets && g <= kParameterGroups; ++g) {
         map_.userSets = hasEntry(c, "UserSetSelector", ("UserSet" + std::to_string(g)).c_str());
@@ -345,42 +420,21 @@ void AravisDevice::learnLocked()
     map_.deviceUserId = has(c, "DeviceUserID");
     f.nickname = map_.deviceUserId || endpoint_.kind == Endpoint::Kind::Gige;
     f.packetDelay = endpoint_.kind == Endpoint::Kind::Gige && has(c, "GevSCPD");
-    m.lutSupported = true;
-    m.channels = 1;
-    m.focusSupported = false;
-    e.clear();
+}
 
-    // A camera left in a format the pipeline cannot read is moved to one it can.
-    if (std::find(m.sensorFormats.begin(), m.sensorFormats.end(), current) == m.sensorFormats.end() &&
-        rawBytesPerPixel(m.sensorFormats.front()) != 0) {
-        arv_camera_set_pixel_format(c, m.sensorFormats.front(), e.out());
-        e.clear();
-    }
-
+std::string AravisDevice::readNicknameLocked() const
+{
+    std::string name;
     if (map_.deviceUserId) {
-        nickname_ = text(c, "DeviceUserID");
+        name = text(camera_, "DeviceUserID");
     } else if (endpoint_.kind == Endpoint::Kind::Gige) {
-        char name[gige::kUserNameSize + 1] = {};
-        if (arv_device_read_memory(device_, gige::kRegisterUserName, gige::kUserNameSize, name, e.out())) {
-            nickname_ = name;
+        char field[gige::kUserNameSize + 1] = {};
+        Error e;
+        if (arv_device_read_memory(device_, gige::kRegisterUserName, gige::kUserNameSize, field, e.out())) {
+            name = field;
         }
     }
-    nickname_ = fitted(nickname_, sizeof(stDeviceInfo::acFriendlyName));
-
-    state_ = store_.load(m);
-    const int group = state_.currentGroup;
-    const Settings host = state_.groupSaved[group] ? state_.groups[group] : defaultSettings(m);
-    settings_ = readCameraLocked(host);
-    if (!validateSettings(m, settings_).empty()) {
-        // Something the camera reports does not fit what it claims to be:
-        // start from the defaults rather than from an inconsistent record.
-        std::fprintf(stderr, "VexoCameraSDK: %s: %s out of range, defaults used\n", m.serial.c_str(),
-                     validateSettings(m, settings_).c_str());
-        const Settings fallback = defaultSettings(m);
-        Settings applied = settings_;
-        writeLocked(settings_, fallback, &applied);
-        settings_ = validateSettings(m, applied).empty() ? applied : fallback;
-    }
+    return fitted(name, sizeof(stDeviceInfo::acFriendlyName));
 }
 
 void AravisDevice::readAutoValuesLocked(Settings *s, bool exposure, bool balance) const
@@ -503,16 +557,12 @@ CameraSdkStatus AravisDevice::failureLocked(GError *error)
     return CAMERA_STATUS_FAILED;
 }
 
-CameraSdkStatus AravisDevice::writeLocked(const Settings &from, const Settings &to, Settings *applied)
+// What applying `to` leaves behind before the camera took anything: the
+// host's own settings at once, everything the camera keeps as it was.
+Settings AravisDevice::keptByCamera(const Settings &from, const Settings &to) const
 {
-    ArvCamera *c = camera_;
-    const CameraModel &m = model_;
-    const Features &f = m.features;
-    Error e;
-    Settings &a = *applied;
-    a = to; // the host's own settings take effect at once
-    // Everything the camera keeps starts from what it has, then each change
-    // that the camera accepted is taken over.
+    const Features &f = model_.features;
+    Settings a = to;
     a.exposureUs = from.exposureUs;
     a.analogGain = from.analogGain;
     a.aeState = from.aeState;
@@ -541,39 +591,68 @@ CameraSdkStatus AravisDevice::writeLocked(const Settings &from, const Settings &
         a.gGain = from.gGain;
         a.bGain = from.bGain;
     }
-    const auto failed = [&] { return failureLocked(e.release()); };
+    return a;
+}
 
+CameraSdkStatus AravisDevice::writeLocked(const Settings &from, const Settings &to, Settings *applied)
+{
+    // Each change the camera accepts is taken over into *applied; the first
+    // one it refuses ends the write.
+    *applied = keptByCamera(from, to);
     // Size and format only change while the camera is not sending.
     const bool reshape = !sameArea(from.region, to.region) || from.sensorFormat != to.sensorFormat;
     const bool restart = reshape && acquiring_;
     if (restart) {
         stopLocked();
     }
-    const auto finish = [&](CameraSdkStatus status) {
-        if (restart) {
-            const CameraSdkStatus started = startLocked();
-            if (status == CAMERA_STATUS_SUCCESS) {
-                status = started;
-            }
-        }
-        return status;
+    using Write = CameraSdkStatus (AravisDevice::*)(const Settings &, const Settings &, Settings *);
+    static constexpr Write kGroups[] = {
+        &AravisDevice::writeGeometryLocked, &AravisDevice::writeTriggerLocked,
+        &AravisDevice::writeExposureLocked, &AravisDevice::writeFrameRateLocked,
+        &AravisDevice::writeMirrorLocked,   &AravisDevice::writeWhiteBalanceLocked,
     };
+    CameraSdkStatus status = CAMERA_STATUS_SUCCESS;
+    for (const Write write : kGroups) {
+        status = (this->*write)(from, to, applied);
+        if (status != CAMERA_STATUS_SUCCESS) {
+            break;
+        }
+    }
+    if (restart) {
+        const CameraSdkStatus started = startLocked();
+        if (status == CAMERA_STATUS_SUCCESS) {
+            status = started;
+        }
+    }
+    return status;
+}
+
+CameraSdkStatus AravisDevice::writeGeometryLocked(const Settings &from, const Settings &to, Settings *a)
+{
+    ArvCamera *c = camera_;
+    Error e;
     if (from.sensorFormat != to.sensorFormat) {
         arv_camera_set_pixel_format(c, to.sensorFormat, e.out());
         if (e) {
-            return finish(failed());
+            return failureLocked(e.release());
         }
-        a.sensorFormat = to.sensorFormat;
+        a->sensorFormat = to.sensorFormat;
     }
     if (!sameArea(from.region, to.region)) {
         arv_camera_set_region(c, to.region.x, to.region.y, to.region.width, to.region.height, e.out());
         if (e) {
-            return finish(failed());
+            return failureLocked(e.release());
         }
-        a.region = to.region;
+        a->region = to.region;
     }
-    a.region.index = to.region.index;
+    a->region.index = to.region.index;
+    return CAMERA_STATUS_SUCCESS;
+}
 
+CameraSdkStatus AravisDevice::writeTriggerLocked(const Settings &from, const Settings &to, Settings *a)
+{
+    ArvCamera *c = camera_;
+    Error e;
     if (from.triggerMode != to.triggerMode) {
         selectFrameStart(c);
         if (to.triggerMode == CAMERA_TRIGGER_CONTINUOUS) {
@@ -587,30 +666,39 @@ CameraSdkStatus AravisDevice::writeLocked(const Settings &from, const Settings &
             }
         }
         if (e) {
-            return finish(failed());
+            return failureLocked(e.release());
         }
-        a.triggerMode = to.triggerMode;
+        a->triggerMode = to.triggerMode;
     }
-    if (map_.triggerActivation && m.inputLines > 0 && from.inputs[0].signalType != to.inputs[0].signalType) {
+    if (map_.triggerActivation && model_.inputLines > 0 &&
+        from.inputs[0].signalType != to.inputs[0].signalType) {
         selectFrameStart(c);
         const char *activation = activationName(to.inputs[0].signalType);
         if (!hasEntry(c, "TriggerActivation", activation)) {
-            return finish(CAMERA_STATUS_NOT_SUPPORTED);
+            return CAMERA_STATUS_NOT_SUPPORTED;
         }
         arv_camera_set_string(c, "TriggerActivation", activation, e.out());
         if (e) {
-            return finish(failed());
+            return failureLocked(e.release());
         }
-        a.inputs[0].signalType = to.inputs[0].signalType;
+        a->inputs[0].signalType = to.inputs[0].signalType;
     }
-    if (f.triggerDelay && from.triggerDelayUs != to.triggerDelayUs) {
+    if (model_.features.triggerDelay && from.triggerDelayUs != to.triggerDelayUs) {
         arv_camera_set_float(c, map_.triggerDelay.c_str(), to.triggerDelayUs, e.out());
         if (e) {
-            return finish(failed());
+            return failureLocked(e.release());
         }
-        a.triggerDelayUs = to.triggerDelayUs;
+        a->triggerDelayUs = to.triggerDelayUs;
     }
+    return CAMERA_STATUS_SUCCESS;
+}
 
+CameraSdkStatus AravisDevice::writeExposureLocked(const Settings &from, const Settings &to, Settings *a)
+{
+    ArvCamera *c = camera_;
+    const CameraModel &m = model_;
+    const Features &f = m.features;
+    Error e;
     if (f.autoExposure && from.aeState != to.aeState) {
         const ArvAuto mode = to.aeState == 1 ? ARV_AUTO_CONTINUOUS : ARV_AUTO_OFF;
         if (map_.exposureAuto) {
@@ -620,9 +708,9 @@ CameraSdkStatus AravisDevice::writeLocked(const Settings &from, const Settings &
             arv_camera_set_gain_auto(c, mode, e.out());
         }
         if (e) {
-            return finish(failed());
+            return failureLocked(e.release());
         }
-        a.aeState = to.aeState;
+        a->aeState = to.aeState;
     }
     if (f.aeExposureRange &&
         (from.aeExposureMinUs != to.aeExposureMinUs || from.aeExposureMaxUs != to.aeExposureMaxUs)) {
@@ -631,10 +719,10 @@ CameraSdkStatus AravisDevice::writeLocked(const Settings &from, const Settings &
             arv_camera_set_float(c, "AutoExposureTimeUpperLimit", to.aeExposureMaxUs, e.out());
         }
         if (e) {
-            return finish(failed());
+            return failureLocked(e.release());
         }
-        a.aeExposureMinUs = to.aeExposureMinUs;
-        a.aeExposureMaxUs = to.aeExposureMaxUs;
+        a->aeExposureMinUs = to.aeExposureMinUs;
+        a->aeExposureMaxUs = to.aeExposureMaxUs;
     }
     if (f.aeGainRange && (from.aeGainMin != to.aeGainMin || from.aeGainMax != to.aeGainMax)) {
         arv_camera_set_float(c, "AutoGainLowerLimit", cameraGain(to.aeGainMin, map_.gainInDecibel), e.out());
@@ -643,86 +731,102 @@ CameraSdkStatus AravisDevice::writeLocked(const Settings &from, const Settings &
                                  e.out());
         }
         if (e) {
-            return finish(failed());
+            return failureLocked(e.release());
         }
-        a.aeGainMin = to.aeGainMin;
-        a.aeGainMax = to.aeGainMax;
+        a->aeGainMin = to.aeGainMin;
+        a->aeGainMax = to.aeGainMax;
     }
     // While the camera runs its own exposure control, it owns these two.
-    if (a.aeState == 0 && from.exposureUs != to.exposureUs &&
+    if (a->aeState == 0 && from.exposureUs != to.exposureUs &&
         arv_camera_is_exposure_time_available(c, nullptr)) {
         arv_camera_set_exposure_time(c, to.exposureUs, e.out());
         if (e) {
-            return finish(failed());
+            return failureLocked(e.release());
         }
-        a.exposureUs = std::clamp(arv_camera_get_exposure_time(c, e.out()), double(m.exposureLinesMin),
-                                  double(m.exposureLinesMax));
+        a->exposureUs = std::clamp(arv_camera_get_exposure_time(c, e.out()), double(m.exposureLinesMin),
+                                   double(m.exposureLinesMax));
         e.clear();
     }
-    if (a.aeState == 0 && f.analogGain && from.analogGain != to.analogGain) {
+    if (a->aeState == 0 && f.analogGain && from.analogGain != to.analogGain) {
         arv_camera_set_gain(c, cameraGain(to.analogGain, map_.gainInDecibel), e.out());
         if (e) {
-            return finish(failed());
+            return failureLocked(e.release());
         }
-        a.analogGain = std::clamp(gainX1000(arv_camera_get_gain(c, e.out()), map_.gainInDecibel),
-                                  m.analogGainMin, m.analogGainMax);
+        a->analogGain = std::clamp(gainX1000(arv_camera_get_gain(c, e.out()), map_.gainInDecibel),
+                                   m.analogGainMin, m.analogGainMax);
         e.clear();
     }
-    if (f.frameSpeed && from.frameSpeed != to.frameSpeed) {
-        arv_camera_set_frame_rate(c, frameRateFor(to.frameSpeed, m.maxFrameRate), e.out());
-        if (e) {
-            return finish(failed());
-        }
-        a.frameSpeed = to.frameSpeed;
+    return CAMERA_STATUS_SUCCESS;
+}
+
+CameraSdkStatus AravisDevice::writeFrameRateLocked(const Settings &from, const Settings &to, Settings *a)
+{
+    if (!model_.features.frameSpeed || from.frameSpeed == to.frameSpeed) {
+        return CAMERA_STATUS_SUCCESS;
     }
-    if (f.mirrorOnDevice && (from.mirrorH != to.mirrorH || from.mirrorV != to.mirrorV)) {
-        arv_camera_set_boolean(c, "ReverseX", to.mirrorH != 0, e.out());
-        if (!e) {
-            arv_camera_set_boolean(c, "ReverseY", to.mirrorV != 0, e.out());
-        }
-        if (e) {
-            return finish(failed());
-        }
-        a.mirrorH = to.mirrorH;
-        a.mirrorV = to.mirrorV;
+    Error e;
+    arv_camera_set_frame_rate(camera_, frameRateFor(to.frameSpeed, model_.maxFrameRate), e.out());
+    if (e) {
+        return failureLocked(e.release());
     }
+    a->frameSpeed = to.frameSpeed;
+    return CAMERA_STATUS_SUCCESS;
+}
+
+CameraSdkStatus AravisDevice::writeMirrorLocked(const Settings &from, const Settings &to, Settings *a)
+{
+    if (!model_.features.mirrorOnDevice || (from.mirrorH == to.mirrorH && from.mirrorV == to.mirrorV)) {
+        return CAMERA_STATUS_SUCCESS;
+    }
+    Error e;
+    arv_camera_set_boolean(camera_, "ReverseX", to.mirrorH != 0, e.out());
+    if (!e) {
+        arv_camera_set_boolean(camera_, "ReverseY", to.mirrorV != 0, e.out());
+    }
+    if (e) {
+        return failureLocked(e.release());
+    }
+    a->mirrorH = to.mirrorH;
+    a->mirrorV = to.mirrorV;
+    return CAMERA_STATUS_SUCCESS;
+}
+
+CameraSdkStatus AravisDevice::writeWhiteBalanceLocked(const Settings &from, const Settings &to, Settings *a)
+{
+    ArvCamera *c = camera_;
+    Error e;
     if (map_.balanceAuto && from.wbMode != to.wbMode) {
         arv_camera_set_string(c, "BalanceWhiteAuto", to.wbMode == 1 ? "Continuous" : "Off", e.out());
         if (e) {
-            return finish(failed());
+            return failureLocked(e.release());
         }
-        a.wbMode = to.wbMode;
+        a->wbMode = to.wbMode;
     }
-    if (map_.balanceRatio && a.wbMode == 0) {
-        const struct
-        {
-            const char *name;
-            int from, to;
-            int *applied;
-        } channels[] = {{"Red", from.rGain, to.rGain, &a.rGain},
-                        {"Green", from.gGain, to.gGain, &a.gGain},
-                        {"Blue", from.bGain, to.bGain, &a.bGain}};
-        for (const auto &ch : channels) {
-            if (ch.from == ch.to) {
-                continue;
-            }
-            arv_camera_set_string(c, "BalanceRatioSelector", ch.name, e.out());
-            if (!e) {
-                arv_camera_set_float(c, "BalanceRatio", ch.to / 100.0, e.out());
-            }
-            if (e) {
-                return finish(failed());
-            }
-            *ch.applied = ch.to;
+    if (!map_.balanceRatio || a->wbMode != 0) {
+        return CAMERA_STATUS_SUCCESS;
+    }
+    const struct
+    {
+        const char *name;
+        int from, to;
+        int *applied;
+    } channels[] = {{"Red", from.rGain, to.rGain, &a->rGain},
+                    {"Green", from.gGain, to.gGain, &a->gGain},
+                    {"Blue", from.bGain, to.bGain, &a->bGain}};
+    for (const auto &ch : channels) {
+        if (ch.from == ch.to) {
+            continue;
         }
+        arv_camera_set_string(c, "BalanceRatioSelector", ch.name, e.out());
+        if (!e) {
+            arv_camera_set_float(c, "BalanceRatio", ch.to / 100.0, e.out());
+        }
+        if (e) {
+            return failureLocked(e.release());
+        }
+        *ch.applied = ch.to;
     }
-    return finish(CAMERA_STATUS_SUCCESS);
-}
-
-Settings AravisDevice::settings() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return settings_;
+    return CAMERA_STATUS_SUCCESS;
 }
 
 CameraSdkStatus AravisDevice::applySettings(const Settings &wanted)
@@ -1125,17 +1229,6 @@ stFrameStatistic AravisDevice::statistic() const
 
 // --- parameter groups ---------------------------------------------------------------
 
-CameraSdkStatus AravisDevice::persist(const std::function<void(PersistentState &)> &change)
-{
-    PersistentState result;
-    if (!store_.update(model_, change, &result)) {
-        return CAMERA_STATUS_IO_ERROR;
-    }
-    std::lock_guard<std::mutex> lock(mutex_);
-    state_ = std::move(result);
-    return CAMERA_STATUS_SUCCESS;
-}
-
 CameraSdkStatus AravisDevice::saveGroup(int group)
 {
     if (group < 0 || group >= kParameterGroups) {
@@ -1162,12 +1255,7 @@ CameraSdkStatus AravisDevice::saveGroup(int group)
             }
         }
     }
-    const Settings s = settings();
-    return persist([&](PersistentState &st) {
-        st.groups[group] = s;
-        st.groupSaved[group] = true;
-        st.currentGroup = group;
-    });
+    return persistGroup(group, settings());
 }
 
 CameraSdkStatus AravisDevice::loadGroup(int group)
@@ -1182,7 +1270,7 @@ CameraSdkStatus AravisDevice::loadGroup(int group)
         if (lost_) {
             return CAMERA_STATUS_DEVICE_LOST;
         }
-        host = !factory && state_.groupSaved[group] ? state_.groups[group] : defaultSettings(model_);
+        host = factory ? defaultSettings(model_) : groupSettingsLocked(group);
     }
     const std::string set = factory ? "Default" : "UserSet" + std::to_string(group + 1);
     const bool onCamera = map_.userSets && hasEntry(camera_, "UserSetSelector", set.c_str());
@@ -1192,7 +1280,7 @@ CameraSdkStatus AravisDevice::loadGroup(int group)
         if (status != CAMERA_STATUS_SUCCESS || factory) {
             return status;
         }
-        return persist([&](PersistentState &st) { st.currentGroup = group; });
+        return persistCurrentGroup(group);
     }
     {
         std::lock_guard<std::mutex> control(control_);
@@ -1216,27 +1304,7 @@ CameraSdkStatus AravisDevice::loadGroup(int group)
             return status;
         }
     }
-    return persist([&](PersistentState &st) { st.currentGroup = group; });
-}
-
-int AravisDevice::currentGroup() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return state_.currentGroup;
-}
-
-int AravisDevice::parameterMode() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return state_.parameterMode;
-}
-
-CameraSdkStatus AravisDevice::setParameterMode(int mode)
-{
-    if (mode < 0 || mode > 2) {
-        return CAMERA_STATUS_INVALID_ARGUMENT;
-    }
-    return persist([&](PersistentState &st) { st.parameterMode = mode; });
+    return persistCurrentGroup(group);
 }
 
 // --- identity and transport ---------------------------------------------------------
@@ -1380,21 +1448,9 @@ CameraSdkStatus AravisDevice::upgrade(const FirmwareImage &, const std::function
 
 // --- loss and closing -------------------------------------------------------------
 
-bool AravisDevice::lost() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return lost_;
-}
-
 bool AravisDevice::busy() const
 {
     return false;
-}
-
-bool AravisDevice::closed() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return closed_;
 }
 
 void AravisDevice::markLost()

@@ -3,8 +3,7 @@
 // settings stay on the host, as for the simulated cameras.
 #pragma once
 
-#include "device.h"
-#include "state_store.h"
+#include "device_base.h"
 #include "stream_pool.h"
 
 #include <arv.h>
@@ -53,7 +52,7 @@ struct FeatureMap
     bool deviceUserId = false;
 };
 
-class AravisDevice final : public Device
+class AravisDevice final : public DeviceBase
 {
 public:
     // Opens the camera and takes control of it; the lock is the open lock of
@@ -64,8 +63,6 @@ public:
     AravisDevice(const AravisDevice &) = delete;
     AravisDevice &operator=(const AravisDevice &) = delete;
 
-    const CameraModel &model() const override { return model_; }
-
     CameraSdkStatus play() override;
     CameraSdkStatus pause() override;
     CameraSdkStatus fetchFrame(unsigned timeoutMs, std::shared_ptr<const Frame> *frame) override;
@@ -74,15 +71,11 @@ public:
     CameraSdkStatus softTrigger() override;
     stFrameStatistic statistic() const override;
 
-    Settings settings() const override;
     CameraSdkStatus applySettings(const Settings &settings) override;
     CameraSdkStatus oneShotWhiteBalance() override;
 
     CameraSdkStatus saveGroup(int group) override;
     CameraSdkStatus loadGroup(int group) override;
-    int currentGroup() const override;
-    int parameterMode() const override;
-    CameraSdkStatus setParameterMode(int mode) override;
 
     std::string nickname() const override;
     CameraSdkStatus setNickname(const std::string &name) override;
@@ -94,12 +87,10 @@ public:
     uint16_t firmwareVersion() const override;
     CameraSdkStatus upgrade(const FirmwareImage &image, const std::function<bool(int)> &progress) override;
 
-    bool lost() const override;
     bool released() const override;
     bool busy() const override;
     void close() override;
 
-    bool closed() const;
     const Endpoint &endpoint() const { return endpoint_; }
     // The camera stopped answering (also reported by Aravis's own heartbeat).
     void markLostFromSignal();
@@ -113,12 +104,29 @@ private:
     AravisDevice(const Endpoint &where, StateStore store, std::unique_ptr<DeviceLock> lock);
 
     // --- under control_ ---
+    // What the camera is and how its features are reached, one group each.
     void learnLocked();
+    void learnIdentityLocked();
+    uint32_t learnGeometryLocked(); // returns the pixel format the camera is in
+    void learnExposureLocked();
+    void learnFrameRateLocked();
+    void learnImageLocked();
+    void learnTriggerLocked();
+    void learnStorageLocked(); // user sets, user name, packet delay
+    std::string readNicknameLocked() const;
     Settings readCameraLocked(const Settings &host) const;
     // What the camera's own automatic controls move.
     void readAutoValuesLocked(Settings *s, bool exposure, bool balance) const;
     // Writes what differs from `from` to `to`; *applied is what the camera took.
     CameraSdkStatus writeLocked(const Settings &from, const Settings &to, Settings *applied);
+    Settings keptByCamera(const Settings &from, const Settings &to) const;
+    // One feature group each; they take over into *applied what the camera accepted.
+    CameraSdkStatus writeGeometryLocked(const Settings &from, const Settings &to, Settings *applied);
+    CameraSdkStatus writeTriggerLocked(const Settings &from, const Settings &to, Settings *applied);
+    CameraSdkStatus writeExposureLocked(const Settings &from, const Settings &to, Settings *applied);
+    CameraSdkStatus writeFrameRateLocked(const Settings &from, const Settings &to, Settings *applied);
+    CameraSdkStatus writeMirrorLocked(const Settings &from, const Settings &to, Settings *applied);
+    CameraSdkStatus writeWhiteBalanceLocked(const Settings &from, const Settings &to, Settings *applied);
     CameraSdkStatus startLocked();
     void stopLocked();
     CameraSdkStatus ensurePoolLocked();
@@ -134,14 +142,10 @@ private:
     bool probe();
     void watch();
     void markLost();
-    CameraSdkStatus persist(const std::function<void(PersistentState &)> &change);
 
     const Endpoint endpoint_;
-    const StateStore store_;
-    std::unique_ptr<DeviceLock> lock_;
     ArvDevice *device_ = nullptr;
     ArvCamera *camera_ = nullptr;
-    CameraModel model_;
     FeatureMap map_;
     double gainRawScale_ = 1000.0;
 
@@ -150,14 +154,10 @@ private:
     std::shared_ptr<StreamPool> pool_; // under control_ to change, mutex_ to read
     bool acquiring_ = false;           // under control_
 
-    mutable std::mutex mutex_;
+    // Under mutex_.
     std::condition_variable wake_;
-    Settings settings_;
-    PersistentState state_;
     std::string nickname_;
     bool playing_ = false;
-    bool lost_ = false;
-    bool closed_ = false;
     bool snapping_ = false;         // a still has the stream to itself
     Clock::time_point autoUntil_{}; // a one-shot white balance is settling until then
     int available_ = 0;             // finished buffers not taken yet

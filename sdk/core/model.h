@@ -238,9 +238,3 @@ struct FirmwareImage
 };
 
 } // namespace vexo::sdk
-
-// The simulated cameras are built on the core, and the tools and tests written
-// against them name core pieces through the simulator's namespace.
-namespace vexo::sim {
-using namespace vexo::sdk;
-}

@@ -6,6 +6,8 @@
 
 namespace vexo::sim {
 
+using namespace vexo::sdk;
+
 namespace {
 
 struct Rgb

@@ -24,7 +24,7 @@ public:
                       double brightness) const;
 
     // Stuck-bright pixels, drawn at full scale whatever the brightness.
-    void setDefects(const std::vector<DefectPixel> &defects) { defects_ = defects; }
+    void setDefects(const std::vector<sdk::DefectPixel> &defects) { defects_ = defects; }
 
     // Mean raw level of the scene at brightness 1.0 (for auto exposure).
     double baseMean() const { return baseMean_; }
@@ -39,7 +39,7 @@ private:
     int height_;
     bool color_;
     std::vector<uint8_t> background_;
-    std::vector<DefectPixel> defects_;
+    std::vector<sdk::DefectPixel> defects_;
     double baseMean_ = 0.0;
 };
 

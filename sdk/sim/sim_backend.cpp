@@ -8,6 +8,8 @@
 
 namespace vexo::sim {
 
+using namespace vexo::sdk;
+
 namespace {
 
 void copyText(char *field, size_t size, const std::string &text)
@@ -226,18 +228,29 @@ void SimBackend::fillGige(const CameraModel &model, const PersistentState &state
     info->abMac[5] = static_cast<uint8_t>(h);
 }
 
-CameraSdkStatus SimBackend::gigeGetIp(const std::string &serial, stGigeInfo *info)
+CameraSdkStatus SimBackend::gigeModelLocked(const std::string &serial, const CameraModel **model)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
     if (ensureLoadedLocked() != CAMERA_STATUS_SUCCESS) {
         return CAMERA_STATUS_NO_DEVICE;
     }
-    const CameraModel *model = findLocked(serial);
-    if (model == nullptr || unpluggedLocked(serial)) {
+    const CameraModel *found = findLocked(serial);
+    if (found == nullptr || unpluggedLocked(serial)) {
         return CAMERA_STATUS_NO_DEVICE;
     }
-    if (!model->isGige()) {
+    if (!found->isGige()) {
         return CAMERA_STATUS_NOT_SUPPORTED;
+    }
+    *model = found;
+    return CAMERA_STATUS_SUCCESS;
+}
+
+CameraSdkStatus SimBackend::gigeGetIp(const std::string &serial, stGigeInfo *info)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    const CameraModel *model = nullptr;
+    const CameraSdkStatus status = gigeModelLocked(serial, &model);
+    if (status != CAMERA_STATUS_SUCCESS) {
+        return status;
     }
     fillGige(*model, store().load(*model), info);
     return CAMERA_STATUS_SUCCESS;
@@ -248,15 +261,10 @@ CameraSdkStatus SimBackend::gigeSetIp(const std::string &serial, const stGigeInf
     CameraModel model;
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        if (ensureLoadedLocked() != CAMERA_STATUS_SUCCESS) {
-            return CAMERA_STATUS_NO_DEVICE;
-        }
-        const CameraModel *found = findLocked(serial);
-        if (found == nullptr || unpluggedLocked(serial)) {
-            return CAMERA_STATUS_NO_DEVICE;
-        }
-        if (!found->isGige()) {
-            return CAMERA_STATUS_NOT_SUPPORTED;
+        const CameraModel *found = nullptr;
+        const CameraSdkStatus status = gigeModelLocked(serial, &found);
+        if (status != CAMERA_STATUS_SUCCESS) {
+            return status;
         }
         model = *found;
     }

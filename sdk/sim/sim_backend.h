@@ -11,13 +11,13 @@
 
 namespace vexo::sim {
 
-class SimBackend final : public Backend
+class SimBackend final : public sdk::Backend
 {
 public:
     SimBackend();
 
     CameraSdkStatus enumerate(std::vector<Found> *cameras) override;
-    CameraSdkStatus open(const std::string &serial, std::shared_ptr<Device> *device) override;
+    CameraSdkStatus open(const std::string &serial, std::shared_ptr<sdk::Device> *device) override;
     CameraSdkStatus gigeGetIp(const std::string &serial, stGigeInfo *info) override;
     CameraSdkStatus gigeSetIp(const std::string &serial, const stGigeInfo &info) override;
 
@@ -31,16 +31,18 @@ public:
 
 private:
     CameraSdkStatus ensureLoadedLocked();
-    const CameraModel *findLocked(const std::string &serial) const;
+    const sdk::CameraModel *findLocked(const std::string &serial) const;
+    // A listed, plugged-in GigE camera.
+    CameraSdkStatus gigeModelLocked(const std::string &serial, const sdk::CameraModel **model);
     bool unpluggedLocked(const std::string &serial) const;
     std::shared_ptr<SimDevice> openDeviceLocked(const std::string &serial) const;
-    void fillGige(const CameraModel &model, const PersistentState &state, stGigeInfo *info) const;
-    static StateStore store();
+    void fillGige(const sdk::CameraModel &model, const sdk::PersistentState &state, stGigeInfo *info) const;
+    static sdk::StateStore store();
 
     std::mutex mutex_;
     bool loaded_ = false;
     CameraSdkStatus setStatus_ = CAMERA_STATUS_SUCCESS;
-    CameraSet set_;
+    sdk::CameraSet set_;
     std::set<std::string> unplugged_;
     std::map<std::string, std::weak_ptr<SimDevice>> open_;
     std::shared_ptr<SimControls> controls_;

@@ -6,6 +6,8 @@
 
 namespace vexo::sim {
 
+using namespace vexo::sdk;
+
 namespace {
 
 constexpr size_t kRingFrames = 3; // frames waiting to be fetched
@@ -15,14 +17,11 @@ constexpr size_t kPoolFrames = 8; // buffers kept for reuse
 
 SimDevice::SimDevice(CameraModel model, StateStore store, std::unique_ptr<DeviceLock> lock,
                      std::shared_ptr<SimControls> controls)
-    : model_(std::move(model)), store_(std::move(store)), lock_(std::move(lock)),
-      controls_(std::move(controls)), scene_(model_.sensorWidth, model_.sensorHeight, model_.color),
-      start_(Clock::now())
+    : DeviceBase(std::move(model), std::move(store), std::move(lock)), controls_(std::move(controls)),
+      scene_(model_.sensorWidth, model_.sensorHeight, model_.color), start_(Clock::now())
 {
     scene_.setDefects(model_.defects);
-    state_ = store_.load(model_);
-    const int group = state_.currentGroup;
-    settings_ = state_.groupSaved[group] ? state_.groups[group] : defaultSettings(model_);
+    settings_ = loadState();
     producer_ = std::thread([this] { run(); });
 }
 
@@ -51,12 +50,6 @@ void SimDevice::close()
     }
     std::lock_guard<std::mutex> lock(mutex_);
     lock_.reset();
-}
-
-bool SimDevice::closed() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return closed_;
 }
 
 double SimDevice::brightnessOf(const Settings &s)
@@ -390,12 +383,6 @@ stFrameStatistic SimDevice::statistic() const
     return s;
 }
 
-Settings SimDevice::settings() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return settings_;
-}
-
 CameraSdkStatus SimDevice::applySettings(const Settings &settings)
 {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -443,17 +430,6 @@ CameraSdkStatus SimDevice::oneShotWhiteBalance()
     return CAMERA_STATUS_SUCCESS;
 }
 
-CameraSdkStatus SimDevice::persist(const std::function<void(PersistentState &)> &change)
-{
-    PersistentState result;
-    if (!store_.update(model_, change, &result)) {
-        return CAMERA_STATUS_IO_ERROR;
-    }
-    std::lock_guard<std::mutex> lock(mutex_);
-    state_ = std::move(result);
-    return CAMERA_STATUS_SUCCESS;
-}
-
 CameraSdkStatus SimDevice::saveGroup(int group)
 {
     if (group < 0 || group >= kParameterGroups) {
@@ -462,12 +438,7 @@ CameraSdkStatus SimDevice::saveGroup(int group)
     if (lost()) {
         return CAMERA_STATUS_DEVICE_LOST;
     }
-    const Settings s = settings();
-    return persist([&](PersistentState &st) {
-        st.groups[group] = s;
-        st.groupSaved[group] = true;
-        st.currentGroup = group;
-    });
+    return persistGroup(group, settings());
 }
 
 CameraSdkStatus SimDevice::loadGroup(int group)
@@ -484,33 +455,13 @@ CameraSdkStatus SimDevice::loadGroup(int group)
     Settings s;
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        s = state_.groupSaved[group] ? state_.groups[group] : defaultSettings(model_);
+        s = groupSettingsLocked(group);
     }
     const CameraSdkStatus status = applySettings(s);
     if (status != CAMERA_STATUS_SUCCESS) {
         return status;
     }
-    return persist([&](PersistentState &st) { st.currentGroup = group; });
-}
-
-int SimDevice::currentGroup() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return state_.currentGroup;
-}
-
-int SimDevice::parameterMode() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return state_.parameterMode;
-}
-
-CameraSdkStatus SimDevice::setParameterMode(int mode)
-{
-    if (mode < 0 || mode > 2) {
-        return CAMERA_STATUS_INVALID_ARGUMENT;
-    }
-    return persist([&](PersistentState &st) { st.parameterMode = mode; });
+    return persistCurrentGroup(group);
 }
 
 std::string SimDevice::nickname() const
@@ -538,13 +489,7 @@ uint32_t SimDevice::packetSize() const
 
 CameraSdkStatus SimDevice::setPacketSize(uint32_t bytes)
 {
-    if (!model_.isGige()) {
-        return CAMERA_STATUS_NOT_SUPPORTED;
-    }
-    if (bytes < 1500 || bytes > 9000) {
-        return CAMERA_STATUS_INVALID_ARGUMENT;
-    }
-    return persist([&](PersistentState &st) { st.packetSize = bytes; });
+    return persistGigeValue(bytes, 1500, 9000, &PersistentState::packetSize);
 }
 
 uint32_t SimDevice::packetDelay() const
@@ -555,13 +500,19 @@ uint32_t SimDevice::packetDelay() const
 
 CameraSdkStatus SimDevice::setPacketDelay(uint32_t microseconds)
 {
+    return persistGigeValue(microseconds, 0, 1000000, &PersistentState::packetDelayUs);
+}
+
+CameraSdkStatus SimDevice::persistGigeValue(uint32_t value, uint32_t lo, uint32_t hi,
+                                            uint32_t PersistentState::*field)
+{
     if (!model_.isGige()) {
         return CAMERA_STATUS_NOT_SUPPORTED;
     }
-    if (microseconds > 1000000) {
+    if (value < lo || value > hi) {
         return CAMERA_STATUS_INVALID_ARGUMENT;
     }
-    return persist([&](PersistentState &st) { st.packetDelayUs = microseconds; });
+    return persist([&](PersistentState &st) { st.*field = value; });
 }
 
 uint16_t SimDevice::firmwareVersion() const
@@ -616,12 +567,6 @@ CameraSdkStatus SimDevice::upgrade(const FirmwareImage &image, const std::functi
     const uint16_t version = image.version;
     const CameraSdkStatus status = persist([&](PersistentState &st) { st.firmwareVersion = version; });
     return finish(status);
-}
-
-bool SimDevice::lost() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return lost_;
 }
 
 bool SimDevice::busy() const

@@ -2,9 +2,8 @@
 // frame rate into a small ring of raw buffers.
 #pragma once
 
-#include "device.h"
+#include "device_base.h"
 #include "scene.h"
-#include "state_store.h"
 
 #include <atomic>
 #include <chrono>
@@ -21,34 +20,28 @@ struct SimControls
     std::atomic<int> upgradeDurationMs{4000};
 };
 
-class SimDevice final : public Device
+class SimDevice final : public sdk::DeviceBase
 {
 public:
-    SimDevice(CameraModel model, StateStore store, std::unique_ptr<DeviceLock> lock,
+    SimDevice(sdk::CameraModel model, sdk::StateStore store, std::unique_ptr<sdk::DeviceLock> lock,
               std::shared_ptr<SimControls> controls);
     ~SimDevice() override;
     SimDevice(const SimDevice &) = delete;
     SimDevice &operator=(const SimDevice &) = delete;
 
-    const CameraModel &model() const override { return model_; }
-
     CameraSdkStatus play() override;
     CameraSdkStatus pause() override;
-    CameraSdkStatus fetchFrame(unsigned timeoutMs, std::shared_ptr<const Frame> *frame) override;
-    CameraSdkStatus snap(const Region &region, unsigned timeoutMs,
-                         std::shared_ptr<const Frame> *frame) override;
+    CameraSdkStatus fetchFrame(unsigned timeoutMs, std::shared_ptr<const sdk::Frame> *frame) override;
+    CameraSdkStatus snap(const sdk::Region &region, unsigned timeoutMs,
+                         std::shared_ptr<const sdk::Frame> *frame) override;
     CameraSdkStatus softTrigger() override;
     stFrameStatistic statistic() const override;
 
-    Settings settings() const override;
-    CameraSdkStatus applySettings(const Settings &settings) override;
+    CameraSdkStatus applySettings(const sdk::Settings &settings) override;
     CameraSdkStatus oneShotWhiteBalance() override;
 
     CameraSdkStatus saveGroup(int group) override;
     CameraSdkStatus loadGroup(int group) override;
-    int currentGroup() const override;
-    int parameterMode() const override;
-    CameraSdkStatus setParameterMode(int mode) override;
 
     std::string nickname() const override;
     CameraSdkStatus setNickname(const std::string &name) override;
@@ -58,9 +51,9 @@ public:
     CameraSdkStatus setPacketDelay(uint32_t microseconds) override;
 
     uint16_t firmwareVersion() const override;
-    CameraSdkStatus upgrade(const FirmwareImage &image, const std::function<bool(int)> &progress) override;
+    CameraSdkStatus upgrade(const sdk::FirmwareImage &image,
+                            const std::function<bool(int)> &progress) override;
 
-    bool lost() const override;
     bool busy() const override;
     void close() override;
 
@@ -68,7 +61,6 @@ public:
     // comes back is opened anew.
     void unplug();
     CameraSdkStatus fireTrigger(int line);
-    bool closed() const;
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -78,26 +70,21 @@ private:
     bool pulsedLocked() const;
     void triggerLocked();
     void markLostLocked();
-    std::shared_ptr<Frame> freeBufferLocked();
-    void autoAdjustLocked(const Frame &frame);
-    static double brightnessOf(const Settings &s);
-    CameraSdkStatus persist(const std::function<void(PersistentState &)> &change);
+    std::shared_ptr<sdk::Frame> freeBufferLocked();
+    void autoAdjustLocked(const sdk::Frame &frame);
+    static double brightnessOf(const sdk::Settings &s);
+    // The transport values a GigE camera keeps across power cycles.
+    CameraSdkStatus persistGigeValue(uint32_t value, uint32_t lo, uint32_t hi,
+                                     uint32_t sdk::PersistentState::*field);
 
-    const CameraModel model_;
-    const StateStore store_;
-    std::unique_ptr<DeviceLock> lock_;
     const std::shared_ptr<SimControls> controls_;
     SceneGenerator scene_;
 
     std::mutex closing_;
-    mutable std::mutex mutex_;
+    // Under mutex_.
     std::condition_variable wake_;   // producer: something changed
     std::condition_variable frames_; // consumers: a frame arrived, or the camera went away
-    Settings settings_;
-    PersistentState state_;
     bool playing_ = false;
-    bool lost_ = false; // unplugged here, or the unplug marker was seen
-    bool closed_ = false;
     bool upgrading_ = false;
     int pendingTriggerFrames_ = 0;
     Clock::time_point triggerDue_{};
@@ -106,8 +93,8 @@ private:
     const Clock::time_point start_;
     uint64_t frameIndex_ = 0;
     uint32_t total_ = 0, captured_ = 0, dropped_ = 0;
-    std::vector<std::shared_ptr<Frame>> pool_;
-    std::deque<std::shared_ptr<Frame>> ready_;
+    std::vector<std::shared_ptr<sdk::Frame>> pool_;
+    std::deque<std::shared_ptr<sdk::Frame>> ready_;
     std::thread producer_;
 };
 

@@ -54,7 +54,7 @@ int list()
                     field(info.acFriendlyName, sizeof info.acFriendlyName).c_str(),
                     field(info.acProductName, sizeof info.acProductName).c_str(),
                     field(info.acPortType, sizeof info.acPortType).c_str(),
-                    vexo::sim::firmwareVersionText(info.uFirmwareVersion).c_str(),
+                    vexo::sdk::firmwareVersionText(info.uFirmwareVersion).c_str(),
                     info.iOpened ? "yes" : "no");
     }
     return 0;
@@ -93,12 +93,12 @@ int makeUpgrade(int argc, char **argv)
             return 2;
         }
     }
-    vexo::sim::FirmwareImage image;
+    vexo::sdk::FirmwareImage image;
     if (model.empty() || model.size() > 31) {
         std::fprintf(stderr, "vexo-sim: --model must name a product (1..31 bytes)\n");
         return 2;
     }
-    if (!vexo::sim::parseFirmwareVersion(version, &image.version)) {
+    if (!vexo::sdk::parseFirmwareVersion(version, &image.version)) {
         std::fprintf(stderr, "vexo-sim: --version must look like 1.2.0.3 (each part 0..15)\n");
         return 2;
     }
@@ -115,13 +115,13 @@ int makeUpgrade(int argc, char **argv)
         x ^= x << 5;
         b = static_cast<uint8_t>(x);
     }
-    const std::vector<uint8_t> bytes = vexo::sim::writeFirmwareImage(image);
-    if (!vexo::sim::writeFileAtomic(output, bytes.data(), bytes.size())) {
+    const std::vector<uint8_t> bytes = vexo::sdk::writeFirmwareImage(image);
+    if (!vexo::sdk::writeFileAtomic(output, bytes.data(), bytes.size())) {
         std::fprintf(stderr, "vexo-sim: cannot write %s\n", output.c_str());
         return 1;
     }
     std::printf("%s: firmware %s for %s, %zu bytes\n", output.c_str(),
-                vexo::sim::firmwareVersionText(image.version).c_str(), model.c_str(), bytes.size());
+                vexo::sdk::firmwareVersionText(image.version).c_str(), model.c_str(), bytes.size());
     return 0;
 }
 

@@ -212,13 +212,13 @@ TEST_F(Files, BadParameterFilesAreRefusedAndChangeNothing)
     refused("noise.Bin", std::vector<uint8_t>(4096, 0x5A));
 
     // A well-formed file whose values the camera cannot take.
-    vexo::sim::ParameterFile outOfRange;
-    ASSERT_TRUE(vexo::sim::parseParameterFile(bytes.data(), bytes.size(), &outOfRange, nullptr));
+    vexo::sdk::ParameterFile outOfRange;
+    ASSERT_TRUE(vexo::sdk::parseParameterFile(bytes.data(), bytes.size(), &outOfRange, nullptr));
     outOfRange.settings.sharpness = 1000;
-    refused("range.Bin", vexo::sim::writeParameterFile(outOfRange));
+    refused("range.Bin", vexo::sdk::writeParameterFile(outOfRange));
     outOfRange.settings.sharpness = 10;
     outOfRange.settings.region = {CAMERA_RESOLUTION_CUSTOM, 0, 0, 100000, 100000};
-    refused("region.Bin", vexo::sim::writeParameterFile(outOfRange));
+    refused("region.Bin", vexo::sdk::writeParameterFile(outOfRange));
 
     EXPECT_NE(CameraReadParameterFromFile(h, (dir + "/nonexistent.Bin").c_str()), 0);
     EXPECT_NE(CameraReadParameterFromFile(h, dir.c_str()), 0) << "a directory";
@@ -443,12 +443,12 @@ struct Progress
 std::string writeFirmware(const std::string &path, const std::string &product, uint16_t version,
                           size_t payload = 4096)
 {
-    vexo::sim::FirmwareImage image;
+    vexo::sdk::FirmwareImage image;
     image.productName = product;
     image.version = version;
     for (size_t i = 0; i < payload; ++i)
         image.payload.push_back(uint8_t(i * 7));
-    writeBytes(path, vexo::sim::writeFirmwareImage(image));
+    writeBytes(path, vexo::sdk::writeFirmwareImage(image));
     return path;
 }
 
