@@ -11,20 +11,18 @@ extern "C" {
 
 CameraSdkStatus CameraSetCrossLine(CameraHandle handle, int line, int x, int y, uint32_t colour, int visible)
 {
-    return call(
-        "CameraSetCrossLine", true,
-        [&] {
-            return changeSettings(handle, [&](Session &session, Settings &s) {
-                const CameraModel &m = session.device->model();
-                if (!between(line, 0, CAMERA_CROSSLINE_COUNT - 1) || !between(x, 0, m.sensorWidth) ||
-                    !between(y, 0, m.sensorHeight) || colour > 0xFFFFFFu || !between(visible, 0, 1)) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                s.crossLines[line] = CrossLine{x, y, colour, visible};
-                return CAMERA_STATUS_SUCCESS;
-            });
+    return setter(
+        "CameraSetCrossLine", handle, nullptr,
+        [&](Session &session, Settings &s) {
+            const CameraModel &m = session.device->model();
+            if (!between(line, 0, CAMERA_CROSSLINE_COUNT - 1) || !between(x, 0, m.sensorWidth) ||
+                !between(y, 0, m.sensorHeight) || colour > 0xFFFFFFu || !between(visible, 0, 1)) {
+                return CAMERA_STATUS_INVALID_ARGUMENT;
+            }
+            s.crossLines[line] = CrossLine{x, y, colour, visible};
+            return CAMERA_STATUS_SUCCESS;
         },
-        handle, line, x, y, colour, visible);
+        line, x, y, colour, visible);
 }
 
 CameraSdkStatus CameraGetCrossLine(CameraHandle handle, int line, int *x, int *y, uint32_t *colour,

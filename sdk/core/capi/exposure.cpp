@@ -23,24 +23,22 @@ CameraSdkStatus CameraGetAeState(CameraHandle handle, int *automatic)
 
 CameraSdkStatus CameraSetExposureTime(CameraHandle handle, double microseconds)
 {
-    return call(
-        "CameraSetExposureTime", true,
-        [&] {
-            return changeSettings(handle, [&](Session &session, Settings &s) {
-                const CameraModel &m = session.device->model();
-                if (!std::isfinite(microseconds)) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                // The sensor exposes whole lines.
-                const double lines = std::round(microseconds / m.lineTimeUs);
-                if (lines < m.exposureLinesMin || lines > m.exposureLinesMax) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                s.exposureUs = lines * m.lineTimeUs;
-                return CAMERA_STATUS_SUCCESS;
-            });
+    return setter(
+        "CameraSetExposureTime", handle, nullptr,
+        [&](Session &session, Settings &s) {
+            const CameraModel &m = session.device->model();
+            if (!std::isfinite(microseconds)) {
+                return CAMERA_STATUS_INVALID_ARGUMENT;
+            }
+            // The sensor exposes whole lines.
+            const double lines = std::round(microseconds / m.lineTimeUs);
+            if (lines < m.exposureLinesMin || lines > m.exposureLinesMax) {
+                return CAMERA_STATUS_INVALID_ARGUMENT;
+            }
+            s.exposureUs = lines * m.lineTimeUs;
+            return CAMERA_STATUS_SUCCESS;
         },
-        handle, microseconds);
+        microseconds);
 }
 
 CameraSdkStatus CameraGetExposureTime(CameraHandle handle, double *microseconds)
@@ -59,22 +57,17 @@ CameraSdkStatus CameraGetExposureLineTime(CameraHandle handle, double *microseco
 
 CameraSdkStatus CameraSetAnalogGain(CameraHandle handle, int gainX1000)
 {
-    return call(
-        "CameraSetAnalogGain", true,
-        [&] {
-            return changeSettings(
-                handle,
-                [&](Session &session, Settings &s) {
-                    const CameraModel &m = session.device->model();
-                    if (!between(gainX1000, m.analogGainMin, m.analogGainMax)) {
-                        return CAMERA_STATUS_INVALID_ARGUMENT;
-                    }
-                    s.analogGain = gainX1000;
-                    return CAMERA_STATUS_SUCCESS;
-                },
-                &Features::analogGain);
+    return setter(
+        "CameraSetAnalogGain", handle, &Features::analogGain,
+        [&](Session &session, Settings &s) {
+            const CameraModel &m = session.device->model();
+            if (!between(gainX1000, m.analogGainMin, m.analogGainMax)) {
+                return CAMERA_STATUS_INVALID_ARGUMENT;
+            }
+            s.analogGain = gainX1000;
+            return CAMERA_STATUS_SUCCESS;
         },
-        handle, gainX1000);
+        gainX1000);
 }
 
 CameraSdkStatus CameraGetAnalogGain(CameraHandle handle, int *gainX1000)
@@ -84,21 +77,16 @@ CameraSdkStatus CameraGetAnalogGain(CameraHandle handle, int *gainX1000)
 
 CameraSdkStatus CameraSetAeTarget(CameraHandle handle, uint16_t target)
 {
-    return call(
-        "CameraSetAeTarget", true,
-        [&] {
-            return changeSettings(
-                handle,
-                [&](Session &, Settings &s) {
-                    if (target > 255) {
-                        return CAMERA_STATUS_INVALID_ARGUMENT;
-                    }
-                    s.aeTarget = target;
-                    return CAMERA_STATUS_SUCCESS;
-                },
-                &Features::aeTarget);
+    return setter(
+        "CameraSetAeTarget", handle, &Features::aeTarget,
+        [&](Session &, Settings &s) {
+            if (target > 255) {
+                return CAMERA_STATUS_INVALID_ARGUMENT;
+            }
+            s.aeTarget = target;
+            return CAMERA_STATUS_SUCCESS;
         },
-        handle, target);
+        target);
 }
 
 CameraSdkStatus CameraGetAeTarget(CameraHandle handle, int *target)
@@ -108,22 +96,17 @@ CameraSdkStatus CameraGetAeTarget(CameraHandle handle, int *target)
 
 CameraSdkStatus CameraSetAeExposureRange(CameraHandle handle, double minUs, double maxUs)
 {
-    return call(
-        "CameraSetAeExposureRange", true,
-        [&] {
-            return changeSettings(
-                handle,
-                [&](Session &, Settings &s) {
-                    if (!std::isfinite(minUs) || !std::isfinite(maxUs) || minUs > maxUs) {
-                        return CAMERA_STATUS_INVALID_ARGUMENT;
-                    }
-                    s.aeExposureMinUs = minUs;
-                    s.aeExposureMaxUs = maxUs;
-                    return CAMERA_STATUS_SUCCESS; // the camera's limits are checked on apply
-                },
-                &Features::aeExposureRange);
+    return setter(
+        "CameraSetAeExposureRange", handle, &Features::aeExposureRange,
+        [&](Session &, Settings &s) {
+            if (!std::isfinite(minUs) || !std::isfinite(maxUs) || minUs > maxUs) {
+                return CAMERA_STATUS_INVALID_ARGUMENT;
+            }
+            s.aeExposureMinUs = minUs;
+            s.aeExposureMaxUs = maxUs;
+            return CAMERA_STATUS_SUCCESS; // the camera's limits are checked on apply
         },
-        handle, minUs, maxUs);
+        minUs, maxUs);
 }
 
 CameraSdkStatus CameraGetAeExposureRange(CameraHandle handle, double *minUs, double *maxUs)
@@ -139,22 +122,17 @@ CameraSdkStatus CameraGetAeExposureRange(CameraHandle handle, double *minUs, dou
 
 CameraSdkStatus CameraSetAeAnalogGainRange(CameraHandle handle, int minX1000, int maxX1000)
 {
-    return call(
-        "CameraSetAeAnalogGainRange", true,
-        [&] {
-            return changeSettings(
-                handle,
-                [&](Session &, Settings &s) {
-                    if (minX1000 > maxX1000) {
-                        return CAMERA_STATUS_INVALID_ARGUMENT;
-                    }
-                    s.aeGainMin = minX1000;
-                    s.aeGainMax = maxX1000;
-                    return CAMERA_STATUS_SUCCESS;
-                },
-                &Features::aeGainRange);
+    return setter(
+        "CameraSetAeAnalogGainRange", handle, &Features::aeGainRange,
+        [&](Session &, Settings &s) {
+            if (minX1000 > maxX1000) {
+                return CAMERA_STATUS_INVALID_ARGUMENT;
+            }
+            s.aeGainMin = minX1000;
+            s.aeGainMax = maxX1000;
+            return CAMERA_STATUS_SUCCESS;
         },
-        handle, minX1000, maxX1000);
+        minX1000, maxX1000);
 }
 
 CameraSdkStatus CameraGetAeAnalogGainRange(CameraHandle handle, int *minX1000, int *maxX1000)

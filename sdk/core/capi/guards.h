@@ -146,24 +146,30 @@ CameraSdkStatus getter(const char *name, CameraHandle handle, Feature feature, F
         handle, outs...);
 }
 
+// A setter: change checks the arguments against the session and changes the
+// settings; changeSettings checks the result against the camera and applies it.
+// args are what the trace shows after the handle.
+template<typename Change, typename... Args>
+CameraSdkStatus setter(const char *name, CameraHandle handle, Feature feature, Change &&change,
+                       const Args &...args)
+{
+    return call(
+        name, true, [&] { return changeSettings(handle, change, feature); }, handle, args...);
+}
+
 inline CameraSdkStatus setInt(const char *name, CameraHandle handle, int value, int lo, int hi,
                               int Settings::*field, Feature feature = nullptr)
 {
-    return call(
-        name, true,
-        [&] {
-            return changeSettings(
-                handle,
-                [&](Session &, Settings &s) {
-                    if (!between(value, lo, hi)) {
-                        return CAMERA_STATUS_INVALID_ARGUMENT;
-                    }
-                    s.*field = value;
-                    return CAMERA_STATUS_SUCCESS;
-                },
-                feature);
+    return setter(
+        name, handle, feature,
+        [&](Session &, Settings &s) {
+            if (!between(value, lo, hi)) {
+                return CAMERA_STATUS_INVALID_ARGUMENT;
+            }
+            s.*field = value;
+            return CAMERA_STATUS_SUCCESS;
         },
-        handle, value);
+        value);
 }
 
 inline CameraSdkStatus getInt(const char *name, CameraHandle handle, int *out, int Settings::*field,

@@ -41,21 +41,16 @@ CameraSdkStatus CameraGetContrast(CameraHandle handle, int *contrast)
 
 CameraSdkStatus CameraSetMirror(CameraHandle handle, int direction, int enable)
 {
-    return call(
-        "CameraSetMirror", true,
-        [&] {
-            return changeSettings(
-                handle,
-                [&](Session &, Settings &s) {
-                    if (!between(direction, 0, 1) || !between(enable, 0, 1)) {
-                        return CAMERA_STATUS_INVALID_ARGUMENT;
-                    }
-                    (direction == 0 ? s.mirrorH : s.mirrorV) = enable;
-                    return CAMERA_STATUS_SUCCESS;
-                },
-                &Features::mirror);
+    return setter(
+        "CameraSetMirror", handle, &Features::mirror,
+        [&](Session &, Settings &s) {
+            if (!between(direction, 0, 1) || !between(enable, 0, 1)) {
+                return CAMERA_STATUS_INVALID_ARGUMENT;
+            }
+            (direction == 0 ? s.mirrorH : s.mirrorV) = enable;
+            return CAMERA_STATUS_SUCCESS;
         },
-        handle, direction, enable);
+        direction, enable);
 }
 
 CameraSdkStatus CameraGetMirror(CameraHandle handle, int direction, int *enable)
@@ -91,20 +86,18 @@ CameraSdkStatus CameraGetCorrectDeadPixel(CameraHandle handle, int *enable)
 
 CameraSdkStatus CameraSetSensorOutPixelFormat(CameraHandle handle, uint32_t mediaType)
 {
-    return call(
-        "CameraSetSensorOutPixelFormat", true,
-        [&] {
-            return changeSettings(handle, [&](Session &session, Settings &s) {
-                for (const stMediaTypeDesc &d : session.mediaTypes) {
-                    if (d.uMediaType == mediaType) {
-                        s.sensorFormat = mediaType;
-                        return CAMERA_STATUS_SUCCESS;
-                    }
+    return setter(
+        "CameraSetSensorOutPixelFormat", handle, nullptr,
+        [&](Session &session, Settings &s) {
+            for (const stMediaTypeDesc &d : session.mediaTypes) {
+                if (d.uMediaType == mediaType) {
+                    s.sensorFormat = mediaType;
+                    return CAMERA_STATUS_SUCCESS;
                 }
-                return CAMERA_STATUS_INVALID_ARGUMENT;
-            });
+            }
+            return CAMERA_STATUS_INVALID_ARGUMENT;
         },
-        handle, mediaType);
+        mediaType);
 }
 
 CameraSdkStatus CameraGetSensorOutPixelFormat(CameraHandle handle, uint32_t *mediaType)

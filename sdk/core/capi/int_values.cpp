@@ -51,29 +51,27 @@ CameraSdkStatus CameraGetIntValue(CameraHandle handle, int id, int *value)
 
 CameraSdkStatus CameraSetIntValue(CameraHandle handle, int id, int value)
 {
-    return call(
-        "CameraSetIntValue", true,
-        [&] {
-            return changeSettings(handle, [&](Session &session, Settings &s) {
-                const CameraModel &m = session.device->model();
-                if (id == CAMERA_INT_CHANNEL_MASK) {
-                    if (!between(value, 0, (1 << m.channels) - 1)) {
-                        return CAMERA_STATUS_INVALID_ARGUMENT;
-                    }
-                    s.channelMask = value;
-                    return CAMERA_STATUS_SUCCESS;
+    return setter(
+        "CameraSetIntValue", handle, nullptr,
+        [&](Session &session, Settings &s) {
+            const CameraModel &m = session.device->model();
+            if (id == CAMERA_INT_CHANNEL_MASK) {
+                if (!between(value, 0, (1 << m.channels) - 1)) {
+                    return CAMERA_STATUS_INVALID_ARGUMENT;
                 }
-                if (id == CAMERA_INT_FOCUS_POSITION && m.focusSupported) {
-                    if (!between(value, m.focusMin, m.focusMax)) {
-                        return CAMERA_STATUS_INVALID_ARGUMENT;
-                    }
-                    s.focusPosition = value;
-                    return CAMERA_STATUS_SUCCESS;
+                s.channelMask = value;
+                return CAMERA_STATUS_SUCCESS;
+            }
+            if (id == CAMERA_INT_FOCUS_POSITION && m.focusSupported) {
+                if (!between(value, m.focusMin, m.focusMax)) {
+                    return CAMERA_STATUS_INVALID_ARGUMENT;
                 }
-                return CAMERA_STATUS_NOT_SUPPORTED; // unknown or read-only
-            });
+                s.focusPosition = value;
+                return CAMERA_STATUS_SUCCESS;
+            }
+            return CAMERA_STATUS_NOT_SUPPORTED; // unknown or read-only
         },
-        handle, id, value);
+        id, value);
 }
 
 } // extern "C"

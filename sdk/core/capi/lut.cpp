@@ -11,21 +11,19 @@ namespace {
 
 CameraSdkStatus setLut(const char *name, CameraHandle handle, int value, int lo, int hi, int Settings::*field)
 {
-    return call(
-        name, true,
-        [&] {
-            return changeSettings(handle, [&](Session &session, Settings &s) {
-                if (!session.device->model().lutSupported) {
-                    return CAMERA_STATUS_NOT_SUPPORTED;
-                }
-                if (!between(value, lo, hi)) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                s.*field = value;
-                return CAMERA_STATUS_SUCCESS;
-            });
+    return setter(
+        name, handle, nullptr,
+        [&](Session &session, Settings &s) {
+            if (!session.device->model().lutSupported) {
+                return CAMERA_STATUS_NOT_SUPPORTED;
+            }
+            if (!between(value, lo, hi)) {
+                return CAMERA_STATUS_INVALID_ARGUMENT;
+            }
+            s.*field = value;
+            return CAMERA_STATUS_SUCCESS;
         },
-        handle, value);
+        value);
 }
 
 } // namespace

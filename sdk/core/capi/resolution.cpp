@@ -104,43 +104,39 @@ CameraSdkStatus CameraGetResolutionEx(CameraHandle handle, int index, stImageRes
 
 CameraSdkStatus CameraSetResolution(CameraHandle handle, int index)
 {
-    return call(
-        "CameraSetResolution", true,
-        [&] {
-            return changeSettings(handle, [&](Session &session, Settings &s) {
-                if (index == CAMERA_RESOLUTION_CUSTOM) {
-                    std::lock_guard<std::mutex> lock(session.mutex);
-                    s.region = session.lastCustom;
-                    return CAMERA_STATUS_SUCCESS;
-                }
-                const std::vector<Region> presets = presetRegions(session.device->model());
-                if (!between(index, 0, static_cast<long long>(presets.size()) - 1)) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                s.region = presets[static_cast<size_t>(index)];
+    return setter(
+        "CameraSetResolution", handle, nullptr,
+        [&](Session &session, Settings &s) {
+            if (index == CAMERA_RESOLUTION_CUSTOM) {
+                std::lock_guard<std::mutex> lock(session.mutex);
+                s.region = session.lastCustom;
                 return CAMERA_STATUS_SUCCESS;
-            });
+            }
+            const std::vector<Region> presets = presetRegions(session.device->model());
+            if (!between(index, 0, static_cast<long long>(presets.size()) - 1)) {
+                return CAMERA_STATUS_INVALID_ARGUMENT;
+            }
+            s.region = presets[static_cast<size_t>(index)];
+            return CAMERA_STATUS_SUCCESS;
         },
-        handle, index);
+        index);
 }
 
 CameraSdkStatus CameraSetResolutionEx(CameraHandle handle, const stImageResolution *resolution)
 {
-    return call(
-        "CameraSetResolutionEx", true,
-        [&] {
-            return changeSettings(handle, [&](Session &session, Settings &s) {
-                Region r;
-                if (resolution == nullptr || !regionFrom(session.device->model(), *resolution, &r)) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                s.region = r;
-                std::lock_guard<std::mutex> lock(session.mutex);
-                session.lastCustom = r;
-                return CAMERA_STATUS_SUCCESS;
-            });
+    return setter(
+        "CameraSetResolutionEx", handle, nullptr,
+        [&](Session &session, Settings &s) {
+            Region r;
+            if (resolution == nullptr || !regionFrom(session.device->model(), *resolution, &r)) {
+                return CAMERA_STATUS_INVALID_ARGUMENT;
+            }
+            s.region = r;
+            std::lock_guard<std::mutex> lock(session.mutex);
+            session.lastCustom = r;
+            return CAMERA_STATUS_SUCCESS;
         },
-        handle, resolution);
+        resolution);
 }
 
 CameraSdkStatus CameraSetResolutionForSnap(CameraHandle handle, const stImageResolution *resolution)

@@ -16,31 +16,26 @@ template<typename Line, typename T>
 CameraSdkStatus setLineField(const char *name, CameraHandle handle, int line, T value, long long lo,
                              long long hi, T Line::*field, Feature feature = nullptr)
 {
-    return call(
-        name, true,
-        [&] {
-            return changeSettings(
-                handle,
-                [&](Session &session, Settings &s) {
-                    constexpr bool input = std::is_same_v<Line, InputLine>;
-                    const int count =
-                        input ? session.device->model().inputLines : session.device->model().outputLines;
-                    if (count == 0) {
-                        return CAMERA_STATUS_NOT_SUPPORTED;
-                    }
-                    if (!between(line, 0, count - 1) || !between(static_cast<long long>(value), lo, hi)) {
-                        return CAMERA_STATUS_INVALID_ARGUMENT;
-                    }
-                    if constexpr (input) {
-                        s.inputs[line].*field = value;
-                    } else {
-                        s.outputs[line].*field = value;
-                    }
-                    return CAMERA_STATUS_SUCCESS;
-                },
-                feature);
+    return setter(
+        name, handle, feature,
+        [&](Session &session, Settings &s) {
+            constexpr bool input = std::is_same_v<Line, InputLine>;
+            const int count =
+                input ? session.device->model().inputLines : session.device->model().outputLines;
+            if (count == 0) {
+                return CAMERA_STATUS_NOT_SUPPORTED;
+            }
+            if (!between(line, 0, count - 1) || !between(static_cast<long long>(value), lo, hi)) {
+                return CAMERA_STATUS_INVALID_ARGUMENT;
+            }
+            if constexpr (input) {
+                s.inputs[line].*field = value;
+            } else {
+                s.outputs[line].*field = value;
+            }
+            return CAMERA_STATUS_SUCCESS;
         },
-        handle, line, value);
+        line, value);
 }
 
 template<typename Line, typename T>
@@ -80,22 +75,20 @@ extern "C" {
 
 CameraSdkStatus CameraSetTriggerMode(CameraHandle handle, int mode)
 {
-    return call(
-        "CameraSetTriggerMode", true,
-        [&] {
-            return changeSettings(handle, [&](Session &session, Settings &s) {
-                if (!between(mode, 0, 2)) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                if ((mode == CAMERA_TRIGGER_HARDWARE && session.device->model().inputLines == 0) ||
-                    (mode == CAMERA_TRIGGER_SOFTWARE && !session.device->model().features.softwareTrigger)) {
-                    return CAMERA_STATUS_NOT_SUPPORTED;
-                }
-                s.triggerMode = mode;
-                return CAMERA_STATUS_SUCCESS;
-            });
+    return setter(
+        "CameraSetTriggerMode", handle, nullptr,
+        [&](Session &session, Settings &s) {
+            if (!between(mode, 0, 2)) {
+                return CAMERA_STATUS_INVALID_ARGUMENT;
+            }
+            if ((mode == CAMERA_TRIGGER_HARDWARE && session.device->model().inputLines == 0) ||
+                (mode == CAMERA_TRIGGER_SOFTWARE && !session.device->model().features.softwareTrigger)) {
+                return CAMERA_STATUS_NOT_SUPPORTED;
+            }
+            s.triggerMode = mode;
+            return CAMERA_STATUS_SUCCESS;
         },
-        handle, mode);
+        mode);
 }
 
 CameraSdkStatus CameraGetTriggerMode(CameraHandle handle, int *mode)
@@ -129,21 +122,16 @@ CameraSdkStatus CameraGetTriggerFrameCount(CameraHandle handle, int *count)
 
 CameraSdkStatus CameraSetTriggerDelayTime(CameraHandle handle, uint32_t microseconds)
 {
-    return call(
-        "CameraSetTriggerDelayTime", true,
-        [&] {
-            return changeSettings(
-                handle,
-                [&](Session &, Settings &s) {
-                    if (microseconds > 10000000u) {
-                        return CAMERA_STATUS_INVALID_ARGUMENT;
-                    }
-                    s.triggerDelayUs = microseconds;
-                    return CAMERA_STATUS_SUCCESS;
-                },
-                &Features::triggerDelay);
+    return setter(
+        "CameraSetTriggerDelayTime", handle, &Features::triggerDelay,
+        [&](Session &, Settings &s) {
+            if (microseconds > 10000000u) {
+                return CAMERA_STATUS_INVALID_ARGUMENT;
+            }
+            s.triggerDelayUs = microseconds;
+            return CAMERA_STATUS_SUCCESS;
         },
-        handle, microseconds);
+        microseconds);
 }
 
 CameraSdkStatus CameraGetTriggerDelayTime(CameraHandle handle, uint32_t *microseconds)
@@ -266,24 +254,22 @@ CameraSdkStatus CameraGetOutputIOState(CameraHandle handle, int line, int *state
 
 CameraSdkStatus CameraSetOutputIOPWM(CameraHandle handle, int line, int periodUs, int highTimeUs)
 {
-    return call(
-        "CameraSetOutputIOPWM", true,
-        [&] {
-            return changeSettings(handle, [&](Session &session, Settings &s) {
-                const int count = session.device->model().outputLines;
-                if (count == 0) {
-                    return CAMERA_STATUS_NOT_SUPPORTED;
-                }
-                if (!between(line, 0, count - 1) || !between(periodUs, 1, 10000000) ||
-                    !between(highTimeUs, 0, periodUs)) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                s.outputs[line].pwmPeriodUs = periodUs;
-                s.outputs[line].pwmHighUs = highTimeUs;
-                return CAMERA_STATUS_SUCCESS;
-            });
+    return setter(
+        "CameraSetOutputIOPWM", handle, nullptr,
+        [&](Session &session, Settings &s) {
+            const int count = session.device->model().outputLines;
+            if (count == 0) {
+                return CAMERA_STATUS_NOT_SUPPORTED;
+            }
+            if (!between(line, 0, count - 1) || !between(periodUs, 1, 10000000) ||
+                !between(highTimeUs, 0, periodUs)) {
+                return CAMERA_STATUS_INVALID_ARGUMENT;
+            }
+            s.outputs[line].pwmPeriodUs = periodUs;
+            s.outputs[line].pwmHighUs = highTimeUs;
+            return CAMERA_STATUS_SUCCESS;
         },
-        handle, line, periodUs, highTimeUs);
+        line, periodUs, highTimeUs);
 }
 
 CameraSdkStatus CameraGetOutputIOPWM(CameraHandle handle, int line, int *periodUs, int *highTimeUs)

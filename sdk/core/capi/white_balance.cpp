@@ -35,20 +35,18 @@ CameraSdkStatus CameraSetOnceWB(CameraHandle handle)
 
 CameraSdkStatus CameraSetGain(CameraHandle handle, int red, int green, int blue)
 {
-    return call(
-        "CameraSetGain", true,
-        [&] {
-            return changeSettings(handle, [&](Session &, Settings &s) {
-                if (!between(red, 0, 400) || !between(green, 0, 400) || !between(blue, 0, 400)) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                s.rGain = red;
-                s.gGain = green;
-                s.bGain = blue;
-                return CAMERA_STATUS_SUCCESS;
-            });
+    return setter(
+        "CameraSetGain", handle, nullptr,
+        [&](Session &, Settings &s) {
+            if (!between(red, 0, 400) || !between(green, 0, 400) || !between(blue, 0, 400)) {
+                return CAMERA_STATUS_INVALID_ARGUMENT;
+            }
+            s.rGain = red;
+            s.gGain = green;
+            s.bGain = blue;
+            return CAMERA_STATUS_SUCCESS;
         },
-        handle, red, green, blue);
+        red, green, blue);
 }
 
 CameraSdkStatus CameraGetGain(CameraHandle handle, int *red, int *green, int *blue)
