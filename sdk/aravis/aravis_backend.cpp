@@ -225,17 +225,28 @@ CameraSdkStatus AravisBackend::open(const std::string &serial, std::shared_ptr<D
     return CAMERA_STATUS_SUCCESS;
 }
 
+CameraSdkStatus AravisBackend::gigeKnownLocked(const std::string &serial, const Known **known)
+{
+    const Known *found = findLocked(serial);
+    if (found == nullptr) {
+        return CAMERA_STATUS_NO_DEVICE;
+    }
+    if (found->endpoint.kind != Endpoint::Kind::Gige) {
+        return CAMERA_STATUS_NOT_SUPPORTED;
+    }
+    *known = found;
+    return CAMERA_STATUS_SUCCESS;
+}
+
 CameraSdkStatus AravisBackend::gigeGetIp(const std::string &serial, stGigeInfo *info)
 {
     uint32_t address = 0, host = 0;
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        const Known *known = findLocked(serial);
-        if (known == nullptr) {
-            return CAMERA_STATUS_NO_DEVICE;
-        }
-        if (known->endpoint.kind != Endpoint::Kind::Gige) {
-            return CAMERA_STATUS_NOT_SUPPORTED;
+        const Known *known = nullptr;
+        const CameraSdkStatus status = gigeKnownLocked(serial, &known);
+        if (status != CAMERA_STATUS_SUCCESS) {
+            return status;
         }
         address = known->endpoint.address;
         host = known->endpoint.hostAddress;
@@ -273,12 +284,10 @@ CameraSdkStatus AravisBackend::gigeSetIp(const std::string &serial, const stGige
         return CAMERA_STATUS_INVALID_ARGUMENT;
     }
     std::lock_guard<std::mutex> lock(mutex_);
-    const Known *known = findLocked(serial);
-    if (known == nullptr) {
-        return CAMERA_STATUS_NO_DEVICE;
-    }
-    if (known->endpoint.kind != Endpoint::Kind::Gige) {
-        return CAMERA_STATUS_NOT_SUPPORTED;
+    const Known *known = nullptr;
+    const CameraSdkStatus found = gigeKnownLocked(serial, &known);
+    if (found != CAMERA_STATUS_SUCCESS) {
+        return found;
     }
     if (std::shared_ptr<AravisDevice> device = openDeviceLocked(serial)) {
         return device->setIpConfiguration(isStatic, ip, mask, gateway);

@@ -35,6 +35,8 @@ private:
     std::vector<uint32_t> gigeAddressesLocked();
     // The entry of serial, listing again once when it is not known yet.
     const Known *findLocked(const std::string &serial);
+    // A listed GigE Vision camera.
+    CameraSdkStatus gigeKnownLocked(const std::string &serial, const Known **known);
     std::shared_ptr<AravisDevice> openDeviceLocked(const std::string &serial) const;
 
     const bool realCameras_;

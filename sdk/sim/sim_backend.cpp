@@ -42,16 +42,7 @@ CameraSdkStatus SimBackend::ensureLoadedLocked()
         loaded_ = true;
         const char *path = std::getenv("VEXO_SDK_CAMERAS");
         if (path != nullptr && *path != '\0') {
-            std::vector<uint8_t> bytes;
-            CameraSet set;
-            if (!readWholeFile(path, kMaxFileBytes, &bytes)) {
-                setStatus_ = CAMERA_STATUS_FILE_PATH;
-            } else if (!parseCameraSet(bytes.data(), bytes.size(), &set, nullptr)) {
-                setStatus_ = CAMERA_STATUS_FILE_CORRUPT;
-            } else {
-                set_ = std::move(set);
-                setStatus_ = CAMERA_STATUS_SUCCESS;
-            }
+            readCameraSetLocked(path);
         } else {
             set_ = builtInCameraSet();
             setStatus_ = CAMERA_STATUS_SUCCESS;
@@ -80,6 +71,11 @@ CameraSdkStatus SimBackend::loadCameraSet(const char *path)
         setStatus_ = CAMERA_STATUS_SUCCESS;
         return setStatus_;
     }
+    return readCameraSetLocked(path);
+}
+
+CameraSdkStatus SimBackend::readCameraSetLocked(const char *path)
+{
     std::vector<uint8_t> bytes;
     CameraSet set;
     if (!readWholeFile(path, kMaxFileBytes, &bytes)) {

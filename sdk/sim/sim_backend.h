@@ -31,6 +31,8 @@ public:
 
 private:
     CameraSdkStatus ensureLoadedLocked();
+    // The set in the file at path; an unreadable or bad file leaves the set as it was.
+    CameraSdkStatus readCameraSetLocked(const char *path);
     const sdk::CameraModel *findLocked(const std::string &serial) const;
     // A listed, plugged-in GigE camera.
     CameraSdkStatus gigeModelLocked(const std::string &serial, const sdk::CameraModel **model);

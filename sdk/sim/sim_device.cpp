@@ -164,22 +164,7 @@ void SimDevice::run()
         const uint64_t index = ++frameIndex_;
         lock.unlock();
 
-        const Region &r = s.region;
-        frame->data.resize(static_cast<size_t>(r.width) * r.height);
-        scene_.renderRegion(frame->data.data(), r.width, r.x, r.y, r.width, r.height, index, brightnessOf(s));
-        frame->regionX = r.x;
-        frame->regionY = r.y;
-        stImageInfo &info = frame->info;
-        info = stImageInfo{};
-        info.uiWidth = static_cast<uint32_t>(r.width);
-        info.uiHeight = static_cast<uint32_t>(r.height);
-        info.uiBytes = static_cast<uint32_t>(frame->data.size());
-        info.uiMediaType = s.sensorFormat;
-        info.uiFrameId = static_cast<uint32_t>(index);
-        info.uiExposureUs = static_cast<uint32_t>(std::lround(s.exposureUs));
-        info.uiGain = static_cast<uint32_t>(s.analogGain);
-        info.uiTimestamp = static_cast<uint64_t>(
-            std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start_).count());
+        render(frame.get(), s.region, s, index);
 
         lock.lock();
         if (closed_) {
@@ -201,6 +186,25 @@ void SimDevice::run()
         autoAdjustLocked(*frame);
         frames_.notify_all();
     }
+}
+
+void SimDevice::render(Frame *frame, const Region &r, const Settings &s, uint64_t index) const
+{
+    frame->data.resize(static_cast<size_t>(r.width) * r.height);
+    scene_.renderRegion(frame->data.data(), r.width, r.x, r.y, r.width, r.height, index, brightnessOf(s));
+    frame->regionX = r.x;
+    frame->regionY = r.y;
+    stImageInfo &info = frame->info;
+    info = stImageInfo{};
+    info.uiWidth = static_cast<uint32_t>(r.width);
+    info.uiHeight = static_cast<uint32_t>(r.height);
+    info.uiBytes = static_cast<uint32_t>(frame->data.size());
+    info.uiMediaType = s.sensorFormat;
+    info.uiFrameId = static_cast<uint32_t>(index);
+    info.uiExposureUs = static_cast<uint32_t>(std::lround(s.exposureUs));
+    info.uiGain = static_cast<uint32_t>(s.analogGain);
+    info.uiTimestamp = static_cast<uint64_t>(
+        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start_).count());
 }
 
 void SimDevice::autoAdjustLocked(const Frame &frame)
@@ -320,21 +324,7 @@ CameraSdkStatus SimDevice::snap(const Region &region, unsigned timeoutMs, std::s
         index = frameIndex_;
     }
     auto frame = std::make_shared<Frame>();
-    frame->data.resize(static_cast<size_t>(region.width) * region.height);
-    scene_.renderRegion(frame->data.data(), region.width, region.x, region.y, region.width, region.height,
-                        index, brightnessOf(s));
-    frame->regionX = region.x;
-    frame->regionY = region.y;
-    stImageInfo &info = frame->info;
-    info.uiWidth = static_cast<uint32_t>(region.width);
-    info.uiHeight = static_cast<uint32_t>(region.height);
-    info.uiBytes = static_cast<uint32_t>(frame->data.size());
-    info.uiMediaType = s.sensorFormat;
-    info.uiFrameId = static_cast<uint32_t>(index);
-    info.uiExposureUs = static_cast<uint32_t>(std::lround(s.exposureUs));
-    info.uiGain = static_cast<uint32_t>(s.analogGain);
-    info.uiTimestamp = static_cast<uint64_t>(
-        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start_).count());
+    render(frame.get(), region, s, index);
     *out = std::move(frame);
     return CAMERA_STATUS_SUCCESS;
 }

@@ -73,6 +73,8 @@ private:
     std::shared_ptr<sdk::Frame> freeBufferLocked();
     void autoAdjustLocked(const sdk::Frame &frame);
     static double brightnessOf(const sdk::Settings &s);
+    // Frame number index of region r as the sensor sees it with settings s; needs no lock.
+    void render(sdk::Frame *frame, const sdk::Region &r, const sdk::Settings &s, uint64_t index) const;
     // The transport values a GigE camera keeps across power cycles.
     CameraSdkStatus persistGigeValue(uint32_t value, uint32_t lo, uint32_t hi,
                                      uint32_t sdk::PersistentState::*field);
