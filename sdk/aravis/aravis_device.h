@@ -1,6 +1,10 @@
 // A real camera opened through Aravis. Settings map onto the standard
 // feature names (SFNC) where the camera has them; the image pipeline's own
 // settings stay on the host, as for the simulated cameras.
+//
+// aravis_device.cpp opens and closes the camera and watches it; aravis_learn.cpp
+// learns what it is, aravis_settings.cpp writes settings to it and
+// aravis_stream.cpp runs the acquisition.
 #pragma once
 
 #include "device_base.h"
