@@ -165,6 +165,7 @@ private:
     bool snapping_ = false;         // a still has the stream to itself
     Clock::time_point autoUntil_{}; // a one-shot white balance is settling until then
     int available_ = 0;             // finished buffers not taken yet
+    uint64_t staleBeforeNs_ = 0;    // frames begun before this host time belong to an earlier trigger mode
     uint32_t dropped_ = 0;          // frames overtaken by newer ones before they were fetched
     uint32_t rejected_ = 0;         // frames the pipeline cannot read
     uint64_t baseCompleted_ = 0, baseFailures_ = 0, baseUnderruns_ = 0; // of retired pools

@@ -319,11 +319,26 @@ CameraSdkStatus AravisDevice::applySettings(const Settings &wanted)
     }
     Settings applied;
     const CameraSdkStatus status = writeLocked(current, wanted, &applied);
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (applied.triggerMode != current.triggerMode) {
-        latest_.reset(); // a still of the old mode is not what a trigger asks for
+    std::shared_ptr<StreamPool> pool;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (applied.triggerMode != current.triggerMode) {
+            // Frames of the old mode, whether waiting or still on the wire,
+            // are not what a trigger asks for: drop the waiting ones now and
+            // the ones begun before this moment when they arrive.
+            latest_.reset();
+            staleBeforeNs_ = static_cast<uint64_t>(g_get_real_time()) * 1000u;
+            pool = pool_;
+            available_ = 0;
+        }
+        settings_ = applied;
     }
-    settings_ = applied;
+    if (pool) {
+        Frame *frame = nullptr;
+        while (ArvBuffer *buffer = pool->take(&frame)) {
+            pool->giveBack(buffer);
+        }
+    }
     return status;
 }
 

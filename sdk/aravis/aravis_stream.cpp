@@ -188,6 +188,11 @@ CameraSdkStatus AravisDevice::takeFrameLocked(std::unique_lock<std::mutex> &lock
                 pool->giveBack(buffer); // counted by the stream as a failure
                 continue;
             }
+            const uint64_t begun = arv_buffer_get_system_timestamp(buffer);
+            if (begun != 0 && begun < staleBeforeNs_) {
+                pool->giveBack(buffer); // begun under the previous trigger mode
+                continue;
+            }
             const int width = arv_buffer_get_image_width(buffer);
             const int height = arv_buffer_get_image_height(buffer);
             const uint32_t format = static_cast<uint32_t>(arv_buffer_get_image_pixel_format(buffer));
