@@ -7,8 +7,9 @@ class QWidget;
 
 namespace vexo {
 
-// A modal box with one button of the caller's (translated) text, as the tools
-// show every notice. Returns when the user has answered it.
+// A modal box with one button of the caller's (translated) text, as the three
+// programs show every notice and failure. Returns when the user has answered
+// it.
 void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
                  const QString &button);
 

@@ -474,286 +474,7 @@
     </message>
 </context>
 <context>
-    <name>ParameterPanel</name>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>打开</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Camera config files(*.Bin *.bin)</source>
-        <translation>Camera config files(*.Bin *.bin)</translation>
-    </message>
-    <message>
-        <source>选择</source>
-        <translation>Choose</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Notice</translation>
-    </message>
-    <message>
-        <source>请输入设备昵称</source>
-        <translation>Please enter a device nickname</translation>
-    </message>
-    <message>
-        <source>成功</source>
-        <translation>Success</translation>
-    </message>
-    <message>
-        <source>修改设备名称成功</source>
-        <translation>Device name changed</translation>
-    </message>
-    <message>
-        <source>错误</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>修改设备名称失败, 错误码:%1</source>
-        <translation>Failed to change the device name, error code: %1</translation>
-    </message>
-    <message>
-        <source>修改IP失败, 错误码:%1</source>
-        <translation>Failed to change the IP address, error code: %1</translation>
-    </message>
-    <message>
-        <source>为了达到最高传输效率，请设置为网卡最大传输包大小(1500-9000)。</source>
-        <translation>For the best transfer rate, set this to the network adapter's largest packet size (1500-9000).</translation>
-    </message>
-    <message>
-        <source>设置失败，请重新设置</source>
-        <translation>Setting failed, please set it again</translation>
-    </message>
-    <message>
-        <source>修改成功</source>
-        <translation>Changed successfully</translation>
-    </message>
-    <message>
-        <source>修改失败, 错误码:%1</source>
-        <translation>Change failed, error code: %1</translation>
-    </message>
-    <message>
-        <source>直线</source>
-        <translation>Linear</translation>
-    </message>
-    <message>
-        <source>曲线1</source>
-        <translation>Curve 1</translation>
-    </message>
-    <message>
-        <source>曲线2</source>
-        <translation>Curve 2</translation>
-    </message>
-    <message>
-        <source>相机不支持LUT模式</source>
-        <translation>The camera does not support LUT mode</translation>
-    </message>
-    <message>
-        <source>自定义</source>
-        <translation>Custom</translation>
-    </message>
-    <message>
-        <source>特殊设置</source>
-        <translation>Special Settings</translation>
-    </message>
-    <message>
-        <source>通道%1</source>
-        <translation>Channel %1</translation>
-    </message>
-</context>
-<context>
-    <name>RoiWidget</name>
-    <message>
-        <source>ROI设置</source>
-        <translation>ROI Settings</translation>
-    </message>
-    <message>
-        <source>刷新图片</source>
-        <translation>Refresh Picture</translation>
-    </message>
-    <message>
-        <source>从预设分辨率加载：</source>
-        <translation>Load from preset resolution:</translation>
-    </message>
-    <message>
-        <source>自定义区域</source>
-        <translation>Custom Region</translation>
-    </message>
-    <message>
-        <source>水平偏移</source>
-        <translation>Horizontal offset</translation>
-    </message>
-    <message>
-        <source>垂直偏移</source>
-        <translation>Vertical offset</translation>
-    </message>
-    <message>
-        <source>图像宽度</source>
-        <translation>Image width</translation>
-    </message>
-    <message>
-        <source>图像高度</source>
-        <translation>Image height</translation>
-    </message>
-    <message>
-        <source>居中</source>
-        <translation>Center</translation>
-    </message>
-    <message>
-        <source>左上</source>
-        <translation>Top Left</translation>
-    </message>
-    <message>
-        <source>右上</source>
-        <translation>Top Right</translation>
-    </message>
-    <message>
-        <source>左下</source>
-        <translation>Bottom Left</translation>
-    </message>
-    <message>
-        <source>右下</source>
-        <translation>Bottom Right</translation>
-    </message>
-    <message>
-        <source>最大</source>
-        <translation>Maximum</translation>
-    </message>
-    <message>
-        <source>最大输入视场</source>
-        <translation>Maximum Field of View</translation>
-    </message>
-    <message>
-        <source>宽：</source>
-        <translation>Width:</translation>
-    </message>
-    <message>
-        <source>高：</source>
-        <translation>Height:</translation>
-    </message>
-    <message>
-        <source>最小输入视场</source>
-        <translation>Minimum Field of View</translation>
-    </message>
-    <message>
-        <source>宽</source>
-        <translation>Width</translation>
-    </message>
-    <message>
-        <source>高</source>
-        <comment>height</comment>
-        <translation>Height</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>错误</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>获取分辨率失败，请重新获取</source>
-        <translation>Failed to read the resolutions, please try again</translation>
-    </message>
-    <message>
-        <source>获取失败，请重新获取</source>
-        <translation>Failed to get a picture, please try again</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Notice</translation>
-    </message>
-    <message>
-        <source>设置失败，请重新设置</source>
-        <translation>Setting failed, please set it again</translation>
-    </message>
-    <message>
-        <source>设置成功</source>
-        <translation>Set successfully</translation>
-    </message>
-</context>
-<context>
-    <name>VexoCam</name>
-    <message>
-        <source>VexoCam</source>
-        <translation>VexoCam</translation>
-    </message>
-    <message>
-        <source>设备列表</source>
-        <translation>Device List</translation>
-    </message>
-    <message>
-        <source>刷新</source>
-        <translation>Refresh</translation>
-    </message>
-    <message>
-        <source>展开</source>
-        <translation>Expand</translation>
-    </message>
-    <message>
-        <source>收起</source>
-        <translation>Collapse</translation>
-    </message>
-    <message>
-        <source>打开/关闭相机</source>
-        <translation>Open/Close Camera</translation>
-    </message>
-    <message>
-        <source>设备信息</source>
-        <translation>Device Information</translation>
-    </message>
-    <message>
-        <source>产品名称：</source>
-        <translation>Product name:</translation>
-    </message>
-    <message>
-        <source>IP地址：</source>
-        <translation>IP address:</translation>
-    </message>
-    <message>
-        <source>子网掩码：</source>
-        <translation>Subnet mask:</translation>
-    </message>
-    <message>
-        <source>接口类型：</source>
-        <translation>Interface type:</translation>
-    </message>
-    <message>
-        <source>物理地址：</source>
-        <translation>Physical address:</translation>
-    </message>
-    <message>
-        <source>相机状态：</source>
-        <translation>Camera status:</translation>
-    </message>
-    <message>
-        <source>产品系列：</source>
-        <translation>Product series:</translation>
-    </message>
-    <message>
-        <source>传感器：</source>
-        <translation>Sensor:</translation>
-    </message>
-    <message>
-        <source>设备版本：</source>
-        <translation>Device version:</translation>
-    </message>
-    <message>
-        <source>固件版本：</source>
-        <translation>Firmware version:</translation>
-    </message>
-    <message>
-        <source>请在列表中选择相机</source>
-        <translation>Select a camera in the list</translation>
-    </message>
-    <message>
-        <source>#widget_devicewindows { background-color: rgb(32, 34, 38); }</source>
-        <translation>#widget_devicewindows { background-color: rgb(32, 34, 38); }</translation>
-    </message>
+    <name>ParameterDock</name>
     <message>
         <source>相机参数</source>
         <translation>Camera Parameters</translation>
@@ -761,6 +482,10 @@
     <message>
         <source>参数设置</source>
         <translation>Parameter Settings</translation>
+    </message>
+    <message>
+        <source>设备信息</source>
+        <translation>Device Information</translation>
     </message>
     <message>
         <source>设备名称：</source>
@@ -771,12 +496,20 @@
         <translation>Driver version:</translation>
     </message>
     <message>
+        <source>产品系列：</source>
+        <translation>Product series:</translation>
+    </message>
+    <message>
         <source>序列号：</source>
         <translation>Serial number:</translation>
     </message>
     <message>
         <source>通讯类型：</source>
         <translation>Communication type:</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>Firmware version:</translation>
     </message>
     <message>
         <source>设备类型：</source>
@@ -1259,6 +992,14 @@
         <translation>Static IP</translation>
     </message>
     <message>
+        <source>IP地址：</source>
+        <translation>IP address:</translation>
+    </message>
+    <message>
+        <source>子网掩码：</source>
+        <translation>Subnet mask:</translation>
+    </message>
+    <message>
         <source>默认网关：</source>
         <translation>Default gateway:</translation>
     </message>
@@ -1321,6 +1062,288 @@
     <message>
         <source>D</source>
         <translation>D</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterPanel</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Camera config files(*.Bin *.bin)</source>
+        <translation>Camera config files(*.Bin *.bin)</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>请输入设备昵称</source>
+        <translation>Please enter a device nickname</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Success</translation>
+    </message>
+    <message>
+        <source>修改设备名称成功</source>
+        <translation>Device name changed</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>修改设备名称失败, 错误码:%1</source>
+        <translation>Failed to change the device name, error code: %1</translation>
+    </message>
+    <message>
+        <source>修改IP失败, 错误码:%1</source>
+        <translation>Failed to change the IP address, error code: %1</translation>
+    </message>
+    <message>
+        <source>为了达到最高传输效率，请设置为网卡最大传输包大小(1500-9000)。</source>
+        <translation>For the best transfer rate, set this to the network adapter's largest packet size (1500-9000).</translation>
+    </message>
+    <message>
+        <source>设置失败，请重新设置</source>
+        <translation>Setting failed, please set it again</translation>
+    </message>
+    <message>
+        <source>修改成功</source>
+        <translation>Changed successfully</translation>
+    </message>
+    <message>
+        <source>修改失败, 错误码:%1</source>
+        <translation>Change failed, error code: %1</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>曲线1</source>
+        <translation>Curve 1</translation>
+    </message>
+    <message>
+        <source>曲线2</source>
+        <translation>Curve 2</translation>
+    </message>
+    <message>
+        <source>相机不支持LUT模式</source>
+        <translation>The camera does not support LUT mode</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>特殊设置</source>
+        <translation>Special Settings</translation>
+    </message>
+    <message>
+        <source>通道%1</source>
+        <translation>Channel %1</translation>
+    </message>
+</context>
+<context>
+    <name>RoiWidget</name>
+    <message>
+        <source>ROI设置</source>
+        <translation>ROI Settings</translation>
+    </message>
+    <message>
+        <source>刷新图片</source>
+        <translation>Refresh Picture</translation>
+    </message>
+    <message>
+        <source>从预设分辨率加载：</source>
+        <translation>Load from preset resolution:</translation>
+    </message>
+    <message>
+        <source>自定义区域</source>
+        <translation>Custom Region</translation>
+    </message>
+    <message>
+        <source>水平偏移</source>
+        <translation>Horizontal offset</translation>
+    </message>
+    <message>
+        <source>垂直偏移</source>
+        <translation>Vertical offset</translation>
+    </message>
+    <message>
+        <source>图像宽度</source>
+        <translation>Image width</translation>
+    </message>
+    <message>
+        <source>图像高度</source>
+        <translation>Image height</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>Top Left</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>Top Right</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>Bottom Left</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>Bottom Right</translation>
+    </message>
+    <message>
+        <source>最大</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>最大输入视场</source>
+        <translation>Maximum Field of View</translation>
+    </message>
+    <message>
+        <source>宽：</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>高：</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>最小输入视场</source>
+        <translation>Minimum Field of View</translation>
+    </message>
+    <message>
+        <source>宽</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <comment>height</comment>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>获取分辨率失败，请重新获取</source>
+        <translation>Failed to read the resolutions, please try again</translation>
+    </message>
+    <message>
+        <source>获取失败，请重新获取</source>
+        <translation>Failed to get a picture, please try again</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>设置失败，请重新设置</source>
+        <translation>Setting failed, please set it again</translation>
+    </message>
+    <message>
+        <source>设置成功</source>
+        <translation>Set successfully</translation>
+    </message>
+</context>
+<context>
+    <name>VexoCam</name>
+    <message>
+        <source>VexoCam</source>
+        <translation>VexoCam</translation>
+    </message>
+    <message>
+        <source>设备列表</source>
+        <translation>Device List</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>展开</source>
+        <translation>Expand</translation>
+    </message>
+    <message>
+        <source>收起</source>
+        <translation>Collapse</translation>
+    </message>
+    <message>
+        <source>打开/关闭相机</source>
+        <translation>Open/Close Camera</translation>
+    </message>
+    <message>
+        <source>设备信息</source>
+        <translation>Device Information</translation>
+    </message>
+    <message>
+        <source>产品名称：</source>
+        <translation>Product name:</translation>
+    </message>
+    <message>
+        <source>IP地址：</source>
+        <translation>IP address:</translation>
+    </message>
+    <message>
+        <source>子网掩码：</source>
+        <translation>Subnet mask:</translation>
+    </message>
+    <message>
+        <source>接口类型：</source>
+        <translation>Interface type:</translation>
+    </message>
+    <message>
+        <source>物理地址：</source>
+        <translation>Physical address:</translation>
+    </message>
+    <message>
+        <source>相机状态：</source>
+        <translation>Camera status:</translation>
+    </message>
+    <message>
+        <source>产品系列：</source>
+        <translation>Product series:</translation>
+    </message>
+    <message>
+        <source>传感器：</source>
+        <translation>Sensor:</translation>
+    </message>
+    <message>
+        <source>设备版本：</source>
+        <translation>Device version:</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>Firmware version:</translation>
+    </message>
+    <message>
+        <source>请在列表中选择相机</source>
+        <translation>Select a camera in the list</translation>
+    </message>
+    <message>
+        <source>#widget_devicewindows { background-color: rgb(32, 34, 38); }</source>
+        <translation>#widget_devicewindows { background-color: rgb(32, 34, 38); }</translation>
     </message>
     <message>
         <source>工具栏</source>

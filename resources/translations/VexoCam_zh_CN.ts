@@ -474,286 +474,7 @@
     </message>
 </context>
 <context>
-    <name>ParameterPanel</name>
-    <message>
-        <source>确定</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>打开</source>
-        <translation>打开</translation>
-    </message>
-    <message>
-        <source>Camera config files(*.Bin *.bin)</source>
-        <translation>Camera config files(*.Bin *.bin)</translation>
-    </message>
-    <message>
-        <source>选择</source>
-        <translation>选择</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>提示</translation>
-    </message>
-    <message>
-        <source>请输入设备昵称</source>
-        <translation>请输入设备昵称</translation>
-    </message>
-    <message>
-        <source>成功</source>
-        <translation>成功</translation>
-    </message>
-    <message>
-        <source>修改设备名称成功</source>
-        <translation>修改设备名称成功</translation>
-    </message>
-    <message>
-        <source>错误</source>
-        <translation>错误</translation>
-    </message>
-    <message>
-        <source>修改设备名称失败, 错误码:%1</source>
-        <translation>修改设备名称失败, 错误码:%1</translation>
-    </message>
-    <message>
-        <source>修改IP失败, 错误码:%1</source>
-        <translation>修改IP失败, 错误码:%1</translation>
-    </message>
-    <message>
-        <source>为了达到最高传输效率，请设置为网卡最大传输包大小(1500-9000)。</source>
-        <translation>为了达到最高传输效率，请设置为网卡最大传输包大小(1500-9000)。</translation>
-    </message>
-    <message>
-        <source>设置失败，请重新设置</source>
-        <translation>设置失败，请重新设置</translation>
-    </message>
-    <message>
-        <source>修改成功</source>
-        <translation>修改成功</translation>
-    </message>
-    <message>
-        <source>修改失败, 错误码:%1</source>
-        <translation>修改失败, 错误码:%1</translation>
-    </message>
-    <message>
-        <source>直线</source>
-        <translation>直线</translation>
-    </message>
-    <message>
-        <source>曲线1</source>
-        <translation>曲线1</translation>
-    </message>
-    <message>
-        <source>曲线2</source>
-        <translation>曲线2</translation>
-    </message>
-    <message>
-        <source>相机不支持LUT模式</source>
-        <translation>相机不支持LUT模式</translation>
-    </message>
-    <message>
-        <source>自定义</source>
-        <translation>自定义</translation>
-    </message>
-    <message>
-        <source>特殊设置</source>
-        <translation>特殊设置</translation>
-    </message>
-    <message>
-        <source>通道%1</source>
-        <translation>通道%1</translation>
-    </message>
-</context>
-<context>
-    <name>RoiWidget</name>
-    <message>
-        <source>ROI设置</source>
-        <translation>ROI设置</translation>
-    </message>
-    <message>
-        <source>刷新图片</source>
-        <translation>刷新图片</translation>
-    </message>
-    <message>
-        <source>从预设分辨率加载：</source>
-        <translation>从预设分辨率加载：</translation>
-    </message>
-    <message>
-        <source>自定义区域</source>
-        <translation>自定义区域</translation>
-    </message>
-    <message>
-        <source>水平偏移</source>
-        <translation>水平偏移</translation>
-    </message>
-    <message>
-        <source>垂直偏移</source>
-        <translation>垂直偏移</translation>
-    </message>
-    <message>
-        <source>图像宽度</source>
-        <translation>图像宽度</translation>
-    </message>
-    <message>
-        <source>图像高度</source>
-        <translation>图像高度</translation>
-    </message>
-    <message>
-        <source>居中</source>
-        <translation>居中</translation>
-    </message>
-    <message>
-        <source>左上</source>
-        <translation>左上</translation>
-    </message>
-    <message>
-        <source>右上</source>
-        <translation>右上</translation>
-    </message>
-    <message>
-        <source>左下</source>
-        <translation>左下</translation>
-    </message>
-    <message>
-        <source>右下</source>
-        <translation>右下</translation>
-    </message>
-    <message>
-        <source>最大</source>
-        <translation>最大</translation>
-    </message>
-    <message>
-        <source>最大输入视场</source>
-        <translation>最大输入视场</translation>
-    </message>
-    <message>
-        <source>宽：</source>
-        <translation>宽：</translation>
-    </message>
-    <message>
-        <source>高：</source>
-        <translation>高：</translation>
-    </message>
-    <message>
-        <source>最小输入视场</source>
-        <translation>最小输入视场</translation>
-    </message>
-    <message>
-        <source>宽</source>
-        <translation>宽</translation>
-    </message>
-    <message>
-        <source>高</source>
-        <comment>height</comment>
-        <translation>高</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>错误</source>
-        <translation>错误</translation>
-    </message>
-    <message>
-        <source>获取分辨率失败，请重新获取</source>
-        <translation>获取分辨率失败，请重新获取</translation>
-    </message>
-    <message>
-        <source>获取失败，请重新获取</source>
-        <translation>获取失败，请重新获取</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>提示</translation>
-    </message>
-    <message>
-        <source>设置失败，请重新设置</source>
-        <translation>设置失败，请重新设置</translation>
-    </message>
-    <message>
-        <source>设置成功</source>
-        <translation>设置成功</translation>
-    </message>
-</context>
-<context>
-    <name>VexoCam</name>
-    <message>
-        <source>VexoCam</source>
-        <translation>VexoCam</translation>
-    </message>
-    <message>
-        <source>设备列表</source>
-        <translation>设备列表</translation>
-    </message>
-    <message>
-        <source>刷新</source>
-        <translation>刷新</translation>
-    </message>
-    <message>
-        <source>展开</source>
-        <translation>展开</translation>
-    </message>
-    <message>
-        <source>收起</source>
-        <translation>收起</translation>
-    </message>
-    <message>
-        <source>打开/关闭相机</source>
-        <translation>打开/关闭相机</translation>
-    </message>
-    <message>
-        <source>设备信息</source>
-        <translation>设备信息</translation>
-    </message>
-    <message>
-        <source>产品名称：</source>
-        <translation>产品名称：</translation>
-    </message>
-    <message>
-        <source>IP地址：</source>
-        <translation>IP地址：</translation>
-    </message>
-    <message>
-        <source>子网掩码：</source>
-        <translation>子网掩码：</translation>
-    </message>
-    <message>
-        <source>接口类型：</source>
-        <translation>接口类型：</translation>
-    </message>
-    <message>
-        <source>物理地址：</source>
-        <translation>物理地址：</translation>
-    </message>
-    <message>
-        <source>相机状态：</source>
-        <translation>相机状态：</translation>
-    </message>
-    <message>
-        <source>产品系列：</source>
-        <translation>产品系列：</translation>
-    </message>
-    <message>
-        <source>传感器：</source>
-        <translation>传感器：</translation>
-    </message>
-    <message>
-        <source>设备版本：</source>
-        <translation>设备版本：</translation>
-    </message>
-    <message>
-        <source>固件版本：</source>
-        <translation>固件版本：</translation>
-    </message>
-    <message>
-        <source>请在列表中选择相机</source>
-        <translation>请在列表中选择相机</translation>
-    </message>
-    <message>
-        <source>#widget_devicewindows { background-color: rgb(32, 34, 38); }</source>
-        <translation>#widget_devicewindows { background-color: rgb(32, 34, 38); }</translation>
-    </message>
+    <name>ParameterDock</name>
     <message>
         <source>相机参数</source>
         <translation>相机参数</translation>
@@ -761,6 +482,10 @@
     <message>
         <source>参数设置</source>
         <translation>参数设置</translation>
+    </message>
+    <message>
+        <source>设备信息</source>
+        <translation>设备信息</translation>
     </message>
     <message>
         <source>设备名称：</source>
@@ -771,12 +496,20 @@
         <translation>驱动版本：</translation>
     </message>
     <message>
+        <source>产品系列：</source>
+        <translation>产品系列：</translation>
+    </message>
+    <message>
         <source>序列号：</source>
         <translation>序列号：</translation>
     </message>
     <message>
         <source>通讯类型：</source>
         <translation>通讯类型：</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>固件版本：</translation>
     </message>
     <message>
         <source>设备类型：</source>
@@ -1259,6 +992,14 @@
         <translation>固定IP</translation>
     </message>
     <message>
+        <source>IP地址：</source>
+        <translation>IP地址：</translation>
+    </message>
+    <message>
+        <source>子网掩码：</source>
+        <translation>子网掩码：</translation>
+    </message>
+    <message>
         <source>默认网关：</source>
         <translation>默认网关：</translation>
     </message>
@@ -1321,6 +1062,288 @@
     <message>
         <source>D</source>
         <translation>D</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterPanel</name>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Camera config files(*.Bin *.bin)</source>
+        <translation>Camera config files(*.Bin *.bin)</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>选择</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>请输入设备昵称</source>
+        <translation>请输入设备昵称</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>修改设备名称成功</source>
+        <translation>修改设备名称成功</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>修改设备名称失败, 错误码:%1</source>
+        <translation>修改设备名称失败, 错误码:%1</translation>
+    </message>
+    <message>
+        <source>修改IP失败, 错误码:%1</source>
+        <translation>修改IP失败, 错误码:%1</translation>
+    </message>
+    <message>
+        <source>为了达到最高传输效率，请设置为网卡最大传输包大小(1500-9000)。</source>
+        <translation>为了达到最高传输效率，请设置为网卡最大传输包大小(1500-9000)。</translation>
+    </message>
+    <message>
+        <source>设置失败，请重新设置</source>
+        <translation>设置失败，请重新设置</translation>
+    </message>
+    <message>
+        <source>修改成功</source>
+        <translation>修改成功</translation>
+    </message>
+    <message>
+        <source>修改失败, 错误码:%1</source>
+        <translation>修改失败, 错误码:%1</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>直线</translation>
+    </message>
+    <message>
+        <source>曲线1</source>
+        <translation>曲线1</translation>
+    </message>
+    <message>
+        <source>曲线2</source>
+        <translation>曲线2</translation>
+    </message>
+    <message>
+        <source>相机不支持LUT模式</source>
+        <translation>相机不支持LUT模式</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>特殊设置</source>
+        <translation>特殊设置</translation>
+    </message>
+    <message>
+        <source>通道%1</source>
+        <translation>通道%1</translation>
+    </message>
+</context>
+<context>
+    <name>RoiWidget</name>
+    <message>
+        <source>ROI设置</source>
+        <translation>ROI设置</translation>
+    </message>
+    <message>
+        <source>刷新图片</source>
+        <translation>刷新图片</translation>
+    </message>
+    <message>
+        <source>从预设分辨率加载：</source>
+        <translation>从预设分辨率加载：</translation>
+    </message>
+    <message>
+        <source>自定义区域</source>
+        <translation>自定义区域</translation>
+    </message>
+    <message>
+        <source>水平偏移</source>
+        <translation>水平偏移</translation>
+    </message>
+    <message>
+        <source>垂直偏移</source>
+        <translation>垂直偏移</translation>
+    </message>
+    <message>
+        <source>图像宽度</source>
+        <translation>图像宽度</translation>
+    </message>
+    <message>
+        <source>图像高度</source>
+        <translation>图像高度</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>居中</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>最大</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>最大输入视场</source>
+        <translation>最大输入视场</translation>
+    </message>
+    <message>
+        <source>宽：</source>
+        <translation>宽：</translation>
+    </message>
+    <message>
+        <source>高：</source>
+        <translation>高：</translation>
+    </message>
+    <message>
+        <source>最小输入视场</source>
+        <translation>最小输入视场</translation>
+    </message>
+    <message>
+        <source>宽</source>
+        <translation>宽</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <comment>height</comment>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>获取分辨率失败，请重新获取</source>
+        <translation>获取分辨率失败，请重新获取</translation>
+    </message>
+    <message>
+        <source>获取失败，请重新获取</source>
+        <translation>获取失败，请重新获取</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>设置失败，请重新设置</source>
+        <translation>设置失败，请重新设置</translation>
+    </message>
+    <message>
+        <source>设置成功</source>
+        <translation>设置成功</translation>
+    </message>
+</context>
+<context>
+    <name>VexoCam</name>
+    <message>
+        <source>VexoCam</source>
+        <translation>VexoCam</translation>
+    </message>
+    <message>
+        <source>设备列表</source>
+        <translation>设备列表</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>展开</source>
+        <translation>展开</translation>
+    </message>
+    <message>
+        <source>收起</source>
+        <translation>收起</translation>
+    </message>
+    <message>
+        <source>打开/关闭相机</source>
+        <translation>打开/关闭相机</translation>
+    </message>
+    <message>
+        <source>设备信息</source>
+        <translation>设备信息</translation>
+    </message>
+    <message>
+        <source>产品名称：</source>
+        <translation>产品名称：</translation>
+    </message>
+    <message>
+        <source>IP地址：</source>
+        <translation>IP地址：</translation>
+    </message>
+    <message>
+        <source>子网掩码：</source>
+        <translation>子网掩码：</translation>
+    </message>
+    <message>
+        <source>接口类型：</source>
+        <translation>接口类型：</translation>
+    </message>
+    <message>
+        <source>物理地址：</source>
+        <translation>物理地址：</translation>
+    </message>
+    <message>
+        <source>相机状态：</source>
+        <translation>相机状态：</translation>
+    </message>
+    <message>
+        <source>产品系列：</source>
+        <translation>产品系列：</translation>
+    </message>
+    <message>
+        <source>传感器：</source>
+        <translation>传感器：</translation>
+    </message>
+    <message>
+        <source>设备版本：</source>
+        <translation>设备版本：</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>固件版本：</translation>
+    </message>
+    <message>
+        <source>请在列表中选择相机</source>
+        <translation>请在列表中选择相机</translation>
+    </message>
+    <message>
+        <source>#widget_devicewindows { background-color: rgb(32, 34, 38); }</source>
+        <translation>#widget_devicewindows { background-color: rgb(32, 34, 38); }</translation>
     </message>
     <message>
         <source>工具栏</source>

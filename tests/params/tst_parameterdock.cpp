@@ -3,8 +3,11 @@
 // camera, read from the library's call trace.
 #include "VexoCameraSim.h"
 #include "filedialoganswer.h"
+#include "formchild.h"
 #include "modalhelper.h"
+#include "parameterdock.h"
 #include "parameterpanel.h"
+#include "simtrace.h"
 #include "slotwarningguard.h"
 #include "textfields.h"
 #include "vexocam.h"
@@ -35,25 +38,229 @@ namespace {
 using Prepare = std::function<void(CameraHandle)>;
 using Action = std::function<void(VexoCam &)>;
 
-template<typename T = QWidget>
-T *child(const QObject &window, const char *name)
-{
-    T *found = window.findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no %s in the window", name);
-    return found;
-}
+// The dock's objects that behaviour depends on.
+const char *const kDockNames[] = {
+    "checkBox_bPoint",
+    "checkBox_bwmode",
+    "checkBox_display1",
+    "checkBox_display2",
+    "checkBox_display3",
+    "checkBox_display4",
+    "checkBox_display5",
+    "checkBox_display6",
+    "checkBox_display7",
+    "checkBox_display8",
+    "checkBox_display9",
+    "checkBox_flashScreen",
+    "checkBox_mirror",
+    "checkBox_negativeMode",
+    "checkBox_vertical",
+    "comboBox",
+    "comboBox_2",
+    "comboBox_imode",
+    "comboBox_input",
+    "comboBox_iostatus",
+    "comboBox_output",
+    "comboBox_owordmode",
+    "comboBox_polarity",
+    "comboBox_preset",
+    "comboBox_resolution",
+    "comboBox_tirggermode",
+    "comboBox_workmode",
+    "doubleSpinBox_analogGain",
+    "doubleSpinBox_contrast",
+    "doubleSpinBox_exposureTime",
+    "doubleSpinBox_gainblue",
+    "doubleSpinBox_gaingreen",
+    "doubleSpinBox_gainred",
+    "doubleSpinBox_gamma",
+    "groupBox_13",
+    "groupBox_AutoExposure",
+    "groupBox_ManualExposure",
+    "groupBox_Manualwb",
+    "groupBox_channel",
+    "groupBox_hardtrigger",
+    "groupBox_iosignal",
+    "groupBox_preset",
+    "groupBox_supportFocusing",
+    "groupBox_track",
+    "horizontalSlider_analogGain",
+    "horizontalSlider_contrast",
+    "horizontalSlider_exposureTime",
+    "horizontalSlider_gainblue",
+    "horizontalSlider_gaingreen",
+    "horizontalSlider_gainred",
+    "horizontalSlider_gamma",
+    "horizontalSlider_iContrast",
+    "horizontalSlider_iSaturation",
+    "horizontalSlider_iSharpness",
+    "horizontalSlider_light",
+    "horizontalSlider_supportFocusing",
+    "label_communiType",
+    "label_deviceDrive",
+    "label_deviceFirmware",
+    "label_deviceInterface",
+    "label_deviceName",
+    "label_deviceSerial",
+    "label_deviceType",
+    "label_hoffset",
+    "label_hwidth",
+    "label_productsseries",
+    "label_sdkVersion",
+    "label_vheight",
+    "label_voffset",
+    "lineEdit_PacketSize",
+    "lineEdit_deviceName",
+    "lineEdit_gateway",
+    "lineEdit_ip",
+    "lineEdit_ldelay",
+    "lineEdit_lpulsewidth",
+    "lineEdit_mac",
+    "lineEdit_maxExposureRange",
+    "lineEdit_maxGainRange",
+    "lineEdit_minExposureRange",
+    "lineEdit_minGainRange",
+    "lineEdit_netMask",
+    "lineEdit_netWorkIntervalTime",
+    "lineEdit_pwmcycle",
+    "lineEdit_pwmhighttime",
+    "lineEdit_time",
+    "lineEdit_tirggerdelay",
+    "lineEdit_tirggerframes",
+    "lineEdit_x1",
+    "lineEdit_x2",
+    "lineEdit_x3",
+    "lineEdit_x4",
+    "lineEdit_x5",
+    "lineEdit_x6",
+    "lineEdit_x7",
+    "lineEdit_x8",
+    "lineEdit_x9",
+    "lineEdit_y1",
+    "lineEdit_y2",
+    "lineEdit_y3",
+    "lineEdit_y4",
+    "lineEdit_y5",
+    "lineEdit_y6",
+    "lineEdit_y7",
+    "lineEdit_y8",
+    "lineEdit_y9",
+    "page_cameragige",
+    "pushButton_color1",
+    "pushButton_color2",
+    "pushButton_color3",
+    "pushButton_color4",
+    "pushButton_color5",
+    "pushButton_color6",
+    "pushButton_color7",
+    "pushButton_color8",
+    "pushButton_color9",
+    "pushButton_deviceName",
+    "pushButton_ipsett",
+    "pushButton_load",
+    "pushButton_loadParametersToFile",
+    "pushButton_onetouth",
+    "pushButton_packetSizeSett",
+    "pushButton_recove",
+    "pushButton_restore",
+    "pushButton_restoreDefaultParameters",
+    "pushButton_roi",
+    "pushButton_save",
+    "pushButton_saveInfo",
+    "pushButton_saveParametersToFile",
+    "pushButton_savefile",
+    "pushButton_tirggeronce",
+    "radioButton_50Hz",
+    "radioButton_60Hz",
+    "radioButton_A",
+    "radioButton_B",
+    "radioButton_C",
+    "radioButton_D",
+    "radioButton_autoExposure",
+    "radioButton_autoip",
+    "radioButton_autowb",
+    "radioButton_continuity",
+    "radioButton_dhcp",
+    "radioButton_hardtirgger",
+    "radioButton_high",
+    "radioButton_low",
+    "radioButton_manualExposure",
+    "radioButton_manualwb",
+    "radioButton_medium",
+    "radioButton_model",
+    "radioButton_name",
+    "radioButton_number",
+    "radioButton_preset",
+    "radioButton_softrigger",
+    "radioButton_track",
+    "spinBox_Light",
+    "spinBox_iContrast",
+    "spinBox_iSaturation",
+    "spinBox_iSharpness",
+    "stackedWidget_pwm",
+    "tabWidget",
+    "tab_3",
+    "toolBox_2",
+    "widget_4",
+    "widget_5",
+    "widget_settingToolbar",
+};
 
-QStringList traceLines()
-{
-    QStringList lines;
-    for (int i = 0; i < VexoSimTraceCount(); ++i) {
-        char line[512] = {};
-        VexoSimTraceLine(i, line, sizeof line);
-        lines << QString::fromUtf8(line);
-    }
-    return lines;
-}
+// The controls kept quiet while the dock shows a camera's values.
+const char *const kBlockedWhileFilling[] = {
+    "radioButton_autowb",
+    "radioButton_manualwb",
+    "comboBox_resolution",
+    "comboBox",
+    "radioButton_low",
+    "radioButton_high",
+    "radioButton_medium",
+    "checkBox_mirror",
+    "checkBox_vertical",
+    "checkBox_bwmode",
+    "checkBox_bPoint",
+    "checkBox_display1",
+    "checkBox_display2",
+    "checkBox_display3",
+    "checkBox_display4",
+    "checkBox_display5",
+    "checkBox_display6",
+    "checkBox_display7",
+    "checkBox_display8",
+    "checkBox_display9",
+    "radioButton_track",
+    "radioButton_preset",
+    "comboBox_preset",
+    "radioButton_autoExposure",
+    "radioButton_manualExposure",
+    "radioButton_50Hz",
+    "radioButton_60Hz",
+    "checkBox_flashScreen",
+    "lineEdit_maxExposureRange",
+    "lineEdit_minExposureRange",
+    "lineEdit_maxGainRange",
+    "lineEdit_minGainRange",
+    "radioButton_continuity",
+    "radioButton_softrigger",
+    "radioButton_hardtirgger",
+    "comboBox_input",
+    "comboBox_output",
+    "comboBox_workmode",
+    "comboBox_tirggermode",
+    "comboBox_owordmode",
+    "comboBox_imode",
+    "comboBox_polarity",
+    "comboBox_iostatus",
+    "lineEdit_tirggerframes",
+    "lineEdit_tirggerdelay",
+    "radioButton_model",
+    "radioButton_name",
+    "radioButton_number",
+    "radioButton_A",
+    "radioButton_B",
+    "radioButton_C",
+    "radioButton_D",
+};
 
 // The traced calls that change something in a camera.
 QStringList writes()
@@ -173,6 +380,7 @@ private slots:
     void init();
     void cleanup();
 
+    void formAndHandlerTablesAgree();
     void fillShowsTheCameraAndSendsNothing();
     void specialPageFollowsTheCamera();
     void controlsSendExactly_data();
@@ -206,6 +414,23 @@ void TstParameterDock::cleanup()
 {
     VexoSimTraceEnable(0);
     QCOMPARE(int(vexotest::slotWarningCount()), 0);
+}
+
+void TstParameterDock::formAndHandlerTablesAgree()
+{
+    ParameterDock dock;
+    QCOMPARE(int(std::size(kDockNames)), 164);
+    QCOMPARE(formNameProblems(dock, kDockNames), QStringList());
+    // Every row of the handler tables names a control of the form, and the
+    // tables say which controls a fill keeps quiet.
+    QCOMPARE(dock.panel()->unresolvedControls(), QStringList());
+    QStringList blocked = dock.panel()->blockedControls();
+    QStringList expected;
+    for (const char *name : kBlockedWhileFilling)
+        expected << QLatin1String(name);
+    blocked.sort();
+    expected.sort();
+    QCOMPARE(blocked, expected);
 }
 
 void TstParameterDock::fillShowsTheCameraAndSendsNothing()
@@ -303,7 +528,7 @@ void TstParameterDock::specialPageFollowsTheCamera()
     OpenCamera four("DOCK-USB4");
     window.initDeviceSetting(four.handle());
     QCOMPARE(toolBox->count(), 10);
-    QCOMPARE(toolBox->widget(9), window.specialSettingsPage());
+    QCOMPARE(toolBox->widget(9), window.parameterDock()->specialSettingsPage());
     QCOMPARE(toolBox->itemText(9), QStringLiteral("特殊设置"));
     QCOMPARE(boxes(), (QStringList{"checkBox_channel0/通道0+", "checkBox_channel1/通道1+",
                                    "checkBox_channel2/通道2+", "checkBox_channel3/通道3+"}));
@@ -318,7 +543,7 @@ void TstParameterDock::specialPageFollowsTheCamera()
 
     window.initDeviceSetting(one.handle());
     QCOMPARE(toolBox->count(), 9);
-    QVERIFY(window.specialSettingsPage()->isHidden());
+    QVERIFY(window.parameterDock()->specialSettingsPage()->isHidden());
     QCOMPARE(writes(), QStringList());
 }
 

@@ -1,6 +1,7 @@
 // The region editor: drag zones, moving and resizing, scaling and rounding
 // without a window; then the dialog on a simulated 1280x1024 camera.
 
+#include "formchild.h"
 #include "modalhelper.h"
 #include "roigeometry.h"
 #include "roiwidget.h"
@@ -70,10 +71,7 @@ private:
     template<typename T>
     T *child(const char *name) const
     {
-        auto *found = m_editor->findChild<T *>(QLatin1String(name));
-        if (found == nullptr)
-            qFatal("missing form object %s", name);
-        return found;
+        return ::child<T>(m_editor, name);
     }
     QString text(const char *name) const { return child<QLineEdit>(name)->text(); }
     QRect rect() const { return child<QLabel>("Picture_Rect")->geometry(); }

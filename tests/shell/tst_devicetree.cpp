@@ -4,6 +4,7 @@
 #include "camerathread.h"
 #include "configparameter.h"
 #include "customwindowsettingwidget.h"
+#include "formchild.h"
 #include "modalhelper.h"
 #include "slotwarningguard.h"
 #include "textfields.h"
@@ -28,12 +29,6 @@
 #include <memory>
 
 namespace {
-
-template<typename T>
-T *child(const QObject &window, const char *name)
-{
-    return window.findChild<T *>(QLatin1String(name));
-}
 
 QString labelText(const QObject &window, const char *name)
 {

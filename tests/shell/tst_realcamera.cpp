@@ -7,6 +7,7 @@
 #include "configparameter.h"
 #include "cvideothread.h"
 #include "fakegigecamera.h"
+#include "formchild.h"
 #include "modalhelper.h"
 #include "slotwarningguard.h"
 #include "vexocam.h"
@@ -27,12 +28,6 @@
 namespace {
 
 const QString kSerial = QStringLiteral("VXVIEW01");
-
-template<typename T>
-T *child(const QObject &window, const char *name)
-{
-    return window.findChild<T *>(QLatin1String(name));
-}
 
 bool listed()
 {

@@ -4,6 +4,7 @@
 // What the two tools' tests share: form objects by name, the simulated
 // cameras' records and the SDK call trace.
 
+#include "formchild.h"
 #include "textfields.h"
 #include "toollanguage.h"
 
@@ -18,14 +19,7 @@
 
 namespace tooltest {
 
-template<typename T>
-T *child(QObject &parent, const char *name)
-{
-    T *found = parent.findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
-}
+using ::child;
 
 // The tools' Chinese texts are the ones the tests compare.
 inline void useChinese()

@@ -9,6 +9,7 @@
 #include "customgraphicsscene.h"
 #include "formchild.h"
 #include "modalhelper.h"
+#include "simtrace.h"
 #include "slotwarningguard.h"
 
 #include "VexoCameraSDK.h"
@@ -33,17 +34,6 @@ namespace {
 const QString SerialA = QStringLiteral("SIM-VIEW-0001");
 const QString SerialB = QStringLiteral("SIM-VIEW-0002");
 const QString NameA = QStringLiteral("View camera A");
-
-QStringList traceLines()
-{
-    QStringList lines;
-    char buffer[512];
-    for (int i = 0; i < VexoSimTraceCount(); ++i) {
-        if (VexoSimTraceLine(i, buffer, sizeof buffer) == CAMERA_STATUS_SUCCESS)
-            lines << QString::fromLatin1(buffer);
-    }
-    return lines;
-}
 
 int countCalls(const QStringList &lines, const QString &prefix)
 {

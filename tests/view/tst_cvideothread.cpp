@@ -2,6 +2,7 @@
 // stopping, an unplugged camera, buffer growth and snapshot copies.
 
 #include "cvideothread.h"
+#include "simtrace.h"
 #include "slotwarningguard.h"
 
 #include "VexoCameraSDK.h"
@@ -15,17 +16,6 @@ namespace {
 
 const char *const SmallSerial = "SIM-VIEW-0001";
 const char *const GrowSerial = "SIM-GROW-0003";
-
-QStringList traceLines()
-{
-    QStringList lines;
-    char buffer[512];
-    for (int i = 0; i < VexoSimTraceCount(); ++i) {
-        if (VexoSimTraceLine(i, buffer, sizeof buffer) == CAMERA_STATUS_SUCCESS)
-            lines << QString::fromLatin1(buffer);
-    }
-    return lines;
-}
 
 QByteArray packedPixels(const QImage &image)
 {

@@ -3,6 +3,7 @@
 #include "capturenaming.h"
 #include "configparameter.h"
 #include "cvideothread.h"
+#include "messagebox.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -91,9 +92,7 @@ QString CellCapture::chooseFolder() const
 
 void CellCapture::showError(const QString &text) const
 {
-    QMessageBox box(QMessageBox::Critical, tr("错误"), text, QMessageBox::NoButton, m_cell);
-    box.addButton(tr("确定"), QMessageBox::AcceptRole);
-    box.exec();
+    vexo::showMessage(m_cell, QMessageBox::Critical, tr("错误"), text, tr("确定"));
 }
 
 bool CellCapture::checkTarget(const QString &folder, const QString &prefix) const

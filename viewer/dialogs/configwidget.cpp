@@ -3,6 +3,7 @@
 
 #include "configparameter.h"
 #include "customkeysequenceedit.h"
+#include "messagebox.h"
 #include "settingsrules.h"
 
 #include <QCoreApplication>
@@ -83,9 +84,7 @@ void ConfigWidget::onRadioClickResult(bool)
 
 void ConfigWidget::showResetDone()
 {
-    QMessageBox box(QMessageBox::Information, tr("提示"), tr("重置参数成功"), QMessageBox::NoButton, this);
-    box.addButton(tr("确定"), QMessageBox::AcceptRole);
-    box.exec();
+    vexo::showMessage(this, QMessageBox::Information, tr("提示"), tr("重置参数成功"), tr("确定"));
 }
 
 // ---- snapshot page ------------------------------------------------------------

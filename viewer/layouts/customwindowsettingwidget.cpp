@@ -2,6 +2,7 @@
 
 #include "configparameter.h"
 #include "layoutgrid.h"
+#include "messagebox.h"
 #include "ui_customwindowsettingwidget.h"
 
 #include <QEvent>
@@ -266,10 +267,8 @@ void CustomWindowSettingWidget::on_pushButton_addFram_clicked()
         return;
     const QString name = input.textValue();
     if (layoutNameProblem(name, names) != LayoutNameProblem::None) {
-        QMessageBox box(QMessageBox::Critical, tr("提示"), tr("创建失败，请检查名称是否重复或者为空"),
-                        QMessageBox::NoButton, this);
-        box.addButton(tr("确定"), QMessageBox::AcceptRole);
-        box.exec();
+        vexo::showMessage(this, QMessageBox::Critical, tr("提示"), tr("创建失败，请检查名称是否重复或者为空"),
+                          tr("确定"));
         return;
     }
     SceneFrameLayout layout;

@@ -3,7 +3,7 @@
 #include "parameterpanel.h"
 
 #include "parameterrules.h"
-#include "ui_vexocam.h"
+#include "ui_parameterdock.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -29,6 +29,18 @@ void enable(std::initializer_list<QWidget *> widgets, bool enabled)
         widget->setEnabled(enabled);
 }
 
+// The family's row of the control that sent the signal; none without a
+// camera to act on.
+template<typename Family>
+auto rowOfSender(const Family &family, const QObject *sender, CameraHandle handle)
+    -> decltype(&*family.rows.cbegin())
+{
+    if (handle == nullptr || sender == nullptr)
+        return nullptr;
+    const auto row = family.rows.constFind(sender->objectName());
+    return row == family.rows.cend() ? nullptr : &*row;
+}
+
 } // namespace
 
 bool ParameterPanel::isGone(CameraSdkStatus status)
@@ -43,7 +55,8 @@ void ParameterPanel::buildRows()
 
     // toggled(bool) of the radio buttons: the handler runs for the button
     // that loses the check and then for the one that gains it.
-    m_radioRows = {
+    m_radioRows = {SIGNAL(toggled(bool)), SLOT(onRadioClickResult(bool)), Quiet::Blocked};
+    m_radioRows.rows = {
         {name("radioButton_manualwb"),
          [this] {
              accepted(CameraSetWbMode(m_handle, 0));
@@ -113,7 +126,8 @@ void ParameterPanel::buildRows()
     };
 
     // toggled(bool) of the check boxes, with the new state.
-    m_checkRows = {
+    m_checkRows = {SIGNAL(toggled(bool)), SLOT(onCheckStatsResult(bool)), Quiet::Blocked};
+    m_checkRows.rows = {
         {name("checkBox_mirror"), [this](bool on) { accepted(CameraSetMirror(m_handle, 0, on)); }},
         {name("checkBox_vertical"), [this](bool on) { accepted(CameraSetMirror(m_handle, 1, on)); }},
         {name("checkBox_bwmode"), [this](bool on) { accepted(CameraSetMonochrome(m_handle, on)); }},
@@ -125,11 +139,8 @@ void ParameterPanel::buildRows()
          }},
     };
     for (int row = 0; row < CAMERA_CROSSLINE_COUNT; ++row)
-        m_checkRows.insert(QStringLiteral("checkBox_display%1").arg(row + 1),
-                           [this, row](bool on) { sendCrossLine(row, on); });
-    for (int channel = 0; channel < 8; ++channel)
-        m_checkRows.insert(QStringLiteral("checkBox_channel%1").arg(channel),
-                           [this](bool) { sendChannelMask(); });
+        m_checkRows.rows.insert(QStringLiteral("checkBox_display%1").arg(row + 1),
+                                [this, row](bool on) { sendCrossLine(row, on); });
 
     // valueChanged(int) of the sliders; their spin boxes show the same value
     // in the control's unit.
@@ -139,7 +150,8 @@ void ParameterPanel::buildRows()
                                ui->horizontalSlider_gaingreen->value(),
                                ui->horizontalSlider_gainblue->value()));
     };
-    m_sliderRows = {
+    m_sliderRows = {SIGNAL(valueChanged(int)), SLOT(onSliderResult(int)), Quiet::Disconnected};
+    m_sliderRows.rows = {
         {name("horizontalSlider_gainred"), sendGains},
         {name("horizontalSlider_gaingreen"), sendGains},
         {name("horizontalSlider_gainblue"), sendGains},
@@ -176,10 +188,13 @@ void ParameterPanel::buildRows()
         {name("horizontalSlider_supportFocusing"),
          [this](int v) { accepted(CameraSetIntValue(m_handle, CAMERA_INT_FOCUS_POSITION, v)); }},
     };
+    // The focus slider stays connected: its fill step sets it blocked.
+    m_sliderRows.ownQuiet.insert(name("horizontalSlider_supportFocusing"), Quiet::ByStep);
 
     // valueChanged(double) of the spin boxes only moves the partner slider,
-    // whose handler reaches the camera.
-    m_spinRows = {
+    // whose handler reaches the camera. A fill sets both from the camera.
+    m_spinRows = {SIGNAL(valueChanged(double)), SLOT(onDoubleSpinBoxFruits(double)), Quiet::Held};
+    m_spinRows.rows = {
         {name("doubleSpinBox_gainred"),
          [this](double d) { ui->horizontalSlider_gainred->setValue(sliderSteps(d, 100)); }},
         {name("doubleSpinBox_gaingreen"),
@@ -205,7 +220,8 @@ void ParameterPanel::buildRows()
 
     // textChanged(QString) of the line edits: sent at every keystroke, as
     // long as the text is a value the camera can take.
-    m_lineEditRows = {
+    m_lineEditRows = {SIGNAL(textChanged(QString)), SLOT(onLineEditResult(QString)), Quiet::Blocked};
+    m_lineEditRows.rows = {
         {name("lineEdit_maxExposureRange"), [this] { sendAeExposureRange(); }},
         {name("lineEdit_minExposureRange"), [this] { sendAeExposureRange(); }},
         {name("lineEdit_maxGainRange"), [this] { sendAeGainRange(); }},
@@ -224,7 +240,8 @@ void ParameterPanel::buildRows()
     };
 
     // currentIndexChanged(int) of the combo boxes.
-    m_comboRows = {
+    m_comboRows = {SIGNAL(currentIndexChanged(int)), SLOT(onConboxResult(int)), Quiet::Blocked};
+    m_comboRows.rows = {
         {name("comboBox_preset"),
          [this](int index) {
              accepted(CameraSelectLutPreset(m_handle, ui->comboBox_preset->itemData(index).toInt()));
@@ -274,48 +291,54 @@ void ParameterPanel::buildRows()
     };
 }
 
+void ParameterPanel::addChannelRows()
+{
+    // The channel boxes are made by the fill for the camera that has them,
+    // and set there blocked; boxes past the eighth do nothing.
+    for (int channel = 0; channel < 8; ++channel) {
+        const QString name = QStringLiteral("checkBox_channel%1").arg(channel);
+        m_checkRows.rows.insert(name, [this](bool) { sendChannelMask(); });
+        m_checkRows.ownQuiet.insert(name, Quiet::ByStep);
+    }
+}
+
 // ---- the six family handlers ----------------------------------------------
 
 void ParameterPanel::onRadioClickResult(bool)
 {
-    const auto row = m_radioRows.constFind(sender() ? sender()->objectName() : QString());
-    if (m_handle && row != m_radioRows.cend())
+    if (const auto *row = rowOfSender(m_radioRows, sender(), m_handle))
         (*row)();
 }
 
 void ParameterPanel::onCheckStatsResult(bool checked)
 {
-    const auto row = m_checkRows.constFind(sender() ? sender()->objectName() : QString());
-    if (m_handle && row != m_checkRows.cend())
+    if (const auto *row = rowOfSender(m_checkRows, sender(), m_handle))
         (*row)(checked);
 }
 
 void ParameterPanel::onSliderResult(int value)
 {
-    const auto row = m_sliderRows.constFind(sender() ? sender()->objectName() : QString());
-    if (m_handle && row != m_sliderRows.cend())
+    if (const auto *row = rowOfSender(m_sliderRows, sender(), m_handle))
         (*row)(value);
 }
 
 void ParameterPanel::onDoubleSpinBoxFruits(double value)
 {
-    const auto row = m_spinRows.constFind(sender() ? sender()->objectName() : QString());
-    if (m_handle && row != m_spinRows.cend())
+    if (const auto *row = rowOfSender(m_spinRows, sender(), m_handle))
         (*row)(value);
 }
 
 void ParameterPanel::onLineEditResult(const QString &)
 {
-    const auto row = m_lineEditRows.constFind(sender() ? sender()->objectName() : QString());
-    if (m_handle && row != m_lineEditRows.cend())
+    if (const auto *row = rowOfSender(m_lineEditRows, sender(), m_handle))
         (*row)();
 }
 
 void ParameterPanel::onConboxResult(int index)
 {
     // A combo box being emptied reports index -1: nothing to send.
-    const auto row = m_comboRows.constFind(sender() ? sender()->objectName() : QString());
-    if (m_handle && index >= 0 && row != m_comboRows.cend())
+    const auto *row = rowOfSender(m_comboRows, sender(), m_handle);
+    if (row && index >= 0)
         (*row)(index);
 }
 
@@ -581,7 +604,7 @@ void ParameterPanel::pickColour(int row)
 {
     QPushButton *button = m_crossRows.at(row).colour;
     const QColor colour =
-        QColorDialog::getColor(colourOfStyleSheet(button->styleSheet()), m_window, QString());
+        QColorDialog::getColor(colourOfStyleSheet(button->styleSheet()), m_dock->window(), QString());
     // The camera gets the colour when the row's check box is toggled.
     if (colour.isValid())
         button->setStyleSheet(colourStyleSheet(packColour(colour)));

@@ -2,23 +2,21 @@
 // GigE address and transport.
 #include "parameterpanel.h"
 
+#include "messagebox.h"
 #include "parameterrules.h"
 #include "textfields.h"
-#include "ui_vexocam.h"
+#include "ui_parameterdock.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QRadioButton>
 
 using namespace ParameterRules;
 
 void ParameterPanel::showBox(bool critical, const QString &title, const QString &text)
 {
-    QMessageBox box(critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
-                    QMessageBox::NoButton, m_window);
-    box.addButton(tr("确定"), QMessageBox::AcceptRole);
-    box.exec();
+    vexo::showMessage(m_dock->window(), critical ? QMessageBox::Critical : QMessageBox::Information, title,
+                      text, tr("确定"));
 }
 
 int ParameterPanel::checkedGroup() const
@@ -51,8 +49,8 @@ void ParameterPanel::loadFromFile()
 {
     // The exported files have a lower-case extension; file names are
     // case-sensitive here.
-    const QString path =
-        QFileDialog::getOpenFileName(m_window, tr("打开"), m_appDir, tr("Camera config files(*.Bin *.bin)"));
+    const QString path = QFileDialog::getOpenFileName(m_dock->window(), tr("打开"), m_appDir,
+                                                      tr("Camera config files(*.Bin *.bin)"));
     if (!path.isEmpty())
         loadParameters(path);
 }
@@ -74,7 +72,7 @@ bool ParameterPanel::loadParameters(const QString &path)
 void ParameterPanel::exportToFile(bool withExtension)
 {
     const QString directory =
-        QFileDialog::getExistingDirectory(m_window, tr("选择"), m_appDir, QFileDialog::ShowDirsOnly);
+        QFileDialog::getExistingDirectory(m_dock->window(), tr("选择"), m_appDir, QFileDialog::ShowDirsOnly);
     if (!directory.isEmpty())
         exportParameters(directory, withExtension);
 }

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <functional>
@@ -18,31 +19,40 @@ class QSlider;
 class QWidget;
 
 namespace Ui {
-class VexoCam;
+class ParameterDock;
 }
 
-// The camera parameter dock of the main window. It fills its controls from
-// the camera the selected cell shows (initDeviceSetting) and sends every
+// What the parameter dock does with a camera. It fills the dock's controls
+// from the camera the selected cell shows (initDeviceSetting) and sends every
 // change of a control to that camera at once; the dock keeps no copy of a
 // setting, so whatever the camera refuses is read back from it.
 //
 // The control families share one handler each and tell their members apart
-// by object name (the rows built in buildRows()).
+// by object name. The family tables built in buildRows() are the one list of
+// the dock's controls: the wiring and the quieting during a fill follow them.
 class ParameterPanel final : public QObject
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ParameterPanel)
 
 public:
-    // ui: the main window's form, which holds the dock; window: the parent of
-    // message boxes and file dialogs; appDir: where parameter files go unless
-    // the operator picks another folder.
-    ParameterPanel(Ui::VexoCam *ui, QWidget *window, QString appDir);
+    // ui: the dock's form; dock: the widget it was set up on, whose window
+    // parents the message boxes and dialogs.
+    ParameterPanel(Ui::ParameterDock *ui, QWidget *dock);
     ~ParameterPanel() override;
+
+    // Where the file dialogs start: the program directory.
+    void setDefaultFolder(const QString &folder) { m_appDir = folder; }
 
     // The camera the dock acts on, 0 before any camera was shown.
     CameraHandle currentHandle() const { return m_handle; }
     const QList<QCheckBox *> &channelBoxes() const { return m_channelBoxes; }
+    // Rows of the family tables whose control the dock does not have; each
+    // is also reported as a warning when the panel is built. Empty unless a
+    // control was renamed or removed from the form.
+    const QStringList &unresolvedControls() const { return m_unresolved; }
+    // The controls closeSlot() blocks, by object name.
+    QStringList blockedControls() const;
 
     // The file operations behind their dialogs, for a chosen path.
     void exportParameters(const QString &directory, bool withExtension);
@@ -74,6 +84,41 @@ private:
     struct Fill;
     using FillStep = void (ParameterPanel::*)(Fill &);
 
+    // How a control keeps quiet while the dock is filled, so that showing a
+    // camera's values sends nothing back to it.
+    enum class Quiet {
+        Blocked,      // its signals are blocked by closeSlot() until openSlot()
+        Disconnected, // taken off its handler and put back when the fill ends
+        Held,         // its signals are blocked by the fill itself
+        ByStep,       // the fill step that sets it blocks it there
+    };
+    // Controls that report through one signal to one handler slot (the
+    // toolkit's string signatures); the handler finds the row of the sender
+    // by its object name.
+    template<typename Handler>
+    struct Family
+    {
+        const char *signal = nullptr;
+        const char *slot = nullptr;
+        // How the members keep quiet, but for those of their own way.
+        Quiet quiet = Quiet::Blocked;
+        QHash<QString, Quiet> ownQuiet;
+        // What a change of each member does, by object name.
+        QHash<QString, Handler> rows;
+
+        Family() = default;
+        Family(const char *signal, const char *slot, Quiet quiet) : signal(signal), slot(slot), quiet(quiet)
+        {
+        }
+        Quiet quietOf(const QString &name) const { return ownQuiet.value(name, quiet); }
+    };
+    using Radios = Family<std::function<void()>>;
+    using Checks = Family<std::function<void(bool)>>;
+    using Sliders = Family<std::function<void(int)>>;
+    using Spins = Family<std::function<void(double)>>;
+    using LineEdits = Family<std::function<void()>>;
+    using Combos = Family<std::function<void(int)>>;
+
     // The camera's limits read at the last fill, for checking typed values.
     struct Limits
     {
@@ -86,8 +131,12 @@ private:
         double lineUs = 0.0;
     };
 
-    void wire();
     void buildRows();
+    void addChannelRows();
+    void wire();
+    template<typename Handler>
+    void wireFamily(const Family<Handler> &family);
+    void wireOthers();
     void connectSliders(bool connected);
 
     // Filling, in the order the steps run.
@@ -162,25 +211,27 @@ private:
         QLineEdit *y = nullptr;
     };
 
-    Ui::VexoCam *ui;
-    QWidget *m_window;
+    Ui::ParameterDock *ui;
+    QWidget *m_dock;
     QString m_appDir;
 
     CameraHandle m_handle = nullptr;
     Limits m_limits;
     QList<QCheckBox *> m_channelBoxes;
+    // Filled from the family tables by wire().
     QVector<QWidget *> m_blocked;
     QVector<QSlider *> m_handlerSliders;
-    QVector<QDoubleSpinBox *> m_scaledSpins;
+    QVector<QWidget *> m_heldByFill;
     QVector<QLineEdit *> m_typedEdits;
     QVector<CrossRow> m_crossRows;
+    QStringList m_unresolved;
     bool m_filling = false;
     bool m_refillQueued = false;
 
-    QHash<QString, std::function<void()>> m_radioRows;
-    QHash<QString, std::function<void(bool)>> m_checkRows;
-    QHash<QString, std::function<void(int)>> m_sliderRows;
-    QHash<QString, std::function<void(double)>> m_spinRows;
-    QHash<QString, std::function<void()>> m_lineEditRows;
-    QHash<QString, std::function<void(int)>> m_comboRows;
+    Radios m_radioRows;
+    Checks m_checkRows;
+    Sliders m_sliderRows;
+    Spins m_spinRows;
+    LineEdits m_lineEditRows;
+    Combos m_comboRows;
 };

@@ -1,5 +1,5 @@
 list(APPEND VEXOCAM_SOURCES
   params/parameterrules.h params/parameterrules.cpp
+  params/parameterdock.h params/parameterdock.cpp params/parameterdock.ui
   params/parameterpanel.h params/parameterpanel.cpp
-  params/parameterdispatch.cpp params/parameterfiles.cpp
-  params/vexocam_panel.cpp)
+  params/parameterfill.cpp params/parameterdispatch.cpp params/parameterfiles.cpp)

@@ -1,6 +1,7 @@
 #include "roiwidget.h"
 #include "ui_roiwidget.h"
 
+#include "messagebox.h"
 #include "roigeometry.h"
 
 #include <QImage>
@@ -246,8 +247,6 @@ void RoiWidget::on_pushButton_setup_clicked()
 
 void RoiWidget::showBox(bool critical, const QString &title, const QString &text)
 {
-    QMessageBox box(critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
-                    QMessageBox::NoButton, this);
-    box.addButton(tr("确定"), QMessageBox::AcceptRole);
-    box.exec();
+    vexo::showMessage(this, critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
+                      tr("确定"));
 }

@@ -8,6 +8,8 @@
 #include "configwidget.h"
 #include "customwindowsettingwidget.h"
 #include "launcher.h"
+#include "messagebox.h"
+#include "parameterdock.h"
 #include "parameterpanel.h"
 #include "roiwidget.h"
 #include "textfields.h"
@@ -103,16 +105,12 @@ void VexoCam::init()
     if (!installLanguage(language))
         showBox(true, tr("提示"), tr("切换语言失败"));
     ui->retranslateUi(this);
+    parameterDock()->retranslate();
 
     QHeaderView *header = ui->treeWidget_devicelist->header();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setStretchLastSection(false);
     initDeviceList();
-
-    ui->widget_settingToolbar->layout()->setSpacing(10);
-    ui->widget_4->layout()->setSpacing(10);
-    ui->tab_3->layout()->setSpacing(20);
-    ui->widget_5->layout()->setSpacing(20);
 
     createDisplayMenu();
     m_displaySwitch = new QToolButton(this);
@@ -128,12 +126,9 @@ void VexoCam::init()
     connect(m_restoreTimer, &QTimer::timeout, this, &VexoCam::restoreDisplayLayout);
     m_restoreTimer->start(100);
 
-    ui->toolBox_2->setCurrentIndex(0);
     wireParameterPanel();
 
     ui->widget_devicewindows->installEventFilter(this);
-    ui->tabWidget->setEnabled(false);
-    ui->widget_settingToolbar->setEnabled(false);
 
     // The side panes keep their width when the window grows; the grid takes
     // the rest.
@@ -141,10 +136,6 @@ void VexoCam::init()
     ui->splitter->setStretchFactor(1, 1);
     ui->splitter->setStretchFactor(2, 0);
     ui->splitter->setSizes({250, 625, 250});
-
-    m_specialPage = ui->toolBox_2->widget(9);
-    ui->toolBox_2->removeItem(9);
-    m_specialPage->hide();
 }
 
 QString VexoCam::translationFileName(int language)
@@ -183,6 +174,7 @@ void VexoCam::switchLanguage(int language)
 void VexoCam::updateLanguage()
 {
     ui->retranslateUi(this);
+    parameterDock()->retranslate();
     m_displaySwitch->setText(tr("画面切换"));
     m_networkGroup->setText(0, tr("网络相机"));
     m_usbGroup->setText(0, tr("USB相机"));
@@ -206,10 +198,8 @@ void VexoCam::on_action_language_EN_triggered()
 
 void VexoCam::showBox(bool critical, const QString &title, const QString &text)
 {
-    QMessageBox box(critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
-                    QMessageBox::NoButton, this);
-    box.addButton(tr("确定"), QMessageBox::AcceptRole);
-    box.exec();
+    vexo::showMessage(this, critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
+                      tr("确定"));
 }
 
 // ---- menu actions ---------------------------------------------------------
@@ -391,31 +381,6 @@ void VexoCam::widenDevicePane()
     ui->splitter->setSizes(sizes);
 }
 
-void VexoCam::widenParameterDock()
-{
-    // The tool box shows its pages in scroll areas, which would cut a page
-    // that needs more than the dock's width instead of growing the dock.
-    QWidget *page = ui->toolBox_2->currentWidget();
-    QWidget *dock = ui->splitter->widget(ui->splitter->count() - 1);
-    if (page == nullptr || dock == nullptr || ui->splitter->count() < 2)
-        return;
-    // The page lies in the scroll area's viewport, which has the room the
-    // dock gives it.
-    QWidget *viewport = page->parentWidget();
-    page->layout()->activate();
-    const int room = viewport ? viewport->width() : page->width();
-    const int missing = page->minimumSizeHint().width() - room;
-    if (missing <= 0 || room == 0)
-        return;
-    QList<int> sizes = ui->splitter->sizes();
-    const int grid = sizes.size() - 2;
-    const int taken =
-        std::min(missing, std::max(0, sizes[grid] - ui->splitter->widget(grid)->minimumWidth()));
-    sizes[grid] -= taken;
-    sizes.last() += taken;
-    ui->splitter->setSizes(sizes);
-}
-
 QTreeWidgetItem *VexoCam::findDeviceItem(const QString &serial) const
 {
     for (QTreeWidgetItem *group : {m_networkGroup, m_usbGroup}) {
@@ -533,7 +498,7 @@ bool VexoCam::openCamera(const QString &serial)
         if (!cell || !cell->attachCamera(serial))
             return false;
     }
-    ui->tabWidget->setEnabled(true);
+    parameterDock()->setSettingsEnabled(true);
     initDeviceSetting(cell->cameraHandle());
     selectCell(cell);
     return true;
@@ -559,7 +524,7 @@ void VexoCam::onOpenCamera(const QString &serial)
     if (!cell)
         return;
     m_cameraHandle = cell->cameraHandle();
-    ui->tabWidget->setEnabled(true);
+    parameterDock()->setSettingsEnabled(true);
     initDeviceSetting(m_cameraHandle);
     selectCell(cell);
 }
@@ -575,7 +540,7 @@ void VexoCam::onCloseCamera(const QString &serial)
     auto *cell = qobject_cast<CameraThread *>(sender());
     if (cell && m_cameraHandle && cell->cameraHandle() == m_cameraHandle) {
         m_cameraHandle = nullptr;
-        ui->tabWidget->setEnabled(false);
+        parameterDock()->setSettingsEnabled(false);
     }
 }
 
@@ -608,8 +573,7 @@ void VexoCam::mousePressEvent(QMouseEvent *event)
             return;
         for (CameraThread *cell : qAsConst(m_cells)) {
             if (cell->geometry().contains(point)) {
-                ui->tabWidget->setEnabled(false);
-                ui->widget_settingToolbar->setEnabled(false);
+                parameterDock()->disableUntilFilled();
                 if (cell->isAttachCamera())
                     initDeviceSetting(cell->cameraHandle());
                 cell->setFrame();
@@ -618,8 +582,7 @@ void VexoCam::mousePressEvent(QMouseEvent *event)
             }
         }
     } else if (m_cells.size() == 1) {
-        ui->tabWidget->setEnabled(false);
-        ui->widget_settingToolbar->setEnabled(false);
+        parameterDock()->disableUntilFilled();
         if (m_cells.first()->isAttachCamera())
             initDeviceSetting(m_cells.first()->cameraHandle());
     }
@@ -894,7 +857,7 @@ void VexoCam::cameraWindowSetting(SceneFrameLayout &layout)
                 return;
             }
         }
-        ui->tabWidget->setEnabled(false);
+        parameterDock()->setSettingsEnabled(false);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 class CameraThread;
+class ParameterDock;
 class ParameterPanel;
 class QAction;
 class QMenu;
@@ -51,9 +52,9 @@ public:
     const QList<CameraThread *> &cells() const { return m_cells; }
     CameraHandle currentCameraHandle() const { return m_cameraHandle; }
     QMenu *displayMenu() const { return m_displayMenu; }
-    QWidget *specialSettingsPage() const { return m_specialPage; }
-    // The camera parameter dock (its handlers, the ROI editor's hook).
-    ParameterPanel *parameterPanel() const { return m_panel.get(); }
+    // The camera parameter dock, and what it does with the camera.
+    ParameterDock *parameterDock() const;
+    ParameterPanel *parameterPanel() const;
 
     void initDeviceList();
     void updateLanguage();
@@ -144,8 +145,6 @@ private:
     void showBox(bool critical, const QString &title, const QString &text);
 
     std::unique_ptr<Ui::VexoCam> ui;
-    // After ui: destroyed first, while the widgets it handles still exist.
-    std::unique_ptr<ParameterPanel> m_panel;
     QList<CameraThread *> m_cells;
     CameraHandle m_cameraHandle = nullptr;
     QTranslator *m_translator = nullptr;
@@ -154,7 +153,6 @@ private:
     QMenu *m_displayMenu = nullptr;
     QList<QAction *> m_customLayoutActions;
     std::vector<std::unique_ptr<SceneFrameLayout>> m_customLayouts;
-    QWidget *m_specialPage = nullptr;
     QWidget *m_gridContainer = nullptr;
 
     QTreeWidgetItem *m_networkGroup = nullptr;

@@ -7,6 +7,7 @@
 #include "configparameter.h"
 #include "customgraphicsscene.h"
 #include "histogramwidget.h"
+#include "messagebox.h"
 #include "settingsrules.h"
 #include "statusline.h"
 
@@ -60,9 +61,8 @@ QString friendlyNameOf(CameraHandle handle)
 
 void showCritical(QWidget *parent, const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::NoButton, parent);
-    box.addButton(QCoreApplication::translate("CameraThread", "确定"), QMessageBox::AcceptRole);
-    box.exec();
+    vexo::showMessage(parent, QMessageBox::Critical, title, text,
+                      QCoreApplication::translate("CameraThread", "确定"));
 }
 
 } // namespace

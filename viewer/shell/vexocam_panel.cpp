@@ -3,19 +3,46 @@
 #include "vexocam.h"
 
 #include "camerathread.h"
+#include "parameterdock.h"
 #include "parameterpanel.h"
 #include "ui_vexocam.h"
 
+#include <QSplitter>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
+
+ParameterDock *VexoCam::parameterDock() const
+{
+    return ui->widget_parameterPanel;
+}
+
+ParameterPanel *VexoCam::parameterPanel() const
+{
+    return parameterDock()->panel();
+}
 
 void VexoCam::wireParameterPanel()
 {
-    m_panel = std::make_unique<ParameterPanel>(ui.get(), this, m_appDir);
-    connect(m_panel.get(), &ParameterPanel::resolutionChanged, this,
-            &VexoCam::refitCellAfterResolutionChange);
-    connect(m_panel.get(), &ParameterPanel::roiEditorRequested, this, &VexoCam::openRoiEditor);
+    ParameterPanel *panel = parameterPanel();
+    panel->setDefaultFolder(m_appDir);
+    connect(panel, &ParameterPanel::resolutionChanged, this, &VexoCam::refitCellAfterResolutionChange);
+    connect(panel, &ParameterPanel::roiEditorRequested, this, &VexoCam::openRoiEditor);
+}
+
+void VexoCam::widenParameterDock()
+{
+    const int missing = parameterDock()->missingWidth();
+    if (missing <= 0 || ui->splitter->count() < 2)
+        return;
+    QList<int> sizes = ui->splitter->sizes();
+    const int grid = sizes.size() - 2;
+    const int taken =
+        std::min(missing, std::max(0, sizes[grid] - ui->splitter->widget(grid)->minimumWidth()));
+    sizes[grid] -= taken;
+    sizes.last() += taken;
+    ui->splitter->setSizes(sizes);
 }
 
 void VexoCam::refitCellAfterResolutionChange(void *handle)
@@ -48,17 +75,17 @@ void VexoCam::refitCellAfterResolutionChange(void *handle)
 
 void VexoCam::closeSlot()
 {
-    m_panel->closeSlot();
+    parameterPanel()->closeSlot();
 }
 
 void VexoCam::openSlot()
 {
-    m_panel->openSlot();
+    parameterPanel()->openSlot();
 }
 
 void VexoCam::initDeviceSetting(void *handle)
 {
-    m_panel->initDeviceSetting(handle);
+    parameterPanel()->initDeviceSetting(handle);
     m_cameraHandle = handle;
     // The page's labels report their new sizes once their layout has run.
     QTimer::singleShot(0, this, [this] { widenParameterDock(); });
