@@ -619,8 +619,8 @@ def build():
     dock = parameter_dock("ParameterDock")
     return {
         "viewer/forms/vexocam.ui": document("VexoCam", lambda ui: main_window(ui, panes), [
-            ("CustomTreeWidget", "QTreeWidget", "customtreewidget.h"),
-            ("ParameterDock", "QWidget", "parameterdock.h"),
+            ("CustomTreeWidget", "QTreeWidget", "devices/customtreewidget.h"),
+            ("ParameterDock", "QWidget", "params/parameterdock.h"),
         ]),
         "viewer/params/parameterdock.ui": document("ParameterDock", dock.xml, []),
     }

@@ -1,4 +1,4 @@
-#include "vexocam.h"
+#include "shell/vexocam.h"
 
 #include "versionoption.h"
 

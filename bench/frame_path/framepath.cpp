@@ -4,12 +4,12 @@
 // --record or --series every cell records or takes a snapshot series during the measured span, and the report
 // adds the encode or save rate, where that time goes and how late the user-interface thread runs its timers.
 
-#include "camerathread.h"
-#include "cameraviewmath.h"
-#include "cellcapture.h"
-#include "configparameter.h"
-#include "cvideothread.h"
-#include "histogramwidget.h"
+#include "capture/cellcapture.h"
+#include "config/configparameter.h"
+#include "histogram/histogramwidget.h"
+#include "stream/cvideothread.h"
+#include "view/camerathread.h"
+#include "view/cameraviewmath.h"
 
 #include "VexoCameraSDK.h"
 #include "VexoCameraSim.h"
@@ -384,19 +384,16 @@ int main(int argc, char **argv)
             CameraSetIspOutFormat(p->handle, CAMERA_MEDIA_TYPE_RGB8);
             p->ownGrabber = std::make_unique<CVideoThread>(p->handle);
             p->grabber = p->ownGrabber.get();
-            QObject::connect(
-                p->grabber, &CVideoThread::acquireFrame, &sink,
-                [convert, thumbnail](const QImage &image) {
-                    if (convert) {
-                        // What a cell does with a frame while its navigation panel shows.
-                        const QPixmap picture = QPixmap::fromImage(image.copy(), Qt::NoFormatConversion);
-                        const QPixmap small =
-                            QPixmap::fromImage(CameraViewMath::sampleThumbnail(image, thumbnail));
-                        Q_UNUSED(picture)
-                        Q_UNUSED(small)
-                    }
-                },
-                Qt::BlockingQueuedConnection);
+            p->grabber->connectFrames(&sink, [convert, thumbnail](const QImage &image) {
+                if (convert) {
+                    // What a cell does with a frame while its navigation panel shows.
+                    const QPixmap picture = QPixmap::fromImage(image.copy(), Qt::NoFormatConversion);
+                    const QPixmap small =
+                        QPixmap::fromImage(CameraViewMath::sampleThumbnail(image, thumbnail));
+                    Q_UNUSED(picture)
+                    Q_UNUSED(small)
+                }
+            });
             p->grabber->start(QThread::TimeCriticalPriority);
         }
         if (parser.isSet(fullOption) && !useFullSensor(p->handle)) {

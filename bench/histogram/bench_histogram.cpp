@@ -1,8 +1,8 @@
 // The histogram window's cost per 1080p frame on one thread. Run with
 //   bench_histogram --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 // and read the summary at the end.
-#include "histogrammath.h"
-#include "histogramwidget.h"
+#include "histogram/histogrammath.h"
+#include "histogram/histogramwidget.h"
 #include "isp.h"
 #include "scene.h"
 

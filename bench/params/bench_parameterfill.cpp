@@ -13,9 +13,9 @@
 
 #include "VexoCameraSDK.h"
 #include "VexoCameraSim.h"
-#include "camerathread.h"
-#include "sceneframelayout.h"
-#include "vexocam.h"
+#include "config/sceneframelayout.h"
+#include "shell/vexocam.h"
+#include "view/camerathread.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // A custom layout as a hand-edited Config.ini may hold it: the row and
 // column values on the first two lines, the frame list after them.
-#include "sceneframelayout.h"
+#include "config/sceneframelayout.h"
 
 #include <QByteArray>
 #include <QList>

@@ -474,6 +474,29 @@
     </message>
 </context>
 <context>
+    <name>DeviceTree</name>
+    <message>
+        <source>网络相机</source>
+        <translation>Network Cameras</translation>
+    </message>
+    <message>
+        <source>USB相机</source>
+        <translation>USB Cameras</translation>
+    </message>
+    <message>
+        <source>未打开</source>
+        <translation>Closed</translation>
+    </message>
+    <message>
+        <source>已断开</source>
+        <translation>Disconnected</translation>
+    </message>
+    <message>
+        <source>已打开</source>
+        <translation>Open</translation>
+    </message>
+</context>
+<context>
     <name>ParameterDock</name>
     <message>
         <source>相机参数</source>
@@ -1434,14 +1457,6 @@
         <translation>Setting failed</translation>
     </message>
     <message>
-        <source>网络相机</source>
-        <translation>Network Cameras</translation>
-    </message>
-    <message>
-        <source>USB相机</source>
-        <translation>USB Cameras</translation>
-    </message>
-    <message>
         <source>确定</source>
         <translation>OK</translation>
     </message>
@@ -1460,14 +1475,6 @@
     <message>
         <source>请检查执行目录下是否存在软件使用说明书.pdf</source>
         <translation>Check that 软件使用说明书.pdf is in the program directory</translation>
-    </message>
-    <message>
-        <source>已打开</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>未打开</source>
-        <translation>Closed</translation>
     </message>
     <message>
         <source>相机已在其它地方打开，无法关闭</source>
@@ -1497,10 +1504,6 @@
         <source>帮助</source>
         <comment>menu</comment>
         <translation>Help</translation>
-    </message>
-    <message>
-        <source>已断开</source>
-        <translation>Disconnected</translation>
     </message>
 </context>
 <context>

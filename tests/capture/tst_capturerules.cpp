@@ -1,8 +1,8 @@
 // The capture rules without a camera: recording frame rate and bit rate,
 // and the decisions of a series tick.
 
-#include "capturenaming.h"
-#include "captureseries.h"
+#include "capture/capturenaming.h"
+#include "capture/captureseries.h"
 
 #include <QtTest>
 

@@ -1,14 +1,14 @@
 // A display cell's snapshots, series, recordings and hotkeys on a simulated
 // camera, driven through its buttons and keys as the operator would.
 
-#include "camerathread.h"
-#include "cellcapture.h"
-#include "configparameter.h"
+#include "capture/cellcapture.h"
+#include "config/configparameter.h"
 #include "formchild.h"
 #include "modalhelper.h"
 #include "slotwarningguard.h"
 #include "smalldisk.h"
 #include "videoprobe.h"
+#include "view/camerathread.h"
 
 #include "VexoCameraSDK.h"
 #include "VexoCameraSim.h"

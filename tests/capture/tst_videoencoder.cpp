@@ -1,7 +1,7 @@
 // The FFmpeg recorder on its own: what a player decodes from a finished
 // recording, set-ups it refuses, and a recording killed with SIGKILL.
 
-#include "videoencoder.h"
+#include "capture/videoencoder.h"
 #include "videoprobe.h"
 
 #include <QFile>

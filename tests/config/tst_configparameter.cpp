@@ -1,4 +1,4 @@
-#include "configparameter.h"
+#include "config/configparameter.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,12 +2,12 @@
 // key text a display cell matches; pages, saving, resetting and the hotkey
 // editors driven with real key presses.
 
-#include "configparameter.h"
-#include "configwidget.h"
-#include "customkeysequenceedit.h"
+#include "config/configparameter.h"
+#include "dialogs/configwidget.h"
+#include "dialogs/customkeysequenceedit.h"
+#include "dialogs/settingsrules.h"
 #include "formchild.h"
 #include "modalhelper.h"
-#include "settingsrules.h"
 #include "slotwarningguard.h"
 
 #include <QCheckBox>

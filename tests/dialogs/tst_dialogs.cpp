@@ -1,14 +1,14 @@
 // The camera list and the About box on simulated cameras, and the main
 // window's menu entries and region button that open them.
 
-#include "aboutwidget.h"
-#include "cameralistwidget.h"
-#include "camerathread.h"
+#include "dialogs/aboutwidget.h"
+#include "dialogs/cameralistwidget.h"
 #include "modalhelper.h"
-#include "parameterpanel.h"
-#include "roiwidget.h"
+#include "params/parameterpanel.h"
+#include "roi/roiwidget.h"
+#include "shell/vexocam.h"
 #include "slotwarningguard.h"
-#include "vexocam.h"
+#include "view/camerathread.h"
 
 #include "VexoCameraSDK.h"
 #include "VexoCameraSim.h"

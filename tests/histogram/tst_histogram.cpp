@@ -2,10 +2,10 @@
 // check boxes, the read-outs, and the window on a live colour or mono camera
 // closed or unplugged while frames keep coming.
 
-#include "camerathread.h"
-#include "histogrammath.h"
-#include "histogramwidget.h"
+#include "histogram/histogrammath.h"
+#include "histogram/histogramwidget.h"
 #include "slotwarningguard.h"
+#include "view/camerathread.h"
 
 #include "VexoCameraSDK.h"
 #include "VexoCameraSim.h"

@@ -1,8 +1,8 @@
 // The layout editor on its own: names, division, marking, merge and divide,
 // and what reaches Config.ini.
-#include "configparameter.h"
-#include "customwindowsettingwidget.h"
-#include "layoutgrid.h"
+#include "config/configparameter.h"
+#include "layouts/customwindowsettingwidget.h"
+#include "layouts/layoutgrid.h"
 #include "modalhelper.h"
 #include "slotwarningguard.h"
 

@@ -5,12 +5,12 @@
 #include "filedialoganswer.h"
 #include "formchild.h"
 #include "modalhelper.h"
-#include "parameterdock.h"
-#include "parameterpanel.h"
+#include "params/parameterdock.h"
+#include "params/parameterpanel.h"
+#include "shell/vexocam.h"
 #include "simtrace.h"
 #include "slotwarningguard.h"
 #include "textfields.h"
-#include "vexocam.h"
 
 #include <QAction>
 #include <QCheckBox>

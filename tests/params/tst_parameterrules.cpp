@@ -1,7 +1,7 @@
 // The parameter dock's conversions and checks on typed values, without a
 // window.
 
-#include "parameterrules.h"
+#include "params/parameterrules.h"
 #include "slotwarningguard.h"
 
 #include <QtTest>

@@ -3,8 +3,8 @@
 
 #include "formchild.h"
 #include "modalhelper.h"
-#include "roigeometry.h"
-#include "roiwidget.h"
+#include "roi/roigeometry.h"
+#include "roi/roiwidget.h"
 #include "slotwarningguard.h"
 
 #include "VexoCameraSDK.h"

@@ -1,14 +1,14 @@
 // The device tree of the main window and the opening and closing of cameras
 // from it, on a set of simulated cameras (fixtures/tree_cameras.json).
 #include "VexoCameraSim.h"
-#include "camerathread.h"
-#include "configparameter.h"
-#include "customwindowsettingwidget.h"
+#include "config/configparameter.h"
 #include "formchild.h"
+#include "layouts/customwindowsettingwidget.h"
 #include "modalhelper.h"
+#include "shell/vexocam.h"
 #include "slotwarningguard.h"
 #include "textfields.h"
-#include "vexocam.h"
+#include "view/camerathread.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -124,11 +124,9 @@ void TstDeviceTree::doubleClick(VexoCam &window, QTreeWidgetItem *target)
 
 void TstDeviceTree::applyLayout(VexoCam &window, const char *action)
 {
-    // Let the start-up restore (100 ms after construction, on a coarse timer)
-    // pass first, so it cannot land in the middle of a test.
-    bool restored = false;
-    QTimer::singleShot(300, &window, [&restored] { restored = true; });
-    QTRY_VERIFY(restored);
+    // Let the start-up restore pass first, so it cannot land in the middle
+    // of a test.
+    QTRY_VERIFY(!window.isLayoutRestorePending());
     child<QAction>(window, action)->trigger();
 }
 

@@ -2,15 +2,15 @@
 // test camera on the loopback interface, reached by address, listed under
 // the network cameras with its identity, streamed in a cell, pulled while
 // streaming, back again, and closed while pulled.
-#include "cameraconnection.h"
-#include "camerathread.h"
-#include "configparameter.h"
-#include "cvideothread.h"
+#include "config/configparameter.h"
 #include "fakegigecamera.h"
 #include "formchild.h"
 #include "modalhelper.h"
+#include "shell/vexocam.h"
 #include "slotwarningguard.h"
-#include "vexocam.h"
+#include "stream/cameraconnection.h"
+#include "stream/cvideothread.h"
+#include "view/camerathread.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -87,9 +87,7 @@ void TstRealCamera::showsStreamsAndComesBackAfterThePull()
     QCOMPARE(child<QLabel>(window, "label_gigePorttype")->text(), QStringLiteral("GigE"));
 
     // Past the start-up restore, one cell; the camera opens into it.
-    bool restored = false;
-    QTimer::singleShot(300, &window, [&restored] { restored = true; });
-    QTRY_VERIFY(restored);
+    QTRY_VERIFY(!window.isLayoutRestorePending());
     child<QAction>(window, "action_oneframe")->trigger();
     QCOMPARE(window.cells().size(), 1);
     tree->setCurrentItem(item);
@@ -108,7 +106,7 @@ void TstRealCamera::showsStreamsAndComesBackAfterThePull()
     QTest::qWait(1500);
     QVERIFY(responsive.elapsed() < 3000);
     QTRY_VERIFY_WITH_TIMEOUT(cell->isCameraLost(), 3000);
-    QVERIFY(cell->connection()->isNoticeShown());
+    QVERIFY(cell->isLostNoticeShown());
     QCOMPARE(item->toolTip(0), CameraConnection::lostText());
     const int delivered = cell->grabber()->deliveredFrames();
     QTest::qWait(300);
@@ -118,7 +116,7 @@ void TstRealCamera::showsStreamsAndComesBackAfterThePull()
     camera = std::make_unique<vexotest::FakeGigeCamera>(kSerial.toStdString());
     QTRY_VERIFY_WITH_TIMEOUT(cell->grabber()->deliveredFrames() > delivered + 10, 15000);
     QVERIFY(!cell->isCameraLost());
-    QVERIFY(!cell->connection()->isNoticeShown());
+    QVERIFY(!cell->isLostNoticeShown());
     QVERIFY(item->toolTip(0).isEmpty());
 
     // Pulled again and closed meanwhile: at once, and it leaves the list.

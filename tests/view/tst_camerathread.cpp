@@ -3,14 +3,14 @@
 // arriving meanwhile or the camera lost), a lost camera and its return,
 // fitting, zoom at a point, panning, navigation, drops and the button bar.
 
-#include "cameraconnection.h"
-#include "camerathread.h"
-#include "cameraviewmath.h"
-#include "customgraphicsscene.h"
 #include "formchild.h"
+#include "layouts/customgraphicsscene.h"
 #include "modalhelper.h"
 #include "simtrace.h"
 #include "slotwarningguard.h"
+#include "stream/cameraconnection.h"
+#include "view/camerathread.h"
+#include "view/cameraviewmath.h"
 
 #include "VexoCameraSDK.h"
 #include "VexoCameraSim.h"
@@ -277,7 +277,7 @@ void TestCameraThread::lostCameraIsShownUntilItsFramesReturn()
     // after the next rate report.
     QCOMPARE(VexoSimUnplug(serial.constData()), CAMERA_STATUS_SUCCESS);
     QTRY_VERIFY_WITH_TIMEOUT(m_cell->isCameraLost(), 3000);
-    QVERIFY(m_cell->connection()->isNoticeShown());
+    QVERIFY(m_cell->isLostNoticeShown());
     QCOMPARE(statusLabel()->text().remove(QLatin1Char('\n')), notice);
     QTest::qWait(1200);
     QCOMPARE(statusLabel()->text().remove(QLatin1Char('\n')), notice);
@@ -289,7 +289,7 @@ void TestCameraThread::lostCameraIsShownUntilItsFramesReturn()
     QCOMPARE(VexoSimReplug(serial.constData()), CAMERA_STATUS_SUCCESS);
     QTRY_VERIFY_WITH_TIMEOUT(m_cell->grabber()->deliveredFrames() > delivered + 5, 5000);
     QVERIFY(!m_cell->isCameraLost());
-    QVERIFY(!m_cell->connection()->isNoticeShown());
+    QVERIFY(!m_cell->isLostNoticeShown());
     QTRY_VERIFY_WITH_TIMEOUT(statusLabel()->text().contains(QStringLiteral("320x240")), 3000);
     QCOMPARE(lost.count(), 2);
     QCOMPARE(lost.last(), QVariantList({SerialA, false}));
@@ -306,7 +306,7 @@ void TestCameraThread::lostCameraIsShownUntilItsFramesReturn()
     QCOMPARE(closed.count(), 1);
     QVERIFY(!m_cell->isAttachCamera());
     QVERIFY(!m_cell->isCameraLost());
-    QVERIFY(!m_cell->connection()->isNoticeShown());
+    QVERIFY(!m_cell->isLostNoticeShown());
     QVERIFY(statusLabel()->text().isEmpty());
 }
 

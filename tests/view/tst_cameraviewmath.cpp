@@ -2,9 +2,9 @@
 // status-line numbers and line breaks, the navigation rectangle, overlay
 // placement and the thumbnail.
 
-#include "cameraviewmath.h"
 #include "slotwarningguard.h"
-#include "statusline.h"
+#include "view/cameraviewmath.h"
+#include "view/statusline.h"
 
 #include <QtTest>
 

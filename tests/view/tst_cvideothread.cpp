@@ -1,9 +1,9 @@
 // The grabber thread against simulated cameras: rates, pause and resume,
 // stopping, an unplugged camera, buffer growth and snapshot copies.
 
-#include "cvideothread.h"
 #include "simtrace.h"
 #include "slotwarningguard.h"
+#include "stream/cvideothread.h"
 
 #include "VexoCameraSDK.h"
 #include "VexoCameraSim.h"
@@ -127,8 +127,7 @@ CameraHandle TestCVideoThread::openCamera(const char *serial, int preset)
 void TestCVideoThread::startGrabber(CameraHandle handle)
 {
     m_grabber = std::make_unique<CVideoThread>(handle);
-    connect(m_grabber.get(), &CVideoThread::acquireFrame, m_sink.get(), &FrameSink::acquireFrame,
-            Qt::BlockingQueuedConnection);
+    m_grabber->connectFrames(m_sink.get(), &FrameSink::acquireFrame);
     connect(m_grabber.get(), &CVideoThread::updateFrameRate, this,
             [this](float capture, float display, int delivered) {
                 m_rates.append({capture, display, delivered});

@@ -1,4 +1,4 @@
-#include "capturenaming.h"
+#include "capture/capturenaming.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "captureseries.h"
+#include "capture/captureseries.h"
 
 #include <QDateTime>
 

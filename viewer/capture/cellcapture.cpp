@@ -1,9 +1,9 @@
-#include "cellcapture.h"
+#include "capture/cellcapture.h"
 
-#include "capturenaming.h"
-#include "configparameter.h"
-#include "cvideothread.h"
+#include "capture/capturenaming.h"
+#include "config/configparameter.h"
 #include "messagebox.h"
+#include "stream/cvideothread.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -334,8 +334,7 @@ void CellCapture::startRecording()
         store->setValue(RecordGroup, NameRuleIndex, settings.nameRuleIndex + 1);
     m_recorder = std::move(recorder);
     m_recorder->start();
-    connect(m_grabber.data(), &CVideoThread::acquireFrame, m_recorder.get(),
-            &RecordVideoThread::image_to_avframe, Qt::BlockingQueuedConnection);
+    m_grabber->connectFrames(m_recorder.get(), &RecordVideoThread::image_to_avframe);
     connect(m_recorder.get(), &RecordVideoThread::recordingFailed, this, &CellCapture::onRecordingFailed,
             Qt::QueuedConnection);
     emit titleChanged(recordingTitle());

@@ -2,9 +2,9 @@
 #define CELLCAPTURE_H
 
 #include "VexoCameraSDK.h"
-#include "captureseries.h"
-#include "recordvideothread.h"
-#include "snapshotwriter.h"
+#include "capture/captureseries.h"
+#include "capture/recordvideothread.h"
+#include "capture/snapshotwriter.h"
 
 #include <QByteArray>
 #include <QObject>

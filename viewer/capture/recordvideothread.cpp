@@ -1,4 +1,4 @@
-#include "recordvideothread.h"
+#include "capture/recordvideothread.h"
 
 #include <QElapsedTimer>
 #include <QMetaObject>

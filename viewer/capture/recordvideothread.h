@@ -1,7 +1,7 @@
 #ifndef RECORDVIDEOTHREAD_H
 #define RECORDVIDEOTHREAD_H
 
-#include "videoencoder.h"
+#include "capture/videoencoder.h"
 
 #include <QImage>
 #include <QMutex>

@@ -1,6 +1,6 @@
-#include "snapshotwriter.h"
+#include "capture/snapshotwriter.h"
 
-#include "capturenaming.h"
+#include "capture/capturenaming.h"
 
 #include <QElapsedTimer>
 #include <QFile>

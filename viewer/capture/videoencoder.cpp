@@ -1,4 +1,4 @@
-#include "videoencoder.h"
+#include "capture/videoencoder.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>

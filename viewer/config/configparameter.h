@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sceneframelayout.h"
-#include "settingsrecords.h"
+#include "config/sceneframelayout.h"
+#include "config/settingsrecords.h"
 
 #include <QString>
 #include <QVariant>

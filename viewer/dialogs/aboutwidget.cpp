@@ -1,4 +1,4 @@
-#include "aboutwidget.h"
+#include "dialogs/aboutwidget.h"
 #include "ui_aboutwidget.h"
 
 #include "textfields.h"

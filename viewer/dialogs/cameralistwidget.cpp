@@ -1,4 +1,4 @@
-#include "cameralistwidget.h"
+#include "dialogs/cameralistwidget.h"
 #include "ui_cameralistwidget.h"
 
 #include "textfields.h"

@@ -1,10 +1,10 @@
-#include "configwidget.h"
+#include "dialogs/configwidget.h"
 #include "ui_configwidget.h"
 
-#include "configparameter.h"
-#include "customkeysequenceedit.h"
+#include "config/configparameter.h"
+#include "dialogs/customkeysequenceedit.h"
+#include "dialogs/settingsrules.h"
 #include "messagebox.h"
-#include "settingsrules.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
 #ifndef CONFIGWIDGET_H
 #define CONFIGWIDGET_H
 
-#include "settingsrecords.h"
+#include "config/settingsrecords.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "customkeysequenceedit.h"
+#include "dialogs/customkeysequenceedit.h"
 
-#include "settingsrules.h"
+#include "dialogs/settingsrules.h"
 
 #include <QKeyEvent>
 

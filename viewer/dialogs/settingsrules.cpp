@@ -1,4 +1,4 @@
-#include "settingsrules.h"
+#include "dialogs/settingsrules.h"
 
 #include <QKeySequence>
 

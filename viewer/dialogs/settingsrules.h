@@ -1,7 +1,7 @@
 #ifndef SETTINGSRULES_H
 #define SETTINGSRULES_H
 
-#include "settingsrecords.h"
+#include "config/settingsrecords.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "histogrammath.h"
+#include "histogram/histogrammath.h"
 
 #include <QtEndian>
 

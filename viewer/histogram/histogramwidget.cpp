@@ -1,7 +1,7 @@
-#include "histogramwidget.h"
+#include "histogram/histogramwidget.h"
 #include "ui_histogramwidget.h"
 
-#include "cvideothread.h"
+#include "stream/cvideothread.h"
 #include "textfields.h"
 
 #include <QCheckBox>
@@ -91,10 +91,8 @@ histogramWidget *histogramWidget::open(void *handle, CVideoThread *frames)
     char name[CAMERA_TEXT_BUFFER] = {};
     if (CameraGetFriendlyName(handle, name) == CAMERA_STATUS_SUCCESS)
         window->setWindowTitle(vexo::fromLocalField(name));
-    // Blocking: the grabber's buffer stays valid until we are done with it.
     if (frames != nullptr)
-        connect(frames, &CVideoThread::acquireFrame, window, &histogramWidget::dealtData,
-                Qt::BlockingQueuedConnection);
+        frames->connectFrames(window, &histogramWidget::dealtData);
     window->show();
     return window;
 }

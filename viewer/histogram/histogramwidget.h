@@ -1,7 +1,7 @@
 #ifndef HISTOGRAMWIDGET_H
 #define HISTOGRAMWIDGET_H
 
-#include "histogrammath.h"
+#include "histogram/histogrammath.h"
 
 #include <QImage>
 #include <QWidget>

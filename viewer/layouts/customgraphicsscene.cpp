@@ -1,4 +1,4 @@
-#include "customgraphicsscene.h"
+#include "layouts/customgraphicsscene.h"
 
 #include <QGraphicsSceneDragDropEvent>
 #include <QMimeData>

@@ -1,7 +1,7 @@
-#include "customwindowsettingwidget.h"
+#include "layouts/customwindowsettingwidget.h"
 
-#include "configparameter.h"
-#include "layoutgrid.h"
+#include "config/configparameter.h"
+#include "layouts/layoutgrid.h"
 #include "messagebox.h"
 #include "ui_customwindowsettingwidget.h"
 

@@ -1,4 +1,4 @@
-#include "layoutgrid.h"
+#include "layouts/layoutgrid.h"
 
 #include <QSet>
 

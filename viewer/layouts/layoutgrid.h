@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sceneframelayout.h"
+#include "config/sceneframelayout.h"
 
 #include <QPoint>
 #include <QStringList>

@@ -1,6 +1,5 @@
 list(APPEND VEXOCAM_SOURCES
   layouts/customgraphicsscene.h layouts/customgraphicsscene.cpp
-  layouts/customtreewidget.h layouts/customtreewidget.cpp
   layouts/layoutgrid.h layouts/layoutgrid.cpp
   layouts/customwindowsettingwidget.h layouts/customwindowsettingwidget.cpp
   forms/customwindowsettingwidget.ui)

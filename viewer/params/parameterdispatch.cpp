@@ -1,9 +1,10 @@
 // The parameter dock's handlers: every control acts on the current camera
 // at once.
-#include "parameterpanel.h"
+#include "params/parameterpanel.h"
 
-#include "parameterrules.h"
+#include "params/parameterrules.h"
 #include "ui_parameterdock.h"
+#include "ui_vexocam.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

@@ -1,6 +1,6 @@
-#include "parameterdock.h"
+#include "params/parameterdock.h"
 
-#include "parameterpanel.h"
+#include "params/parameterpanel.h"
 #include "ui_parameterdock.h"
 
 #include <QLayout>

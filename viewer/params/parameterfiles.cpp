@@ -1,9 +1,9 @@
 // The parameter dock's groups, files and the camera's identity: nickname,
 // GigE address and transport.
-#include "parameterpanel.h"
+#include "params/parameterpanel.h"
 
 #include "messagebox.h"
-#include "parameterrules.h"
+#include "params/parameterrules.h"
 #include "textfields.h"
 #include "ui_parameterdock.h"
 

@@ -1,8 +1,8 @@
 // Filling the parameter dock from a camera: every control shows the camera's
 // value, and nothing goes back to the camera on the way.
-#include "parameterpanel.h"
+#include "params/parameterpanel.h"
 
-#include "parameterrules.h"
+#include "params/parameterrules.h"
 #include "textfields.h"
 #include "ui_parameterdock.h"
 

@@ -1,5 +1,5 @@
 // The parameter dock's controls wired to their handlers.
-#include "parameterpanel.h"
+#include "params/parameterpanel.h"
 
 #include "ui_parameterdock.h"
 

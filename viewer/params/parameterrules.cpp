@@ -1,4 +1,4 @@
-#include "parameterrules.h"
+#include "params/parameterrules.h"
 
 #include <QRegularExpression>
 

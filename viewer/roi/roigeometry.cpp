@@ -1,4 +1,4 @@
-#include "roigeometry.h"
+#include "roi/roigeometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "roiwidget.h"
+#include "roi/roiwidget.h"
 #include "ui_roiwidget.h"
 
 #include "messagebox.h"
-#include "roigeometry.h"
+#include "roi/roigeometry.h"
 
 #include <QImage>
 #include <QMessageBox>

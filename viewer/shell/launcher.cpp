@@ -1,4 +1,4 @@
-#include "launcher.h"
+#include "shell/launcher.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

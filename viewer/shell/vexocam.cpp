@@ -1,25 +1,25 @@
-#include "vexocam.h"
+#include "shell/vexocam.h"
 
-#include "aboutwidget.h"
-#include "cameraconnection.h"
-#include "cameralistwidget.h"
-#include "camerathread.h"
-#include "configparameter.h"
-#include "configwidget.h"
-#include "customwindowsettingwidget.h"
-#include "launcher.h"
+#include "config/configparameter.h"
+#include "devices/devicetree.h"
+#include "dialogs/aboutwidget.h"
+#include "dialogs/cameralistwidget.h"
+#include "dialogs/configwidget.h"
+#include "grid/cellgrid.h"
+#include "layouts/customwindowsettingwidget.h"
 #include "messagebox.h"
-#include "parameterdock.h"
-#include "parameterpanel.h"
-#include "roiwidget.h"
+#include "params/parameterdock.h"
+#include "params/parameterpanel.h"
+#include "roi/roiwidget.h"
+#include "shell/launcher.h"
+#include "stream/cameraconnection.h"
 #include "textfields.h"
 #include "ui_vexocam.h"
+#include "view/camerathread.h"
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QGridLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -34,38 +34,10 @@ namespace {
 
 const QString kEdition = QStringLiteral("EDITION");
 const QString kLanguage = QStringLiteral("Language");
-const QString kWidgetInfo = QStringLiteral("WIDGETINFO");
-const QString kWidgetCount = QStringLiteral("WidgetCount");
-const QString kCustomWidget = QStringLiteral("CUSTOMWIDGET");
-const QString kUsedCustomWidget = QStringLiteral("UsedCustomWidget");
-constexpr int kMaxGrid = 3;
 
 QIcon icon(const char *name)
 {
     return QIcon(QStringLiteral(":/images/ICO/") + QLatin1String(name));
-}
-
-stDeviceInfo *recordOf(const QTreeWidgetItem *item)
-{
-    if (!item)
-        return nullptr;
-    return static_cast<stDeviceInfo *>(item->data(0, Qt::UserRole).value<void *>());
-}
-
-const SceneFrameLayout &layoutOf(const QAction *action)
-{
-    return *static_cast<const SceneFrameLayout *>(action->data().value<void *>());
-}
-
-bool sameLayout(const SceneFrameLayout &a, const SceneFrameLayout &b)
-{
-    return a.name == b.name && a.row == b.row && a.column == b.column &&
-           a.frameLayoutList == b.frameLayoutList;
-}
-
-bool isGigeRecord(const stDeviceInfo &info)
-{
-    return vexo::fromLocalField(info.acPortType).contains(QLatin1String("GigE"), Qt::CaseSensitive);
 }
 
 } // namespace
@@ -84,21 +56,22 @@ VexoCam::~VexoCam()
     // events: both must happen while the window is still whole, not from
     // the base class destructor after our members are gone.
     m_restoreTimer->stop();
-    const QList<CameraThread *> cells = m_cells;
-    m_cells.clear();
-    for (CameraThread *cell : cells)
+    for (CameraThread *cell : cells())
         disconnect(cell, nullptr, this, nullptr);
-    qDeleteAll(cells);
-    // A grid shown full screen is a window of its own, not our child.
-    if (m_gridContainer && !m_gridContainer->parent())
-        delete m_gridContainer;
+    m_grid.reset();
 }
 
 void VexoCam::init()
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_QuitOnClose);
-    m_gridContainer = ui->widget_devicewindows;
+    m_grid = std::make_unique<CellGrid>(ui->gridLayout_devicewindow, ui->widget_devicewindows, ui->widget_8);
+    connect(m_grid.get(), &CellGrid::cellCreated, this, &VexoCam::wireCell);
+    connect(m_grid.get(), &CellGrid::cellRetiring, this, [this](CameraThread *cell) {
+        if (cell->cameraHandle() == m_cameraHandle)
+            m_cameraHandle = nullptr;
+    });
+    m_devices = new DeviceTree(ui->treeWidget_devicelist, this);
 
     const int language = ConfigParameter::getInstance()->value(kEdition, kLanguage).toInt();
     m_translator = new QTranslator(this);
@@ -128,8 +101,6 @@ void VexoCam::init()
 
     wireParameterPanel();
 
-    ui->widget_devicewindows->installEventFilter(this);
-
     // The side panes keep their width when the window grows; the grid takes
     // the rest.
     ui->splitter->setStretchFactor(0, 0);
@@ -141,6 +112,16 @@ void VexoCam::init()
 QString VexoCam::translationFileName(int language)
 {
     return language == 0 ? QStringLiteral("/VexoCam_zh_CN.qm") : QStringLiteral("/VexoCam_en_CN.qm");
+}
+
+bool VexoCam::isLayoutRestorePending() const
+{
+    return m_restoreTimer->isActive();
+}
+
+const QList<CameraThread *> &VexoCam::cells() const
+{
+    return m_grid->cells();
 }
 
 QString VexoCam::translationFile() const
@@ -176,9 +157,8 @@ void VexoCam::updateLanguage()
     ui->retranslateUi(this);
     parameterDock()->retranslate();
     m_displaySwitch->setText(tr("画面切换"));
-    m_networkGroup->setText(0, tr("网络相机"));
-    m_usbGroup->setText(0, tr("USB相机"));
-    for (CameraThread *cell : qAsConst(m_cells))
+    m_devices->retranslate();
+    for (CameraThread *cell : cells())
         cell->updateLanguage();
     if (m_cameraHandle)
         initDeviceSetting(m_cameraHandle);
@@ -227,7 +207,7 @@ void VexoCam::openRoiEditor(void *handle)
         refitCellAfterResolutionChange(applied);
     });
     // The editor must not outlive its camera's handle.
-    for (CameraThread *cell : qAsConst(m_cells)) {
+    for (CameraThread *cell : cells()) {
         if (cell->cameraHandle() == handle)
             connect(cell, &CameraThread::cameraClose, editor, &QWidget::close);
     }
@@ -286,32 +266,12 @@ void VexoCam::on_action_help_triggered()
 
 void VexoCam::initDeviceList()
 {
-    QTreeWidget *tree = ui->treeWidget_devicelist;
-    // The items point into the records: drop the items first.
-    tree->clear();
-    m_deviceRecords.clear();
-    m_networkGroup = new QTreeWidgetItem(tree, {tr("网络相机")});
-    m_usbGroup = new QTreeWidgetItem(tree, {tr("USB相机")});
-
-    int count = 0;
-    if (CameraEnumerateDevice(&count) != CAMERA_STATUS_SUCCESS)
-        return;
-    for (int index = 0; index < count; ++index) {
-        auto record = std::make_unique<stDeviceInfo>();
-        if (CameraGetEnumIndexInfo(index, record.get()) != CAMERA_STATUS_SUCCESS)
-            continue;
-        auto *item = new QTreeWidgetItem(isGigeRecord(*record) ? m_networkGroup : m_usbGroup);
-        item->setData(0, Qt::UserRole, QVariant::fromValue<void *>(record.get()));
-        item->setText(0, vexo::fromLocalField(record->acFriendlyName));
-        item->setIcon(0, icon(record->iOpened ? "cameraOn.png" : "cameraOff.png"));
-        m_deviceRecords.push_back(std::move(record));
+    QStringList lost;
+    for (const CameraThread *cell : cells()) {
+        if (cell->isCameraLost())
+            lost.append(cell->cameraSerial());
     }
-    tree->expandAll();
-    for (const CameraThread *cell : qAsConst(m_cells)) {
-        QTreeWidgetItem *item = cell->isCameraLost() ? findDeviceItem(cell->cameraSerial()) : nullptr;
-        if (item)
-            CameraConnection::markTreeItem(item, true);
-    }
+    m_devices->rebuild(lost);
 }
 
 void VexoCam::on_pushButton_refresh_clicked()
@@ -334,17 +294,17 @@ void VexoCam::on_treeWidget_devicelist_itemClicked(QTreeWidgetItem *item, int co
 {
     Q_UNUSED(column)
     ui->stackedWidget_InterfaceInfo->setCurrentIndex(3);
-    const stDeviceInfo *info = recordOf(item);
+    const stDeviceInfo *info = DeviceTree::recordOf(item);
     if (!info)
         return;
 
-    const QString opened = openStateText(item);
-    if (isGigeRecord(*info)) {
+    const QString opened = DeviceTree::openStateText(item);
+    if (DeviceTree::isGige(*info)) {
         stGigeInfo gige{};
         // A failed read (the camera is gone) shows empty address fields, not
         // an all-zero address that looks real.
-        const bool known = CameraGigeGetIp(vexo::toLocal(vexo::fromLocalField(info->acSn)).constData(),
-                                           &gige) == CAMERA_STATUS_SUCCESS;
+        const bool known = CameraGigeGetIp(vexo::toLocal(DeviceTree::serialOf(*info)).constData(), &gige) ==
+                           CAMERA_STATUS_SUCCESS;
         ui->label_gigeName->setText(vexo::fromLocalField(info->acProductName));
         ui->label_gigeIP->setText(known ? vexo::fromAsciiField(gige.acIp) : QString());
         ui->label_gigeNetMask->setText(known ? vexo::fromAsciiField(gige.acMask) : QString());
@@ -383,38 +343,20 @@ void VexoCam::widenDevicePane()
 
 QTreeWidgetItem *VexoCam::findDeviceItem(const QString &serial) const
 {
-    for (QTreeWidgetItem *group : {m_networkGroup, m_usbGroup}) {
-        for (int i = 0; i < group->childCount(); ++i) {
-            QTreeWidgetItem *item = group->child(i);
-            const stDeviceInfo *info = recordOf(item);
-            if (info && vexo::fromLocalField(info->acSn) == serial)
-                return item;
-        }
-    }
-    return nullptr;
+    return m_devices->findItem(serial);
 }
 
 void VexoCam::markOpened(QTreeWidgetItem *item, bool opened)
 {
-    recordOf(item)->iOpened = opened ? 1 : 0;
-    CameraConnection::markTreeItem(item, false);
+    DeviceTree::markOpened(item, opened);
     ui->pushButton_onoff->setIcon(icon(opened ? "disconnect.png" : "connect.png"));
-    item->setIcon(0, icon(opened ? "cameraOn.png" : "cameraOff.png"));
-}
-
-QString VexoCam::openStateText(const QTreeWidgetItem *item) const
-{
-    const stDeviceInfo *info = recordOf(item);
-    if (info == nullptr || !info->iOpened)
-        return tr("未打开");
-    return CameraConnection::isTreeItemLost(item) ? tr("已断开") : tr("已打开");
 }
 
 void VexoCam::on_treeWidget_devicelist_itemDoubleClicked(QTreeWidgetItem *item, int column)
 {
     Q_UNUSED(column)
-    const stDeviceInfo *info = recordOf(item);
-    if (!info || !openCamera(vexo::fromLocalField(info->acSn)))
+    const stDeviceInfo *info = DeviceTree::recordOf(item);
+    if (!info || !openCamera(DeviceTree::serialOf(*info)))
         return;
     markOpened(item, true);
     emit ui->treeWidget_devicelist->itemClicked(item, 0);
@@ -423,10 +365,10 @@ void VexoCam::on_treeWidget_devicelist_itemDoubleClicked(QTreeWidgetItem *item, 
 void VexoCam::on_pushButton_onoff_clicked()
 {
     QTreeWidgetItem *item = ui->treeWidget_devicelist->currentItem();
-    const stDeviceInfo *info = recordOf(item);
+    const stDeviceInfo *info = DeviceTree::recordOf(item);
     if (!info)
         return;
-    const QString serial = vexo::fromLocalField(info->acSn);
+    const QString serial = DeviceTree::serialOf(*info);
     if (info->iOpened) {
         if (!closeCamera(serial)) {
             showBox(true, tr("提示"), tr("相机已在其它地方打开，无法关闭"));
@@ -462,32 +404,12 @@ void VexoCam::cameraWidget_open(const QString serial)
 
 CameraThread *VexoCam::findCameraWidget(const QString &serial) const
 {
-    for (CameraThread *cell : m_cells) {
-        if (cell->isMyAttachCamera(serial))
-            return cell;
-    }
-    return nullptr;
+    return m_grid->cellOf(serial);
 }
 
 CameraThread *VexoCam::findIdleCameraWidget() const
 {
-    for (CameraThread *cell : m_cells) {
-        if (!cell->isAttachCamera())
-            return cell;
-    }
-    return nullptr;
-}
-
-void VexoCam::selectCell(CameraThread *selected)
-{
-    if (m_cells.size() <= 1)
-        return;
-    for (CameraThread *cell : qAsConst(m_cells)) {
-        if (cell == selected)
-            cell->setFrame();
-        else
-            cell->resetFrame();
-    }
+    return m_grid->idleCell();
 }
 
 bool VexoCam::openCamera(const QString &serial)
@@ -500,7 +422,7 @@ bool VexoCam::openCamera(const QString &serial)
     }
     parameterDock()->setSettingsEnabled(true);
     initDeviceSetting(cell->cameraHandle());
-    selectCell(cell);
+    m_grid->select(cell);
     return true;
 }
 
@@ -526,7 +448,7 @@ void VexoCam::onOpenCamera(const QString &serial)
     m_cameraHandle = cell->cameraHandle();
     parameterDock()->setSettingsEnabled(true);
     initDeviceSetting(m_cameraHandle);
-    selectCell(cell);
+    m_grid->select(cell);
 }
 
 void VexoCam::onCloseCamera(const QString &serial)
@@ -547,13 +469,13 @@ void VexoCam::onCloseCamera(const QString &serial)
 void VexoCam::onCameraLost(const QString &serial, bool lost)
 {
     if (QTreeWidgetItem *item = findDeviceItem(serial)) {
-        CameraConnection::markTreeItem(item, lost);
+        DeviceTree::markLost(item, lost);
         // The identity page of this camera, if shown, says so too.
         if (item == ui->treeWidget_devicelist->currentItem()) {
             const int page = ui->stackedWidget_InterfaceInfo->currentIndex();
             QLabel *status = page == 0 ? ui->label_gigeBroAdder : page == 2 ? ui->label_status : nullptr;
             if (status)
-                status->setText(openStateText(item));
+                status->setText(DeviceTree::openStateText(item));
         }
     }
     // A control touched while the camera was away disabled the dock; the
@@ -566,12 +488,12 @@ void VexoCam::onCameraLost(const QString &serial, bool lost)
 void VexoCam::mousePressEvent(QMouseEvent *event)
 {
     QMainWindow::mousePressEvent(event);
-    if (m_cells.size() > 1) {
+    if (cells().size() > 1) {
         QWidget *grid = ui->widget_devicewindows;
         const QPoint point = grid->mapFromGlobal(event->globalPos());
         if (!grid->rect().contains(point))
             return;
-        for (CameraThread *cell : qAsConst(m_cells)) {
+        for (CameraThread *cell : cells()) {
             if (cell->geometry().contains(point)) {
                 parameterDock()->disableUntilFilled();
                 if (cell->isAttachCamera())
@@ -581,320 +503,44 @@ void VexoCam::mousePressEvent(QMouseEvent *event)
                 cell->resetFrame();
             }
         }
-    } else if (m_cells.size() == 1) {
+    } else if (cells().size() == 1) {
         parameterDock()->disableUntilFilled();
-        if (m_cells.first()->isAttachCamera())
-            initDeviceSetting(m_cells.first()->cameraHandle());
+        if (cells().first()->isAttachCamera())
+            initDeviceSetting(cells().first()->cameraHandle());
     }
-}
-
-bool VexoCam::eventFilter(QObject *watched, QEvent *event)
-{
-    // The full-screen grid closed through the window manager comes back into
-    // the window, as Escape would bring it; closing would only hide it.
-    if (watched == m_gridContainer && event->type() == QEvent::Close && !m_gridContainer->parent()) {
-        event->ignore();
-        restoreGridContainer();
-        refitCells();
-        return true;
-    }
-    if (watched == ui->widget_devicewindows && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
-        if (!m_gridContainer->parent())
-            restoreGridContainer();
-        refitCells();
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void VexoCam::restoreGridContainer()
-{
-    ui->widget_8->layout()->addWidget(m_gridContainer);
-    m_gridContainer->setWindowFlags(Qt::SubWindow);
-    m_gridContainer->setParent(ui->widget_8);
-    m_gridContainer->showNormal();
-}
-
-void VexoCam::refitCells()
-{
-    for (CameraThread *cell : qAsConst(m_cells))
-        cell->fullScreenZoom();
 }
 
 void VexoCam::on_action_fullScreen_triggered()
 {
-    if (m_gridContainer->parent()) {
-        for (CameraThread *cell : qAsConst(m_cells))
-            cell->resetFrame();
-        ui->widget_8->layout()->removeWidget(m_gridContainer);
-        m_gridContainer->setParent(nullptr);
-        // Closing the main window must still end the program.
-        m_gridContainer->setAttribute(Qt::WA_QuitOnClose, false);
-        m_gridContainer->showFullScreen();
-    } else {
-        restoreGridContainer();
-    }
-    refitCells();
+    m_grid->toggleFullScreen();
 }
 
-// ---- display layouts ----------------------------------------------------------
+// ---- the grid's cells --------------------------------------------------------
 
-void VexoCam::createDisplayMenu()
+void VexoCam::wireCell(CameraThread *cell)
 {
-    m_displayMenu = new QMenu(this);
-    m_displayMenu->setToolTipsVisible(true);
-    m_displayMenu->addAction(ui->action_oneframe);
-    m_displayMenu->addAction(ui->action_fourframe);
-    m_displayMenu->addAction(ui->action_nineframe);
-    m_displayMenu->addSeparator();
-    m_displayMenu->addAction(ui->action_customframe);
-    m_displayMenu->addAction(ui->action_fullScreen);
-    m_displayMenu->addSeparator();
-    appendCustomLayoutActions();
-}
-
-void VexoCam::appendCustomLayoutActions()
-{
-    const QVector<SceneFrameLayout> layouts = ConfigParameter::getInstance()->readSceneFrameLayout();
-    for (const SceneFrameLayout &layout : layouts) {
-        // A hand-edited layout that cannot be shown whole is not offered.
-        if (!isUsableLayout(layout))
-            continue;
-        m_customLayouts.push_back(std::make_unique<SceneFrameLayout>(layout));
-        // A name of any length must not stretch the menu past the screen.
-        const QString text = m_displayMenu->fontMetrics().elidedText(layout.name, Qt::ElideMiddle, 400);
-        auto *action = new QAction(icon("FourScreen.png"), text, this);
-        action->setToolTip(layout.name);
-        action->setData(QVariant::fromValue<void *>(m_customLayouts.back().get()));
-        connect(action, &QAction::triggered, this, [this, action] { applyCustomLayout(action); });
-        m_displayMenu->addAction(action);
-        m_customLayoutActions.append(action);
-    }
-}
-
-void VexoCam::removeCustomLayoutActions()
-{
-    for (QAction *action : qAsConst(m_customLayoutActions)) {
-        m_displayMenu->removeAction(action);
-        delete action;
-    }
-    m_customLayoutActions.clear();
-    m_customLayouts.clear();
-}
-
-QAction *VexoCam::findCustomLayoutAction(const QString &name) const
-{
-    for (QAction *action : m_customLayoutActions) {
-        if (static_cast<SceneFrameLayout *>(action->data().value<void *>())->name == name)
-            return action;
-    }
-    return nullptr;
-}
-
-QVector<FramePlacement> VexoCam::framePlacements(const SceneFrameLayout &layout)
-{
-    return layoutPlacements(layout);
-}
-
-SceneFrameLayout VexoCam::presetLayout(int size)
-{
-    SceneFrameLayout layout;
-    layout.row = size;
-    layout.column = size;
-    for (int row = 0; row < size; ++row) {
-        for (int column = 0; column < size; ++column)
-            layout.frameLayoutList.append(frameText({row, column, 1, 1}));
-    }
-    return layout;
-}
-
-void VexoCam::applyPreset(int size)
-{
-    SceneFrameLayout layout = presetLayout(size);
-    cameraWindowSetting(layout);
-    ConfigParameter::getInstance()->setValue(kWidgetInfo, kWidgetCount, size);
-}
-
-void VexoCam::applyCustomLayout(QAction *action)
-{
-    auto *layout = static_cast<SceneFrameLayout *>(action->data().value<void *>());
-    cameraWindowSetting(*layout);
-    ConfigParameter::getInstance()->setValue(kWidgetInfo, kWidgetCount, 4);
-    ConfigParameter::getInstance()->setValue(kCustomWidget, kUsedCustomWidget, layout->name);
-}
-
-void VexoCam::on_action_oneframe_triggered()
-{
-    applyPreset(1);
-}
-
-void VexoCam::on_action_fourframe_triggered()
-{
-    applyPreset(2);
-}
-
-void VexoCam::on_action_nineframe_triggered()
-{
-    applyPreset(3);
-}
-
-void VexoCam::on_action_customframe_triggered()
-{
-    // Saving may drop the in-use name, so remember what is shown first.
-    const QString inUse = ConfigParameter::getInstance()->value(kCustomWidget, kUsedCustomWidget).toString();
-    const QAction *action = findCustomLayoutAction(inUse);
-    const SceneFrameLayout shown = action ? layoutOf(action) : SceneFrameLayout{};
-    CustomWindowSettingWidget editor(ConfigParameter::getInstance()->readSceneFrameLayout(), this);
-    if (editor.exec() == QDialog::Accepted)
-        reloadCustomLayouts(action ? &shown : nullptr);
-}
-
-void VexoCam::reloadCustomLayouts(const SceneFrameLayout *shown)
-{
-    removeCustomLayoutActions();
-    appendCustomLayoutActions();
-    if (ConfigParameter::getInstance()->value(kWidgetInfo, kWidgetCount).toInt() != 4)
-        return;
-    // An unchanged layout stays as it is, with any cells the user swapped.
-    const QString name = ConfigParameter::getInstance()->value(kCustomWidget, kUsedCustomWidget).toString();
-    const QAction *action = findCustomLayoutAction(name);
-    if (shown && action && sameLayout(*shown, layoutOf(action)))
-        return;
-    applyRememberedCustomLayout();
-}
-
-void VexoCam::applyRememberedCustomLayout()
-{
-    const QString name = storedText(ConfigParameter::getInstance()->value(kCustomWidget, kUsedCustomWidget));
-    // Only usable layouts have an action: anything else gets the one-cell preset.
-    QAction *action = findCustomLayoutAction(name);
-    SceneFrameLayout layout =
-        action ? *static_cast<SceneFrameLayout *>(action->data().value<void *>()) : presetLayout(1);
-    cameraWindowSetting(layout);
-}
-
-void VexoCam::restoreDisplayLayout()
-{
-    const int count = ConfigParameter::getInstance()->value(kWidgetInfo, kWidgetCount).toInt();
-    if (count >= 1 && count <= 3) {
-        SceneFrameLayout layout = presetLayout(count);
-        cameraWindowSetting(layout);
-    } else if (count == 4) {
-        applyRememberedCustomLayout();
-    }
-}
-
-void VexoCam::cameraWindowSetting(SceneFrameLayout &layout)
-{
-    // A layout that cannot be shown whole is never applied in part.
-    const QVector<FramePlacement> frames = framePlacements(layout);
-    if (frames.isEmpty())
-        return;
-    const int n = frames.size();
-    // Stopping cameras below waits for their grabbers; take what we need of
-    // the layout now rather than read it afterwards.
-    const int rows = layout.row;
-    const int columns = layout.column;
-
-    QGridLayout *grid = ui->gridLayout_devicewindow;
-    while (QLayoutItem *item = grid->takeAt(0))
-        delete item;
-    for (CameraThread *cell : qAsConst(m_cells))
-        cell->resetFrame();
-
-    QList<CameraThread *> idle;
-    for (CameraThread *cell : qAsConst(m_cells)) {
-        if (!cell->isAttachCamera())
-            idle.append(cell);
-    }
-    for (CameraThread *cell : qAsConst(idle)) {
-        m_cells.removeOne(cell);
-        delete cell;
-    }
-    while (m_cells.size() > n) {
-        CameraThread *cell = m_cells.takeLast();
-        if (cell->cameraHandle() == m_cameraHandle)
-            m_cameraHandle = nullptr;
-        cell->cameraStop();
-        delete cell;
-    }
-    while (m_cells.size() < n) {
-        auto *cell = new CameraThread(ui->widget_devicewindows);
-        connect(cell, SIGNAL(enterFullScreen()), this, SLOT(onCameraWidgetEnterFullScreen()));
-        connect(cell, SIGNAL(exitFullScreen()), this, SLOT(onCameraWidgetExitFullScreen()));
-        connect(cell, SIGNAL(cameraClose(const QString &)), this, SLOT(onCloseCamera(const QString &)));
-        connect(cell, SIGNAL(cameraOpen(const QString &)), this, SLOT(onOpenCamera(const QString &)));
-        connect(cell, &CameraThread::cameraLost, this, &VexoCam::onCameraLost);
-        connect(cell, SIGNAL(windowMoving(int &, int &, int &, int &)), this,
-                SLOT(onWindowMoving(int &, int &, int &, int &)));
-        // A cell may still go away by itself (closed as a window): the list
-        // must never keep it.
-        connect(cell, &QObject::destroyed, this, [this, cell] { m_cells.removeAll(cell); });
-        cell->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-        m_cells.append(cell);
-    }
-
-    for (int i = 0; i < kMaxGrid; ++i) {
-        grid->setRowStretch(i, 0);
-        grid->setColumnStretch(i, 0);
-    }
-    for (int i = 0; i < qMin(rows, kMaxGrid); ++i)
-        grid->setRowStretch(i, 1);
-    for (int i = 0; i < qMin(columns, kMaxGrid); ++i)
-        grid->setColumnStretch(i, 1);
-
-    for (int i = 0; i < n; ++i) {
-        const FramePlacement &f = frames.at(i);
-        m_cells.at(i)->setPostionInGridLayout(f.row, f.column, f.rowSpan, f.columnSpan);
-        grid->addWidget(m_cells.at(i), f.row, f.column, f.rowSpan, f.columnSpan);
-        m_cells.at(i)->show();
-    }
-
-    if (!m_cameraHandle) {
-        for (CameraThread *cell : qAsConst(m_cells)) {
-            if (cell->isAttachCamera()) {
-                initDeviceSetting(cell->cameraHandle());
-                return;
-            }
-        }
-        parameterDock()->setSettingsEnabled(false);
-    }
+    connect(cell, SIGNAL(enterFullScreen()), this, SLOT(onCameraWidgetEnterFullScreen()));
+    connect(cell, SIGNAL(exitFullScreen()), this, SLOT(onCameraWidgetExitFullScreen()));
+    connect(cell, SIGNAL(cameraClose(const QString &)), this, SLOT(onCloseCamera(const QString &)));
+    connect(cell, SIGNAL(cameraOpen(const QString &)), this, SLOT(onOpenCamera(const QString &)));
+    connect(cell, &CameraThread::cameraLost, this, &VexoCam::onCameraLost);
+    connect(cell, SIGNAL(windowMoving(int &, int &, int &, int &)), this,
+            SLOT(onWindowMoving(int &, int &, int &, int &)));
 }
 
 void VexoCam::onCameraWidgetEnterFullScreen()
 {
     if (auto *cell = qobject_cast<CameraThread *>(sender()))
-        ui->gridLayout_devicewindow->removeWidget(cell);
+        m_grid->takeOut(cell);
 }
 
 void VexoCam::onCameraWidgetExitFullScreen()
 {
-    auto *cell = qobject_cast<CameraThread *>(sender());
-    if (!cell)
-        return;
-    int row = 0, column = 0, rowSpan = 1, columnSpan = 1;
-    cell->positionInGridLayout(row, column, rowSpan, columnSpan);
-    ui->gridLayout_devicewindow->addWidget(cell, row, column, rowSpan, columnSpan);
+    if (auto *cell = qobject_cast<CameraThread *>(sender()))
+        m_grid->putBack(cell);
 }
 
 void VexoCam::onWindowMoving(int &fromRow, int &fromColumn, int &toRow, int &toColumn)
 {
-    QGridLayout *grid = ui->gridLayout_devicewindow;
-    QLayoutItem *fromItem = grid->itemAtPosition(fromRow, fromColumn);
-    QLayoutItem *toItem = grid->itemAtPosition(toRow, toColumn);
-    if (!fromItem || !toItem || fromItem == toItem)
-        return;
-    auto *from = qobject_cast<CameraThread *>(fromItem->widget());
-    auto *to = qobject_cast<CameraThread *>(toItem->widget());
-    if (!from || !to)
-        return;
-    int fr = 0, fc = 0, frs = 1, fcs = 1, tr_ = 0, tc = 0, trs = 1, tcs = 1;
-    grid->getItemPosition(grid->indexOf(from), &fr, &fc, &frs, &fcs);
-    grid->getItemPosition(grid->indexOf(to), &tr_, &tc, &trs, &tcs);
-    grid->removeWidget(from);
-    grid->removeWidget(to);
-    from->setPostionInGridLayout(tr_, tc, trs, tcs);
-    to->setPostionInGridLayout(fr, fc, frs, fcs);
-    grid->addWidget(from, tr_, tc, trs, tcs);
-    grid->addWidget(to, fr, fc, frs, fcs);
+    m_grid->swap(fromRow, fromColumn, toRow, toColumn);
 }

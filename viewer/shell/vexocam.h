@@ -1,7 +1,7 @@
 #pragma once
 
 #include "VexoCameraSDK.h"
-#include "sceneframelayout.h"
+#include "config/sceneframelayout.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -12,6 +12,8 @@
 #include <vector>
 
 class CameraThread;
+class CellGrid;
+class DeviceTree;
 class ParameterDock;
 class ParameterPanel;
 class QAction;
@@ -26,7 +28,9 @@ class VexoCam;
 }
 
 // The viewer's main window: device tree on the left, the grid of display
-// cells in the middle, the camera parameter dock on the right.
+// cells in the middle, the camera parameter dock on the right. It keeps the
+// menus and the language and wires the parts: the tree's model is a
+// DeviceTree, the cells are placed by a CellGrid.
 class VexoCam final : public QMainWindow
 {
     Q_OBJECT
@@ -43,13 +47,13 @@ public:
     static QString translationFileName(int language);
     // One frame per unit cell, row by row: the one/four/nine presets.
     static SceneFrameLayout presetLayout(int size);
-    // The layout's frames that can be placed in the grid, in order.
-    static QVector<FramePlacement> framePlacements(const SceneFrameLayout &layout);
 
     QString applicationDir() const { return m_appDir; }
+    // The remembered layout is applied shortly after start; true until then.
+    bool isLayoutRestorePending() const;
     // The file the translator holds, empty when none is loaded.
     QString translationFile() const;
-    const QList<CameraThread *> &cells() const { return m_cells; }
+    const QList<CameraThread *> &cells() const;
     CameraHandle currentCameraHandle() const { return m_cameraHandle; }
     QMenu *displayMenu() const { return m_displayMenu; }
     // The camera parameter dock, and what it does with the camera.
@@ -112,7 +116,6 @@ public slots:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void init();
@@ -132,20 +135,18 @@ private:
     // Refits the cell showing the camera once its pictures have the size
     // the camera now sends.
     void refitCellAfterResolutionChange(void *handle);
-    void restoreGridContainer();
-    void refitCells();
-    void selectCell(CameraThread *cell);
+    // Connects a new cell's reports to the window.
+    void wireCell(CameraThread *cell);
     QTreeWidgetItem *findDeviceItem(const QString &serial) const;
     void markOpened(QTreeWidgetItem *item, bool opened);
-    // "已打开", "未打开", or "已断开" for an open camera that is lost.
-    QString openStateText(const QTreeWidgetItem *item) const;
     void widenDevicePane();
     // Gives the dock the width its current page needs (long values, English).
     void widenParameterDock();
     void showBox(bool critical, const QString &title, const QString &text);
 
     std::unique_ptr<Ui::VexoCam> ui;
-    QList<CameraThread *> m_cells;
+    std::unique_ptr<CellGrid> m_grid;
+    DeviceTree *m_devices = nullptr;
     CameraHandle m_cameraHandle = nullptr;
     QTranslator *m_translator = nullptr;
     QToolButton *m_displaySwitch = nullptr;
@@ -153,12 +154,6 @@ private:
     QMenu *m_displayMenu = nullptr;
     QList<QAction *> m_customLayoutActions;
     std::vector<std::unique_ptr<SceneFrameLayout>> m_customLayouts;
-    QWidget *m_gridContainer = nullptr;
-
-    QTreeWidgetItem *m_networkGroup = nullptr;
-    QTreeWidgetItem *m_usbGroup = nullptr;
-    // The tree items point at these records; a rebuild frees them.
-    std::vector<std::unique_ptr<stDeviceInfo>> m_deviceRecords;
 
     QString m_appDir;
 };

@@ -1,11 +1,11 @@
 // The main window's share of the parameter dock: it hands the dock the
 // selected cell's camera and refits the cell whose resolution changed.
-#include "vexocam.h"
+#include "shell/vexocam.h"
 
-#include "camerathread.h"
-#include "parameterdock.h"
-#include "parameterpanel.h"
+#include "params/parameterdock.h"
+#include "params/parameterpanel.h"
 #include "ui_vexocam.h"
+#include "view/camerathread.h"
 
 #include <QSplitter>
 #include <QTimer>
@@ -48,7 +48,7 @@ void VexoCam::widenParameterDock()
 void VexoCam::refitCellAfterResolutionChange(void *handle)
 {
     CameraThread *cell = nullptr;
-    for (CameraThread *candidate : qAsConst(m_cells)) {
+    for (CameraThread *candidate : cells()) {
         if (candidate->cameraHandle() == handle) {
             cell = candidate;
             break;
@@ -64,13 +64,12 @@ void VexoCam::refitCellAfterResolutionChange(void *handle)
         return;
     const QSize size(resolution.iWidth, resolution.iHeight);
     auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection =
-        connect(cell->grabber(), &CVideoThread::acquireFrame, cell, [cell, connection, size](QImage image) {
-            if (image.size() != size)
-                return;
-            QObject::disconnect(*connection);
-            cell->fullScreenZoom();
-        });
+    *connection = cell->grabber()->connectFrames(cell, [cell, connection, size](const QImage &image) {
+        if (image.size() != size)
+            return;
+        QObject::disconnect(*connection);
+        cell->fullScreenZoom();
+    });
 }
 
 void VexoCam::closeSlot()

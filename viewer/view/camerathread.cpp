@@ -1,38 +1,32 @@
-#include "camerathread.h"
+#include "view/camerathread.h"
 #include "ui_camerathread.h"
 
-#include "cameraconnection.h"
-#include "cameraviewmath.h"
-#include "cellcapture.h"
-#include "configparameter.h"
-#include "customgraphicsscene.h"
-#include "histogramwidget.h"
+#include "capture/cellcapture.h"
+#include "config/configparameter.h"
+#include "dialogs/settingsrules.h"
+#include "histogram/histogramwidget.h"
+#include "layouts/customgraphicsscene.h"
 #include "messagebox.h"
-#include "settingsrules.h"
-#include "statusline.h"
+#include "stream/cameraconnection.h"
+#include "view/cameraviewmath.h"
+#include "view/lostnotice.h"
+#include "view/statusline.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QDrag>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
-#include <QGraphicsSceneMouseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QScrollBar>
 #include <QTabBar>
 #include <QTimer>
 #include <QWheelEvent>
@@ -41,9 +35,6 @@
 using namespace CameraViewMath;
 
 namespace {
-
-const char *const RowFormat = "ROW";
-const char *const ColumnFormat = "COLUMN";
 
 QString fromSdkText(const char *text)
 {
@@ -108,8 +99,10 @@ CameraThread::CameraThread(QWidget *parent) : QDockWidget(parent), ui(std::make_
                           : QStringLiteral(":/images/ICO/easyicon_off.png")));
     });
 
-    m_connection = new CameraConnection(ui->graphicsView);
+    m_connection = new CameraConnection(this);
+    m_lostNotice = new LostNotice(ui->graphicsView);
     connect(m_connection, &CameraConnection::lostChanged, this, [this](bool lost) {
+        m_lostNotice->setVisible(lost);
         if (lost) {
             m_statusLine->setMessage(CameraConnection::lostText());
         } else if (windowTitle().isEmpty()) {
@@ -228,6 +221,11 @@ bool CameraThread::isCameraLost() const
     return m_connection->isLost();
 }
 
+bool CameraThread::isLostNoticeShown() const
+{
+    return !m_lostNotice->isHidden();
+}
+
 bool CameraThread::isMyAttachCamera(const QString &serial) const
 {
     return m_cameraHandle != nullptr && m_cameraSerial == serial;
@@ -275,7 +273,7 @@ void CameraThread::cameraPlay()
     if (m_cameraHandle == nullptr || m_grabber != nullptr)
         return;
     CameraSetIspOutFormat(m_cameraHandle, DisplayMediaType);
-    m_grabber = new CVideoThread(m_cameraHandle, this);
+    m_grabber = std::make_unique<CVideoThread>(m_cameraHandle);
     int width = 0;
     int height = 0;
     CameraGetOutImageSize(m_cameraHandle, &width, &height);
@@ -285,34 +283,36 @@ void CameraThread::cameraPlay()
     // first picture, or a camera opened again in this cell would show at the
     // idle picture's zoom (thousands of percent).
     m_firstFrame = true;
-    connect(m_grabber, &CVideoThread::updateFrameRate, this, &CameraThread::updateFrameRate);
-    connect(m_grabber, &CVideoThread::acquireFrame, this, &CameraThread::acquireFrame,
-            Qt::BlockingQueuedConnection);
-    connect(m_grabber, &CVideoThread::cameraSavePic, this, &CameraThread::cameraSavePic);
-    connect(m_grabber, &CVideoThread::cameraMessage, this, &CameraThread::cameraMessage);
+    CVideoThread *grabber = m_grabber.get();
+    connect(grabber, &CVideoThread::updateFrameRate, this, &CameraThread::updateFrameRate);
+    grabber->connectFrames(this, &CameraThread::acquireFrame);
+    connect(grabber, &CVideoThread::cameraSavePic, this, &CameraThread::cameraSavePic);
+    connect(grabber, &CVideoThread::cameraMessage, this, &CameraThread::cameraMessage);
     // A report still queued from a grabber that has ended is stale.
-    connect(m_grabber, &CVideoThread::cameraLost, this,
-            [this, grabber = QPointer<CVideoThread>(m_grabber)](bool lost) {
-                if (grabber && grabber == m_grabber)
+    connect(grabber, &CVideoThread::cameraLost, this,
+            [this, sender = QPointer<CVideoThread>(grabber)](bool lost) {
+                if (sender && sender == m_grabber.get())
                     m_connection->setLost(lost);
             });
     ui->pushButton_open->setIcon(QIcon(QStringLiteral(":/images/ICO/pause.png")));
-    m_capture->attach(m_cameraHandle, m_grabber);
+    m_capture->attach(m_cameraHandle, grabber);
     m_grabber->start(QThread::TimeCriticalPriority);
 }
 
 void CameraThread::stopGrabber()
 {
     // Taken out first: nothing run while we wait may use it.
-    CVideoThread *grabber = m_grabber;
-    m_grabber = nullptr;
+    const std::unique_ptr<CVideoThread> grabber = std::move(m_grabber);
     grabber->stop();
-    // A frame delivery (to us, a histogram or a recorder) may be blocked on
-    // this thread: serve the queued calls until the loop has noticed the
-    // stop, and nothing else, so no click or layout change runs meanwhile.
+    // The grabber may be blocked in a frame delivery to this thread (to us
+    // or a histogram), so waiting alone could deadlock. Until its loop has
+    // noticed the stop, serve the calls queued to this thread: every queued
+    // slot call of any object (that delivery, but also frames and rate
+    // reports of the other cells' grabbers, a recorder's failure report,
+    // zero-delay single shots). Input, paint, timer and deferred-delete
+    // events stay queued, so no click, key or layout change runs meanwhile.
     while (!grabber->wait(StopSliceMs))
         QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-    delete grabber;
 }
 
 void CameraThread::cameraStop()
@@ -329,6 +329,7 @@ void CameraThread::cameraStop()
         stopGrabber();
     m_capture->detach();
     m_connection->reset();
+    m_lostNotice->hide();
 
     if (m_cameraHandle != nullptr) {
         CameraUnInit(m_cameraHandle);
@@ -380,212 +381,6 @@ void CameraThread::setPostionInGridLayout(int row, int column, int rowSpan, int 
     m_columnSpan = columnSpan;
 }
 
-QSize CameraThread::pictureViewSize() const
-{
-    return geometrySize(ui->graphicsView->geometry());
-}
-
-QSize CameraThread::thumbnailViewSize() const
-{
-    return geometrySize(ui->graphicsView_Navigation->geometry());
-}
-
-void CameraThread::applyZoom(double zoom)
-{
-    // Setting the whole transform keeps it exactly zoom x identity; scaling
-    // step by step would let rounding errors pile up.
-    m_zoom = zoom;
-    ui->graphicsView->setTransform(QTransform::fromScale(m_zoom, m_zoom));
-}
-
-void CameraThread::fullScreenZoom()
-{
-    if (m_pictureItem == nullptr)
-        return;
-    const QSize view = pictureViewSize();
-    const QSizeF picture = m_pictureItem->pixmap().size();
-    if (picture.isEmpty() || view.isEmpty())
-        return;
-    m_fitX = view.width() / picture.width();
-    m_fitY = view.height() / picture.height();
-    applyZoom(fitZoom(view, picture, m_zoom));
-}
-
-void CameraThread::navigationWidgetZoom()
-{
-    const QPointF origin = ui->graphicsView->mapToScene(0, 0);
-    const NavigationRect nav = navigationRect(pictureViewSize(), m_pictureScene->sceneRect().size(), m_zoom,
-                                              origin, thumbnailViewSize());
-    if (nav.partial) {
-        m_thumbnailScaleX = nav.scaleX;
-        m_thumbnailScaleY = nav.scaleY;
-    }
-    ui->label_displayWindow->setGeometry(nav.rect);
-    m_rectX = nav.rect.x();
-    m_rectY = nav.rect.y();
-}
-
-void CameraThread::zoomAbout(double zoom, const QPointF &scenePoint, const QPoint &viewportPoint)
-{
-    applyZoom(zoom);
-    scrollBy(ui->graphicsView->mapFromScene(scenePoint) - viewportPoint);
-}
-
-void CameraThread::zoomAboutCentre(double zoom)
-{
-    const QPoint centre = ui->graphicsView->viewport()->rect().center();
-    zoomAbout(zoom, ui->graphicsView->mapToScene(centre), centre);
-}
-
-void CameraThread::scrollBy(const QPoint &delta)
-{
-    QScrollBar *horizontal = ui->graphicsView->horizontalScrollBar();
-    QScrollBar *vertical = ui->graphicsView->verticalScrollBar();
-    horizontal->setValue(horizontal->value() + delta.x());
-    vertical->setValue(vertical->value() + delta.y());
-    // A drag in progress continues from here, not from where it would undo this.
-    m_panLastHorizontal = horizontal->value();
-    m_panLastVertical = vertical->value();
-}
-
-void CameraThread::zoomOut()
-{
-    if (isAttachCamera())
-        zoomAboutCentre(zoomOutStep(m_zoom));
-}
-
-void CameraThread::zoomIn()
-{
-    if (isAttachCamera())
-        zoomAboutCentre(zoomInStep(m_zoom));
-}
-
-void CameraThread::originalSize()
-{
-    zoomAboutCentre(1.0);
-    navigationWidgetZoom();
-}
-
-bool CameraThread::wheelZoom(const QWheelEvent *event)
-{
-    if (!isAttachCamera())
-        return false;
-    QGraphicsView *view = ui->graphicsView;
-    const QPoint cursor = event->position().toPoint();
-    const QPoint scroll(view->horizontalScrollBar()->value(), view->verticalScrollBar()->value());
-    if (cursor != m_wheelCursor || scroll != m_wheelScroll) {
-        m_wheelAnchor = view->mapToScene(cursor);
-        m_wheelCursor = cursor;
-    }
-    zoomAbout(CameraViewMath::wheelZoom(m_zoom, event->angleDelta().y()), m_wheelAnchor, cursor);
-    m_wheelScroll = QPoint(view->horizontalScrollBar()->value(), view->verticalScrollBar()->value());
-    return true;
-}
-
-bool CameraThread::panPicture(QEvent *event)
-{
-    const QEvent::Type type = event->type();
-    if (type != QEvent::GraphicsSceneMousePress && type != QEvent::GraphicsSceneMouseMove &&
-        type != QEvent::GraphicsSceneMouseRelease)
-        return false;
-    auto *mouse = static_cast<QGraphicsSceneMouseEvent *>(event);
-    QGraphicsView *view = ui->graphicsView;
-    switch (type) {
-    case QEvent::GraphicsSceneMousePress:
-        // Only the left button pans: the right one opens the context menu,
-        // which takes its release.
-        if (mouse->button() != Qt::LeftButton)
-            break;
-        m_panning = true;
-        m_panLastCursor = mouse->screenPos();
-        m_panLastHorizontal = view->horizontalScrollBar()->value();
-        m_panLastVertical = view->verticalScrollBar()->value();
-        break;
-    case QEvent::GraphicsSceneMouseMove:
-        // Hover moves arrive too, and the view replays the last mouse event
-        // (with the buttons it had) after every scroll: only a real move with
-        // the left button held pans.
-        if (!(mouse->buttons() & Qt::LeftButton)) {
-            m_panning = false;
-            break;
-        }
-        if (!m_panning || mouse->screenPos() == m_panLastCursor)
-            break;
-        view->setCursor(Qt::ClosedHandCursor);
-        view->horizontalScrollBar()->setValue(m_panLastCursor.x() - mouse->screenPos().x() +
-                                              m_panLastHorizontal);
-        view->verticalScrollBar()->setValue(m_panLastCursor.y() - mouse->screenPos().y() + m_panLastVertical);
-        m_panLastCursor = mouse->screenPos();
-        m_panLastHorizontal = view->horizontalScrollBar()->value();
-        m_panLastVertical = view->verticalScrollBar()->value();
-        break;
-    case QEvent::GraphicsSceneMouseRelease:
-        if (!(mouse->buttons() & Qt::LeftButton)) {
-            m_panning = false;
-            view->setCursor(Qt::ArrowCursor);
-        }
-        break;
-    default:
-        break;
-    }
-    return false;
-}
-
-bool CameraThread::dragNavigationRectangle(QEvent *event)
-{
-    QLabel *rect = ui->label_displayWindow;
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        // Taken here: passed on, the press would reach the cell and start
-        // dragging the whole cell onto another.
-        mouse->accept();
-        m_rectDragging = mouse->button() == Qt::LeftButton;
-        m_rectLastCursor = mouse->globalPos();
-        return true;
-    }
-    case QEvent::MouseMove: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        mouse->accept();
-        if (!m_rectDragging || !(mouse->buttons() & Qt::LeftButton))
-            return true;
-        const QPoint cursor = mouse->globalPos();
-        const QPoint moved =
-            dragNavigationRect(rect->pos(), cursor - m_rectLastCursor, rect->size(), thumbnailViewSize());
-        rect->move(moved);
-        m_rectX = moved.x();
-        m_rectY = moved.y();
-        // Always rebased, so a drag without a camera cannot accelerate.
-        m_rectLastCursor = cursor;
-        if (isAttachCamera() && m_thumbnailScaleX > 0 && m_thumbnailScaleY > 0) {
-            // The picture shows the part the rectangle now marks.
-            QGraphicsView *view = ui->graphicsView;
-            const QPointF target(moved.x() / m_thumbnailScaleX, moved.y() / m_thumbnailScaleY);
-            const QPointF shift = (target - view->mapToScene(0, 0)) * m_zoom;
-            scrollBy(shift.toPoint());
-        }
-        return true;
-    }
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-        event->accept();
-        if (!(static_cast<QMouseEvent *>(event)->buttons() & Qt::LeftButton))
-            m_rectDragging = false;
-        return true;
-    case QEvent::Enter:
-        rect->setCursor(Qt::SizeAllCursor);
-        m_cursorOverRect = 1;
-        break;
-    case QEvent::Leave:
-        rect->setCursor(Qt::ArrowCursor);
-        m_cursorOverRect = 0;
-        break;
-    default:
-        break;
-    }
-    return false;
-}
-
 bool CameraThread::eventFilter(QObject *watched, QEvent *event)
 {
     // Key presses also pass the view and the scene on their way up to the
@@ -614,84 +409,12 @@ bool CameraThread::eventFilter(QObject *watched, QEvent *event)
     return QDockWidget::eventFilter(watched, event);
 }
 
-void CameraThread::handleHotkey(const QKeyEvent *event)
-{
-    using SettingsRules::HotkeyAction;
-    const HotkeyAction action =
-        SettingsRules::matchHotkey(SettingsRules::pressedKeyText(event->key(), event->modifiers()),
-                                   *ConfigParameter::getInstance()->getHotkeyParameter());
-    // A held key repeats: zooming may follow it, but a toggle must not flip
-    // back and forth, and snapshots must not pile up faster than they are
-    // written.
-    const bool once = action != HotkeyAction::Enlarge && action != HotkeyAction::Narrow;
-    if (once && event->isAutoRepeat())
-        return;
-    switch (action) {
-    case HotkeyAction::None:
-        break;
-    case HotkeyAction::WindowSize:
-        fullScreenZoom();
-        break;
-    case HotkeyAction::OriginalSize:
-        m_actionOriginalSize->trigger();
-        break;
-    case HotkeyAction::Enlarge:
-        m_zoomInButton->click();
-        break;
-    case HotkeyAction::Narrow:
-        m_zoomOutButton->click();
-        break;
-    case HotkeyAction::Recording:
-        on_pushButton_recording_clicked();
-        break;
-    case HotkeyAction::Photogrape:
-        on_pushButton_photogrape_clicked();
-        break;
-    case HotkeyAction::Onoff:
-        on_pushButton_open_clicked();
-        break;
-    case HotkeyAction::DisplaySwitch:
-        m_actionFullScreen->trigger();
-        break;
-    }
-}
-
 void CameraThread::paintEvent(QPaintEvent *event)
 {
     QDockWidget::paintEvent(event);
     placeOverlayWidgets();
     if (m_cursorOverRect == 0)
         navigationWidgetZoom();
-}
-
-QSize CameraThread::navigationMinimum() const
-{
-    // The whole tab title beside the corner's close button, and room for a
-    // thumbnail under it.
-    const QTabBar *tabs = ui->tabWidget->tabBar();
-    const QWidget *corner = ui->tabWidget->cornerWidget(Qt::TopRightCorner);
-    const int cornerWidth = corner != nullptr ? corner->sizeHint().width() : 0;
-    return {std::max(96, tabs->sizeHint().width() + cornerWidth + 4), tabs->sizeHint().height() + 48};
-}
-
-void CameraThread::placeOverlayWidgets()
-{
-    const QSize view(ui->graphicsView->width(), ui->graphicsView->height());
-    const OverlayPlacement placement = placeOverlays(view, ui->widget->size(), ui->label_media->size(),
-                                                     navigationMinimum(), m_navigationWanted);
-    ui->widget->move(placement.buttonBar);
-    ui->label_media->move(placement.media);
-    QWidget *navigation = ui->widget_Navigation;
-    if (navigation->geometry() != placement.navigation)
-        navigation->setGeometry(placement.navigation);
-    const bool show = m_navigationWanted && placement.navigationFits;
-    if (show != navigation->isVisible()) {
-        navigation->setVisible(show);
-        // The thumbnail is made only while it can be seen: catch up now.
-        if (show && m_pictureItem != nullptr && isAttachCamera())
-            updateThumbnail(m_pictureItem->pixmap().toImage());
-    }
-    navigation->raise();
 }
 
 void CameraThread::resizeEvent(QResizeEvent *event)
@@ -779,17 +502,6 @@ void CameraThread::acquireFrame(QImage image)
     }
 }
 
-void CameraThread::updateThumbnail(const QImage &image)
-{
-    const QSize thumbnail = thumbnailViewSize();
-    const QPixmap small = QPixmap::fromImage(sampleThumbnail(image, thumbnail));
-    if (m_thumbnailItem == nullptr)
-        m_thumbnailItem = m_thumbnailScene->addPixmap(small);
-    else
-        m_thumbnailItem->setPixmap(small);
-    m_thumbnailScene->setSceneRect(0, 0, thumbnail.width(), thumbnail.height());
-}
-
 void CameraThread::cameraSavePic(const QByteArray &pixels, const stImageInfo &head)
 {
     m_capture->savePicture(pixels, head);
@@ -839,7 +551,7 @@ void CameraThread::leaveFullScreen()
 void CameraThread::openHistogram()
 {
     if (isAttachCamera() && m_grabber != nullptr)
-        histogramWidget::open(m_cameraHandle, m_grabber);
+        histogramWidget::open(m_cameraHandle, m_grabber.get());
 }
 
 void CameraThread::on_pushButton_close_clicked()
@@ -916,65 +628,5 @@ void CameraThread::updateLanguage()
             setWindowTitle(fromSdkText(name));
         }
         m_capture->retranslate();
-    }
-}
-
-void CameraThread::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton) {
-        m_dragStart = event->pos();
-        m_dragArmed = true;
-    }
-    QDockWidget::mousePressEvent(event);
-}
-
-void CameraThread::mouseMoveEvent(QMouseEvent *event)
-{
-    if (startsCellDrag(isAttachCamera(), m_dragArmed, event->buttons(), m_dragStart, event->pos(),
-                       QApplication::startDragDistance())) {
-        m_dragArmed = false;
-        auto *data = new QMimeData;
-        data->setData(QString::fromLatin1(RowFormat), QByteArray::number(m_row));
-        data->setData(QString::fromLatin1(ColumnFormat), QByteArray::number(m_column));
-        auto *drag = new QDrag(this);
-        drag->setMimeData(data);
-        drag->exec(Qt::MoveAction);
-    }
-    QDockWidget::mouseMoveEvent(event);
-}
-
-void CameraThread::dragEnterEvent(QDragEnterEvent *event)
-{
-    event->accept();
-}
-
-void CameraThread::dragMoveEvent(QDragMoveEvent *event)
-{
-    event->accept();
-}
-
-void CameraThread::dropEvent(QDropEvent *event)
-{
-    const QMimeData *data = event->mimeData();
-    if (data->hasFormat(QString::fromLatin1(CustomGraphicsScene::SerialFormat))) {
-        const QString serial = CustomGraphicsScene::serialFromMimeData(data);
-        if (!serial.isEmpty()) {
-            event->accept();
-            on_openCamera(serial);
-            return;
-        }
-    }
-    if (data->hasFormat(QString::fromLatin1(RowFormat)) ||
-        data->hasFormat(QString::fromLatin1(ColumnFormat))) {
-        bool rowOk = false;
-        bool columnOk = false;
-        int fromRow = data->data(QString::fromLatin1(RowFormat)).toInt(&rowOk);
-        int fromColumn = data->data(QString::fromLatin1(ColumnFormat)).toInt(&columnOk);
-        // A foreign drag with garbage positions must not reorder the grid.
-        if (!rowOk || !columnOk)
-            return;
-        int toRow = m_row;
-        int toColumn = m_column;
-        emit windowMoving(fromRow, fromColumn, toRow, toColumn);
     }
 }

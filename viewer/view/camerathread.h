@@ -2,7 +2,7 @@
 #define CAMERATHREAD_H
 
 #include "VexoCameraSDK.h"
-#include "cvideothread.h"
+#include "stream/cvideothread.h"
 
 #include <QByteArray>
 #include <QDockWidget>
@@ -16,6 +16,7 @@
 class CameraConnection;
 class CellCapture;
 class CustomGraphicsScene;
+class LostNotice;
 class QAction;
 class QCloseEvent;
 class QGraphicsPixmapItem;
@@ -66,12 +67,15 @@ public:
     int zoomPercentage() const { return m_zoomPercent; }
     float lastCaptureRate() const { return m_lastCaptureFps; }
     // The grabber while a camera is held, for receivers of its frames.
-    CVideoThread *grabber() const { return m_grabber; }
+    CVideoThread *grabber() const { return m_grabber.get(); }
     // Snapshots, series and recording of this cell.
     CellCapture *capture() const { return m_capture; }
     // Whether the held camera went away and is being reconnected.
     CameraConnection *connection() const { return m_connection; }
     bool isCameraLost() const;
+    // The notice over the frozen picture of a lost camera is on (visible
+    // whenever the cell is).
+    bool isLostNoticeShown() const;
 
     static constexpr uint32_t DisplayMediaType = CAMERA_MEDIA_TYPE_RGB8;
     static constexpr int ButtonBarIntervalMs = 100;
@@ -159,7 +163,7 @@ private:
 
     QString m_cameraSerial;
     CameraHandle m_cameraHandle = nullptr;
-    CVideoThread *m_grabber = nullptr;
+    std::unique_ptr<CVideoThread> m_grabber;
     int m_outWidth = 0;
     int m_outHeight = 0;
 
@@ -193,6 +197,7 @@ private:
 
     CellCapture *m_capture = nullptr;
     CameraConnection *m_connection = nullptr;
+    LostNotice *m_lostNotice = nullptr;
 
     // Set by every start: the first picture of each opening is fitted.
     bool m_firstFrame = true;

@@ -1,4 +1,4 @@
-#include "cameraviewmath.h"
+#include "view/cameraviewmath.h"
 
 #include <QCoreApplication>
 

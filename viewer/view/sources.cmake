@@ -1,6 +1,6 @@
 list(APPEND VEXOCAM_SOURCES
-  view/cvideothread.h view/cvideothread.cpp
   view/cameraviewmath.h view/cameraviewmath.cpp
   view/statusline.h view/statusline.cpp
-  view/camerathread.h view/camerathread.cpp
+  view/lostnotice.h view/lostnotice.cpp
+  view/camerathread.h view/camerathread.cpp view/camerathread_zoom.cpp view/camerathread_input.cpp
   forms/camerathread.ui)

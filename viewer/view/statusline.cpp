@@ -1,4 +1,4 @@
-#include "statusline.h"
+#include "view/statusline.h"
 
 #include <QEvent>
 #include <QFontMetrics>

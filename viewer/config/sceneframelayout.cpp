@@ -1,4 +1,4 @@
-#include "sceneframelayout.h"
+#include "config/sceneframelayout.h"
 
 #include <QVector>
 

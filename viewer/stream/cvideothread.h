@@ -18,8 +18,8 @@
 Q_DECLARE_METATYPE(stImageInfo)
 
 // Pulls frames of one opened camera, converts them to 24-bit RGB and hands
-// each to the display cell through a blocking delivery, so one buffer serves
-// every frame. Touches no widget.
+// each to its receivers (display cell, histogram, recorder) through a
+// blocking delivery, so one buffer serves every frame. Touches no widget.
 class CVideoThread final : public QThread
 {
     Q_OBJECT
@@ -31,6 +31,17 @@ public:
 
     // Registers stImageInfo for queued signals; safe to call repeatedly.
     static void registerMetaTypes();
+
+    // The only way to receive frames. The image lends the grabber's buffer,
+    // which the next frame overwrites, so the delivery blocks until the
+    // receiver has returned; a receiver that keeps pixels copies them. The
+    // receiver must live on another thread than the grabber (every one is
+    // on the GUI thread or a recorder's own thread).
+    template<typename Receiver, typename Slot>
+    QMetaObject::Connection connectFrames(const Receiver *receiver, Slot slot) const
+    {
+        return connect(this, &CVideoThread::acquireFrame, receiver, slot, Qt::BlockingQueuedConnection);
+    }
 
     void stop();
     bool isStopRequested() const { return m_stopRequest.load(); }
@@ -53,6 +64,7 @@ public:
 
 signals:
     void updateFrameRate(float captureFps, float displayFps, int deliveredFrames);
+    // Connect through connectFrames only.
     void acquireFrame(QImage image);
     // The pixels are a copy owned by the request: the next frame cannot touch them.
     void cameraSavePic(QByteArray pixels, stImageInfo head);

@@ -1,7 +1,7 @@
-#include "customtreewidget.h"
+#include "devices/customtreewidget.h"
 
 #include "VexoCameraSDK.h"
-#include "customgraphicsscene.h"
+#include "layouts/customgraphicsscene.h"
 #include "textfields.h"
 
 #include <QDrag>

@@ -1,4 +1,4 @@
-#include "cvideothread.h"
+#include "stream/cvideothread.h"
 
 #include <QElapsedTimer>
 #include <QMutexLocker>

@@ -1,2 +1,0 @@
-list(APPEND VEXOCAM_SOURCES
-  connection/cameraconnection.h connection/cameraconnection.cpp)

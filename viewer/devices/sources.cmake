@@ -1,0 +1,3 @@
+list(APPEND VEXOCAM_SOURCES
+  devices/devicetree.h devices/devicetree.cpp
+  devices/customtreewidget.h devices/customtreewidget.cpp)

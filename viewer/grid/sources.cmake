@@ -1,0 +1,2 @@
+list(APPEND VEXOCAM_SOURCES
+  grid/cellgrid.h grid/cellgrid.cpp)

@@ -1,0 +1,3 @@
+list(APPEND VEXOCAM_SOURCES
+  stream/cvideothread.h stream/cvideothread.cpp
+  stream/cameraconnection.h stream/cameraconnection.cpp)
