@@ -1,6 +1,7 @@
 // The histogram window's cost per 1080p frame on one thread. Run with
 //   bench_histogram --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 // and read the summary at the end.
+#include "benchsummary.h"
 #include "histogram/histogrammath.h"
 #include "histogram/histogramwidget.h"
 #include "isp.h"
@@ -160,77 +161,30 @@ BENCHMARK(BM_ChartUpdateAndPaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DealtData)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DealtDataAndPaint)->Unit(benchmark::kMillisecond);
 
-struct Timing
+void printSummary(const benchsummary::MedianReporter &timings)
 {
-    double realMs = -1;
-    double cpuMs = -1;
-};
+    const benchsummary::Timing analysis = timings["BM_Analysis/0"];
+    const benchsummary::Timing opencv = timings["BM_OpenCvSplitCalcHist/0"];
+    const benchsummary::Timing analysisNoise = timings["BM_Analysis/1"];
+    const benchsummary::Timing opencvNoise = timings["BM_OpenCvSplitCalcHist/1"];
+    const benchsummary::Timing chart = timings["BM_ChartUpdate"];
 
-class SummaryReporter final : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            if (run.error_occurred)
-                continue;
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
-            if (median || single)
-                timings[run.run_name.function_name +
-                        (run.run_name.args.empty() ? std::string() : "/" + run.run_name.args)] = {
-                    run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-        }
-    }
+    char frame[32];
+    std::snprintf(frame, sizeof frame, "%dx%d RGB", kWidth, kHeight);
+    const benchsummary::Table table(frame, 36);
+    table.row("analysis (3 histograms + statistics)", analysis);
+    table.row("OpenCV split + 3 calcHist", opencv);
+    table.row("analysis, noise frame", analysisNoise);
+    table.row("OpenCV, noise frame", opencvNoise);
+    table.row("chart update", chart);
+    table.row("chart update + paint of the view", timings["BM_ChartUpdateAndPaint"]);
+    table.row("whole frame slot (dealtData)", timings["BM_DealtData"]);
+    table.row("frame slot + paint of the window", timings["BM_DealtDataAndPaint"]);
 
-    std::map<std::string, Timing> timings;
-};
-
-void printSummary(const std::map<std::string, Timing> &timings)
-{
-    auto get = [&](const char *name) {
-        const auto it = timings.find(name);
-        return it == timings.end() ? Timing{} : it->second;
-    };
-    const Timing analysis = get("BM_Analysis/0");
-    const Timing opencv = get("BM_OpenCvSplitCalcHist/0");
-    const Timing analysisNoise = get("BM_Analysis/1");
-    const Timing opencvNoise = get("BM_OpenCvSplitCalcHist/1");
-    const Timing chart = get("BM_ChartUpdate");
-    const Timing painted = get("BM_ChartUpdateAndPaint");
-    const Timing slot = get("BM_DealtData");
-    const Timing slotPainted = get("BM_DealtDataAndPaint");
-
-    std::printf("\nSummary (medians, one thread, %dx%d RGB; targets judged on CPU time):\n", kWidth, kHeight);
-    std::printf("  %-36s %9s %9s\n", "", "wall ms", "CPU ms");
-    auto row = [](const char *what, const Timing &t) {
-        if (t.cpuMs >= 0)
-            std::printf("  %-36s %9.3f %9.3f\n", what, t.realMs, t.cpuMs);
-    };
-    row("analysis (3 histograms + statistics)", analysis);
-    row("OpenCV split + 3 calcHist", opencv);
-    row("analysis, noise frame", analysisNoise);
-    row("OpenCV, noise frame", opencvNoise);
-    row("chart update", chart);
-    row("chart update + paint of the view", painted);
-    row("whole frame slot (dealtData)", slot);
-    row("frame slot + paint of the window", slotPainted);
-
-    auto ratio = [](const char *what, const Timing &ours, const Timing &theirs) {
-        if (theirs.cpuMs <= 0 || ours.cpuMs <= 0) {
-            std::printf("  %s: OpenCV not built in, no ratio\n", what);
-            return;
-        }
-        const double speedUp = theirs.cpuMs / ours.cpuMs;
-        std::printf("  %-36s %7.2f x (target >= 1.5 x) %s\n", what, speedUp,
-                    speedUp >= 1.5 ? "ok" : "MISSED");
-    };
-    ratio("OpenCV / analysis", analysis, opencv);
-    ratio("OpenCV / analysis, noise frame", analysisNoise, opencvNoise);
-    if (chart.cpuMs >= 0)
-        std::printf("  %-36s %7.3f ms (target <= 1.0 ms) %s\n", "chart update", chart.cpuMs,
-                    chart.cpuMs <= 1.0 ? "ok" : "MISSED");
+    table.speedUp("OpenCV / analysis", analysis, opencv, 1.5, "OpenCV not built in");
+    table.speedUp("OpenCV / analysis, noise frame", analysisNoise, opencvNoise, 1.5, "OpenCV not built in");
+    if (chart.ran())
+        table.verdict("chart update", chart.cpuMs, "ms", 1.0);
 }
 
 } // namespace
@@ -240,13 +194,10 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    benchsummary::MedianReporter reporter;
+    if (!benchsummary::runBenchmarks(&argc, argv, reporter))
         return 1;
-    SummaryReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
     window().reset();
-    printSummary(reporter.timings);
+    printSummary(reporter);
     return 0;
 }

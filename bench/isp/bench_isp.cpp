@@ -1,6 +1,7 @@
 // 1080p per-frame costs on one thread. Run with
 //   bench_isp --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 // and read the summary at the end: each stage against its yardstick.
+#include "benchsummary.h"
 #include "isp.h"
 #include "scene.h"
 
@@ -142,88 +143,42 @@ BENCHMARK(BM_FullIsp)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullIspMonochrome)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SceneRender)->Unit(benchmark::kMillisecond);
 
-// Keeps the median (or the single run) of each benchmark for the summary.
-// CPU time is what one core spends; on a busy machine wall time also counts
-// the waits for the core, so both are shown and the targets use CPU time.
-struct Timing
+void printSummary(const benchsummary::MedianReporter &timings)
 {
-    double realMs = -1;
-    double cpuMs = -1;
-};
+    const benchsummary::Timing copy = timings["BM_Memcpy"];
+    const benchsummary::Timing demosaic = timings["BM_Demosaic"];
+    const benchsummary::Timing opencv = timings["BM_OpenCvDemosaic"];
+    const benchsummary::Timing isp = timings["BM_FullIsp"];
+    const benchsummary::Timing scene = timings["BM_SceneRender"];
 
-class SummaryReporter final : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            if (run.error_occurred)
-                continue;
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
-            if (median || single)
-                timings[run.run_name.function_name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-        }
-    }
+    char frame[32];
+    std::snprintf(frame, sizeof frame, "%dx%d", kWidth, kHeight);
+    const benchsummary::Table table(frame, 30, &copy, "x memcpy");
+    table.row("memcpy of the output (floor)", copy);
+    table.row("demosaic", demosaic);
+    table.row("OpenCV cvtColor BayerRG2RGB", opencv);
+    table.row("full ISP, every stage on", isp);
+    table.row("full ISP + monochrome", timings["BM_FullIspMonochrome"]);
+    table.row("frame generation", scene);
 
-    std::map<std::string, Timing> timings;
-};
-
-void printSummary(const std::map<std::string, Timing> &timings)
-{
-    auto get = [&](const char *name) {
-        const auto it = timings.find(name);
-        return it == timings.end() ? Timing{} : it->second;
-    };
-    const Timing copy = get("BM_Memcpy");
-    const Timing demosaic = get("BM_Demosaic");
-    const Timing opencv = get("BM_OpenCvDemosaic");
-    const Timing isp = get("BM_FullIsp");
-    const Timing mono = get("BM_FullIspMonochrome");
-    const Timing scene = get("BM_SceneRender");
-
-    printf("\nSummary (medians, one thread, %dx%d; targets judged on CPU time):\n", kWidth, kHeight);
-    printf("  %-30s %9s %9s %10s\n", "", "wall ms", "CPU ms", "x memcpy");
-    auto row = [&](const char *what, const Timing &t) {
-        if (t.cpuMs < 0)
-            return;
-        printf("  %-30s %9.3f %9.3f", what, t.realMs, t.cpuMs);
-        if (copy.cpuMs > 0)
-            printf(" %10.1f", t.cpuMs / copy.cpuMs);
-        printf("\n");
-    };
-    row("memcpy of the output (floor)", copy);
-    row("demosaic", demosaic);
-    row("OpenCV cvtColor BayerRG2RGB", opencv);
-    row("full ISP, every stage on", isp);
-    row("full ISP + monochrome", mono);
-    row("frame generation", scene);
-
-    auto verdict = [](const char *what, double value, double limit, const char *unit) {
-        printf("  %-30s %7.3f %s (target <= %.1f %s) %s\n", what, value, unit, limit, unit,
-               value <= limit ? "ok" : "MISSED");
-    };
+    // Demosaic may take at most 1.5 times OpenCV's time.
     if (opencv.cpuMs > 0 && demosaic.cpuMs > 0)
-        verdict("demosaic / OpenCV", demosaic.cpuMs / opencv.cpuMs, 1.5, "x");
+        table.verdict("demosaic / OpenCV", demosaic.cpuMs / opencv.cpuMs, "x", 1.5);
     else
-        printf("  demosaic / OpenCV: OpenCV not built in, no ratio\n");
-    if (isp.cpuMs > 0)
-        verdict("full ISP", isp.cpuMs, 4.0, "ms");
-    if (scene.cpuMs > 0)
-        verdict("frame generation", scene.cpuMs, 2.0, "ms");
+        std::printf("  demosaic / OpenCV: OpenCV not built in, no ratio\n");
+    if (isp.ran())
+        table.verdict("full ISP", isp.cpuMs, "ms", 4.0);
+    if (scene.ran())
+        table.verdict("frame generation", scene.cpuMs, "ms", 2.0);
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    benchsummary::MedianReporter reporter;
+    if (!benchsummary::runBenchmarks(&argc, argv, reporter))
         return 1;
-    SummaryReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    printSummary(reporter.timings);
+    printSummary(reporter);
     return 0;
 }
