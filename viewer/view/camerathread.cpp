@@ -244,11 +244,9 @@ bool CameraThread::attachCamera(const QString &serial)
     const QByteArray serialBytes = serial.toLocal8Bit();
     CameraSdkStatus status = CameraInitEx3(&handle, serialBytes.constData());
     if (status == CAMERA_STATUS_SUCCESS) {
-        char name[CAMERA_TEXT_BUFFER] = {};
-        if (CameraGetFriendlyName(handle, name) == CAMERA_STATUS_SUCCESS) {
-            name[CAMERA_TEXT_BUFFER - 1] = '\0';
-            setWindowTitle(fromSdkText(name));
-        }
+        const QString name = friendlyNameOf(handle);
+        if (!name.isNull())
+            setWindowTitle(name);
         status = CameraPlay(handle);
         if (status == CAMERA_STATUS_SUCCESS) {
             m_cameraHandle = handle;
@@ -622,11 +620,9 @@ void CameraThread::updateLanguage()
     m_statusLine->relayout();
     setWindowTitle(QString());
     if (isAttachCamera()) {
-        char name[CAMERA_TEXT_BUFFER] = {};
-        if (CameraGetFriendlyName(m_cameraHandle, name) == CAMERA_STATUS_SUCCESS) {
-            name[CAMERA_TEXT_BUFFER - 1] = '\0';
-            setWindowTitle(fromSdkText(name));
-        }
+        const QString name = friendlyNameOf(m_cameraHandle);
+        if (!name.isNull())
+            setWindowTitle(name);
         m_capture->retranslate();
     }
 }
