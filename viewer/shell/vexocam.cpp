@@ -121,7 +121,10 @@ bool VexoCam::isLayoutRestorePending() const
 
 const QList<CameraThread *> &VexoCam::cells() const
 {
-    return m_grid->cells();
+    // None while the grid is being torn down: stopping its cameras serves
+    // queued calls, which may still ask.
+    static const QList<CameraThread *> none;
+    return m_grid ? m_grid->cells() : none;
 }
 
 QString VexoCam::translationFile() const
