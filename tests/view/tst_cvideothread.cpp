@@ -69,6 +69,7 @@ private slots:
     void unpluggedCameraKeepsRetryingAndReporting();
     void largerFrameGrowsBufferSmallerKeepsIt();
     void snapshotIsServedByTheNextFrameWithItsOwnCopy();
+    void receiverHoldsTheFrameUntilItReturns();
 
 private:
     // preset: the resolution chosen before the camera streams (-1: as it is).
@@ -306,6 +307,30 @@ void TestCVideoThread::snapshotIsServedByTheNextFrameWithItsOwnCopy()
     QTRY_VERIFY_WITH_TIMEOUT(m_sink->frames >= framesNow + 5, 5000);
     QCOMPARE(pixels, kept);
     QCOMPARE(order.size(), 1);
+}
+
+void TestCVideoThread::receiverHoldsTheFrameUntilItReturns()
+{
+    // Every receiver is connected through connectFrames: while one works on
+    // a frame, the grabber neither counts another nor writes into the
+    // buffer the image lends, however long the receiver takes.
+    m_handle = openCamera(SmallSerial);
+    QVERIFY(m_handle != nullptr);
+    m_grabber = std::make_unique<CVideoThread>(m_handle);
+    int slowFrames = 0;
+    int changedWhileHeld = 0;
+    m_grabber->connectFrames(this, [&](const QImage &image) {
+        const int delivered = m_grabber->deliveredFrames();
+        const QByteArray before = packedPixels(image);
+        // Three frame times of the 30 fps camera.
+        QThread::msleep(100);
+        if (m_grabber->deliveredFrames() != delivered || packedPixels(image) != before)
+            ++changedWhileHeld;
+        ++slowFrames;
+    });
+    m_grabber->start(QThread::TimeCriticalPriority);
+    QTRY_VERIFY_WITH_TIMEOUT(slowFrames >= 5, 5000);
+    QCOMPARE(changedWhileHeld, 0);
 }
 
 VEXO_QTEST_MAIN(TestCVideoThread)
