@@ -29,7 +29,8 @@ set(CPACK_PACKAGE_VENDOR ${VEXO_VENDOR})
 set(CPACK_PACKAGE_CONTACT ${VEXO_CONTACT})
 set(CPACK_PACKAGING_INSTALL_PREFIX ${VEXO_PACKAGE_PREFIX})
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
-set(CPACK_STRIP_FILES ON)
+# CPack strips the binaries itself once it has split their debug symbols off.
+set(CPACK_STRIP_FILES OFF)
 set(CPACK_THREADS 0)
 
 set(CPACK_DEB_COMPONENT_INSTALL ON)
@@ -40,6 +41,9 @@ set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
 # The library's package says which version of it a program needs (shlibs).
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+# ... and activates the ldconfig trigger instead of calling ldconfig.
+set(CPACK_VEXO_LDCONFIG_PACKAGES ${VEXO_PACKAGE_SDK})
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebianLdconfigTrigger.cmake)
 
 # Run-time libraries are read from the binaries. The camera library is ours:
 # it is staged for its own package beside the one being made, so the

@@ -86,7 +86,7 @@ fs=$root/fs
 
 # Everything under /usr (and the SDK's configuration under /etc); nothing
 # from the tests or benchmarks; no file in two packages.
-if awk '{print $2}' "$root/files.txt" | grep -Ev '^\./(usr|etc)/' | grep -q .; then
+if awk '{print $2}' "$root/files.txt" | grep -Ev '^\./((usr|etc)/|$)' | grep -q .; then
     fail "files outside /usr and /etc"
 fi
 if grep -E '/(tst_|bench_|sdk_.*_test|vexo-framepath|vexo-manual-pdf)' "$root/files.txt"; then
@@ -189,7 +189,8 @@ for component in $components; do
         [ -n "$id" ] || fail "/$elf has no build ID"
         ddebs=("$build"/packages/"${name}"-dbgsym_*.ddeb)
         [ ${#ddebs[@]} -eq 1 ] || fail "no $name-dbgsym package for /$elf"
-        dpkg-deb -c "${ddebs[0]}" | grep -q "/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug" ||
+        [ -f "$root/$name-dbgsym.txt" ] || dpkg-deb -c "${ddebs[0]}" >"$root/$name-dbgsym.txt"
+        grep -q "/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug" "$root/$name-dbgsym.txt" ||
             fail "$name-dbgsym lacks the debug symbols of /$elf"
         if readelf -S "$fs/$elf" | grep -q '\.debug_info'; then
             fail "/$elf is not stripped"
