@@ -3,8 +3,15 @@
 set(VEXO_VENDOR "VexoCam suite team")
 set(VEXO_CONTACT "VexoCam suite team <support@vexocam.example>")
 set(VEXO_APP_ID_PREFIX org.vexocam)
+# One Debian package per install component (cmake/Packaging.cmake):
+#   runtime  the programs                      sdk     the camera library
+#   dev      what programs build against       python  the Python module
+#   tools    the command-line tools
 set(VEXO_PACKAGE_RUNTIME vexocam)
-set(VEXO_PACKAGE_DEV vexocam-dev)
+set(VEXO_PACKAGE_SDK libvexocamerasdk${VEXO_SDK_SOVERSION})
+set(VEXO_PACKAGE_DEV libvexocamerasdk-dev)
+set(VEXO_PACKAGE_PYTHON python3-vexocamera)
+set(VEXO_PACKAGE_TOOLS vexocam-tools)
 # Where the Debian package puts the suite.
 set(VEXO_PACKAGE_PREFIX /usr)
 set(VEXO_INSTALL_FULL_DIR ${VEXO_PACKAGE_PREFIX}/${VEXO_INSTALL_DIR})

@@ -3,18 +3,21 @@
  *
  * Lists the cameras, opens one (the first that no other program holds, or the
  * one named on the command line), grabs ten frames through the library's image
- * pipeline and saves the last one as a PNG file.
+ * pipeline and saves the last one as a PNG file, creating its folder if needed.
  *
  *   cc grab_frames.c $(pkg-config --cflags --libs vexocamerasdk) -o grab_frames
  *   ./grab_frames [serial] [output path without extension]
  *
  * Without camera hardware the library offers its simulated cameras.
  */
+#define _POSIX_C_SOURCE 200809L
 #include <VexoCameraSDK.h>
 
+#include <errno.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/stat.h>
 
 #define FRAMES 10
 #define FRAME_TIMEOUT_MS 2000
@@ -35,12 +38,46 @@ static int field_length(const char *text, size_t size)
 }
 #define FIELD(text) field_length((text), sizeof(text)), (text)
 
+/* Creates the folders of path (everything before its last '/'), like mkdir -p. */
+static int make_parent_folders(const char *path)
+{
+    char folder[4096];
+    const char *slash = strrchr(path, '/');
+    if (!slash || slash == path)
+        return 0;
+    if ((size_t)(slash - path) >= sizeof(folder))
+        return -1;
+    memcpy(folder, path, (size_t)(slash - path));
+    folder[slash - path] = '\0';
+    for (char *p = folder + 1;; ++p) {
+        const char c = *p;
+        if (c != '/' && c != '\0')
+            continue;
+        *p = '\0';
+        if (mkdir(folder, 0777) != 0 && errno != EEXIST)
+            return -1;
+        *p = c;
+        if (c == '\0')
+            return 0;
+    }
+}
+
 int main(int argc, char *argv[])
 {
     const char *wanted = argc > 1 ? argv[1] : NULL;
     const char *output = argc > 2 ? argv[2] : "frame";
     char serial[sizeof(((stDeviceInfo *)0)->acSn) + 1] = "";
     int count = 0;
+
+    /* The version compiled against (header) and the one running (library). */
+    char version[CAMERA_SDK_VERSION_BUFFER] = "";
+    if (failed("CameraSdkGetVersionString", CameraSdkGetVersionString(version)))
+        return 1;
+    printf("libVexoCameraSDK %s, built with %s\n", version, VEXO_SDK_VERSION_STRING);
+    if (make_parent_folders(output) != 0) {
+        fprintf(stderr, "grab_frames: cannot create the folder of %s: %s\n", output, strerror(errno));
+        return 1;
+    }
 
     if (failed("CameraEnumerateDevice", CameraEnumerateDevice(&count)))
         return 1;

@@ -1,45 +1,86 @@
-/*
- * VexoCameraSDK.h - the camera library's C interface.
+/**
+ * @file VexoCameraSDK.h
+ * @brief The camera library's C interface: enumeration, open and close,
+ *        frames, every camera setting, parameter groups and files, GigE
+ *        addressing and firmware.
+ */
+/**
+ * @mainpage libVexoCameraSDK
  *
+ * A C library for USB and GigE machine-vision cameras. A program enumerates
+ * the cameras, opens one by serial number and then addresses it by a handle;
+ * the library is never initialised as a whole. Include VexoCameraSDK.h and
+ * link the library, with CMake (`find_package(VexoCameraSDK 1.0 REQUIRED)`,
+ * target `VexoCameraSDK::VexoCameraSDK`) or pkg-config (`vexocamerasdk`).
+ * The examples in the package's documentation folder show the common tasks.
+ *
+ * @par Statuses
  * Every function returns a signed 32-bit status, CAMERA_STATUS_SUCCESS (0) on
- * success. A camera is opened by serial number and then addressed by a handle;
- * the library is never initialised as a whole.
+ * success, otherwise one of the CAMERA_STATUS_* values.
  *
- * Conventions
+ *
+ * @anchor handle_statuses
+ * @par Statuses of every call on a handle
+ * Besides the statuses each function lists, a call on a camera handle returns
+ * - CAMERA_STATUS_INVALID_HANDLE for 0, a closed or an unknown handle;
+ * - CAMERA_STATUS_DEVICE_LOST while the camera is lost (see below);
+ * - CAMERA_STATUS_BUSY for a call that changes the camera while a firmware
+ *   upgrade of it runs;
+ * - CAMERA_STATUS_NOT_SUPPORTED where the camera lacks the feature;
+ * - CAMERA_STATUS_FAILED when the camera does not answer or refuses.
+ *
+ * @par Conventions
  *  - Handles are opaque, pointer-sized; 0 (NULL) is never a valid handle.
  *  - Texts are 8-bit, NUL-terminated inside their field. The library never
  *    writes past a field or a documented caller buffer size, and a text it
  *    returns always fits its field.
- *  - Records are plain little-endian structures with the sizes and offsets
- *    pinned below; bytes named "reserved" are written as zero.
- *  - Output images (CameraGetOutImageBuffer, CameraSaveImage) are packed
+ *  - Records are plain little-endian structures with fixed sizes and offsets
+ *    (pinned by static assertions in C++); bytes named "reserved" are written
+ *    as zero.
+ *  - Output images (CameraGetOutImageBuffer(), CameraSaveImage()) are packed
  *    pixels in rows padded to a multiple of 4 bytes: RGB8 rows take
  *    (width * 3 + 3) & ~3 bytes, Mono8 rows (width + 3) & ~3 bytes. This is
  *    the row length of a QImage of format RGB888 / Grayscale8. An output
  *    buffer must hold width * height * 4 bytes, which covers every format.
- *  - Any call may come from any thread; parameter calls may run while another
- *    thread grabs frames of the same camera.
  *
- * Lost cameras
- *  A camera that goes away while open (a pulled cable, a power cut, a USB
- *  hub reset) keeps its handle. Meanwhile calls on the handle return
- *  CAMERA_STATUS_DEVICE_LOST (a fetch already waiting returns at once),
- *  except CameraGetFrameStatistic, CameraSaveImage and the calls on frames
- *  already lent.
- *  When the same camera (the same serial number) is present again and no
- *  other program holds it, the library opens it again by itself, within
- *  about a second, without any call from the program: it gives the camera
- *  the settings the handle had at the moment of the loss (everything
- *  CameraGetCurDevInfo and the setters below cover: exposure, gains, white
- *  balance, image processing, LUT, crosshairs, trigger and I/O lines,
- *  resolution or region of interest; packet size and delay set through the
- *  handle) and streams again if it was streaming, so a grabber that keeps
- *  calling CameraGetRawImageBuffer simply receives frames again. A camera
- *  another program opened meanwhile stays with that program: the handle
- *  stays lost while the camera is held elsewhere. CameraUnInit on a lost
- *  handle returns at once. The frame counters go on across the loss; the
- *  frames a free-running camera would have sent meanwhile count in iTotal
- *  and iLost.
+ * @par Threads
+ * Any call may come from any thread; parameter calls may run while another
+ * thread grabs frames of the same camera. Each function names its own
+ * limits under "Thread safety". Callbacks (CameraUpgrade()) run on the
+ * calling thread.
+ *
+ * @par Lost cameras
+ * A camera that goes away while open (a pulled cable, a power cut, a USB
+ * hub reset) keeps its handle. Meanwhile calls on the handle return
+ * CAMERA_STATUS_DEVICE_LOST (a fetch already waiting returns at once),
+ * except CameraGetFrameStatistic(), CameraSaveImage() and the calls on frames
+ * already lent.
+ * When the same camera (the same serial number) is present again and no
+ * other program holds it, the library opens it again by itself, within
+ * about a second, without any call from the program: it gives the camera
+ * the settings the handle had at the moment of the loss (everything
+ * CameraGetCurDevInfo() and the setters cover: exposure, gains, white
+ * balance, image processing, LUT, crosshairs, trigger and I/O lines,
+ * resolution or region of interest; packet size and delay set through the
+ * handle) and streams again if it was streaming, so a grabber that keeps
+ * calling CameraGetRawImageBuffer() simply receives frames again. A camera
+ * another program opened meanwhile stays with that program: the handle
+ * stays lost while the camera is held elsewhere. CameraUnInit() on a lost
+ * handle returns at once. The frame counters go on across the loss; the
+ * frames a free-running camera would have sent meanwhile count in
+ * stFrameStatistic::iTotal and stFrameStatistic::iLost.
+ *
+ * @par Cameras and backends
+ * Real GigE Vision and USB3 Vision cameras come through Aravis; a set of
+ * simulated cameras serves tests and demonstrations (VexoCameraSim.h).
+ * VEXO_SDK_BACKENDS (for example "aravis,sim") and VEXO_SDK_GIGE_ADDRESSES
+ * (GigE cameras asked by address instead of by broadcast) choose, over the
+ * system's and the user's sdk.conf.
+ *
+ * @par Versions
+ * VexoCameraSDKVersion.h gives the version compiled against,
+ * CameraSdkGetVersionString() the one running. Programs built against 1.x run
+ * with every later 1.y (SONAME libVexoCameraSDK.so.1).
  */
 #ifndef VEXO_CAMERA_SDK_H
 #define VEXO_CAMERA_SDK_H
@@ -47,9 +88,12 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include "VexoCameraSDKVersion.h"
+
 #if defined(VEXO_SDK_BUILD)
 #define VEXO_SDK_API __attribute__((visibility("default")))
 #else
+/** Marks the library's exported functions (visible only when building the library). */
 #define VEXO_SDK_API
 #endif
 
@@ -58,422 +102,1763 @@ extern "C" {
 #endif
 
 #ifndef VEXO_SDK_HAVE_BYTE
+/** Defined once BYTE is; define it before including this header to bring your own BYTE. */
 #define VEXO_SDK_HAVE_BYTE
+/** One byte of pixel data. */
 typedef unsigned char BYTE;
 #endif
 
+/** Result of every call: CAMERA_STATUS_SUCCESS (0) or a negative CAMERA_STATUS_* value. */
 typedef int32_t CameraSdkStatus;
-typedef void *CameraHandle;      /* an opened camera, 0 = none */
-typedef void *CameraFrameHandle; /* a raw frame lent by CameraGetRawImageBuffer */
+/** An opened camera (CameraInitEx3()); 0 = none. */
+typedef void *CameraHandle;
+/** A raw frame lent by CameraGetRawImageBuffer() or CameraSnapToBuffer() until CameraReleaseFrameHandle(). */
+typedef void *CameraFrameHandle;
 
-/* ---- Statuses ---------------------------------------------------------- */
-#define CAMERA_STATUS_SUCCESS 0
-#define CAMERA_STATUS_FAILED (-1)           /* the operation failed */
-#define CAMERA_STATUS_INVALID_HANDLE (-2)   /* 0, closed or unknown handle */
-#define CAMERA_STATUS_INVALID_ARGUMENT (-3) /* null pointer, value out of range, text too long */
-#define CAMERA_STATUS_NOT_MATCH                                                                              \
-    (-4)                                   /* upgrade file for another model or with a bad                   \
-                                              checksum; parameter file of another model */
-#define CAMERA_STATUS_NOT_SUPPORTED (-4)   /* the device lacks this feature (same code) */
-#define CAMERA_STATUS_TIMEOUT (-12)        /* no frame within the time-out */
-#define CAMERA_STATUS_DEVICE_LOST (-13)    /* the camera was unplugged */
-#define CAMERA_STATUS_NO_DEVICE (-14)      /* no camera with this serial / index */
-#define CAMERA_STATUS_BUSY (-15)           /* an upgrade is already running on this camera */
-#define CAMERA_STATUS_ALREADY_OPENED (-18) /* open in this or another process */
-#define CAMERA_STATUS_FILE_PATH (-22)      /* a file cannot be opened or read (upgrade file path wrong) */
-#define CAMERA_STATUS_IO_ERROR (-23)       /* a file cannot be written */
-#define CAMERA_STATUS_FILE_CORRUPT (-24)   /* a file is truncated, corrupted or of another version */
+/** @name Statuses
+ * @{ */
+#define CAMERA_STATUS_SUCCESS 0             /**< The call succeeded. */
+#define CAMERA_STATUS_FAILED (-1)           /**< The operation failed. */
+#define CAMERA_STATUS_INVALID_HANDLE (-2)   /**< 0, closed or unknown handle. */
+#define CAMERA_STATUS_INVALID_ARGUMENT (-3) /**< Null pointer, value out of range, text too long. */
+/** Upgrade file for another model or with a bad checksum; parameter file of another model. */
+#define CAMERA_STATUS_NOT_MATCH (-4)
+#define CAMERA_STATUS_NOT_SUPPORTED                                                                          \
+    (-4) /**< The device lacks this feature (same code as CAMERA_STATUS_NOT_MATCH). */
+#define CAMERA_STATUS_TIMEOUT (-12)        /**< No frame within the time-out. */
+#define CAMERA_STATUS_DEVICE_LOST (-13)    /**< The camera went away (unplugged, power cut). */
+#define CAMERA_STATUS_NO_DEVICE (-14)      /**< No camera with this serial number or index. */
+#define CAMERA_STATUS_BUSY (-15)           /**< An upgrade is already running on this camera. */
+#define CAMERA_STATUS_ALREADY_OPENED (-18) /**< The camera is open in this or another process. */
+#define CAMERA_STATUS_FILE_PATH (-22)      /**< A file cannot be opened or read (upgrade file path wrong). */
+#define CAMERA_STATUS_IO_ERROR (-23)       /**< A file cannot be written. */
+#define CAMERA_STATUS_FILE_CORRUPT (-24)   /**< A file is truncated, corrupted or of another version. */
+/** @} */
 
-/* ---- Pixel formats (GenICam PFNC codes) -------------------------------- */
-#define CAMERA_MEDIA_TYPE_MONO8 0x01080001u
-#define CAMERA_MEDIA_TYPE_BAYGR8 0x01080008u
-#define CAMERA_MEDIA_TYPE_BAYRG8 0x01080009u
-#define CAMERA_MEDIA_TYPE_BAYGB8 0x0108000Au
-#define CAMERA_MEDIA_TYPE_BAYBG8 0x0108000Bu
-#define CAMERA_MEDIA_TYPE_RGB8 0x02180014u
-#define CAMERA_MEDIA_TYPE_BGR8 0x02180015u
+/** @name Pixel formats (GenICam PFNC codes)
+ * @{ */
+#define CAMERA_MEDIA_TYPE_MONO8 0x01080001u  /**< 8-bit grey. */
+#define CAMERA_MEDIA_TYPE_BAYGR8 0x01080008u /**< 8-bit Bayer, GR first row. */
+#define CAMERA_MEDIA_TYPE_BAYRG8 0x01080009u /**< 8-bit Bayer, RG first row. */
+#define CAMERA_MEDIA_TYPE_BAYGB8 0x0108000Au /**< 8-bit Bayer, GB first row. */
+#define CAMERA_MEDIA_TYPE_BAYBG8 0x0108000Bu /**< 8-bit Bayer, BG first row. */
+#define CAMERA_MEDIA_TYPE_RGB8 0x02180014u   /**< 24-bit colour, red first. */
+#define CAMERA_MEDIA_TYPE_BGR8 0x02180015u   /**< 24-bit colour, blue first. */
+/** @} */
 
-/* ---- File types of CameraSaveImage -------------------------------------- */
-#define FILE_JPG 1
-#define FILE_BMP 2
-#define FILE_PNG 8
+/** @name File types of CameraSaveImage()
+ * @{ */
+#define FILE_JPG 1 /**< JPEG, with a quality. */
+#define FILE_BMP 2 /**< Windows bitmap. */
+#define FILE_PNG 8 /**< PNG. */
+/** @} */
 
-/* ---- Integer values (CameraGetIntValue / CameraSetIntValue) ------------- */
-#define CAMERA_INT_CHANNEL_MASK 0 /* bit i = channel i enabled */
-#define CAMERA_INT_FOCUS_POSITION 3
-#define CAMERA_INT_FOCUS_MIN 4
-#define CAMERA_INT_FOCUS_MAX 5
-#define CAMERA_INT_FOCUS_DEFAULT 6
-#define CAMERA_INT_FOCUS_SUPPORTED 7 /* 1 = manual focus motor present */
-#define CAMERA_INT_CHANNEL_COUNT 8
+/** @name Integer values (CameraGetIntValue(), CameraSetIntValue())
+ * @{ */
+#define CAMERA_INT_CHANNEL_MASK 0    /**< Enabled channels: bit i = channel i (writable). */
+#define CAMERA_INT_FOCUS_POSITION 3  /**< Position of the focus motor (writable). */
+#define CAMERA_INT_FOCUS_MIN 4       /**< Lowest focus position. */
+#define CAMERA_INT_FOCUS_MAX 5       /**< Highest focus position. */
+#define CAMERA_INT_FOCUS_DEFAULT 6   /**< Factory focus position. */
+#define CAMERA_INT_FOCUS_SUPPORTED 7 /**< 1 = manual focus motor present. */
+#define CAMERA_INT_CHANNEL_COUNT 8   /**< Number of channels of the camera. */
+/** @} */
 
-/* ---- Other constants ----------------------------------------------------- */
-#define CAMERA_RESOLUTION_CUSTOM 255       /* index of a custom region of interest */
-#define CAMERA_PARAMETER_GROUP_DEFAULT 255 /* factory defaults (CameraLoadParameter) */
-#define CAMERA_CROSSLINE_COUNT 9
-#define CAMERA_TEXT_BUFFER 128       /* CameraGetFriendlyName, CameraReadSN */
-#define CAMERA_VERSION_BUFFER 64     /* CameraGetFirmwareVision, CameraGetInerfaceVersion */
-#define CAMERA_SDK_VERSION_BUFFER 32 /* CameraSdkGetVersionString */
+/** @name Other constants
+ * @{ */
+#define CAMERA_RESOLUTION_CUSTOM 255       /**< Resolution index of a custom region of interest. */
+#define CAMERA_PARAMETER_GROUP_DEFAULT 255 /**< Factory defaults (CameraLoadParameter()). */
+#define CAMERA_CROSSLINE_COUNT 9           /**< Number of crosshairs (CameraSetCrossLine()). */
+#define CAMERA_TEXT_BUFFER 128             /**< Buffer size of CameraGetFriendlyName(), CameraReadSN(). */
+#define CAMERA_VERSION_BUFFER 64 /**< Buffer size of CameraGetFirmwareVision(), CameraGetInerfaceVersion().  \
+                                  */
+#define CAMERA_SDK_VERSION_BUFFER 32 /**< Buffer size of CameraSdkGetVersionString(). */
 
-#define CAMERA_TRIGGER_CONTINUOUS 0
-#define CAMERA_TRIGGER_SOFTWARE 1
-#define CAMERA_TRIGGER_HARDWARE 2
+#define CAMERA_TRIGGER_CONTINUOUS 0 /**< Trigger mode: free running. */
+#define CAMERA_TRIGGER_SOFTWARE 1   /**< Trigger mode: one trigger per CameraSoftTrigger(). */
+#define CAMERA_TRIGGER_HARDWARE 2   /**< Trigger mode: signals on an input line. */
+/** @} */
 
 /* ---- Records ------------------------------------------------------------- */
 
-/* Device record, filled by CameraGetEnumIndexInfo. */
+/** Device record, filled by CameraGetEnumIndexInfo(). Offsets in bytes. */
 typedef struct stDeviceInfo
 {
-    char acProductSeries[32];  /*   0 */
-    char acProductName[32];    /*  32 */
-    char acFriendlyName[128];  /*  64 nickname */
-    char acLinkName[64];       /* 192 driver link of the device */
-    char acDeviceVersion[32];  /* 256 driver / device version */
-    char acSensorType[32];     /* 288 */
-    char acPortType[32];       /* 320 contains "GigE" for network cameras */
-    uint32_t uReserved0;       /* 352 */
-    char acSn[32];             /* 356 serial number: the key of a camera */
-    uint32_t uInstance;        /* 388 enumeration index */
-    uint16_t uFirmwareVersion; /* 392 four 4-bit digits, most significant first */
-    uint8_t abReserved[202];   /* 394 */
-    int32_t iOpened;           /* 596 non-zero: open (in any process) */
+    char acProductSeries[32];  /**< 0: product series. */
+    char acProductName[32];    /**< 32: product (model) name. */
+    char acFriendlyName[128];  /**< 64: nickname (CameraSetFriendlyName()). */
+    char acLinkName[64];       /**< 192: driver link of the device. */
+    char acDeviceVersion[32];  /**< 256: driver / device version. */
+    char acSensorType[32];     /**< 288: sensor type, for example "CMOS". */
+    char acPortType[32];       /**< 320: attachment; contains "GigE" for network cameras. */
+    uint32_t uReserved0;       /**< 352: reserved. */
+    char acSn[32];             /**< 356: serial number, the key of a camera. */
+    uint32_t uInstance;        /**< 388: enumeration index. */
+    uint16_t uFirmwareVersion; /**< 392: firmware version, four 4-bit digits, most significant first. */
+    uint8_t abReserved[202];   /**< 394: reserved. */
+    int32_t iOpened;           /**< 596: non-zero: open (in any process). */
 } stDeviceInfo;
 
-/* GigE network record, CameraGigeGetIp / CameraGigeSetIp. */
+/** GigE network record, CameraGigeGetIp() / CameraGigeSetIp(). Addresses are dotted quads. */
 typedef struct stGigeInfo
 {
-    char acNicName[32];        /*   0 host interface that reaches the camera */
-    char acNicDescription[32]; /*  32 */
-    char acNicIp[16];          /*  64 its IPv4 address */
-    char acNicMask[16];        /*  80 its net mask */
-    char acNicGateway[16];     /*  96 */
-    int32_t iIpMode;           /* 112 non-zero static, 0 DHCP */
-    char acIp[16];             /* 116 the camera's address */
-    char acMask[16];           /* 132 */
-    char acGateway[16];        /* 148 */
-    uint8_t abMac[6];          /* 164 */
-    uint8_t abReserved[2];     /* 170 */
+    char acNicName[32];        /**< 0: host interface that reaches the camera. */
+    char acNicDescription[32]; /**< 32: its description. */
+    char acNicIp[16];          /**< 64: its IPv4 address. */
+    char acNicMask[16];        /**< 80: its net mask. */
+    char acNicGateway[16];     /**< 96: its gateway. */
+    int32_t iIpMode;           /**< 112: non-zero static address, 0 DHCP. */
+    char acIp[16];             /**< 116: the camera's address. */
+    char acMask[16];           /**< 132: the camera's net mask. */
+    char acGateway[16];        /**< 148: the camera's gateway. */
+    uint8_t abMac[6];          /**< 164: the camera's MAC address. */
+    uint8_t abReserved[2];     /**< 170: reserved. */
 } stGigeInfo;
 
-/* Frame head. CameraGetImageInfo describes the raw frame; CameraGetOutImageBuffer
+/** Frame head. CameraGetImageInfo() describes the raw frame; CameraGetOutImageBuffer()
  * rewrites width, height, size and media type for the converted image. */
 typedef struct stImageInfo
 {
-    uint32_t uiWidth;      /*  0 pixels */
-    uint32_t uiHeight;     /*  4 pixels */
-    uint32_t uiBytes;      /*  8 bytes of the image in its layout (padded rows) */
-    uint32_t uiMediaType;  /* 12 PFNC code */
-    uint32_t uiFrameId;    /* 16 running frame number of the camera */
-    uint32_t uiExposureUs; /* 20 exposure of this frame, microseconds */
-    uint32_t uiGain;       /* 24 analog gain x1000 of this frame */
-    uint32_t uiReserved;   /* 28 */
-    uint64_t uiTimestamp;  /* 32 microseconds since the camera started */
+    uint32_t uiWidth;      /**< 0: width in pixels. */
+    uint32_t uiHeight;     /**< 4: height in pixels. */
+    uint32_t uiBytes;      /**< 8: bytes of the image in its layout (padded rows). */
+    uint32_t uiMediaType;  /**< 12: pixel format, a PFNC code. */
+    uint32_t uiFrameId;    /**< 16: running frame number of the camera. */
+    uint32_t uiExposureUs; /**< 20: exposure of this frame, microseconds. */
+    uint32_t uiGain;       /**< 24: analog gain x1000 of this frame. */
+    uint32_t uiReserved;   /**< 28: reserved. */
+    uint64_t uiTimestamp;  /**< 32: microseconds since the camera started. */
 } stImageInfo;
 
-/* Frame counters, CameraGetFrameStatistic. */
+/** Frame counters, CameraGetFrameStatistic(). */
 typedef struct stFrameStatistic
 {
-    uint32_t iTotal;   /* frames the sensor produced, kept or not */
-    uint32_t iCapture; /* frames captured into the library's buffers */
-    uint32_t iLost;    /* frames overwritten before they were fetched, or
-                          missed while the camera was lost */
+    uint32_t iTotal;   /**< Frames the sensor produced, kept or not. */
+    uint32_t iCapture; /**< Frames captured into the library's buffers. */
+    uint32_t iLost; /**< Frames overwritten before they were fetched, or missed while the camera was lost. */
 } stFrameStatistic;
 
-/* One resolution: a preset or a custom region (index 255). */
+/** One resolution: a preset or a custom region (index CAMERA_RESOLUTION_CUSTOM). */
 typedef struct stImageResolution
 {
-    int32_t iIndex;           /*  0 */
-    char acDescription[32];   /*  4 */
-    uint32_t uBinSumMode;     /* 36 */
-    uint32_t uBinAverageMode; /* 40 */
-    uint32_t uSkipMode;       /* 44 */
-    uint32_t uResampleMask;   /* 48 */
-    int32_t iHOffsetFOV;      /* 52 field of view on the sensor */
-    int32_t iVOffsetFOV;      /* 56 */
-    int32_t iWidthFOV;        /* 60 */
-    int32_t iHeightFOV;       /* 64 */
-    int32_t iWidth;           /* 68 output size */
-    int32_t iHeight;          /* 72 */
-    int32_t iWidthZoomHd;     /* 76 */
-    int32_t iHeightZoomHd;    /* 80 */
-    int32_t iWidthZoomSw;     /* 84 */
-    int32_t iHeightZoomSw;    /* 88 */
+    int32_t iIndex;           /**< 0: preset index, or CAMERA_RESOLUTION_CUSTOM. */
+    char acDescription[32];   /**< 4: name shown to users. */
+    uint32_t uBinSumMode;     /**< 36: binning by sum (0 = none). */
+    uint32_t uBinAverageMode; /**< 40: binning by average (0 = none). */
+    uint32_t uSkipMode;       /**< 44: skipping (0 = none). */
+    uint32_t uResampleMask;   /**< 48: resampling (0 = none). */
+    int32_t iHOffsetFOV;      /**< 52: left edge of the field of view on the sensor. */
+    int32_t iVOffsetFOV;      /**< 56: top edge of the field of view on the sensor. */
+    int32_t iWidthFOV;        /**< 60: width of the field of view. */
+    int32_t iHeightFOV;       /**< 64: height of the field of view. */
+    int32_t iWidth;           /**< 68: output width. */
+    int32_t iHeight;          /**< 72: output height. */
+    int32_t iWidthZoomHd;     /**< 76: hardware zoom width (0 = none). */
+    int32_t iHeightZoomHd;    /**< 80: hardware zoom height (0 = none). */
+    int32_t iWidthZoomSw;     /**< 84: software zoom width (0 = none). */
+    int32_t iHeightZoomSw;    /**< 88: software zoom height (0 = none). */
 } stImageResolution;
 
-/* Sensor output format entry of the capability record. */
+/** Sensor output format entry of the capability record. */
 typedef struct stMediaTypeDesc
 {
-    int32_t iIndex;         /*  0 */
-    char acDescription[32]; /*  4 */
-    uint32_t uMediaType;    /* 36 PFNC code */
+    int32_t iIndex;         /**< 0: position in the list. */
+    char acDescription[32]; /**< 4: name shown to users. */
+    uint32_t uMediaType;    /**< 36: PFNC code (CameraSetSensorOutPixelFormat()). */
 } stMediaTypeDesc;
 
-/* LUT preset entry of the capability record. */
+/** LUT preset entry of the capability record. */
 typedef struct stLutPresetDesc
 {
-    int32_t iIndex;  /* 0 value for CameraSelectLutPreset */
-    char acName[32]; /* 4 */
+    int32_t iIndex;  /**< 0: value for CameraSelectLutPreset(). */
+    char acName[32]; /**< 4: name shown to users. */
 } stLutPresetDesc;
 
-/* Capability record, CameraGetCapability. The arrays belong to the library
+/** Capability record, CameraGetCapability(). The arrays belong to the library
  * and stay valid until the camera is closed. */
 typedef struct stCameraCapability
 {
-    int32_t iSensorWidth;              /*   0 */
-    int32_t iSensorHeight;             /*   4 */
-    int32_t iIsColor;                  /*   8 1 = colour (Bayer) sensor */
-    int32_t iMaxFrameRate;             /*  12 frames per second at full size */
-    uint8_t abReserved0[120];          /*  16 */
-    stImageResolution *pImageSizeDesc; /* 136 preset resolutions */
-    int32_t iImageSizeDesc;            /* 144 */
-    uint8_t abReserved1[20];           /* 148 */
-    stMediaTypeDesc *pMediaTypeDesc;   /* 168 sensor output formats */
-    int32_t iMediaTypeDesc;            /* 176 */
-    uint8_t abReserved2[48];           /* 180 */
-    int32_t iOutputIoCounts;           /* 228 */
-    int32_t iInputIoCounts;            /* 232 */
-    uint8_t abReserved3[4];            /* 236 */
-    stLutPresetDesc *pPresetLutDesc;   /* 240 */
-    int32_t iPresetLut;                /* 248 */
-    uint8_t abReserved4[84];           /* 252 */
-    int32_t iAnalogGainMin;            /* 336 x1000 */
-    int32_t iAnalogGainMax;            /* 340 x1000 */
-    int32_t iExposureLinesMin;         /* 344 sensor lines */
-    int32_t iExposureLinesMax;         /* 348 sensor lines */
-    uint8_t abReserved5[128];          /* 352 */
+    int32_t iSensorWidth;              /**< 0: sensor width in pixels. */
+    int32_t iSensorHeight;             /**< 4: sensor height in pixels. */
+    int32_t iIsColor;                  /**< 8: 1 = colour (Bayer) sensor. */
+    int32_t iMaxFrameRate;             /**< 12: frames per second at full size. */
+    uint8_t abReserved0[120];          /**< 16: reserved. */
+    stImageResolution *pImageSizeDesc; /**< 136: preset resolutions. */
+    int32_t iImageSizeDesc;            /**< 144: number of preset resolutions. */
+    uint8_t abReserved1[20];           /**< 148: reserved. */
+    stMediaTypeDesc *pMediaTypeDesc;   /**< 168: sensor output formats. */
+    int32_t iMediaTypeDesc;            /**< 176: number of sensor output formats. */
+    uint8_t abReserved2[48];           /**< 180: reserved. */
+    int32_t iOutputIoCounts;           /**< 228: number of output lines. */
+    int32_t iInputIoCounts;            /**< 232: number of input lines. */
+    uint8_t abReserved3[4];            /**< 236: reserved. */
+    stLutPresetDesc *pPresetLutDesc;   /**< 240: LUT presets. */
+    int32_t iPresetLut;                /**< 248: number of LUT presets. */
+    uint8_t abReserved4[84];           /**< 252: reserved. */
+    int32_t iAnalogGainMin;            /**< 336: lowest analog gain x1000. */
+    int32_t iAnalogGainMax;            /**< 340: highest analog gain x1000. */
+    int32_t iExposureLinesMin;         /**< 344: shortest exposure in sensor lines. */
+    int32_t iExposureLinesMax;         /**< 348: longest exposure in sensor lines. */
+    uint8_t abReserved5[128];          /**< 352: reserved. */
 } stCameraCapability;
 
-/* Current settings, CameraGetCurDevInfo. */
+/** Current settings, CameraGetCurDevInfo(). */
 typedef struct stCurrentDeviceInfo
 {
-    stDeviceInfo sDevice;      /*   0 */
-    int32_t iAeState;          /* 600 1 = automatic exposure */
-    uint8_t abReserved0[4];    /* 604 */
-    double dExposureTime;      /* 608 microseconds */
-    uint32_t uAnalogGain;      /* 616 x1000 */
-    int32_t iAeTarget;         /* 620 brightness target */
-    uint8_t abReserved1[8];    /* 624 */
-    double dAeExposureMin;     /* 632 microseconds */
-    double dAeExposureMax;     /* 640 microseconds */
-    int32_t iAeAnalogGainMin;  /* 648 x1000 */
-    int32_t iAeAnalogGainMax;  /* 652 x1000 */
-    int32_t iAntiFlick;        /* 656 1 = on */
-    int32_t iLightFrequency;   /* 660 1 = 50 Hz, 2 = 60 Hz */
-    uint8_t abReserved2[16];   /* 664 */
-    int32_t iWbMode;           /* 680 1 = automatic */
-    uint32_t uRGain;           /* 684 x100 */
-    uint32_t uGGain;           /* 688 x100 */
-    uint32_t uBGain;           /* 692 x100 */
-    uint8_t abReserved3[64];   /* 696 */
-    int32_t iFrameSpeed;       /* 760 0 low, 1 medium, 2 high */
-    int32_t iSharpness;        /* 764 */
-    int32_t iSaturation;       /* 768 */
-    int32_t iContrast;         /* 772 */
-    uint8_t abReserved4[44];   /* 776 */
-    int32_t iMirrorH;          /* 820 1 = on */
-    int32_t iMirrorV;          /* 824 */
-    int32_t iMonochrome;       /* 828 */
-    uint8_t abReserved5[4];    /* 832 */
-    uint8_t bCorrectDeadPixel; /* 836 1 = on */
-    uint8_t abReserved6[27];   /* 837 */
+    stDeviceInfo sDevice;      /**< 0: the device record. */
+    int32_t iAeState;          /**< 600: 1 = automatic exposure. */
+    uint8_t abReserved0[4];    /**< 604: reserved. */
+    double dExposureTime;      /**< 608: exposure time, microseconds. */
+    uint32_t uAnalogGain;      /**< 616: analog gain x1000. */
+    int32_t iAeTarget;         /**< 620: brightness target of automatic exposure. */
+    uint8_t abReserved1[8];    /**< 624: reserved. */
+    double dAeExposureMin;     /**< 632: shortest automatic exposure, microseconds. */
+    double dAeExposureMax;     /**< 640: longest automatic exposure, microseconds. */
+    int32_t iAeAnalogGainMin;  /**< 648: lowest automatic gain x1000. */
+    int32_t iAeAnalogGainMax;  /**< 652: highest automatic gain x1000. */
+    int32_t iAntiFlick;        /**< 656: 1 = anti-flicker on. */
+    int32_t iLightFrequency;   /**< 660: 1 = 50 Hz, 2 = 60 Hz. */
+    uint8_t abReserved2[16];   /**< 664: reserved. */
+    int32_t iWbMode;           /**< 680: 1 = automatic white balance. */
+    uint32_t uRGain;           /**< 684: red gain x100. */
+    uint32_t uGGain;           /**< 688: green gain x100. */
+    uint32_t uBGain;           /**< 692: blue gain x100. */
+    uint8_t abReserved3[64];   /**< 696: reserved. */
+    int32_t iFrameSpeed;       /**< 760: 0 low, 1 medium, 2 high. */
+    int32_t iSharpness;        /**< 764: sharpening 0..100. */
+    int32_t iSaturation;       /**< 768: saturation 0..255. */
+    int32_t iContrast;         /**< 772: contrast 0..100. */
+    uint8_t abReserved4[44];   /**< 776: reserved. */
+    int32_t iMirrorH;          /**< 820: 1 = mirrored horizontally. */
+    int32_t iMirrorV;          /**< 824: 1 = mirrored vertically. */
+    int32_t iMonochrome;       /**< 828: 1 = monochrome output. */
+    uint8_t abReserved5[4];    /**< 832: reserved. */
+    uint8_t bCorrectDeadPixel; /**< 836: 1 = dead pixel correction on. */
+    uint8_t abReserved6[27];   /**< 837: reserved. */
 } stCurrentDeviceInfo;
 
-/* Progress of CameraUpgrade, 0..100, called on the upgrading thread. */
+/** Progress of CameraUpgrade(): progress 0..100 and the caller's context, called on the upgrading thread. */
 typedef void (*CameraUpgradeCallback)(int progress, void *context);
 
-/* ---- Enumeration, open and close ---------------------------------------- */
+/** @name Enumeration, open and close
+ * @{ */
+/**
+ * @brief Looks for cameras and counts them.
+ *
+ * Asks every backend chosen for this process (VEXO_SDK_BACKENDS, sdk.conf) and keeps the list for
+ * CameraGetEnumIndexInfo() until the next enumeration. Cameras open in any process are listed too, with
+ * stDeviceInfo::iOpened set.
+ * @param count Receives the number of cameras found.
+ * @return CAMERA_STATUS_SUCCESS, or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_FAILED Enumeration failed.
+ * @retval CAMERA_STATUS_FILE_PATH The simulated camera set (VEXO_SDK_CAMERAS) cannot be read.
+ * @retval CAMERA_STATUS_FILE_CORRUPT The simulated camera set is malformed.
+ * @threadsafety Any thread. The list is shared by the process: an enumeration in one thread renumbers
+ *               the indexes another thread is reading.
+ */
 VEXO_SDK_API CameraSdkStatus CameraEnumerateDevice(int *count);
-VEXO_SDK_API CameraSdkStatus CameraGetEnumIndexInfo(int index, stDeviceInfo *info);
-VEXO_SDK_API CameraSdkStatus CameraInitEx3(CameraHandle *handle, const char *serial);
-VEXO_SDK_API CameraSdkStatus CameraUnInit(CameraHandle handle);
-/* name: buffer of CAMERA_TEXT_BUFFER bytes */
-VEXO_SDK_API CameraSdkStatus CameraGetFriendlyName(CameraHandle handle, char *name);
-VEXO_SDK_API CameraSdkStatus CameraSetFriendlyName(CameraHandle handle, const char *name);
-/* serial: buffer of CAMERA_TEXT_BUFFER bytes; which: 0 = device serial number */
-VEXO_SDK_API CameraSdkStatus CameraReadSN(CameraHandle handle, char *serial, int which);
-VEXO_SDK_API CameraSdkStatus CameraGetDeviceType(CameraHandle handle, uint32_t *type);
-/* version buffers: CAMERA_VERSION_BUFFER bytes */
-VEXO_SDK_API CameraSdkStatus CameraGetFirmwareVision(CameraHandle handle, char *version);
-VEXO_SDK_API CameraSdkStatus CameraGetInerfaceVersion(CameraHandle handle, char *version);
-/* version: buffer of CAMERA_SDK_VERSION_BUFFER bytes */
-VEXO_SDK_API CameraSdkStatus CameraSdkGetVersionString(char *version);
 
-/* ---- Streaming and frames ------------------------------------------------ */
+/**
+ * @brief Reads the device record of one camera of the last enumeration.
+ * @param index 0 to the count of CameraEnumerateDevice() - 1.
+ * @param info Receives the record.
+ * @return CAMERA_STATUS_SUCCESS, or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_NO_DEVICE index is outside the last enumeration.
+ * @retval CAMERA_STATUS_FAILED The camera's information could not be read; skip this index.
+ * @threadsafety Any thread.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetEnumIndexInfo(int index, stDeviceInfo *info);
+
+/**
+ * @brief Opens a camera by serial number.
+ *
+ * A camera is open in one place at a time, across processes. The camera starts paused; CameraPlay()
+ * starts streaming. Close it with CameraUnInit().
+ * @param handle Receives the new handle; set to 0 when the call fails.
+ * @param serial Serial number (stDeviceInfo::acSn), NUL-terminated 8-bit text.
+ * @return CAMERA_STATUS_SUCCESS, or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT handle or serial is NULL, or serial is empty or too long.
+ * @retval CAMERA_STATUS_NO_DEVICE No camera with this serial number.
+ * @retval CAMERA_STATUS_ALREADY_OPENED The camera is open in this or another process.
+ * @retval CAMERA_STATUS_DEVICE_LOST The camera went away while being opened.
+ * @threadsafety Any thread.
+ */
+VEXO_SDK_API CameraSdkStatus CameraInitEx3(CameraHandle *handle, const char *serial);
+
+/**
+ * @brief Closes a camera and invalidates its handle.
+ *
+ * Stops streaming, gives back every frame still lent and releases the camera for other processes. A
+ * lost camera closes at once.
+ * @param handle Camera opened by CameraInitEx3().
+ * @return CAMERA_STATUS_SUCCESS, or:
+ * @retval CAMERA_STATUS_INVALID_HANDLE handle is 0, closed or unknown.
+ * @threadsafety Any thread, but no other call may use the handle meanwhile or afterwards: stop the
+ *               grabbing thread first.
+ */
+VEXO_SDK_API CameraSdkStatus CameraUnInit(CameraHandle handle);
+
+/**
+ * @brief Reads the camera's nickname.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param name Buffer of CAMERA_TEXT_BUFFER bytes; receives the NUL-terminated nickname.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetFriendlyName(CameraHandle handle, char *name);
+
+/**
+ * @brief Changes the camera's nickname, kept by the camera.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param name New nickname, 1 to 127 bytes of 8-bit text, NUL-terminated.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT name is NULL, empty or longer than 127 bytes.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraSetFriendlyName(CameraHandle handle, const char *name);
+
+/**
+ * @brief Reads the camera's serial number.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param serial Buffer of CAMERA_TEXT_BUFFER bytes; receives the NUL-terminated serial number.
+ * @param which 0: the device serial number (the only one).
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT serial is NULL or which is not 0.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraReadSN(CameraHandle handle, char *serial, int which);
+
+/**
+ * @brief Reads the camera's device type code.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param type Receives the model's device type code.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetDeviceType(CameraHandle handle, uint32_t *type);
+
+/**
+ * @brief Reads the camera's firmware version as text.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param version Buffer of CAMERA_VERSION_BUFFER bytes; receives a text such as "1.2.0.3".
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetFirmwareVision(CameraHandle handle, char *version);
+
+/**
+ * @brief Reads the version of the camera's interface protocol.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param version Buffer of CAMERA_VERSION_BUFFER bytes; receives a text such as "GEV 2.0", "U3V 1.0" or
+ *               "USB 2.0".
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetInerfaceVersion(CameraHandle handle, char *version);
+
+/**
+ * @brief Reads the version of the library the program runs with.
+ *
+ * The same text as VEXO_SDK_VERSION_STRING of the library's own headers; it may be newer than the
+ * VEXO_SDK_VERSION_STRING a program was compiled with.
+ * @param version Buffer of CAMERA_SDK_VERSION_BUFFER bytes; receives "major.minor.patch".
+ * @return CAMERA_STATUS_SUCCESS, or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT version is NULL.
+ * @threadsafety Any thread.
+ */
+VEXO_SDK_API CameraSdkStatus CameraSdkGetVersionString(char *version);
+/** @} */
+
+/** @name Streaming and frames
+ * @{ */
+/**
+ * @brief Starts streaming: the camera produces frames into the library's buffers.
+ *
+ * Calling it on a streaming camera changes nothing.
+ * @param handle Camera opened by CameraInitEx3().
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses).
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraPlay(CameraHandle handle);
+
+/**
+ * @brief Stops streaming; settings and counters stay.
+ *
+ * A thread waiting in CameraGetRawImageBuffer() gets CAMERA_STATUS_TIMEOUT at the end of its time-out.
+ * @param handle Camera opened by CameraInitEx3().
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses).
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraPause(CameraHandle handle);
+
+/**
+ * @brief Reads the frame counters of the camera.
+ *
+ * Also answers while the camera is lost; the counters run on across a loss.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param statistic Receives the counters.
+ * @return CAMERA_STATUS_SUCCESS, or:
+ * @retval CAMERA_STATUS_INVALID_HANDLE handle is 0, closed or unknown.
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread; cheap enough for every frame.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetFrameStatistic(CameraHandle handle, stFrameStatistic *statistic);
-/* Waits up to timeoutMs for a frame newer than the last one fetched. The frame
- * stays valid until CameraReleaseFrameHandle. */
+
+/**
+ * @brief Waits for the next frame and lends it to the caller.
+ *
+ * Returns a frame newer than the last one fetched; frames the caller was too slow for count in
+ * stFrameStatistic::iLost. The frame stays valid, and its pixels unchanged, until
+ * CameraReleaseFrameHandle(); give each frame back soon, the library holds only a few.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param frame Receives the lent frame.
+ * @param timeoutMs Longest wait in milliseconds.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_TIMEOUT No new frame within timeoutMs (paused, trigger mode without trigger).
+ * @retval CAMERA_STATUS_DEVICE_LOST The camera is lost; a wait already running returns at once.
+ * @retval CAMERA_STATUS_FAILED Too many frames are lent at once; give some back first.
+ * @threadsafety Any thread; one thread at a time per camera is the usual pattern (several waiting
+ *               threads each get a different frame).
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetRawImageBuffer(CameraHandle handle, CameraFrameHandle *frame,
                                                      unsigned int timeoutMs);
-/* Fills the head of a lent frame and points *raw at its pixels. */
+
+/**
+ * @brief Describes a lent frame and points at its raw pixels.
+ *
+ * Also answers for frames lent before the camera was lost.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param frame A frame lent by CameraGetRawImageBuffer() or CameraSnapToBuffer().
+ * @param info Receives the frame head (size, PFNC format, frame number, exposure, time stamp).
+ * @param raw Receives a pointer to the raw pixels, valid until the frame is given back.
+ * @return CAMERA_STATUS_SUCCESS, or:
+ * @retval CAMERA_STATUS_INVALID_HANDLE handle is 0, closed or unknown.
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL or frame is not lent by this handle.
+ * @threadsafety Any thread.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetImageInfo(CameraHandle handle, CameraFrameHandle frame,
                                                 stImageInfo *info, BYTE **raw);
-/* The image pipeline: converts raw pixels into out (see the row layout above)
- * in the ISP output format, and updates info for the converted image. */
+
+/**
+ * @brief Converts raw pixels through the image pipeline.
+ *
+ * Demosaic, white balance, saturation, contrast, sharpness, gamma or LUT, mirror and monochrome, as
+ * currently set on the camera. Call it before the frame is given back.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param info Head of the raw frame (from CameraGetImageInfo()); rewritten to describe the converted
+ *            image (width, height, uiBytes, uiMediaType).
+ * @param raw The raw pixels (from CameraGetImageInfo()).
+ * @param out Receives the converted image in the ISP output format (CameraSetIspOutFormat()), rows
+ *           padded to 4 bytes; must hold width * height * 4 bytes.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL or the head does not fit the camera.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The head's pixel format cannot be converted.
+ * @retval CAMERA_STATUS_FAILED The conversion failed.
+ * @threadsafety Any thread; conversions of different frames may run in parallel.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetOutImageBuffer(CameraHandle handle, stImageInfo *info, const BYTE *raw,
                                                      BYTE *out);
+
+/**
+ * @brief Gives a lent frame back to the library.
+ *
+ * Afterwards the frame and its pixel pointer are invalid. Also works on frames lent before the camera
+ * was lost.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param frame A frame lent by CameraGetRawImageBuffer() or CameraSnapToBuffer().
+ * @return CAMERA_STATUS_SUCCESS, or:
+ * @retval CAMERA_STATUS_INVALID_HANDLE handle is 0, closed or unknown.
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT frame is not lent by this handle (or was already given back).
+ * @threadsafety Any thread.
+ */
 VEXO_SDK_API CameraSdkStatus CameraReleaseFrameHandle(CameraHandle handle, CameraFrameHandle frame);
+
+/**
+ * @brief Chooses the pixel format CameraGetOutImageBuffer() converts to.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param mediaType CAMERA_MEDIA_TYPE_RGB8 (default), CAMERA_MEDIA_TYPE_BGR8 or CAMERA_MEDIA_TYPE_MONO8.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT Another format.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetIspOutFormat(CameraHandle handle, uint32_t mediaType);
+
+/**
+ * @brief Reads the pixel format CameraGetOutImageBuffer() converts to.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param mediaType Receives the PFNC code.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetIspOutFormat(CameraHandle handle, uint32_t *mediaType);
-/* Draws the visible crosshairs into a converted image. */
+
+/**
+ * @brief Draws the visible crosshairs (CameraSetCrossLine()) into a converted image.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param image Converted image, as written by CameraGetOutImageBuffer().
+ * @param info Its head, as rewritten by CameraGetOutImageBuffer().
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL or the head does not describe a converted
+ *                                       image of this camera.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraImageOverlay(CameraHandle handle, BYTE *image, const stImageInfo *info);
+
+/**
+ * @brief Reads the size of the images the camera currently delivers.
+ *
+ * The size of the current resolution or region of interest.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param width Receives the width in pixels.
+ * @param height Receives the height in pixels.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetOutImageSize(CameraHandle handle, int *width, int *height);
-/* One still at the resolution set by CameraSetResolutionForSnap (the current
- * one when none was set); release it with CameraReleaseFrameHandle. */
+
+/**
+ * @brief Takes one still at the snapshot resolution and lends it to the caller.
+ *
+ * The resolution is the one set by CameraSetResolutionForSnap(), or the current one when none was set.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param frame Receives the lent frame; give it back with CameraReleaseFrameHandle().
+ * @param info Receives the frame head.
+ * @param raw Receives a pointer to the raw pixels.
+ * @param timeoutMs Longest wait in milliseconds.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_TIMEOUT No still within timeoutMs.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSnapToBuffer(CameraHandle handle, CameraFrameHandle *frame,
                                                 stImageInfo *info, BYTE **raw, unsigned int timeoutMs);
-/* Writes a converted image; the extension (.bmp, .jpg, .png) is appended to
- * path. quality 1..100 applies to JPG. The file appears complete or not at all. */
+
+/**
+ * @brief Writes a converted image to a file.
+ *
+ * The file appears complete or not at all (written to a temporary file, then renamed); an existing file
+ * of the same name is replaced. Also works while the camera is lost.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param path File path without extension; .bmp, .jpg or .png is appended.
+ * @param image Converted image (CameraGetOutImageBuffer()).
+ * @param info Its head.
+ * @param fileType FILE_BMP, FILE_JPG or FILE_PNG.
+ * @param quality JPG quality 1 to 100; ignored for the other types.
+ * @return CAMERA_STATUS_SUCCESS, or:
+ * @retval CAMERA_STATUS_INVALID_HANDLE handle is 0, closed or unknown.
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL, the path is empty, or the type, quality or
+ *                                       head is invalid.
+ * @retval CAMERA_STATUS_IO_ERROR The file cannot be written (folder missing, no permission, disk full).
+ * @retval CAMERA_STATUS_FAILED The image could not be encoded.
+ * @threadsafety Any thread; saves of different images may run in parallel.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSaveImage(CameraHandle handle, const char *path, const BYTE *image,
                                              const stImageInfo *info, int fileType, int quality);
+/** @} */
 
-/* ---- Resolution ----------------------------------------------------------- */
+/** @name Resolution
+ * @{ */
+/**
+ * @brief Reads what the camera can do: sensor size, presets, formats, I/O lines, ranges.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param capability Receives the record; its arrays belong to the library and stay valid until
+ *                  CameraUnInit().
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetCapability(CameraHandle handle, stCameraCapability *capability);
+
+/**
+ * @brief Reads the current resolution: a preset, or the custom region (index CAMERA_RESOLUTION_CUSTOM).
+ * @param handle Camera opened by CameraInitEx3().
+ * @param resolution Receives the resolution.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetResolution(CameraHandle handle, stImageResolution *resolution);
-/* index: a preset index, or 255 for the current custom region */
+
+/**
+ * @brief Reads a preset resolution, or the last custom region.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param index Index of a preset (0 to stCameraCapability::iImageSizeDesc - 1), or
+ *             CAMERA_RESOLUTION_CUSTOM.
+ * @param resolution Receives the resolution.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT resolution is NULL or index is neither a preset nor
+ *                                       CAMERA_RESOLUTION_CUSTOM.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetResolutionEx(CameraHandle handle, int index,
                                                    stImageResolution *resolution);
+
+/**
+ * @brief Switches to a preset resolution.
+ *
+ * Frames of the new size follow; a frame of the old size may still be waiting.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param index Index of a preset, 0 to stCameraCapability::iImageSizeDesc - 1.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetResolution(CameraHandle handle, int index);
-/* Custom region; refused when outside the sensor or of non-positive size. */
+
+/**
+ * @brief Switches to a custom region of interest.
+ *
+ * Offsets are rounded down to even numbers; the region is at least 2 x 2 pixels. Afterwards
+ * CameraGetResolution() reports index CAMERA_RESOLUTION_CUSTOM.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param resolution The region: iHOffsetFOV, iVOffsetFOV, iWidthFOV and iHeightFOV on the sensor; the
+ *                  other fields are ignored.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT resolution is NULL, or the region lies outside the sensor or
+ *                                       has a non-positive size.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetResolutionEx(CameraHandle handle, const stImageResolution *resolution);
+
+/**
+ * @brief Sets the resolution of the stills CameraSnapToBuffer() takes.
+ *
+ * Streaming keeps its own resolution.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param resolution A region on the sensor, as for CameraSetResolutionEx().
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT resolution is NULL or the region does not fit the sensor.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetResolutionForSnap(CameraHandle handle,
                                                         const stImageResolution *resolution);
+/** @} */
 
-/* ---- Current settings ----------------------------------------------------- */
+/** @name Current settings
+ * @{ */
+/**
+ * @brief Reads the camera's current settings in one record.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param info Receives the settings and the device record.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetCurDevInfo(CameraHandle handle, stCurrentDeviceInfo *info);
+/** @} */
 
-/* ---- Exposure --------------------------------------------------------------- */
+/** @name Exposure
+ * @{ */
+/**
+ * @brief Switches automatic exposure on or off.
+ *
+ * In automatic mode the camera steers exposure and analog gain towards the brightness target within the
+ * ranges set.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param automatic 1 automatic exposure, 0 manual.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetAeState(CameraHandle handle, int automatic);
+
+/**
+ * @brief Reads whether automatic exposure is on.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param automatic Receives 1 automatic, 0 manual.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetAeState(CameraHandle handle, int *automatic);
+
+/**
+ * @brief Sets the exposure time (manual exposure).
+ *
+ * A long exposure lowers the frame rate.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param microseconds Exposure time in microseconds; rounded to whole sensor lines
+ *                    (CameraGetExposureLineTime()).
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The time is not a finite number or lies outside
+ *                                       stCameraCapability::iExposureLinesMin to iExposureLinesMax
+ *                                       lines.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetExposureTime(CameraHandle handle, double microseconds);
+
+/**
+ * @brief Reads the exposure time.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param microseconds Receives the exposure time in microseconds.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetExposureTime(CameraHandle handle, double *microseconds);
+
+/**
+ * @brief Reads the time of one sensor line, the step of the exposure time.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param microseconds Receives the line time in microseconds.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetExposureLineTime(CameraHandle handle, double *microseconds);
+
+/**
+ * @brief Sets the analog gain (manual exposure).
+ * @param handle Camera opened by CameraInitEx3().
+ * @param gainX1000 Gain times 1000, stCameraCapability::iAnalogGainMin to iAnalogGainMax.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetAnalogGain(CameraHandle handle, int gainX1000);
+
+/**
+ * @brief Reads the analog gain.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param gainX1000 Receives the gain times 1000.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetAnalogGain(CameraHandle handle, int *gainX1000);
+
+/**
+ * @brief Sets the brightness automatic exposure aims at.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param target Mean brightness 0 to 255.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetAeTarget(CameraHandle handle, uint16_t target);
+
+/**
+ * @brief Reads the brightness automatic exposure aims at.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param target Receives the target, 0 to 255.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetAeTarget(CameraHandle handle, int *target);
+
+/**
+ * @brief Limits the exposure times automatic exposure may choose.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param minUs Shortest exposure in microseconds.
+ * @param maxUs Longest exposure in microseconds, at least minUs.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A value is not finite, minUs > maxUs, or the range leaves the
+ *                                       camera's exposure range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetAeExposureRange(CameraHandle handle, double minUs, double maxUs);
+
+/**
+ * @brief Reads the exposure range of automatic exposure.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param minUs Receives the shortest exposure in microseconds.
+ * @param maxUs Receives the longest exposure in microseconds.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetAeExposureRange(CameraHandle handle, double *minUs, double *maxUs);
+
+/**
+ * @brief Limits the analog gains automatic exposure may choose.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param minX1000 Lowest gain times 1000.
+ * @param maxX1000 Highest gain times 1000, at least minX1000.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT minX1000 > maxX1000 or the range leaves the camera's gain
+ *                                       range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetAeAnalogGainRange(CameraHandle handle, int minX1000, int maxX1000);
+
+/**
+ * @brief Reads the analog gain range of automatic exposure.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param minX1000 Receives the lowest gain times 1000.
+ * @param maxX1000 Receives the highest gain times 1000.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetAeAnalogGainRange(CameraHandle handle, int *minX1000, int *maxX1000);
+
+/**
+ * @brief Switches anti-flicker on or off: automatic exposure then uses multiples of the light's period.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param enable Anti-flicker: 1 on, 0 off.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetAntiFlick(CameraHandle handle, int enable);
+
+/**
+ * @brief Reads whether anti-flicker is on.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param enable Receives 1 on, 0 off.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetAntiFlick(CameraHandle handle, int *enable);
-/* 1 = 50 Hz, 2 = 60 Hz */
+
+/**
+ * @brief Sets the mains frequency anti-flicker works with.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param frequency 1 for 50 Hz, 2 for 60 Hz.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetLightFrequency(CameraHandle handle, int frequency);
+
+/**
+ * @brief Reads the mains frequency anti-flicker works with.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param frequency Receives 1 for 50 Hz, 2 for 60 Hz.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetLightFrequency(CameraHandle handle, int *frequency);
+/** @} */
 
-/* ---- White balance and colour ----------------------------------------------- */
+/** @name White balance and colour
+ * @{ */
+/**
+ * @brief Switches automatic white balance on or off.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param automatic 1 automatic, 0 manual (the gains of CameraSetGain()).
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED automatic is 1 and the camera has no automatic white balance.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetWbMode(CameraHandle handle, int automatic);
+
+/**
+ * @brief Reads whether automatic white balance is on.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param automatic Receives 1 automatic, 0 manual.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetWbMode(CameraHandle handle, int *automatic);
+
+/**
+ * @brief Balances white once from the current picture and keeps the resulting gains.
+ *
+ * Point the camera at something white or grey first.
+ * @param handle Camera opened by CameraInitEx3().
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetOnceWB(CameraHandle handle);
-/* gains x100, 0..400 */
+
+/**
+ * @brief Sets the white balance gains of the image pipeline.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param red Red gain times 100, 0 to 400.
+ * @param green Green gain times 100, 0 to 400.
+ * @param blue Blue gain times 100, 0 to 400.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetGain(CameraHandle handle, int red, int green, int blue);
+
+/**
+ * @brief Reads the white balance gains.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param red Receives the red gain times 100.
+ * @param green Receives the green gain times 100.
+ * @param blue Receives the blue gain times 100.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetGain(CameraHandle handle, int *red, int *green, int *blue);
-VEXO_SDK_API CameraSdkStatus CameraSetSaturation(CameraHandle handle, int saturation); /* 0..255 */
+
+/**
+ * @brief Sets the colour saturation of the image pipeline.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param saturation 0 (grey) to 255.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraSetSaturation(CameraHandle handle, int saturation);
+
+/**
+ * @brief Reads the colour saturation.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param saturation Receives 0 to 255.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetSaturation(CameraHandle handle, int *saturation);
+
+/**
+ * @brief Makes the image pipeline deliver grey pictures from a colour camera.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param enable Monochrome: 1 on, 0 off.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetMonochrome(CameraHandle handle, int enable);
+
+/**
+ * @brief Reads whether monochrome output is on.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param enable Receives 1 on, 0 off.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetMonochrome(CameraHandle handle, int *enable);
+/** @} */
 
-/* ---- Image processing --------------------------------------------------------- */
-VEXO_SDK_API CameraSdkStatus CameraSetFrameSpeed(CameraHandle handle,
-                                                 int speed); /* 0 low, 1 medium, 2 high */
+/** @name Image processing
+ * @{ */
+/**
+ * @brief Sets the camera's frame speed.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param speed 0 low, 1 medium, 2 high (a quarter, half or all of the maximum frame rate).
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraSetFrameSpeed(CameraHandle handle, int speed);
+
+/**
+ * @brief Reads the camera's frame speed.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param speed Receives 0 low, 1 medium or 2 high.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetFrameSpeed(CameraHandle handle, int *speed);
-VEXO_SDK_API CameraSdkStatus CameraSetSharpness(CameraHandle handle, int sharpness); /* 0..100 */
-VEXO_SDK_API CameraSdkStatus CameraGetSharpness(CameraHandle handle, int *sharpness);
-VEXO_SDK_API CameraSdkStatus CameraSetContrast(CameraHandle handle, int contrast); /* 0..100 */
-VEXO_SDK_API CameraSdkStatus CameraGetContrast(CameraHandle handle, int *contrast);
-/* direction 0 horizontal, 1 vertical */
-VEXO_SDK_API CameraSdkStatus CameraSetMirror(CameraHandle handle, int direction, int enable);
-VEXO_SDK_API CameraSdkStatus CameraGetMirror(CameraHandle handle, int direction, int *enable);
-VEXO_SDK_API CameraSdkStatus CameraSetCorrectDeadPixel(CameraHandle handle, int enable);
-VEXO_SDK_API CameraSdkStatus CameraGetCorrectDeadPixel(CameraHandle handle, int *enable);
-VEXO_SDK_API CameraSdkStatus CameraSetSensorOutPixelFormat(CameraHandle handle, uint32_t mediaType);
-VEXO_SDK_API CameraSdkStatus CameraGetSensorOutPixelFormat(CameraHandle handle, uint32_t *mediaType);
 
-/* ---- Crosshairs (lines 0..8); colour = red | green << 8 | blue << 16 ------------ */
+/**
+ * @brief Sets the sharpening of the image pipeline.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param sharpness 0 (none) to 100.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraSetSharpness(CameraHandle handle, int sharpness);
+
+/**
+ * @brief Reads the sharpening.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param sharpness Receives 0 to 100.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetSharpness(CameraHandle handle, int *sharpness);
+
+/**
+ * @brief Sets the contrast of the image pipeline.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param contrast 0 to 100.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraSetContrast(CameraHandle handle, int contrast);
+
+/**
+ * @brief Reads the contrast.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param contrast Receives 0 to 100.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetContrast(CameraHandle handle, int *contrast);
+
+/**
+ * @brief Mirrors the picture horizontally or vertically.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param direction 0 horizontal, 1 vertical.
+ * @param enable Mirroring in this direction: 1 on, 0 off.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraSetMirror(CameraHandle handle, int direction, int enable);
+
+/**
+ * @brief Reads whether the picture is mirrored in one direction.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param direction 0 horizontal, 1 vertical.
+ * @param enable Receives 1 mirrored, 0 not.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT enable is NULL or direction is not 0 or 1.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetMirror(CameraHandle handle, int direction, int *enable);
+
+/**
+ * @brief Switches the correction of the sensor's dead (hot) pixels on or off.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param enable Dead pixel correction: 1 on, 0 off.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraSetCorrectDeadPixel(CameraHandle handle, int enable);
+
+/**
+ * @brief Reads whether dead pixel correction is on.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param enable Receives 1 on, 0 off.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetCorrectDeadPixel(CameraHandle handle, int *enable);
+
+/**
+ * @brief Chooses the raw pixel format the sensor delivers.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param mediaType A PFNC code from stCameraCapability::pMediaTypeDesc.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The camera does not offer this format.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraSetSensorOutPixelFormat(CameraHandle handle, uint32_t mediaType);
+
+/**
+ * @brief Reads the raw pixel format the sensor delivers.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param mediaType Receives the PFNC code.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetSensorOutPixelFormat(CameraHandle handle, uint32_t *mediaType);
+/** @} */
+
+/** @name Crosshairs
+ * @{ */
+/**
+ * @brief Sets one of the crosshairs CameraImageOverlay() draws.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Crosshair 0 to CAMERA_CROSSLINE_COUNT - 1.
+ * @param x Horizontal position on the sensor, 0 to its width.
+ * @param y Vertical position on the sensor, 0 to its height.
+ * @param colour red | green << 8 | blue << 16.
+ * @param visible 1 drawn, 0 hidden.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetCrossLine(CameraHandle handle, int line, int x, int y, uint32_t colour,
                                                 int visible);
+
+/**
+ * @brief Reads one of the crosshairs.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Crosshair 0 to CAMERA_CROSSLINE_COUNT - 1.
+ * @param x Receives the horizontal position.
+ * @param y Receives the vertical position.
+ * @param colour Receives red | green << 8 | blue << 16.
+ * @param visible Receives 1 drawn, 0 hidden.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL or line is out of range.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetCrossLine(CameraHandle handle, int line, int *x, int *y,
                                                 uint32_t *colour, int *visible);
+/** @} */
 
-/* ---- LUT: mode 0 dynamic (gamma + contrast), 1 preset; 2 is reported by
- *      cameras without a LUT ------------------------------------------------------ */
+/** @name LUT
+ * @{ */
+/**
+ * @brief Chooses how the LUT is made: from gamma and contrast, or a preset.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param mode 0 dynamic (CameraSetGamma(), CameraSetContrastLut()), 1 preset (CameraSelectLutPreset()).
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no LUT (CameraGetLutMode() reports 2).
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetLutMode(CameraHandle handle, int mode);
-VEXO_SDK_API CameraSdkStatus CameraGetLutMode(CameraHandle handle, int *mode);
-VEXO_SDK_API CameraSdkStatus CameraSetGamma(CameraHandle handle, int gammaX100); /* 0..1000 */
-VEXO_SDK_API CameraSdkStatus CameraGetGamma(CameraHandle handle, int *gammaX100);
-VEXO_SDK_API CameraSdkStatus CameraSetContrastLut(CameraHandle handle, int contrastX100); /* 0..200 */
-VEXO_SDK_API CameraSdkStatus CameraGetContrastLut(CameraHandle handle, int *contrastX100);
-VEXO_SDK_API CameraSdkStatus CameraSelectLutPreset(CameraHandle handle, int preset);
-VEXO_SDK_API CameraSdkStatus CameraGetLutPresetSel(CameraHandle handle, int *preset);
 
-/* ---- Trigger, strobe and I/O lines ------------------------------------------------ */
-VEXO_SDK_API CameraSdkStatus CameraSetTriggerMode(CameraHandle handle, int mode); /* CAMERA_TRIGGER_* */
+/**
+ * @brief Reads how the LUT is made.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param mode Receives 0 dynamic, 1 preset, or 2 for a camera without LUT.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetLutMode(CameraHandle handle, int *mode);
+
+/**
+ * @brief Sets the gamma of the dynamic LUT.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param gammaX100 Gamma times 100, 0 to 1000.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no LUT (CameraGetLutMode() reports 2).
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraSetGamma(CameraHandle handle, int gammaX100);
+
+/**
+ * @brief Reads the gamma of the dynamic LUT.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param gammaX100 Receives gamma times 100.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no LUT (CameraGetLutMode() reports 2).
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetGamma(CameraHandle handle, int *gammaX100);
+
+/**
+ * @brief Sets the contrast of the dynamic LUT.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param contrastX100 Contrast times 100, 0 to 200.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no LUT (CameraGetLutMode() reports 2).
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraSetContrastLut(CameraHandle handle, int contrastX100);
+
+/**
+ * @brief Reads the contrast of the dynamic LUT.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param contrastX100 Receives contrast times 100.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no LUT (CameraGetLutMode() reports 2).
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetContrastLut(CameraHandle handle, int *contrastX100);
+
+/**
+ * @brief Chooses the preset LUT.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param preset stLutPresetDesc::iIndex of an entry of stCameraCapability::pPresetLutDesc.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no LUT (CameraGetLutMode() reports 2).
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraSelectLutPreset(CameraHandle handle, int preset);
+
+/**
+ * @brief Reads the chosen preset LUT.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param preset Receives the preset's index.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no LUT (CameraGetLutMode() reports 2).
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetLutPresetSel(CameraHandle handle, int *preset);
+/** @} */
+
+/** @name Trigger, strobe and I/O lines
+ * @{ */
+/**
+ * @brief Chooses when the camera takes frames.
+ *
+ * In a trigger mode each trigger yields CameraGetTriggerFrameCount() frames after the trigger delay.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param mode CAMERA_TRIGGER_CONTINUOUS (free running), CAMERA_TRIGGER_SOFTWARE (CameraSoftTrigger())
+ *            or CAMERA_TRIGGER_HARDWARE (edges on an input line in trigger mode).
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this trigger mode (hardware trigger without
+ *                                    input lines).
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraSetTriggerMode(CameraHandle handle, int mode);
+
+/**
+ * @brief Reads the trigger mode.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param mode Receives a CAMERA_TRIGGER_* value.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetTriggerMode(CameraHandle handle, int *mode);
+
+/**
+ * @brief Triggers the camera once (software trigger mode).
+ * @param handle Camera opened by CameraInitEx3().
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_FAILED The camera is not in software trigger mode.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSoftTrigger(CameraHandle handle);
+
+/**
+ * @brief Sets how many frames one trigger yields.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param count 1 to 1000.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetTriggerFrameCount(CameraHandle handle, int count);
+
+/**
+ * @brief Reads how many frames one trigger yields.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param count Receives the count.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetTriggerFrameCount(CameraHandle handle, int *count);
+
+/**
+ * @brief Sets the delay between a trigger and its first frame.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param microseconds Delay in microseconds, up to 1000000.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetTriggerDelayTime(CameraHandle handle, uint32_t microseconds);
+
+/**
+ * @brief Reads the trigger delay.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param microseconds Receives the delay in microseconds.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetTriggerDelayTime(CameraHandle handle, uint32_t *microseconds);
+
+/**
+ * @brief Sets the debounce time of an input line: shorter pulses are ignored.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Input line, 0 to stCameraCapability::iInputIoCounts - 1.
+ * @param microseconds Debounce time in microseconds, up to 1000000.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT line or time is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetTriggerJitterTime(CameraHandle handle, int line, uint32_t microseconds);
+
+/**
+ * @brief Reads the debounce time of an input line.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Input line, 0 to stCameraCapability::iInputIoCounts - 1.
+ * @param microseconds Receives the time in microseconds.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The pointer is NULL or line is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera lacks this feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetTriggerJitterTime(CameraHandle handle, int line,
                                                         uint32_t *microseconds);
-/* input line mode: 0 trigger input, 1 general input */
+
+/**
+ * @brief Chooses what an input line does.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Input line, 0 to stCameraCapability::iInputIoCounts - 1.
+ * @param mode 0 trigger input, 1 general input (read with CameraGetInputIOState()).
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT line or value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no such line.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetInputIOMode(CameraHandle handle, int line, int mode);
+
+/**
+ * @brief Reads what an input line does.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Input line, 0 to stCameraCapability::iInputIoCounts - 1.
+ * @param mode Receives 0 trigger input, 1 general input.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The pointer is NULL or line is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no such line.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetInputIOMode(CameraHandle handle, int line, int *mode);
+
+/**
+ * @brief Reads the level of an input line.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Input line, 0 to stCameraCapability::iInputIoCounts - 1.
+ * @param state Receives 1 high, 0 low.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The pointer is NULL or line is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no such line.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetInputIOState(CameraHandle handle, int line, int *state);
-/* 0 rising edge, 1 falling edge, 2 high level, 3 low level */
+
+/**
+ * @brief Chooses which signal on an input line triggers.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Input line, 0 to stCameraCapability::iInputIoCounts - 1.
+ * @param type 0 rising edge, 1 falling edge, 2 high level, 3 low level.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT line or value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no such line.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetTriggerSignalType(CameraHandle handle, int line, int type);
+
+/**
+ * @brief Reads which signal on an input line triggers.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Input line, 0 to stCameraCapability::iInputIoCounts - 1.
+ * @param type Receives 0 rising edge, 1 falling edge, 2 high level, 3 low level.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The pointer is NULL or line is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no such line.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetTriggerSignalType(CameraHandle handle, int line, int *type);
-/* output line mode: 0 strobe, 1 general output, 2 PWM */
+
+/**
+ * @brief Chooses what an output line does.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Output line, 0 to stCameraCapability::iOutputIoCounts - 1.
+ * @param mode 0 strobe, 1 general output (CameraSetOutputIOState()), 2 PWM (CameraSetOutputIOPWM()).
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT line or value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no such line.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetOutputIOMode(CameraHandle handle, int line, int mode);
+
+/**
+ * @brief Reads what an output line does.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Output line, 0 to stCameraCapability::iOutputIoCounts - 1.
+ * @param mode Receives 0 strobe, 1 general output, 2 PWM.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The pointer is NULL or line is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no such line.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetOutputIOMode(CameraHandle handle, int line, int *mode);
-/* strobe mode: 0 automatic, 1 semi-automatic */
+
+/**
+ * @brief Chooses how a strobe output follows the exposure.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Output line, 0 to stCameraCapability::iOutputIoCounts - 1.
+ * @param mode 0 automatic (active during exposure), 1 semi-automatic (delay and pulse width).
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT line or value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no such line.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetStrobeMode(CameraHandle handle, int line, int mode);
+
+/**
+ * @brief Reads how a strobe output follows the exposure.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Output line, 0 to stCameraCapability::iOutputIoCounts - 1.
+ * @param mode Receives 0 automatic, 1 semi-automatic.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The pointer is NULL or line is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no such line.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetStrobeMode(CameraHandle handle, int line, int *mode);
+
+/**
+ * @brief Sets the active level of a strobe output.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Output line, 0 to stCameraCapability::iOutputIoCounts - 1.
+ * @param polarity 0 active low, 1 active high.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT line or value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no such line.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetStrobePolarity(CameraHandle handle, int line, int polarity);
+
+/**
+ * @brief Reads the active level of a strobe output.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Output line, 0 to stCameraCapability::iOutputIoCounts - 1.
+ * @param polarity Receives 0 active low, 1 active high.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The pointer is NULL or line is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no such line.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetStrobePolarity(CameraHandle handle, int line, int *polarity);
+
+/**
+ * @brief Sets the delay of a semi-automatic strobe after the exposure starts.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Output line, 0 to stCameraCapability::iOutputIoCounts - 1.
+ * @param microseconds Delay in microseconds.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT line or value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no such line.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetStrobeDelayTime(CameraHandle handle, int line, uint32_t microseconds);
+
+/**
+ * @brief Reads the delay of a semi-automatic strobe.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Output line, 0 to stCameraCapability::iOutputIoCounts - 1.
+ * @param microseconds Receives the delay in microseconds.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The pointer is NULL or line is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no such line.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetStrobeDelayTime(CameraHandle handle, int line, uint32_t *microseconds);
+
+/**
+ * @brief Sets the pulse width of a semi-automatic strobe.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Output line, 0 to stCameraCapability::iOutputIoCounts - 1.
+ * @param microseconds Width in microseconds.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT line or value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no such line.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetStrobePulseWidth(CameraHandle handle, int line, uint32_t microseconds);
+
+/**
+ * @brief Reads the pulse width of a semi-automatic strobe.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Output line, 0 to stCameraCapability::iOutputIoCounts - 1.
+ * @param microseconds Receives the width in microseconds.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The pointer is NULL or line is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no such line.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetStrobePulseWidth(CameraHandle handle, int line, uint32_t *microseconds);
+
+/**
+ * @brief Sets the level of a general output line.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Output line, 0 to stCameraCapability::iOutputIoCounts - 1.
+ * @param state 1 high, 0 low.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT line or value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no such line.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetOutputIOState(CameraHandle handle, int line, int state);
+
+/**
+ * @brief Reads the level of a general output line.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Output line, 0 to stCameraCapability::iOutputIoCounts - 1.
+ * @param state Receives 1 high, 0 low.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The pointer is NULL or line is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no such line.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetOutputIOState(CameraHandle handle, int line, int *state);
+
+/**
+ * @brief Sets the pulse of an output line in PWM mode.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Output line, 0 to stCameraCapability::iOutputIoCounts - 1.
+ * @param periodUs Period in microseconds, 1 to 10000000.
+ * @param highTimeUs High time per period in microseconds, 0 to periodUs.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT line or value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no such line.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetOutputIOPWM(CameraHandle handle, int line, int periodUs,
                                                   int highTimeUs);
+
+/**
+ * @brief Reads the pulse of an output line in PWM mode.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param line Output line, 0 to stCameraCapability::iOutputIoCounts - 1.
+ * @param periodUs Receives the period in microseconds.
+ * @param highTimeUs Receives the high time in microseconds.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL or line is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera has no such line.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetOutputIOPWM(CameraHandle handle, int line, int *periodUs,
                                                   int *highTimeUs);
+/** @} */
 
-/* ---- Integer values (CAMERA_INT_*) ------------------------------------------------- */
+/** @name Integer values (CAMERA_INT_*)
+ * @{ */
+/**
+ * @brief Reads one of the integer values (CAMERA_INT_*).
+ * @param handle Camera opened by CameraInitEx3().
+ * @param id A CAMERA_INT_* value.
+ * @param value Receives the value.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED Unknown id, or the camera lacks the feature (a focus value
+ *                                    without focus motor).
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetIntValue(CameraHandle handle, int id, int *value);
+
+/**
+ * @brief Sets one of the writable integer values: CAMERA_INT_CHANNEL_MASK or CAMERA_INT_FOCUS_POSITION.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param id CAMERA_INT_CHANNEL_MASK or CAMERA_INT_FOCUS_POSITION.
+ * @param value Channel mask (bit i = channel i, within CAMERA_INT_CHANNEL_COUNT channels) or focus
+ *             position (CAMERA_INT_FOCUS_MIN to CAMERA_INT_FOCUS_MAX).
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED Unknown or read-only id, or the camera lacks the feature.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetIntValue(CameraHandle handle, int id, int value);
+/** @} */
 
-/* ---- Parameter groups (0..3 = A..D, 255 = factory defaults) and files ---------------- */
+/** @name Parameter groups and files
+ * @{ */
+/**
+ * @brief Saves the current settings into a parameter group kept by the camera.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param group 0 to 3 (groups A to D).
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSaveParameter(CameraHandle handle, int group);
+
+/**
+ * @brief Loads the settings of a parameter group, or the factory defaults.
+ *
+ * The loaded group becomes the current one.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param group 0 to 3 (groups A to D), or CAMERA_PARAMETER_GROUP_DEFAULT for the factory defaults.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraLoadParameter(CameraHandle handle, int group);
+
+/**
+ * @brief Reads the parameter group loaded or saved last.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param group Receives 0 to 3, or CAMERA_PARAMETER_GROUP_DEFAULT.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetCurrentParameterGroup(CameraHandle handle, int *group);
-/* 0 by model, 1 by nickname, 2 by serial number */
+
+/**
+ * @brief Chooses by what parameter groups are kept.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param mode 0 by model, 1 by nickname, 2 by serial number.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSetParameterMode(CameraHandle handle, int mode);
+
+/**
+ * @brief Reads by what parameter groups are kept.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param mode Receives 0 by model, 1 by nickname, 2 by serial number.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGetParameterMode(CameraHandle handle, int *mode);
+
+/**
+ * @brief Writes the current settings to a parameter file.
+ *
+ * The file is versioned and checksummed; it appears complete or not at all.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param path File path, written as given (no extension is added).
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT path is NULL, empty or too long.
+ * @retval CAMERA_STATUS_IO_ERROR The file cannot be written.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraSaveParameterToFile(CameraHandle handle, const char *path);
-/* A bad, truncated or foreign file returns non-zero and changes nothing. */
+
+/**
+ * @brief Applies the settings of a parameter file.
+ *
+ * On any failure the camera's settings stay unchanged.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param path File written by CameraSaveParameterToFile().
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT path is NULL, empty or too long.
+ * @retval CAMERA_STATUS_FILE_PATH The file cannot be opened or read.
+ * @retval CAMERA_STATUS_FILE_CORRUPT The file is truncated, corrupted or of another version.
+ * @retval CAMERA_STATUS_NOT_MATCH The file belongs to another camera model.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
 VEXO_SDK_API CameraSdkStatus CameraReadParameterFromFile(CameraHandle handle, const char *path);
+/** @} */
 
-/* ---- GigE ------------------------------------------------------------------------------ */
-/* By serial number, without opening the camera. */
+/** @name GigE
+ * @{ */
+/**
+ * @brief Reads the IP configuration of a GigE camera, without opening it.
+ * @param serial Serial number of a GigE camera of the last enumeration.
+ * @param info Receives the configuration and the host interface that reaches the camera.
+ * @return CAMERA_STATUS_SUCCESS, or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL or serial is empty or too long.
+ * @retval CAMERA_STATUS_NO_DEVICE No GigE camera with this serial number.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera cannot report its configuration.
+ * @threadsafety Any thread; also while the camera is open elsewhere.
+ */
 VEXO_SDK_API CameraSdkStatus CameraGigeGetIp(const char *serial, stGigeInfo *info);
-VEXO_SDK_API CameraSdkStatus CameraGigeSetIp(const char *serial, const stGigeInfo *info);
-VEXO_SDK_API CameraSdkStatus CameraGigeSetTransPacketSize(CameraHandle handle, uint32_t bytes);
-VEXO_SDK_API CameraSdkStatus CameraGigeGetTransPacketSize(CameraHandle handle, uint32_t *bytes);
-VEXO_SDK_API CameraSdkStatus CameraGigeSetPacketDelayTime(CameraHandle handle, uint32_t microseconds);
-VEXO_SDK_API CameraSdkStatus CameraGigeGetPacketDelayTime(CameraHandle handle, uint32_t *microseconds);
 
-/* ---- Firmware -------------------------------------------------------------------------- */
-/* Blocks until done. -22: file cannot be read; -4: file for another model or
- * bad checksum; progress goes 0..100 through callback (may be NULL). */
+/**
+ * @brief Writes the persistent IP configuration of a GigE camera, without opening it.
+ *
+ * The camera uses the configuration from its next start.
+ * @param serial Serial number of a GigE camera of the last enumeration.
+ * @param info iIpMode, acIp, acMask and acGateway are written; the other fields are ignored.
+ * @return CAMERA_STATUS_SUCCESS, or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL, serial is empty or too long, or an address
+ *                                       is not a dotted quad.
+ * @retval CAMERA_STATUS_NO_DEVICE No GigE camera with this serial number.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera cannot store a configuration.
+ * @retval CAMERA_STATUS_FAILED The camera refused the configuration.
+ * @threadsafety Any thread.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGigeSetIp(const char *serial, const stGigeInfo *info);
+
+/**
+ * @brief Sets the size of the GigE stream's packets.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param bytes Packet size in bytes, 1500 to 9000 (above 1500 the network needs jumbo frames).
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED Not a GigE camera.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGigeSetTransPacketSize(CameraHandle handle, uint32_t bytes);
+
+/**
+ * @brief Reads the size of the GigE stream's packets.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param bytes Receives the packet size in bytes.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED Not a GigE camera.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGigeGetTransPacketSize(CameraHandle handle, uint32_t *bytes);
+
+/**
+ * @brief Sets the pause between the GigE stream's packets.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param microseconds Delay in microseconds, up to 1000000.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT The value is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED Not a GigE camera.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGigeSetPacketDelayTime(CameraHandle handle, uint32_t microseconds);
+
+/**
+ * @brief Reads the pause between the GigE stream's packets.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param microseconds Receives the delay in microseconds.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED Not a GigE camera.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGigeGetPacketDelayTime(CameraHandle handle, uint32_t *microseconds);
+/** @} */
+
+/** @name Firmware
+ * @{ */
+/**
+ * @brief Writes a firmware file into the camera.
+ *
+ * Blocks until the upgrade is done (seconds). The new firmware version shows in the next enumeration.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param file Path of the firmware file (*.upg).
+ * @param callback Called with the progress 0 to 100 on the calling thread; may be NULL.
+ * @param context Handed to callback unchanged.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_FILE_PATH The file cannot be opened or read.
+ * @retval CAMERA_STATUS_NOT_MATCH The file is not a firmware image, has a bad checksum or is for
+ *                                another model.
+ * @retval CAMERA_STATUS_BUSY An upgrade of this camera is already running.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The camera cannot be upgraded through the library.
+ * @threadsafety Any thread; run it in a worker thread to keep a user interface alive. While it runs,
+ *               settings calls on the same camera return CAMERA_STATUS_BUSY.
+ */
 VEXO_SDK_API CameraSdkStatus CameraUpgrade(CameraHandle handle, const char *file,
                                            CameraUpgradeCallback callback, void *context);
+/** @} */
 
 #ifdef __cplusplus
 } /* extern "C" */

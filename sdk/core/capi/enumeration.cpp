@@ -14,7 +14,7 @@ using namespace vexo::sdk;
 
 namespace {
 
-constexpr const char *kSdkVersion = "2.1.0.17";
+constexpr const char *kSdkVersion = VEXO_SDK_VERSION_STRING;
 
 const char *formatName(uint32_t mediaType)
 {
