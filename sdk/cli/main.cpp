@@ -59,7 +59,7 @@ std::vector<Verb> verbs()
          "Booleans take on/off, true/false or 1/0; integers take decimal or 0x hex.\n\n" +
              settingNames(),
          3,
-         5,
+         2 + vexocli::kMaxValues,
          {{"save", 0, {}, "Save all settings into the current parameter group."}},
          vexocli::runSet},
         {"grab",

@@ -111,6 +111,61 @@ Setting rgbGain()
     return s;
 }
 
+Setting resolution()
+{
+    Setting s{"resolution",
+              Kind::Int,
+              1,
+              "preset resolution index (info lists them), 255 = custom region",
+              "CameraGetResolution",
+              "CameraSetResolution",
+              {},
+              {}};
+    s.get = [](CameraHandle h, double *values) {
+        stImageResolution r{};
+        const CameraSdkStatus status = CameraGetResolution(h, &r);
+        values[0] = r.iIndex;
+        return status;
+    };
+    s.set = [](CameraHandle h, const double *values) {
+        int index = 0;
+        return fits(values[0], &index) ? CameraSetResolution(h, index) : CAMERA_STATUS_INVALID_ARGUMENT;
+    };
+    return s;
+}
+
+Setting regionOfInterest()
+{
+    Setting s{"roi",
+              Kind::Int,
+              4,
+              "region of interest on the sensor (x, y, width, height)",
+              "CameraGetResolution",
+              "CameraSetResolutionEx",
+              {},
+              {}};
+    s.get = [](CameraHandle h, double *values) {
+        stImageResolution r{};
+        const CameraSdkStatus status = CameraGetResolution(h, &r);
+        values[0] = r.iHOffsetFOV;
+        values[1] = r.iVOffsetFOV;
+        values[2] = r.iWidthFOV;
+        values[3] = r.iHeightFOV;
+        return status;
+    };
+    s.set = [](CameraHandle h, const double *values) {
+        stImageResolution r{};
+        r.iIndex = CAMERA_RESOLUTION_CUSTOM;
+        if (!fits(values[0], &r.iHOffsetFOV) || !fits(values[1], &r.iVOffsetFOV) ||
+            !fits(values[2], &r.iWidthFOV) || !fits(values[3], &r.iHeightFOV))
+            return CAMERA_STATUS_INVALID_ARGUMENT;
+        r.iWidth = r.iWidthFOV; // no binning or skipping: the output is the region
+        r.iHeight = r.iHeightFOV;
+        return CameraSetResolutionEx(h, &r);
+    };
+    return s;
+}
+
 std::vector<Setting> makeSettings()
 {
     using K = Kind;
@@ -154,6 +209,8 @@ std::vector<Setting> makeSettings()
             CALL(CameraSetContrastLut)),
         one("lut_preset", K::Int, "LUT preset index", CALL(CameraGetLutPresetSel),
             CALL(CameraSelectLutPreset)),
+        resolution(),
+        regionOfInterest(),
         one("trigger_mode", K::Int, "0 continuous, 1 software, 2 hardware", CALL(CameraGetTriggerMode),
             CALL(CameraSetTriggerMode)),
         one("trigger_frame_count", K::Int, "frames per trigger", CALL(CameraGetTriggerFrameCount),

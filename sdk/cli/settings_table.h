@@ -14,11 +14,14 @@ namespace vexocli {
 
 enum class Kind { Bool, Int, Float, Hex };
 
+// The most values one setting has (the region of interest: x, y, width, height).
+constexpr int kMaxValues = 4;
+
 struct Setting
 {
     std::string name;
     Kind kind = Kind::Int;
-    int count = 1; // values per setting (a range has 2, the RGB gains 3)
+    int count = 1; // values per setting (a range has 2, the RGB gains 3, the ROI 4)
     std::string description;
     std::string getter; // the C calls, named in messages
     std::string setter;

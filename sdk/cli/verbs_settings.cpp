@@ -53,7 +53,7 @@ int checkNames(const std::vector<std::string> &names)
 
 std::string settingText(const Setting &setting, const Json &value)
 {
-    double values[3] = {};
+    double values[kMaxValues] = {};
     for (int i = 0; i < setting.count; ++i) {
         const Json &v = setting.count == 1 ? value : value.at(i);
         values[i] = v.is_boolean() ? (v.get<bool>() ? 1 : 0) : v.get<double>();
@@ -71,7 +71,7 @@ int readAllSettings(CameraHandle handle, Json *values)
 {
     *values = Json::object();
     for (const Setting &setting : settings()) {
-        double v[3] = {};
+        double v[kMaxValues] = {};
         const CameraSdkStatus status = setting.get(handle, v);
         if (status == CAMERA_STATUS_NOT_SUPPORTED)
             continue;
@@ -104,7 +104,7 @@ int runGet(const Arguments &args)
     const bool json = args.has("json");
     Json out = Json::object();
     for (const Setting *setting : wanted) {
-        double v[3] = {};
+        double v[kMaxValues] = {};
         const CameraSdkStatus status = setting->get(camera.handle(), v);
         if (all && status == CAMERA_STATUS_NOT_SUPPORTED)
             continue;
@@ -132,7 +132,7 @@ int runSet(const Arguments &args)
     if (operands.size() - 2 != static_cast<size_t>(setting.count))
         return fail(ExitUsage, setting.name + " takes " + std::to_string(setting.count) + " value" +
                                    (setting.count == 1 ? "" : "s") + " (" + setting.description + ")");
-    double values[3] = {};
+    double values[kMaxValues] = {};
     for (int i = 0; i < setting.count; ++i) {
         if (!parseValue(setting.kind, operands[2 + i], &values[i]))
             return fail(ExitUsage, "'" + operands[2 + i] + "' is not a value for " + setting.name + " (" +
@@ -146,7 +146,7 @@ int runSet(const Arguments &args)
         code != ExitOk)
         return code;
     // What the camera made of it: a camera may round to its own steps.
-    double actual[3] = {};
+    double actual[kMaxValues] = {};
     if (const int code =
             report("cannot read " + setting.name + " back", setting.get(camera.handle(), actual));
         code != ExitOk)

@@ -16,7 +16,6 @@ from ._library import (
     stFrameStatistic,
     stGigeInfo,
     stImageInfo,
-    stImageResolution,
 )
 from .errors import INVALID_ARGUMENT, INVALID_HANDLE, NotSupportedError, check, error_for
 
@@ -259,27 +258,20 @@ class Camera:
     @property
     def roi(self):
         """The region of interest on the sensor: (x, y, width, height)."""
-        r = stImageResolution()
-        check(lib.CameraGetResolution(self.handle, byref(r)), "CameraGetResolution")
-        return (r.iHOffsetFOV, r.iVOffsetFOV, r.iWidthFOV, r.iHeightFOV)
+        return self.get("roi")
 
     @roi.setter
     def roi(self, region):
-        x, y, width, height = (int(v) for v in region)
-        r = stImageResolution(iIndex=255, iHOffsetFOV=x, iVOffsetFOV=y, iWidthFOV=width, iHeightFOV=height,
-                              iWidth=width, iHeight=height)
-        check(lib.CameraSetResolutionEx(self.handle, byref(r)), "CameraSetResolutionEx")
+        self.set("roi", region)
 
     @property
     def resolution(self):
         """Index of the preset resolution, 255 for a custom region."""
-        r = stImageResolution()
-        check(lib.CameraGetResolution(self.handle, byref(r)), "CameraGetResolution")
-        return r.iIndex
+        return self.get("resolution")
 
     @resolution.setter
     def resolution(self, index):
-        check(lib.CameraSetResolution(self.handle, int(index)), "CameraSetResolution")
+        self.set("resolution", index)
 
     def save_parameters(self, group):
         check(lib.CameraSaveParameter(self.handle, group), "CameraSaveParameter")

@@ -6,9 +6,9 @@ program writes is exactly what reaches the camera.
 """
 
 import ctypes
-from typing import NamedTuple, Tuple
+from typing import Callable, NamedTuple, Optional, Tuple
 
-from ._library import lib
+from ._library import lib, stImageResolution
 from .errors import check
 
 
@@ -20,10 +20,31 @@ class Setting(NamedTuple):
     description: str
     count: int = 1
     leading: Tuple[int, ...] = ()  # arguments before the values (a line, a value id)
+    # Settings kept in a record: read(handle) -> values, write(handle, values) -> status.
+    record: Optional[Tuple[Callable, Callable]] = None
 
 
-def _s(name, kind, getter, setter, description, count=1, leading=()):
-    return Setting(name, kind, getter, setter, description, count, leading)
+def _s(name, kind, getter, setter, description, count=1, leading=(), record=None):
+    return Setting(name, kind, getter, setter, description, count, leading, record)
+
+
+def _read_resolution(handle):
+    r = stImageResolution()
+    check(lib.CameraGetResolution(handle, ctypes.byref(r)), "CameraGetResolution")
+    return r
+
+
+def _write_roi(handle, values):
+    x, y, width, height = values
+    # No binning or skipping: the output is the region.
+    r = stImageResolution(iIndex=255, iHOffsetFOV=x, iVOffsetFOV=y, iWidthFOV=width, iHeightFOV=height,
+                          iWidth=width, iHeight=height)
+    return lib.CameraSetResolutionEx(handle, ctypes.byref(r))
+
+
+_RESOLUTION = (lambda h: (_read_resolution(h).iIndex,), lambda h, v: lib.CameraSetResolution(h, v[0]))
+_ROI = (lambda h: (lambda r: (r.iHOffsetFOV, r.iVOffsetFOV, r.iWidthFOV, r.iHeightFOV))(_read_resolution(h)),
+        _write_roi)
 
 
 SETTINGS = (
@@ -55,6 +76,10 @@ SETTINGS = (
     _s("gamma", "int", "CameraGetGamma", "CameraSetGamma", "gamma x100, 0..1000"),
     _s("lut_contrast", "int", "CameraGetContrastLut", "CameraSetContrastLut", "LUT contrast x100, 0..200"),
     _s("lut_preset", "int", "CameraGetLutPresetSel", "CameraSelectLutPreset", "LUT preset index"),
+    _s("resolution", "int", "CameraGetResolution", "CameraSetResolution",
+       "preset resolution index (capability() lists them), 255 = custom region", record=_RESOLUTION),
+    _s("roi", "int", "CameraGetResolution", "CameraSetResolutionEx",
+       "region of interest on the sensor (x, y, width, height)", 4, record=_ROI),
     _s("trigger_mode", "int", "CameraGetTriggerMode", "CameraSetTriggerMode", "0 continuous, 1 software, 2 hardware"),
     _s("trigger_frame_count", "int", "CameraGetTriggerFrameCount", "CameraSetTriggerFrameCount", "frames per trigger"),
     _s("trigger_delay", "int", "CameraGetTriggerDelayTime", "CameraSetTriggerDelayTime", "trigger delay, microseconds"),
@@ -83,6 +108,9 @@ def _output_types(setting):
 
 
 def read(handle, setting):
+    if setting.record is not None:
+        values = setting.record[0](handle)
+        return values[0] if setting.count == 1 else tuple(values)
     outputs = [kind() for kind in _output_types(setting)]
     check(getattr(lib, setting.getter)(handle, *setting.leading, *[ctypes.byref(o) for o in outputs]), setting.getter)
     values = tuple(_from_c(setting.kind, o.value) for o in outputs)
@@ -93,6 +121,10 @@ def write(handle, setting, value):
     values = (value,) if setting.count == 1 else tuple(value)
     if len(values) != setting.count:
         raise ValueError("%s takes %d values" % (setting.name, setting.count))
+    if setting.record is not None:
+        arguments = [_to_c(setting, ctypes.c_int32, v) for v in values]
+        check(setting.record[1](handle, arguments), setting.setter)
+        return
     argtypes = getattr(lib, setting.setter).argtypes[1 + len(setting.leading):]
     arguments = [_to_c(setting, kind, v) for kind, v in zip(argtypes, values)]
     check(getattr(lib, setting.setter)(handle, *setting.leading, *arguments), setting.setter)
