@@ -30,6 +30,10 @@ int exitForStatus(CameraSdkStatus status)
     case CAMERA_STATUS_IO_ERROR:
     case CAMERA_STATUS_FILE_CORRUPT:
         return ExitFile;
+#ifdef CAMERA_STATUS_ACCESS_DENIED
+    case CAMERA_STATUS_ACCESS_DENIED:
+        return ExitNotSupported;
+#endif
     default:
         return ExitFailed;
     }
@@ -62,6 +66,10 @@ std::string statusText(CameraSdkStatus status)
         return "the file cannot be written";
     case CAMERA_STATUS_FILE_CORRUPT:
         return "the file is truncated, corrupted or of another version";
+#ifdef CAMERA_STATUS_ACCESS_DENIED
+    case CAMERA_STATUS_ACCESS_DENIED:
+        return "the feature cannot be read or written now";
+#endif
     default:
         return "failed";
     }

@@ -20,6 +20,11 @@ int runRate(const Arguments &args);
 int runNickname(const Arguments &args);
 int runIp(const Arguments &args);
 int runUpgrade(const Arguments &args);
+#ifdef CAMERA_FEATURE_NAME_BUFFER // libraries with features by name
+int runFeatures(const Arguments &args);
+int runFeature(const Arguments &args);
+int runExecute(const Arguments &args);
+#endif
 
 // Reads every setting the camera has into a JSON object (name -> value or
 // array); settings the camera lacks are left out. On another failure returns

@@ -59,6 +59,41 @@ CameraSdkStatus fetchConverted(CameraHandle h, unsigned timeoutMs, std::vector<B
     return status;
 }
 
+// The link's own counters, where the library has them.
+struct LinkCounters
+{
+    bool known = false;
+    bool packets = false;
+    long long incomplete = 0, resent = 0, missing = 0;
+
+    LinkCounters operator-(const LinkCounters &before) const
+    {
+        LinkCounters d = *this;
+        d.incomplete -= before.incomplete;
+        d.resent -= before.resent;
+        d.missing -= before.missing;
+        return d;
+    }
+};
+
+LinkCounters linkCounters(CameraHandle h)
+{
+    LinkCounters counters;
+#ifdef CAMERA_FEATURE_NAME_BUFFER // the libraries with features by name have transport counters too
+    stTransportStatistic s{};
+    if (CameraGetTransportStatistic(h, &s) == CAMERA_STATUS_SUCCESS) {
+        counters.known = true;
+        counters.packets = s.iPacketCounters != 0;
+        counters.incomplete = s.uIncompleteFrames;
+        counters.resent = s.uResentPackets;
+        counters.missing = s.uMissingPackets;
+    }
+#else
+    (void)h;
+#endif
+    return counters;
+}
+
 } // namespace
 
 int runGrab(const Arguments &args)
@@ -143,6 +178,7 @@ int runRate(const Arguments &args)
     if (const int code = report("cannot start the camera", CameraPlay(h)); code != ExitOk)
         return code;
     CameraGetFrameStatistic(h, &before);
+    const LinkCounters linkBefore = linkCounters(h);
 
     std::signal(SIGINT, onInterrupt); // Ctrl-C ends the measurement early, with its figures
     using Clock = std::chrono::steady_clock;
@@ -169,6 +205,7 @@ int runRate(const Arguments &args)
     }
     const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
     CameraGetFrameStatistic(h, &after);
+    const LinkCounters link = linkCounters(h) - linkBefore;
     CameraPause(h);
     std::signal(SIGINT, SIG_DFL);
 
@@ -176,16 +213,24 @@ int runRate(const Arguments &args)
     const long long lost = static_cast<long long>(after.iLost - before.iLost);
     const double rate = received / elapsed;
     if (args.has("json")) {
-        printJson({{"serial", camera.serial()},
-                   {"seconds", elapsed},
-                   {"frames", received},
-                   {"fps", rate},
-                   {"produced", produced},
-                   {"lost", lost},
-                   {"camera_lost", wasLost}});
+        Json out = {{"serial", camera.serial()}, {"seconds", elapsed}, {"frames", received},    {"fps", rate},
+                    {"produced", produced},      {"lost", lost},       {"camera_lost", wasLost}};
+        if (link.known) {
+            out["incomplete"] = link.incomplete;
+            if (link.packets) {
+                out["resent_packets"] = link.resent;
+                out["missing_packets"] = link.missing;
+            }
+        }
+        printJson(out);
     } else {
         std::printf("%s: %lld frames in %.2f s = %.2f fps; camera produced %lld, lost %lld\n",
                     camera.serial().c_str(), received, elapsed, rate, produced, lost);
+        if (link.known && link.packets)
+            std::printf("incomplete frames %lld, packets resent %lld, missing %lld\n", link.incomplete,
+                        link.resent, link.missing);
+        else if (link.known)
+            std::printf("incomplete frames %lld\n", link.incomplete);
     }
     if (received == 0)
         return fail(ExitTimeout, "no frame arrived");

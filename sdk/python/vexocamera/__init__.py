@@ -10,7 +10,9 @@
         for frame in camera.frames(10):
             print(frame.frame_id, frame.image.shape)   # a NumPy array
 
-Settings keep the library's names and units (``vexocamera.SETTINGS``); every
+Settings keep the library's names and units (``vexocamera.SETTINGS``);
+``Camera.features()``, ``get_feature`` and ``set_feature`` reach every feature of
+the camera by its own name, where the library has them. Every
 failed call raises a ``vexocamera.SdkError`` whose ``status`` is the library's
 status. ``VEXO_SDK_LIBRARY`` names the library file to load instead of the
 installed one; the library's own environment (``VEXO_SDK_BACKENDS``,
@@ -18,7 +20,7 @@ installed one; the library's own environment (``VEXO_SDK_BACKENDS``,
 the cameras.
 """
 
-from . import errors, sim
+from . import errors, features, sim
 from .camera import (
     BGR8,
     FILE_BMP,
@@ -41,6 +43,7 @@ from .camera import (
     set_gige_config,
 )
 from .errors import (
+    AccessDeniedError,
     AlreadyOpenedError,
     BusyError,
     DeviceLostError,
@@ -54,7 +57,10 @@ from .errors import (
 )
 from .settings import SETTINGS
 
+from .features import Feature, FeatureEntry, TransportStatistic
+
 __all__ = [
+    "AccessDeniedError",
     "AlreadyOpenedError",
     "BGR8",
     "BusyError",
@@ -64,6 +70,8 @@ __all__ = [
     "FILE_BMP",
     "FILE_JPG",
     "FILE_PNG",
+    "Feature",
+    "FeatureEntry",
     "FileError",
     "Frame",
     "FrameStatistic",
@@ -77,10 +85,12 @@ __all__ = [
     "RGB8",
     "SETTINGS",
     "SdkError",
+    "TransportStatistic",
     "TRIGGER_CONTINUOUS",
     "TRIGGER_HARDWARE",
     "TRIGGER_SOFTWARE",
     "errors",
+    "features",
     "gige_config",
     "list_cameras",
     "open_camera",

@@ -18,6 +18,7 @@ from ctypes import (
     c_double,
     c_int,
     c_int32,
+    c_int64,
     c_uint,
     c_uint8,
     c_uint16,
@@ -139,6 +140,48 @@ class stCameraCapability(Structure):
     ]
 
 
+class stTransportStatistic(Structure):
+    _fields_ = [
+        ("uIncompleteFrames", c_uint32),
+        ("uResentPackets", c_uint32),
+        ("uMissingPackets", c_uint32),
+        ("iPacketCounters", c_int32),
+        ("abReserved", c_uint8 * 16),
+    ]
+
+
+class stFeatureInfo(Structure):
+    _fields_ = [
+        ("acName", c_char * 64),
+        ("acDisplayName", c_char * 64),
+        ("acCategory", c_char * 128),
+        ("acUnit", c_char * 16),
+        ("iType", c_int32),
+        ("iAccess", c_int32),
+        ("iMin", c_int64),
+        ("iMax", c_int64),
+        ("iIncrement", c_int64),
+        ("dMin", c_double),
+        ("dMax", c_double),
+        ("dIncrement", c_double),
+        ("iEntries", c_int32),
+        ("iVisibility", c_int32),
+        ("acValue", c_char * 256),
+        ("acDescription", c_char * 512),
+        ("abReserved", c_uint8 * 48),
+    ]
+
+
+class stFeatureEntry(Structure):
+    _fields_ = [
+        ("acName", c_char * 64),
+        ("acDisplayName", c_char * 64),
+        ("iValue", c_int64),
+        ("iAvailable", c_int32),
+        ("abReserved", c_uint8 * 4),
+    ]
+
+
 # A wrong size here would make the library write past a Python buffer.
 for _record, _size in (
     (stDeviceInfo, 600),
@@ -149,6 +192,9 @@ for _record, _size in (
     (stMediaTypeDesc, 40),
     (stLutPresetDesc, 36),
     (stCameraCapability, 480),
+    (stTransportStatistic, 32),
+    (stFeatureInfo, 1152),
+    (stFeatureEntry, 144),
 ):
     assert ctypes.sizeof(_record) == _size, _record.__name__
 
@@ -253,6 +299,19 @@ PROTOTYPES = {
     "CameraUpgrade": [_H, c_char_p, UpgradeCallback, c_void_p],
 }
 
+# Features by name and link counters: libraries from 1.5 on. The module
+# offers them where the library has them.
+OPTIONAL_PROTOTYPES = {
+    "CameraGetTransportStatistic": [_H, _P(stTransportStatistic)],
+    "CameraGetFeatureCount": [_H, _P(c_int)],
+    "CameraGetFeatureInfo": [_H, c_int, _P(stFeatureInfo)],
+    "CameraGetFeatureEntry": [_H, c_int, c_int, _P(stFeatureEntry)],
+    "CameraGetFeatureValue": [_H, c_char_p, c_char_p, c_int],
+    "CameraSetFeatureValue": [_H, c_char_p, c_char_p],
+    "CameraExecuteFeature": [_H, c_char_p],
+    "CameraGetFeatureError": [_H, c_char_p, c_int],
+}
+
 # The simulated cameras' controls, for tests and demos.
 SIM_PROTOTYPES = {
     "VexoSimUnplug": [c_char_p],
@@ -289,11 +348,11 @@ def load():
             "vexocamera: the camera library libVexoCameraSDK cannot be loaded "
             "(install libvexocamerasdk1, or name the file in VEXO_SDK_LIBRARY): " + "; ".join(errors)
         )
-    for table in (PROTOTYPES, SIM_PROTOTYPES):
+    for table in (PROTOTYPES, OPTIONAL_PROTOTYPES, SIM_PROTOTYPES):
         for name, argtypes in table.items():
             function = getattr(library, name, None)
             if function is None:
-                if table is SIM_PROTOTYPES:
+                if table is not PROTOTYPES:
                     continue
                 raise ImportError("vexocamera: the camera library lacks " + name + ": it is too old")
             function.argtypes = argtypes

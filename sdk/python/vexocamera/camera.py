@@ -7,6 +7,7 @@ from typing import NamedTuple
 
 import numpy as np
 
+from . import features as _features
 from . import settings as _settings
 from ._library import (
     UpgradeCallback,
@@ -286,6 +287,30 @@ class Camera:
     def load_parameter_file(self, path):
         """A bad, truncated or foreign file raises and changes nothing."""
         check(lib.CameraReadParameterFromFile(self.handle, _encode(path)), "CameraReadParameterFromFile", path)
+
+    # ---- features by name ------------------------------------------------------
+
+    def features(self):
+        """The camera's whole feature tree, categories before what they hold."""
+        return _features.list_features(self.handle)
+
+    def get_feature(self, name):
+        """A feature's value as the library's text (integers in decimal,
+        booleans 1/0, enumerations by entry name)."""
+        return _features.get_value(self.handle, name)
+
+    def set_feature(self, name, value):
+        """Writes a feature once (bool, int, float or text); read it back for
+        what the camera took. A refusal raises with the camera's reason."""
+        _features.set_value(self.handle, name, value)
+
+    def execute(self, name):
+        """Runs a command feature, such as TriggerSoftware."""
+        _features.execute(self.handle, name)
+
+    def transport_statistic(self):
+        """Incomplete frames and, for GigE Vision, resent and missing packets."""
+        return _features.transport_statistic(self.handle)
 
     # ---- streaming ------------------------------------------------------------
 

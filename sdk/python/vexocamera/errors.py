@@ -18,6 +18,7 @@ ALREADY_OPENED = -18
 FILE_PATH = -22
 IO_ERROR = -23
 FILE_CORRUPT = -24
+ACCESS_DENIED = -25  # a feature cannot be read or written now
 
 STATUS_TEXTS = {
     FAILED: "the operation failed",
@@ -32,6 +33,7 @@ STATUS_TEXTS = {
     FILE_PATH: "the file cannot be opened or read",
     IO_ERROR: "the file cannot be written",
     FILE_CORRUPT: "the file is truncated, corrupted or of another version",
+    ACCESS_DENIED: "the feature cannot be read or written now",
 }
 
 
@@ -88,6 +90,11 @@ class FileError(SdkError, OSError):
     """A file the library was given cannot be read or written, or is corrupt."""
 
 
+class AccessDeniedError(SdkError):
+    """A feature is not readable or writable now (for example while an
+    automatic mode drives it)."""
+
+
 _CLASSES = {
     INVALID_HANDLE: InvalidHandleError,
     INVALID_ARGUMENT: InvalidArgumentError,
@@ -100,6 +107,7 @@ _CLASSES = {
     FILE_PATH: FileError,
     IO_ERROR: FileError,
     FILE_CORRUPT: FileError,
+    ACCESS_DENIED: AccessDeniedError,
 }
 
 
