@@ -41,6 +41,12 @@ class GigeCamera(unittest.TestCase):
                 (["nickname", SERIAL, "Bench seven"], 0, r"^Bench seven\n$"),
                 (["nickname", SERIAL, "sixteen letters!"], 2, r"^$"),
             ]
+            if "  features " in run_cli("--help")[1]:  # a library with features by name
+                table += [
+                    (["feature", SERIAL, "Width", "320"], 0, r"^320\n$"),
+                    (["features", "--json", SERIAL, "PixelFormat"], 0, r'"name": "PixelFormat"'),
+                    (["rate", "-t", "0.5", SERIAL], 0, r"\nincomplete frames \d+, packets resent \d+, missing \d+\n$"),
+                ]
             for args, code, out_pattern in table:
                 with self.subTest(args=" ".join(args)):
                     result = run_cli(*args)

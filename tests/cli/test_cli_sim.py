@@ -86,6 +86,15 @@ class Verbs(unittest.TestCase):
             (["upgrade", USB2, d + "/broken.upg"], 7, r"^$", r"\(status -4\)"),
             (["upgrade", USB2, d + "/missing.upg"], 8, r"^$", r"cannot be opened or read \(status -22\)"),
         ]
+        if "  features " in run_cli("--help")[1]:  # a library with features by name
+            table += [
+                (["features", GIGE, "Exposure"], 0, r"^  ExposureAuto +enumeration +read-write +Off\n", r"^$"),
+                (["feature", GIGE, "ExposureTime", "6000"], 0, r"^6000\n$", r"^$"),
+                (["feature", GIGE, "ExposureAuto", "Bogus"], 2, r"^$", r"cannot set ExposureAuto \(.*Bogus"),
+                (["feature", GIGE, "NoSuch"], 7, r"^$", r"cannot read NoSuch"),
+                (["execute", GIGE, "TriggerSoftware"], 7, r"^$", r"\(status -25\)"),
+                (["rate", "-t", "0.3", GIGE], 0, r"\nincomplete frames 0\n$", r"^$"),
+            ]
         for args, code, out_pattern, err_pattern in table:
             with self.subTest(args=" ".join(args)):
                 result = run_cli(*args)

@@ -6,6 +6,7 @@ import unittest
 import numpy as np
 
 import vexocamera as vc
+import vexocamera._library
 from vexotest import FakeGigeCamera, wait_for
 
 SERIAL = "PYGIGE01"
@@ -44,6 +45,19 @@ class GigeCamera(unittest.TestCase):
             ids = [f.frame_id for f in frames]
             self.assertEqual(ids, sorted(set(ids)))
             self.assertGreaterEqual(camera.statistic().captured, 5)
+
+    @unittest.skipUnless(hasattr(vc._library.lib, "CameraGetFeatureCount"), "the library has no features by name")
+    def test_2_the_cameras_own_features(self):
+        with vc.open_camera(SERIAL) as camera:
+            tree = {f.name: f for f in camera.features()}
+            self.assertGreater(len(tree), 20)
+            self.assertEqual(tree["Width"].type, "integer")
+            camera.set_feature("Width", 256)
+            self.assertEqual(camera.get_feature("Width"), "256")
+            self.assertEqual(camera.roi[2], 256)
+            camera.start()
+            camera.grab(3000)
+            self.assertTrue(camera.transport_statistic().counts_packets)
 
     def test_3_pulled_cable_raises_device_lost(self):
         with vc.open_camera(SERIAL) as camera:

@@ -12,6 +12,7 @@ import unittest
 import numpy as np
 
 import vexocamera as vc
+import vexocamera._library
 from vexotest import run_cli, wait_for
 
 GIGE = "VXG2M-21A0457"  # 1920x1080 colour, GigE
@@ -189,6 +190,33 @@ class Settings(unittest.TestCase):
                     camera.set(name, value)
             with self.assertRaises(KeyError):
                 camera.get("no_such_setting")
+
+
+@unittest.skipUnless(hasattr(vc._library.lib, "CameraGetFeatureCount"), "the library has no features by name")
+class Features(unittest.TestCase):
+    def test_features_by_name_and_the_fixed_settings_agree(self):
+        with vc.open_camera(GIGE) as camera:
+            tree = {f.name: f for f in camera.features()}
+            exposure = tree["ExposureTime"]
+            self.assertEqual((exposure.type, exposure.access, exposure.unit), ("float", "read-write", "us"))
+            self.assertLess(exposure.minimum, exposure.maximum)
+            self.assertIn("Continuous", [e.name for e in tree["ExposureAuto"].entries])
+            camera.set_feature("ExposureTime", 5000.0)
+            self.assertEqual(camera.get("exposure_time"), 5000.0)
+            camera.set("exposure_time", 8000)
+            self.assertEqual(float(camera.get_feature("ExposureTime")), camera.get("exposure_time"))
+            camera.set_feature("ReverseX", True)
+            self.assertTrue(camera.get("mirror_horizontal"))
+            cases = [
+                (lambda: camera.set_feature("ExposureAuto", "Bogus"), vc.InvalidArgumentError, "Bogus"),
+                (lambda: camera.get_feature("NoSuchFeature"), vc.NotSupportedError, "NoSuchFeature"),
+                (lambda: camera.execute("TriggerSoftware"), vc.AccessDeniedError, "TriggerSoftware"),
+            ]
+            for call, error, reason in cases:
+                with self.subTest(reason=reason), self.assertRaises(error) as caught:
+                    call()
+                self.assertIn(reason, str(caught.exception))
+            self.assertFalse(camera.transport_statistic().counts_packets)
 
 
 class Failures(unittest.TestCase):
