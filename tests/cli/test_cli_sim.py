@@ -136,7 +136,7 @@ class Verbs(unittest.TestCase):
 
     def test_camera_in_use_elsewhere(self):
         # The simulated cameras' open lock spans processes: hold one in a child.
-        holder = subprocess.Popen([os.environ["VEXO_CLI"], "rate", "-t", "3", USB2], stdout=subprocess.DEVNULL,
+        holder = subprocess.Popen([os.environ["VEXO_CLI"], "rate", "-t", "60", USB2], stdout=subprocess.DEVNULL,
                                   stderr=subprocess.DEVNULL)
         self.addCleanup(holder.wait)
         self.addCleanup(holder.kill)
