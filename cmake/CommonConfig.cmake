@@ -45,3 +45,22 @@ function(vexo_add_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
   vexo_test_env(${name} ${name} ${T_ENV})
 endfunction()
+
+# vexo_python_test(name module [k=v ...]): one unittest module of the current
+# source folder as one registered test, run by Debian's Python 3 against the
+# library, the Python module and the command-line tool of this build.
+function(vexo_python_test name module)
+  find_program(VEXO_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH)
+  find_program(VEXO_PYTHON3 python3 REQUIRED)
+  add_test(NAME ${name}
+    COMMAND ${VEXO_PYTHON3} -m unittest -v ${module}
+    WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  vexo_test_env(${name} ${name}
+    PYTHONPATH=${VEXO_PYTHON_DIR}:${PROJECT_SOURCE_DIR}/tests/common
+    PYTHONDONTWRITEBYTECODE=1
+    VEXO_SDK_LIBRARY=$<TARGET_FILE:VexoCameraSDK>
+    VEXO_CLI=$<TARGET_FILE:vexocam-cli>
+    VEXO_SIM_TOOL=$<TARGET_FILE:vexo-sim>
+    ${ARGN})
+endfunction()
