@@ -7,5 +7,6 @@ list(APPEND VEXOCAM_SOURCES
   capture/encoderplan.h capture/encoderplan.cpp
   capture/videoencoder.h capture/videoencoder.cpp
   capture/recordingrepair.h capture/recordingrepair.cpp
+  capture/repairnotice.h capture/repairnotice.cpp
   capture/recordvideothread.h capture/recordvideothread.cpp
   capture/cellcapture.h capture/cellcapture.cpp)

@@ -134,8 +134,8 @@ bool VideoEncoder::open(const Settings &settings)
         // Left to itself the encoder drifts far from the bit rate: it stops
         // at its finest quantiser on simple pictures and at its coarsest on
         // busy ones. A one-second rate buffer it must neither overflow nor
-        // leave empty, a finer lowest quantiser and rate-distortion decisions
-        // keep it within reach of the target either way.
+        // leave empty, a finer lowest quantiser and rate-distortion
+        // macroblock decisions keep it within reach of the target either way.
         const int buffer = int(std::min<int64_t>(settings.bitRate, INT32_MAX));
         m_codec->rc_buffer_size = buffer;
         m_codec->rc_max_rate = settings.bitRate;
@@ -143,7 +143,6 @@ bool VideoEncoder::open(const Settings &settings)
         m_codec->rc_initial_buffer_occupancy = buffer * 3 / 4;
         m_codec->bit_rate_tolerance = buffer / 5;
         m_codec->qmin = 1;
-        av_opt_set_int(m_codec, "trellis", 1, AV_OPT_SEARCH_CHILDREN);
         av_opt_set(m_codec, "mbd", "rd", AV_OPT_SEARCH_CHILDREN);
     }
     // H.264 in MP4 carries its parameter sets in the stream, before every key
