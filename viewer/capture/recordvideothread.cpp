@@ -17,8 +17,11 @@ int64_t steadyMicroseconds()
 }
 
 // Frames a preset runs before its speed is judged: a group of pictures, so
-// a key frame's cost is part of the measure.
+// a key frame's cost is part of the measure; fewer once frames are being
+// dropped, which leaves no doubt, so a slow machine is not left dropping
+// for a whole group of pictures at a few frames a second.
 constexpr qint64 JudgedFrames = 12;
+constexpr qint64 JudgedFramesWhileDropping = 3;
 // Busier than this share of the frame interval, the encoder is falling behind.
 constexpr double BusyLimit = 0.9;
 
@@ -137,9 +140,9 @@ void RecordVideoThread::keepUp()
     if (m_encoder.preset().empty() || m_presetIndex >= EncoderPlan::presetCount() - 1)
         return;
     const qint64 frames = m_encoder.timing().frames - m_framesAtSwitch;
-    if (frames < JudgedFrames)
-        return;
     const qint64 dropped = m_queue->figures().dropped;
+    if (frames < (dropped > m_droppedAtSwitch ? JudgedFramesWhileDropping : JudgedFrames))
+        return;
     const double wallPerFrame = double(m_busyNs) / double(frames);
     const double interval = 1e9 / double(m_framesPerSecond);
     const bool behind = dropped > m_droppedAtSwitch || wallPerFrame > BusyLimit * interval;
