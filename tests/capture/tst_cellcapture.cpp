@@ -443,6 +443,8 @@ void TestCellCapture::recordingGoesOnAcrossALoss()
     const auto encoded = [this] { return int(m_cell->capture()->recorder()->timing().frames); };
     QTRY_VERIFY_WITH_TIMEOUT(encoded() >= 10, 5000);
 
+    QElapsedTimer away;
+    away.start();
     QCOMPARE(VexoSimUnplug(Serial.toLatin1().constData()), CAMERA_STATUS_SUCCESS);
     QTRY_VERIFY_WITH_TIMEOUT(m_cell->isCameraLost(), 3000);
     const int beforeLoss = encoded();
@@ -450,7 +452,9 @@ void TestCellCapture::recordingGoesOnAcrossALoss()
     QCOMPARE(m_cell->windowTitle(), Name + QStringLiteral("   正在录制中..."));
 
     int expected = beforeLoss;
+    qint64 awayMs = -1;
     if (end == QLatin1String("after")) {
+        awayMs = away.elapsed();
         QCOMPARE(VexoSimReplug(Serial.toLatin1().constData()), CAMERA_STATUS_SUCCESS);
         QTRY_VERIFY_WITH_TIMEOUT(encoded() >= beforeLoss + 10, 5000);
         expected = encoded();
@@ -473,6 +477,14 @@ void TestCellCapture::recordingGoesOnAcrossALoss()
     QVERIFY2(probe.frames >= expected && probe.frames <= expected + 2,
              qPrintable(QStringLiteral("%1 decoded, %2 encoded").arg(probe.frames).arg(expected)));
     QCOMPARE(QSize(probe.width, probe.height), QSize(320, 240));
+    if (awayMs >= 0) {
+        // The time the camera was away is a pause in the file, not a cut.
+        double longestGap = 0.0;
+        for (size_t i = 1; i < probe.frameSeconds.size(); ++i)
+            longestGap = qMax(longestGap, probe.frameSeconds[i] - probe.frameSeconds[i - 1]);
+        QVERIFY2(longestGap * 1000.0 >= double(awayMs),
+                 qPrintable(QStringLiteral("longest pause %1 s, away %2 ms").arg(longestGap).arg(awayMs)));
+    }
 }
 
 void TestCellCapture::hotkeysActOncePerPress()
