@@ -394,14 +394,9 @@ void CellCapture::closeRecorder(const QString &failure)
     }
     // Not modal: the other cells' pictures and recordings carry on, and
     // several cells may end their recordings at once.
-    auto *box = new QMessageBox(QMessageBox::Information, tr("提示"),
-                                tr("录像已保存：%1").arg(fileName) + QLatin1Char('\n') + frames,
-                                QMessageBox::NoButton, m_cell);
-    box->addButton(tr("确定"), QMessageBox::AcceptRole);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::NonModal);
-    box->setObjectName(QStringLiteral("recordingSummary"));
-    box->show();
+    vexo::openMessage(m_cell, QMessageBox::Information, tr("提示"),
+                      tr("录像已保存：%1").arg(fileName) + QLatin1Char('\n') + frames, tr("确定"),
+                      QStringLiteral("recordingSummary"));
 }
 
 QString CellCapture::recordingLossField(bool *grew)

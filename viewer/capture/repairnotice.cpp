@@ -1,5 +1,7 @@
 #include "repairnotice.h"
 
+#include "messagebox.h"
+
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QThread>
@@ -53,13 +55,8 @@ void RepairNotice::report(const QVector<RecordingRepair::Result> &results)
     const QString text = noticeText(results);
     if (!text.isEmpty() && m_window) {
         // Not modal: the cameras can be opened while the notice is read.
-        auto *box =
-            new QMessageBox(QMessageBox::Information, tr("提示"), text, QMessageBox::NoButton, m_window);
-        box->addButton(tr("确定"), QMessageBox::AcceptRole);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setWindowModality(Qt::NonModal);
-        box->setObjectName(QStringLiteral("recordingRepairNotice"));
-        box->show();
+        vexo::openMessage(m_window, QMessageBox::Information, tr("提示"), text, tr("确定"),
+                          QStringLiteral("recordingRepairNotice"));
     }
     emit finished(text);
 }
