@@ -1,4 +1,4 @@
-#include "repairnotice.h"
+#include "capture/repairnotice.h"
 
 #include "messagebox.h"
 

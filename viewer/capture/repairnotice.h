@@ -1,7 +1,7 @@
 #ifndef REPAIRNOTICE_H
 #define REPAIRNOTICE_H
 
-#include "recordingrepair.h"
+#include "capture/recordingrepair.h"
 
 #include <QObject>
 #include <QPointer>
