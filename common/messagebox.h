@@ -13,4 +13,9 @@ namespace vexo {
 void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
                  const QString &button);
 
+// The same box, but the program goes on while it is open (several may be
+// open at once); it deletes itself when answered. objectName lets tests find it.
+QMessageBox *openMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
+                         const QString &button, const QString &objectName);
+
 } // namespace vexo

@@ -82,6 +82,7 @@ struct CellProbe
     uint32_t capturedStart = 0, capturedEnd = 0;
     uint32_t lostStart = 0, lostEnd = 0;
     VideoEncoder::Timing encodeStart, encodeEnd;
+    RecordVideoThread::Figures recordStart, recordEnd;
     qint64 encodeCallStart = 0, encodeCallEnd = 0;
     SnapshotWriter::Totals savedStart, savedEnd;
     int deliveredStart = 0, deliveredEnd = 0;
@@ -458,7 +459,8 @@ int main(int argc, char **argv)
         uiWritesEnd = threadStorageWrites();
         for (auto &p : probes) {
             if (recording) {
-                p->encodeEnd = p->cell->capture()->recorder()->timing();
+                p->recordEnd = p->cell->capture()->recorder()->figures();
+                p->encodeEnd = p->recordEnd.timing;
                 p->encodeCallEnd = p->cell->capture()->recorder()->encodeCallNs();
                 p->cell->capture()->toggleRecording();
             }
@@ -486,7 +488,8 @@ int main(int argc, char **argv)
                     std::fprintf(stderr, "%s: the recording did not start\n", qPrintable(p->serial));
                     std::exit(1);
                 }
-                p->encodeStart = p->cell->capture()->recorder()->timing();
+                p->recordStart = p->cell->capture()->recorder()->figures();
+                p->encodeStart = p->recordStart.timing;
                 p->encodeCallStart = p->cell->capture()->recorder()->encodeCallNs();
             }
             if (series) {
@@ -558,16 +561,23 @@ int main(int argc, char **argv)
     if (recording) {
         std::printf("recording %s, quality %d: encoded frames per second and milliseconds per frame\n",
                     qPrintable(parser.value(recordOption)), quality);
-        std::printf("%-18s %9s %9s %9s %9s %9s %9s\n", "camera", "encoded", "total", "convert", "encode",
-                    "write", "kbit/s");
+        std::printf("%-18s %9s %9s %9s %9s %9s %9s %7s %8s %7s %-10s\n", "camera", "encoded", "total",
+                    "convert", "encode", "write", "kbit/s", "kept", "dropped", "peak q", "preset");
         for (auto &p : probes) {
             const int64_t frames = p->encodeEnd.frames - p->encodeStart.frames;
-            std::printf("%-18s %9.2f %9.2f %9.2f %9.2f %9.2f %9.0f\n", qPrintable(p->serial),
-                        double(frames) / elapsed, msPer(p->encodeCallEnd - p->encodeCallStart, frames),
-                        msPer(p->encodeEnd.convertNs - p->encodeStart.convertNs, frames),
-                        msPer(p->encodeEnd.encodeNs - p->encodeStart.encodeNs, frames),
-                        msPer(p->encodeEnd.writeNs - p->encodeStart.writeNs, frames),
-                        double(p->encodeEnd.bytes - p->encodeStart.bytes) * 8.0 / 1000.0 / elapsed);
+            // Frames offered to the recording during the span, and those it lost.
+            const int64_t offered = p->recordEnd.queue.offered - p->recordStart.queue.offered;
+            const int64_t dropped = p->recordEnd.dropped() - p->recordStart.dropped();
+            std::printf(
+                "%-18s %9.2f %9.2f %9.2f %9.2f %9.2f %9.0f %6.1f%% %8lld %7d %-10s\n", qPrintable(p->serial),
+                double(frames) / elapsed, msPer(p->encodeCallEnd - p->encodeCallStart, frames),
+                msPer(p->encodeEnd.convertNs - p->encodeStart.convertNs, frames),
+                msPer(p->encodeEnd.encodeNs - p->encodeStart.encodeNs, frames),
+                msPer(p->encodeEnd.writeNs - p->encodeStart.writeNs, frames),
+                double(p->encodeEnd.bytes - p->encodeStart.bytes) * 8.0 / 1000.0 / elapsed,
+                offered > 0 ? 100.0 * double(offered - dropped) / double(offered) : 0.0,
+                static_cast<long long>(dropped), p->recordEnd.queue.peakDepth,
+                qPrintable(p->recordEnd.preset.isEmpty() ? QStringLiteral("-") : p->recordEnd.preset));
         }
     }
     if (series) {

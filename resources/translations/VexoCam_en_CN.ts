@@ -221,6 +221,26 @@
         <source>录像已停止：%1</source>
         <translation>Recording stopped: %1</translation>
     </message>
+    <message>
+        <source>已写入 %1 帧，丢弃 %2 帧</source>
+        <translation>%1 frames written, %2 dropped</translation>
+    </message>
+    <message>
+        <source>为跟上帧率，编码速度设为 %1</source>
+        <translation>To keep up with the frame rate, the encoder preset was %1</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>录像已保存：%1</source>
+        <translation>Recording saved: %1</translation>
+    </message>
+    <message>
+        <source>录像丢帧: %1</source>
+        <translation>Recording dropped: %1</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWidget</name>
@@ -1176,6 +1196,29 @@
     <message>
         <source>通道%1</source>
         <translation>Channel %1</translation>
+    </message>
+</context>
+<context>
+    <name>RepairNotice</name>
+    <message>
+        <source>上次未正常结束的录像已修复：
+%1</source>
+        <translation>Recordings that did not end properly last time have been repaired:
+%1</translation>
+    </message>
+    <message>
+        <source>以下录像无法修复，文件保持原样：
+%1</source>
+        <translation>These recordings could not be repaired and were left as they are:
+%1</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -221,6 +221,26 @@
         <source>录像已停止：%1</source>
         <translation>录像已停止：%1</translation>
     </message>
+    <message>
+        <source>已写入 %1 帧，丢弃 %2 帧</source>
+        <translation>已写入 %1 帧，丢弃 %2 帧</translation>
+    </message>
+    <message>
+        <source>为跟上帧率，编码速度设为 %1</source>
+        <translation>为跟上帧率，编码速度设为 %1</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>录像已保存：%1</source>
+        <translation>录像已保存：%1</translation>
+    </message>
+    <message>
+        <source>录像丢帧: %1</source>
+        <translation>录像丢帧: %1</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWidget</name>
@@ -1176,6 +1196,29 @@
     <message>
         <source>通道%1</source>
         <translation>通道%1</translation>
+    </message>
+</context>
+<context>
+    <name>RepairNotice</name>
+    <message>
+        <source>上次未正常结束的录像已修复：
+%1</source>
+        <translation>上次未正常结束的录像已修复：
+%1</translation>
+    </message>
+    <message>
+        <source>以下录像无法修复，文件保持原样：
+%1</source>
+        <translation>以下录像无法修复，文件保持原样：
+%1</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
     </message>
 </context>
 <context>

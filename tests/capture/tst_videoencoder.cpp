@@ -1,9 +1,12 @@
 // The FFmpeg recorder on its own: what a player decodes from a finished
-// recording, set-ups it refuses, and a recording killed with SIGKILL.
+// recording, the times its frames keep, the bit rate it holds, set-ups it
+// refuses, and a recording killed with SIGKILL and repaired afterwards.
 
+#include "capture/recordingrepair.h"
 #include "capture/videoencoder.h"
 #include "videoprobe.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -12,6 +15,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -52,10 +56,40 @@ VideoEncoder::Settings settings(const QString &file, int width, int height, int 
     return s;
 }
 
-// The child of killedRecordingStillDecodes: records until killed, telling
+// What a camera sees of a moving scene: a lit background with a grid of
+// printed patches, slowly panned, and a bright disc crossing it.
+std::vector<uint8_t> movingScene(int width, int height, int index)
+{
+    std::vector<uint8_t> rgb(size_t(width) * size_t(height) * 3);
+    const int discX = width / 4 + (index * 7) % (width / 2);
+    const int discY = height / 2 + int(double(height) / 4 * std::sin(index / 15.0));
+    const int radius = height / 8;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int u = x + index; // panned a pixel per frame
+            const int patch = (u / 64) * 7 + (y / 64) * 13;
+            const bool printed = (u % 64) > 8 && (y % 64) > 8 && ((u / 4 + y / 4 + patch) % 5) != 0;
+            uint8_t *p = &rgb[(size_t(y) * size_t(width) + size_t(x)) * 3];
+            p[0] = uint8_t(printed ? (patch * 37) % 200 + 30 : 60 + y / 8);
+            p[1] = uint8_t(printed ? (patch * 59) % 200 + 30 : 70 + u / 16);
+            p[2] = uint8_t(printed ? (patch * 83) % 200 + 30 : 80);
+            const int dx = x - discX;
+            const int dy = y - discY;
+            if (dx * dx + dy * dy < radius * radius) {
+                p[0] = 235;
+                p[1] = uint8_t(120 + dx / 4);
+                p[2] = 30;
+            }
+        }
+    }
+    return rgb;
+}
+
+// The child of killedRecordingIsRepaired: records until killed, telling
 // the parent after every frame how many frames it has handed to the encoder.
 int recordUntilKilled(const char *file)
 {
+    const RecordingRepair::Marker marker(QString::fromLocal8Bit(file));
     VideoEncoder encoder;
     if (!encoder.open(settings(QString::fromLocal8Bit(file), 320, 240, ChildFramesPerSecond))) {
         std::fprintf(stderr, "%s\n", encoder.error().c_str());
@@ -81,8 +115,13 @@ private slots:
     void recordingDecodesBack();
     void refusedSetUpLeavesNoFile_data();
     void refusedSetUpLeavesNoFile();
-    void killedRecordingStillDecodes_data();
-    void killedRecordingStillDecodes();
+    void framesKeepTheirCaptureTimes_data();
+    void framesKeepTheirCaptureTimes();
+    void aviBitRateFollowsTheQuality_data();
+    void aviBitRateFollowsTheQuality();
+    void killedRecordingIsRepaired_data();
+    void killedRecordingIsRepaired();
+    void unrepairableFileIsLeftAlone();
 
 private:
     QTemporaryDir m_dir;
@@ -165,7 +204,101 @@ void TestVideoEncoder::refusedSetUpLeavesNoFile()
     QVERIFY(!QFile::exists(file));
 }
 
-void TestVideoEncoder::killedRecordingStillDecodes_data()
+void TestVideoEncoder::framesKeepTheirCaptureTimes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QVector<double>>("capturedMs");
+    QTest::addColumn<int>("kept");
+
+    // 30 frames a second, unevenly delivered, then the camera gone for two
+    // seconds, then back.
+    QVector<double> withGap;
+    for (int i = 0; i < 20; ++i)
+        withGap << i * 1000.0 / 30.0 + (i % 3) * 4.0;
+    for (int i = 0; i < 20; ++i)
+        withGap << 2666.7 + i * 1000.0 / 30.0;
+    QTest::newRow("mp4, a gap") << "times.mp4" << withGap << withGap.size();
+    QTest::newRow("avi, a gap") << "times.avi" << withGap << withGap.size();
+    // A camera twice as fast as the file's nominal rate: AVI has one slot per
+    // nominal frame, so every other frame is left out, and time stays true.
+    QVector<double> twiceAsFast;
+    for (int i = 0; i < 60; ++i)
+        twiceAsFast << i * 1000.0 / 60.0;
+    // (the first few fill the slots they are a frame late for).
+    QTest::newRow("avi, twice the nominal rate") << "fast.avi" << twiceAsFast << 31;
+    QTest::newRow("mp4, twice the nominal rate") << "fast.mp4" << twiceAsFast << 60;
+}
+
+void TestVideoEncoder::framesKeepTheirCaptureTimes()
+{
+    QFETCH(QString, name);
+    QFETCH(QVector<double>, capturedMs);
+    QFETCH(int, kept);
+    constexpr int Fps = 30;
+    const QString file = m_dir.filePath(name);
+
+    VideoEncoder encoder;
+    QVERIFY2(encoder.open(settings(file, 320, 240, Fps)), encoder.error().c_str());
+    for (int i = 0; i < capturedMs.size(); ++i) {
+        const std::vector<uint8_t> rgb = picture(320, 240, 320 * 3, i);
+        QVERIFY(encoder.encode(rgb.data(), 320, 240, 320 * 3, int64_t(capturedMs[i] * 1000.0)));
+    }
+    QCOMPARE(int(encoder.timing().frames + encoder.timing().skipped), capturedMs.size());
+    QVERIFY2(encoder.finish(), encoder.error().c_str());
+
+    const VideoProbe probe = probeVideo(QFile::encodeName(file).toStdString());
+    QCOMPARE(probe.frames, kept);
+    const double frame = 1.0 / Fps;
+    if (kept == capturedMs.size()) {
+        // Each frame is shown when it was taken: exactly in MP4, in the
+        // nearest slot of the nominal rate (or the next one) in AVI.
+        const double tolerance = name.endsWith(QLatin1String(".avi")) ? frame : 0.001;
+        for (int i = 0; i < kept; ++i)
+            QVERIFY2(qAbs(probe.frameSeconds[size_t(i)] - capturedMs[i] / 1000.0) <= tolerance,
+                     qPrintable(QStringLiteral("frame %1 shown at %2 s, taken at %3 ms")
+                                    .arg(i)
+                                    .arg(probe.frameSeconds[size_t(i)])
+                                    .arg(capturedMs[i])));
+    }
+    // The file lasts as long as the recording: its last frame and one
+    // frame's time more.
+    const double recorded = capturedMs.last() / 1000.0 + frame;
+    QVERIFY2(qAbs(probe.durationSeconds - recorded) <= frame,
+             qPrintable(QStringLiteral("%1 s for %2 s recorded").arg(probe.durationSeconds).arg(recorded)));
+}
+
+void TestVideoEncoder::aviBitRateFollowsTheQuality_data()
+{
+    QTest::addColumn<int>("bitRate");
+    QTest::newRow("normal") << 500000;
+    QTest::newRow("better") << 1000000;
+    QTest::newRow("best") << 2000000;
+}
+
+// Ten seconds of a moving scene hold the quality level's bit rate within 20 %.
+void TestVideoEncoder::aviBitRateFollowsTheQuality()
+{
+    QFETCH(int, bitRate);
+    constexpr int Fps = 30;
+    constexpr int Seconds = 10;
+    constexpr int Width = 640;
+    constexpr int Height = 480;
+    const QString file = m_dir.filePath(QStringLiteral("rate%1.avi").arg(bitRate));
+    VideoEncoder::Settings s = settings(file, Width, Height, Fps);
+    s.bitRate = bitRate;
+    VideoEncoder encoder;
+    QVERIFY2(encoder.open(s), encoder.error().c_str());
+    for (int i = 0; i < Fps * Seconds; ++i) {
+        const std::vector<uint8_t> rgb = movingScene(Width, Height, i);
+        QVERIFY(encoder.encode(rgb.data(), Width, Height, Width * 3, int64_t(i) * 1000000 / Fps));
+    }
+    QVERIFY2(encoder.finish(), encoder.error().c_str());
+    const double achieved = double(encoder.timing().bytes) * 8.0 / Seconds;
+    QVERIFY2(qAbs(achieved - bitRate) <= 0.2 * bitRate,
+             qPrintable(QStringLiteral("%1 bit/s for %2").arg(achieved, 0, 'f', 0).arg(bitRate)));
+}
+
+void TestVideoEncoder::killedRecordingIsRepaired_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("mayLose");
@@ -175,7 +308,10 @@ void TestVideoEncoder::killedRecordingStillDecodes_data()
     QTest::newRow("avi") << "killed.avi" << 1;
 }
 
-void TestVideoEncoder::killedRecordingStillDecodes()
+// A recording killed mid-way decodes up to its last written frame; the next
+// start finds its marker and makes it a complete file, with its length and
+// an index to seek by, losing none of its frames.
+void TestVideoEncoder::killedRecordingIsRepaired()
 {
     QFETCH(QString, name);
     QFETCH(int, mayLose);
@@ -197,19 +333,72 @@ void TestVideoEncoder::killedRecordingStillDecodes()
     while (child.canReadLine())
         handedOver = child.readLine().trimmed().toInt();
 
-    const VideoProbe probe = probeVideo(QFile::encodeName(file).toStdString());
-    QVERIFY(probe.opened);
-    QCOMPARE(QSize(probe.width, probe.height), QSize(320, 240));
-    QVERIFY2(probe.frames >= handedOver - mayLose && probe.frames <= handedOver + 1,
-             qPrintable(QStringLiteral("%1 frames decoded of %2").arg(probe.frames).arg(handedOver)));
-    QCOMPARE(qRound(probe.lastFrameSeconds * ChildFramesPerSecond), probe.frames - 1);
+    const VideoProbe cut = probeVideo(QFile::encodeName(file).toStdString());
+    QVERIFY(cut.opened);
+    QCOMPARE(QSize(cut.width, cut.height), QSize(320, 240));
+    QVERIFY2(cut.frames >= handedOver - mayLose && cut.frames <= handedOver + 1,
+             qPrintable(QStringLiteral("%1 frames decoded of %2").arg(cut.frames).arg(handedOver)));
+    QVERIFY(QFile::exists(RecordingRepair::markerFor(file)));
+
+    const QVector<RecordingRepair::Result> results = RecordingRepair::repairInterrupted({m_dir.path()});
+    QCOMPARE(results.size(), 1);
+    QCOMPARE(results[0].file, file);
+    QVERIFY2(results[0].outcome == RecordingRepair::Outcome::Repaired, qPrintable(results[0].reason));
+    QVERIFY(!QFile::exists(RecordingRepair::markerFor(file)));
+    // The file keeps its name; no marker or half-made copy stays beside it.
+    QCOMPARE(
+        QDir(m_dir.path())
+            .entryList({QStringLiteral("*.recording"), QStringLiteral(".*")}, QDir::Files | QDir::Hidden),
+        QStringList());
+    QVERIFY(QFile::exists(file));
+
+    const VideoProbe repaired = probeVideo(QFile::encodeName(file).toStdString());
+    QCOMPARE(repaired.frames, cut.frames);
+    QCOMPARE(results[0].frames, cut.frames);
+    QCOMPARE(repaired.frameSeconds, cut.frameSeconds);
+    const double frame = 1.0 / ChildFramesPerSecond;
+    QVERIFY2(qAbs(repaired.durationSeconds - (cut.lastFrameSeconds + frame)) <= frame,
+             qPrintable(QStringLiteral("%1 s announced, last frame at %2 s")
+                            .arg(repaired.durationSeconds)
+                            .arg(cut.lastFrameSeconds)));
+    QVERIFY(repaired.indexEntries >= repaired.frames / 12);
+    // Seeking lands on the key frame at or before the time asked for.
+    const double middle = cut.lastFrameSeconds / 2;
+    const double landed = seekTo(QFile::encodeName(file).toStdString(), middle);
+    QVERIFY2(landed >= 0 && landed <= middle + 0.001 && landed > middle - 13 * frame,
+             qPrintable(QStringLiteral("asked for %1 s, landed at %2 s").arg(middle).arg(landed)));
+    // Nothing is left to repair at the next start.
+    QVERIFY(RecordingRepair::repairInterrupted({m_dir.path()}).isEmpty());
+}
+
+void TestVideoEncoder::unrepairableFileIsLeftAlone()
+{
+    const QString file = m_dir.filePath(QStringLiteral("garbage.mp4"));
+    QFile garbage(file);
+    QVERIFY(garbage.open(QIODevice::WriteOnly));
+    const QByteArray content(4096, 'x');
+    garbage.write(content);
+    garbage.close();
+    {
+        // A recording that started and was cut off before its first frame.
+        RecordingRepair::Marker marker(file);
+        marker.release(false);
+    }
+    const QVector<RecordingRepair::Result> results = RecordingRepair::repairInterrupted({m_dir.path()});
+    QCOMPARE(results.size(), 1);
+    QCOMPARE(results[0].file, file);
+    QVERIFY(results[0].outcome == RecordingRepair::Outcome::Unrepairable);
+    QVERIFY(!results[0].reason.isEmpty());
+    QVERIFY(garbage.open(QIODevice::ReadOnly));
+    QCOMPARE(garbage.readAll(), content);
+    QVERIFY(!QFile::exists(RecordingRepair::markerFor(file)));
 }
 
 int main(int argc, char **argv)
 {
+    QCoreApplication app(argc, argv);
     if (argc == 3 && qstrcmp(argv[1], "--record-until-killed") == 0)
         return recordUntilKilled(argv[2]);
-    QCoreApplication app(argc, argv);
     TestVideoEncoder test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -333,8 +333,16 @@ void CellCapture::startRecording()
     if (settings.nameRuleFormat == 1)
         store->setValue(RecordGroup, NameRuleIndex, settings.nameRuleIndex + 1);
     m_recorder = std::move(recorder);
+    m_reportedDrops = 0;
     m_recorder->start();
-    m_grabber->connectFrames(m_recorder.get(), &RecordVideoThread::image_to_avframe);
+    // On the grabber's thread: a copy into the recorder's queue, which never
+    // waits. The queue outlives a call still running when the recording stops.
+    const std::shared_ptr<FrameQueue> queue = m_recorder->queue();
+    m_grabber->connectFrameCopies(m_recorder.get(),
+                                  [queue](const QImage &image, quint64 cameraUs, qint64 arrivalUs) {
+                                      queue->push(image.constBits(), image.width(), image.height(),
+                                                  int(image.bytesPerLine()), cameraUs, arrivalUs);
+                                  });
     connect(m_recorder.get(), &RecordVideoThread::recordingFailed, this, &CellCapture::onRecordingFailed,
             Qt::QueuedConnection);
     emit titleChanged(recordingTitle());
@@ -345,31 +353,63 @@ void CellCapture::stopRecording(bool restoreTitle)
 {
     if (!m_recorder)
         return;
-    disconnectRecorder();
-    const bool finished = m_recorder->finishRecord();
-    const QString reason = m_recorder->errorText();
-    const QString fileName = m_recorder->fileName();
-    m_recorder.reset();
+    closeRecorder(QString());
     if (restoreTitle)
         emit titleChanged(friendlyName());
     updateMedia();
-    if (!finished)
-        showError(tr("录像文件未能正常结束：%1").arg(fileName + QLatin1String(": ") + reason));
 }
 
 void CellCapture::onRecordingFailed(const QString &reason)
 {
     if (!m_recorder)
         return;
-    const QString fileName = m_recorder->fileName();
-    // The file keeps what was written before the failure; showing that is
-    // for the box below, not for the finishing step.
-    disconnectRecorder();
-    m_recorder->finishRecord();
-    m_recorder.reset();
+    closeRecorder(reason);
     emit titleChanged(friendlyName());
     updateMedia();
-    showError(tr("录像已停止：%1").arg(fileName + QLatin1String(": ") + reason));
+}
+
+void CellCapture::closeRecorder(const QString &failure)
+{
+    disconnectRecorder();
+    const bool finished = m_recorder->finishRecord();
+    const QString reason = m_recorder->errorText();
+    const QString fileName = m_recorder->fileName();
+    const RecordVideoThread::Figures figures = m_recorder->figures();
+    m_recorder.reset();
+
+    QString frames = tr("已写入 %1 帧，丢弃 %2 帧").arg(figures.timing.frames).arg(figures.dropped());
+    // Only a preset other than the usual one is worth a word.
+    if (!figures.preset.isEmpty() && figures.preset != QLatin1String(VideoEncoder::DefaultPreset))
+        frames += QLatin1Char('\n') + tr("为跟上帧率，编码速度设为 %1").arg(figures.preset);
+    if (!failure.isEmpty()) {
+        // The file keeps what was written before the failure.
+        showError(tr("录像已停止：%1").arg(fileName + QLatin1String(": ") + failure) + QLatin1Char('\n') +
+                  frames);
+        return;
+    }
+    if (!finished) {
+        showError(tr("录像文件未能正常结束：%1").arg(fileName + QLatin1String(": ") + reason) +
+                  QLatin1Char('\n') + frames);
+        return;
+    }
+    // Not modal: the other cells' pictures and recordings carry on, and
+    // several cells may end their recordings at once.
+    vexo::openMessage(m_cell, QMessageBox::Information, tr("提示"),
+                      tr("录像已保存：%1").arg(fileName) + QLatin1Char('\n') + frames, tr("确定"),
+                      QStringLiteral("recordingSummary"));
+}
+
+QString CellCapture::recordingLossField(bool *grew)
+{
+    if (grew != nullptr)
+        *grew = false;
+    if (!m_recorder)
+        return QString();
+    const qint64 dropped = m_recorder->figures().dropped();
+    if (grew != nullptr)
+        *grew = dropped > m_reportedDrops;
+    m_reportedDrops = dropped;
+    return tr("录像丢帧: %1").arg(dropped);
 }
 
 QString CellCapture::recordingTitle() const

@@ -50,6 +50,10 @@ public:
     bool isRecording() const { return m_recorder != nullptr; }
     void toggleRecording();
     void stopRecording(bool restoreTitle);
+    // The field of the status line that tells what the running recording
+    // lost ("录像丢帧: n"); empty when not recording. grew: more were lost
+    // since the last call.
+    QString recordingLossField(bool *grew);
     // The language changed: the title says again what is running.
     void retranslate();
 
@@ -89,6 +93,8 @@ private:
     void onWritten(const QString &fileName, int status, bool series);
     void onRecordingFailed(const QString &reason);
     void disconnectRecorder();
+    // Ends the recorder and tells the operator what went into the file.
+    void closeRecorder(const QString &failure);
     QString recordingTitle() const;
     void updateMedia();
 
@@ -106,6 +112,7 @@ private:
     // A series picture was asked for and its frame has not come back yet.
     bool m_seriesShotPending = false;
     std::unique_ptr<RecordVideoThread> m_recorder;
+    qint64 m_reportedDrops = 0;
 };
 
 #endif // CELLCAPTURE_H

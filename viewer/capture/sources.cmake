@@ -2,6 +2,11 @@ list(APPEND VEXOCAM_SOURCES
   capture/capturenaming.h capture/capturenaming.cpp
   capture/captureseries.h capture/captureseries.cpp
   capture/snapshotwriter.h capture/snapshotwriter.cpp
+  capture/frameclock.h capture/frameclock.cpp
+  capture/framequeue.h capture/framequeue.cpp
+  capture/encoderplan.h capture/encoderplan.cpp
   capture/videoencoder.h capture/videoencoder.cpp
+  capture/recordingrepair.h capture/recordingrepair.cpp
+  capture/repairnotice.h capture/repairnotice.cpp
   capture/recordvideothread.h capture/recordvideothread.cpp
   capture/cellcapture.h capture/cellcapture.cpp)

@@ -6,11 +6,14 @@ extern "C" {
 #include <libavutil/error.h>
 #include <libavutil/imgutils.h>
 #include <libavutil/log.h>
+#include <libavutil/mathematics.h>
 #include <libavutil/opt.h>
 #include <libswscale/swscale.h>
 }
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
@@ -62,6 +65,11 @@ bool VideoEncoder::open(const Settings &settings)
     m_error.clear();
     m_failed = false;
     m_fileName = settings.fileName;
+    m_framesPerSecond = settings.framesPerSecond;
+    m_lastTimeUs = -1;
+    m_lastStamp = -1;
+    m_timing = Timing();
+    m_preset.clear();
     m_width = settings.width & ~1;
     m_height = settings.height & ~1;
     if (settings.framesPerSecond < 1 || settings.framesPerSecond > MaxFramesPerSecond) {
@@ -106,17 +114,45 @@ bool VideoEncoder::open(const Settings &settings)
     m_codec->width = m_width;
     m_codec->height = m_height;
     m_codec->codec_type = AVMEDIA_TYPE_VIDEO;
-    m_stream->time_base = AVRational{1, settings.framesPerSecond};
+    // AVI counts frames of its nominal rate; a finer time base would be read
+    // as a higher frame rate. MP4 keeps each picture's own time.
+    m_slotPerFrame = std::strcmp(m_format->oformat->name, "avi") == 0;
+    m_stream->time_base =
+        m_slotPerFrame ? AVRational{1, settings.framesPerSecond} : AVRational{1, Mp4TimeScale};
     m_codec->time_base = m_stream->time_base;
     m_codec->framerate = AVRational{settings.framesPerSecond, 1};
+    m_stream->avg_frame_rate = m_codec->framerate;
     m_codec->gop_size = GroupOfPictures;
     m_codec->pix_fmt = AV_PIX_FMT_YUV420P;
+    if (settings.threads > 0)
+        m_codec->thread_count = settings.threads;
     if (m_codec->codec_id == AV_CODEC_ID_H264) {
-        av_opt_set(m_codec->priv_data, "preset", "slow", 0);
+        m_preset = settings.preset.empty() ? std::string(DefaultPreset) : settings.preset;
+        av_opt_set(m_codec->priv_data, "preset", m_preset.c_str(), 0);
         av_opt_set(m_codec->priv_data, "tune", "zerolatency", 0);
+    } else {
+        // Left to itself the encoder drifts far from the bit rate: it stops
+        // at its finest quantiser on simple pictures and at its coarsest on
+        // busy ones. A one-second rate buffer it must neither overflow nor
+        // leave empty, a finer lowest quantiser and rate-distortion
+        // macroblock decisions keep it within reach of the target either way.
+        const int buffer = int(std::min<int64_t>(settings.bitRate, INT32_MAX));
+        m_codec->rc_buffer_size = buffer;
+        m_codec->rc_max_rate = settings.bitRate;
+        m_codec->rc_min_rate = settings.bitRate;
+        m_codec->rc_initial_buffer_occupancy = buffer * 3 / 4;
+        m_codec->bit_rate_tolerance = buffer / 5;
+        m_codec->qmin = 1;
+        av_opt_set(m_codec, "mbd", "rd", AV_OPT_SEARCH_CHILDREN);
     }
-    // A fragmented MP4 announces its codec in the header, before any frame.
-    if (m_format->oformat->flags & AVFMT_GLOBALHEADER)
+    // H.264 in MP4 carries its parameter sets in the stream, before every key
+    // frame, so the encoder can be replaced by a faster one mid-recording;
+    // the file's header then waits for the first fragment. Other codecs
+    // announce themselves in the header.
+    const bool isMp4 =
+        std::strcmp(m_format->oformat->name, "mp4") == 0 || std::strcmp(m_format->oformat->name, "mov") == 0;
+    m_inBandHeaders = isMp4 && m_codec->codec_id == AV_CODEC_ID_H264;
+    if ((m_format->oformat->flags & AVFMT_GLOBALHEADER) && !m_inBandHeaders)
         m_codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
 
     int status = avcodec_open2(m_codec, encoder, nullptr);
@@ -141,7 +177,10 @@ bool VideoEncoder::open(const Settings &settings)
     AVDictionary *options = nullptr;
     const char *muxer = m_format->oformat->name;
     if (std::strcmp(muxer, "mp4") == 0 || std::strcmp(muxer, "mov") == 0)
-        av_dict_set(&options, "movflags", "+frag_keyframe+empty_moov+default_base_moof", 0);
+        av_dict_set(&options, "movflags",
+                    m_inBandHeaders ? "+frag_keyframe+empty_moov+default_base_moof+delay_moov"
+                                    : "+frag_keyframe+empty_moov+default_base_moof",
+                    0);
     status = avformat_write_header(m_format, &options);
     av_dict_free(&options);
     if (status < 0)
@@ -167,11 +206,31 @@ bool VideoEncoder::open(const Settings &settings)
     return true;
 }
 
-bool VideoEncoder::encode(const uint8_t *rgb, int width, int height, int rowBytes)
+int64_t VideoEncoder::timeStampFor(int64_t timeUs)
+{
+    if (timeUs < 0)
+        timeUs = m_lastTimeUs < 0 ? 0 : m_lastTimeUs + av_rescale(1, 1000000, m_framesPerSecond);
+    m_lastTimeUs = timeUs;
+    const int64_t ideal = av_rescale_q(timeUs, AVRational{1, 1000000}, m_codec->time_base);
+    if (m_lastStamp < 0 || ideal > m_lastStamp)
+        return ideal;
+    // Faster than the nominal rate: a frame may be shown one slot late, no
+    // later, or the file's time would run behind the recording's.
+    if (m_slotPerFrame && m_lastStamp + 1 - ideal > 1)
+        return -1;
+    return m_lastStamp + 1;
+}
+
+bool VideoEncoder::encode(const uint8_t *rgb, int width, int height, int rowBytes, int64_t timeUs)
 {
     if (m_format == nullptr || m_failed || rgb == nullptr || width < 1 || height < 1 || rowBytes < width * 3)
         return false;
 
+    const int64_t stamp = timeStampFor(timeUs);
+    if (stamp < 0) {
+        ++m_timing.skipped;
+        return true;
+    }
     const int64_t convertStart = nowNs();
     int status = av_frame_make_writable(m_frame);
     if (status < 0)
@@ -191,7 +250,8 @@ bool VideoEncoder::encode(const uint8_t *rgb, int width, int height, int rowByte
     const uint8_t *planes[1] = {rgb};
     const int strides[1] = {rowBytes};
     sws_scale(m_scaler, planes, strides, 0, sourceHeight, m_frame->data, m_frame->linesize);
-    m_frame->pts = m_frameIndex++;
+    m_frame->pts = stamp;
+    m_lastStamp = stamp;
     const int64_t encodeStart = nowNs();
     m_timing.convertNs += encodeStart - convertStart;
 
@@ -201,6 +261,47 @@ bool VideoEncoder::encode(const uint8_t *rgb, int width, int height, int rowByte
         return fail("cannot encode the picture", status);
     ++m_timing.frames;
     return writePackets();
+}
+
+bool VideoEncoder::switchPreset(const std::string &preset)
+{
+    if (m_codec == nullptr || m_failed || !m_inBandHeaders || preset == m_preset)
+        return false;
+    // The new encoder is ready before the old one is emptied: if it cannot
+    // start, the recording goes on as it was.
+    const AVCodec *encoder = m_codec->codec;
+    AVCodecContext *next = avcodec_alloc_context3(encoder);
+    if (next == nullptr)
+        return false;
+    next->codec_id = m_codec->codec_id;
+    next->codec_type = m_codec->codec_type;
+    next->bit_rate = m_codec->bit_rate;
+    next->width = m_codec->width;
+    next->height = m_codec->height;
+    next->time_base = m_codec->time_base;
+    next->framerate = m_codec->framerate;
+    next->gop_size = m_codec->gop_size;
+    next->pix_fmt = m_codec->pix_fmt;
+    next->thread_count = m_codec->thread_count;
+    next->flags = m_codec->flags;
+    av_opt_set(next->priv_data, "preset", preset.c_str(), 0);
+    av_opt_set(next->priv_data, "tune", "zerolatency", 0);
+    if (avcodec_open2(next, encoder, nullptr) < 0) {
+        avcodec_free_context(&next);
+        return false;
+    }
+    // Everything the old encoder holds goes into the file first; the new
+    // one starts with a key frame and its own parameter sets.
+    const int status = avcodec_send_frame(m_codec, nullptr);
+    if (status < 0 && status != AVERROR_EOF) {
+        avcodec_free_context(&next);
+        return fail("cannot encode the picture", status);
+    }
+    const bool drained = writePackets();
+    avcodec_free_context(&m_codec);
+    m_codec = next;
+    m_preset = preset;
+    return drained;
 }
 
 bool VideoEncoder::writePackets()
@@ -215,6 +316,9 @@ bool VideoEncoder::writePackets()
             return fail("cannot encode the picture", status);
 
         const int64_t writeStart = nowNs();
+        // The last picture lasts one nominal frame.
+        if (m_packet->duration <= 0)
+            m_packet->duration = m_slotPerFrame ? 1 : av_rescale(1, Mp4TimeScale, m_framesPerSecond);
         av_packet_rescale_ts(m_packet, m_codec->time_base, m_stream->time_base);
         m_packet->stream_index = m_stream->index;
         ++m_timing.packets;

@@ -12,9 +12,12 @@ struct AVStream;
 struct SwsContext;
 
 // Encodes packed 24-bit RGB pictures into an MP4 (H.264) or AVI (the
-// muxer's default codec) file with FFmpeg. The file stays readable if the
-// process dies mid-recording: MP4 is written as fragments, and every packet
-// reaches the file at once, so an AVI without its closing index still plays.
+// muxer's default codec) file with FFmpeg. Every picture is shown at the time
+// it was taken: MP4 keeps times in 1/90000 s; AVI has one slot per frame of
+// the nominal rate, and a pause leaves empty slots. The file stays readable
+// if the process dies mid-recording: MP4 is written as fragments, and every
+// packet reaches the file at once, so an AVI without its closing index still
+// plays (and RecordingRepair completes either).
 class VideoEncoder final
 {
 public:
@@ -25,7 +28,15 @@ public:
         int height = 0;
         int framesPerSecond = 0;
         int64_t bitRate = 0;
+        // H.264 speed preset; empty: DefaultPreset.
+        std::string preset;
+        // Encoder threads; 0 lets the encoder choose.
+        int threads = 0;
     };
+
+    static constexpr const char *DefaultPreset = "slow";
+    // Time base of the MP4's time stamps.
+    static constexpr int Mp4TimeScale = 90000;
 
     // Where the time of encode() goes, for the benchmarks.
     struct Timing
@@ -36,6 +47,9 @@ public:
         int64_t convertNs = 0; // RGB to YUV 4:2:0
         int64_t encodeNs = 0;  // the encoder itself
         int64_t writeNs = 0;   // muxing and writing
+        // Frames left out of an AVI because they came faster than its
+        // nominal rate and would have been shown more than a frame late.
+        int64_t skipped = 0;
     };
 
     VideoEncoder() = default;
@@ -49,9 +63,14 @@ public:
     bool isOpen() const { return m_format != nullptr; }
 
     // One picture; rows are rowBytes apart. A picture of another size than
-    // the recording is scaled to it. The presentation time is the number of
-    // pictures before it. false: the file can take no more (error()).
-    bool encode(const uint8_t *rgb, int width, int height, int rowBytes);
+    // the recording is scaled to it. timeUs: when it was taken, from the
+    // first picture; negative: one nominal frame after the previous picture.
+    // false: the file can take no more (error()).
+    bool encode(const uint8_t *rgb, int width, int height, int rowBytes, int64_t timeUs = -1);
+
+    // Goes on with another H.264 preset from the next picture (MP4 only);
+    // false when the recording keeps the one it has.
+    bool switchPreset(const std::string &preset);
 
     // Drains the encoder and writes the trailer; the file is then complete.
     // Called by the destructor if not before.
@@ -63,11 +82,16 @@ public:
     // column or row is left out.
     int width() const { return m_width; }
     int height() const { return m_height; }
+    // The H.264 preset in use; empty for other codecs.
+    const std::string &preset() const { return m_preset; }
 
 private:
     bool fail(const std::string &what, int status);
     bool writePackets();
     void release();
+    // The frame's time stamp in the encoder's time base, or -1 to leave the
+    // frame out.
+    int64_t timeStampFor(int64_t timeUs);
 
     AVFormatContext *m_format = nullptr;
     AVCodecContext *m_codec = nullptr;
@@ -77,9 +101,14 @@ private:
     SwsContext *m_scaler = nullptr;
     std::string m_fileName;
     std::string m_error;
+    std::string m_preset;
     int m_width = 0;
     int m_height = 0;
-    int64_t m_frameIndex = 0;
+    int m_framesPerSecond = 0;
+    bool m_inBandHeaders = false;
+    bool m_slotPerFrame = false; // AVI: one time stamp per nominal frame
+    int64_t m_lastTimeUs = -1;
+    int64_t m_lastStamp = -1;
     bool m_headerWritten = false;
     bool m_failed = false;
     Timing m_timing;

@@ -1,5 +1,6 @@
 #include "shell/vexocam.h"
 
+#include "capture/repairnotice.h"
 #include "config/configparameter.h"
 #include "devices/devicetree.h"
 #include "dialogs/aboutwidget.h"
@@ -98,6 +99,9 @@ void VexoCam::init()
     m_restoreTimer->setSingleShot(true);
     connect(m_restoreTimer, &QTimer::timeout, this, &VexoCam::restoreDisplayLayout);
     m_restoreTimer->start(100);
+
+    // Recordings a crash or a kill left unfinished become complete files.
+    (new RepairNotice(this))->start({ConfigParameter::getInstance()->getRecordParament()->savePath});
 
     wireParameterPanel();
 

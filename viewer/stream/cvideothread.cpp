@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QMutexLocker>
 
+#include <chrono>
 #include <limits>
 
 namespace {
@@ -124,6 +125,9 @@ void CVideoThread::run()
             msleep(RetryPauseMs);
             continue;
         }
+        const qint64 arrivalUs = std::chrono::duration_cast<std::chrono::microseconds>(
+                                     std::chrono::steady_clock::now().time_since_epoch())
+                                     .count();
         if (lost) {
             lost = false;
             emit cameraLost(false);
@@ -162,6 +166,7 @@ void CVideoThread::run()
         // Wraps the buffer without copying; the blocking delivery returns only
         // when every receiver is done with it.
         const QImage image(buffer, int(head.uiWidth), int(head.uiHeight), QImage::Format_RGB888);
+        emit frameCaptured(image, head.uiTimestamp, arrivalUs);
         emit acquireFrame(image);
         m_deliveredFrames.fetch_add(1);
 

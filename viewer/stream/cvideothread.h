@@ -14,6 +14,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 Q_DECLARE_METATYPE(stImageInfo)
 
@@ -42,6 +43,15 @@ public:
     {
         return connect(this, &CVideoThread::acquireFrame, receiver, slot, Qt::BlockingQueuedConnection);
     }
+    // A receiver that only copies each frame and never makes the grabber
+    // wait (a recorder's queue): functor runs on the grabber's own thread,
+    // just before the frame goes to the receivers above. context ends the
+    // connection when it is destroyed.
+    template<typename Functor>
+    QMetaObject::Connection connectFrameCopies(const QObject *context, Functor functor) const
+    {
+        return connect(this, &CVideoThread::frameCaptured, context, std::move(functor), Qt::DirectConnection);
+    }
 
     void stop();
     bool isStopRequested() const { return m_stopRequest.load(); }
@@ -66,6 +76,11 @@ signals:
     void updateFrameRate(float captureFps, float displayFps, int deliveredFrames);
     // Connect through connectFrames only.
     void acquireFrame(QImage image);
+    // The same frame, before acquireFrame; connect through
+    // connectFrameCopies only. cameraUs: the camera's time stamp, 0 when it
+    // gives none; arrivalUs: when the frame was fetched, on the steady clock
+    // in microseconds.
+    void frameCaptured(const QImage &image, quint64 cameraUs, qint64 arrivalUs);
     // The pixels are a copy owned by the request: the next frame cannot touch them.
     void cameraSavePic(QByteArray pixels, stImageInfo head);
     void cameraMessage(QString message);

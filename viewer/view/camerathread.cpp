@@ -471,8 +471,14 @@ void CameraThread::updateFrameRate(float captureFps, float displayFps, int frame
     }
     m_capture->setCameraFormat(m_outWidth, m_outHeight, captureFps);
     m_zoomPercent = zoomPercent(m_outWidth, m_outHeight, m_zoom);
-    m_statusLine->setReport(
-        statusLine(m_outWidth, m_outHeight, captureFps, displayFps, frames, m_zoomPercent));
+    QString report = statusLine(m_outWidth, m_outHeight, captureFps, displayFps, frames, m_zoomPercent);
+    // A recording that loses frames says so while it runs.
+    bool lossGrew = false;
+    const QString loss = m_capture->recordingLossField(&lossGrew);
+    if (!loss.isEmpty())
+        report += QStringLiteral(" | ") + loss;
+    m_statusLine->setHighlighted(lossGrew);
+    m_statusLine->setReport(report);
 }
 
 void CameraThread::acquireFrame(QImage image)

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPalette>
 #include <QTextLayout>
 
 namespace {
@@ -91,7 +92,23 @@ void StatusLine::setMessage(const QString &text)
 
 void StatusLine::clear()
 {
+    setHighlighted(false);
     setMessage(QString());
+}
+
+void StatusLine::setHighlighted(bool highlighted)
+{
+    if (highlighted == m_highlighted)
+        return;
+    m_highlighted = highlighted;
+    if (highlighted) {
+        m_normalPalette = m_label->palette();
+        QPalette palette = m_normalPalette;
+        palette.setColor(QPalette::WindowText, QColor(0xd0, 0x20, 0x10));
+        m_label->setPalette(palette);
+    } else {
+        m_label->setPalette(m_normalPalette);
+    }
 }
 
 void StatusLine::relayout()

@@ -2,6 +2,7 @@
 #define STATUSLINE_H
 
 #include <QObject>
+#include <QPalette>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +29,9 @@ public:
     void reserveFor(const QString &report);
     void setMessage(const QString &text);
     void clear();
+    // Draws the line in the warning colour (a recording losing frames).
+    void setHighlighted(bool highlighted);
+    bool isHighlighted() const { return m_highlighted; }
     // Starts the line count afresh (after a width or language change).
     void relayout();
 
@@ -51,6 +55,8 @@ private:
     QLabel *m_label;
     QString m_text;
     bool m_report = false;
+    bool m_highlighted = false;
+    QPalette m_normalPalette;
     int m_lines = 1;
     int m_width = -1;
 };
