@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 
 // The same kernels are compiled for the baseline x86-64 (or whatever the
 // target is) and, on x86-64 with GCC, again for AVX2 and for AVX-512 with the
@@ -101,11 +102,11 @@ namespace portable {
 namespace avx2 {
 #define VEXO_VECTOR_BYTES 32
 #define VEXO_KERNEL_NAME "avx2"
-#define VEXO_INTERLEAVE_SSSE3
+#define VEXO_INTERLEAVE_AVX2
 #include "isp_kernels.inc"
 #undef VEXO_VECTOR_BYTES
 #undef VEXO_KERNEL_NAME
-#undef VEXO_INTERLEAVE_SSSE3
+#undef VEXO_INTERLEAVE_AVX2
 } // namespace avx2
 #pragma GCC pop_options
 
