@@ -1,0 +1,40 @@
+#include "stream/displaypicture.h"
+
+#include <cmath>
+
+QSize DisplayPicture::sizeFor(const QSize &frame, double scale)
+{
+    if (frame.isEmpty() || !(scale > 0.0) || scale >= 1.0)
+        return QSize();
+    const QSize size(qMax(1, int(std::ceil(frame.width() * scale))),
+                     qMax(1, int(std::ceil(frame.height() * scale))));
+    if (size.width() >= frame.width() && size.height() >= frame.height())
+        return QSize();
+    return size.boundedTo(frame);
+}
+
+QImage DisplayPicture::make(const uchar *rgb, const QSize &frame, int stride, const QSize &size)
+{
+    if (rgb == nullptr || frame.isEmpty() || size.isEmpty() || size.width() > frame.width() ||
+        size.height() > frame.height() || stride < frame.width() * 3)
+        return QImage();
+    if (frame != m_frame || size != m_size) {
+        m_columns.resize(size_t(size.width()));
+        for (int x = 0; x < size.width(); ++x)
+            m_columns[size_t(x)] = int((2 * qint64(x) + 1) * frame.width() / (2 * size.width())) * 3;
+        m_pixels.assign(size_t(size.width()) * size_t(size.height()), 0);
+        m_frame = frame;
+        m_size = size;
+    }
+    const int *columns = m_columns.data();
+    for (int y = 0; y < size.height(); ++y) {
+        const uchar *row = rgb + qint64((2 * qint64(y) + 1) * frame.height() / (2 * size.height())) * stride;
+        uint32_t *out = m_pixels.data() + size_t(y) * size_t(size.width());
+        for (int x = 0; x < size.width(); ++x) {
+            const uchar *p = row + columns[x];
+            out[x] = 0xff000000u | uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
+        }
+    }
+    return QImage(reinterpret_cast<const uchar *>(m_pixels.data()), size.width(), size.height(),
+                  size.width() * 4, QImage::Format_RGB32);
+}

@@ -1,0 +1,34 @@
+#ifndef DISPLAYPICTURE_H
+#define DISPLAYPICTURE_H
+
+#include <QImage>
+#include <QSize>
+
+#include <cstdint>
+#include <vector>
+
+// The picture a cell shows, made from a full frame at the size it is shown:
+// each pixel the frame pixel under its centre, as the view samples a picture
+// it shrinks, into 32-bit pixels the screen takes without converting. Made in
+// the grabber thread, so the user-interface thread copies and paints only
+// what can be seen. One buffer serves every frame.
+class DisplayPicture final
+{
+public:
+    // The size to make for a frame of frame pixels shown scale times its size
+    // (device pixels per frame pixel); empty when the frame itself is as
+    // small, so nothing is gained.
+    static QSize sizeFor(const QSize &frame, double scale);
+
+    // Samples an RGB888 frame (rows of stride bytes) into size. The image
+    // lends this object's buffer: valid until the next call.
+    QImage make(const uchar *rgb, const QSize &frame, int stride, const QSize &size);
+
+private:
+    std::vector<uint32_t> m_pixels;
+    std::vector<int> m_columns; // byte offset of each output column in a frame row
+    QSize m_frame;
+    QSize m_size;
+};
+
+#endif // DISPLAYPICTURE_H
