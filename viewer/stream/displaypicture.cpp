@@ -13,6 +13,16 @@ QSize DisplayPicture::sizeFor(const QSize &frame, double scale)
     return size.boundedTo(frame);
 }
 
+QTransform DisplayPicture::placement(const QSize &frame, const QSize &picture, double scale)
+{
+    if (picture == frame || picture.isEmpty())
+        return QTransform();
+    if (picture == sizeFor(frame, scale))
+        return QTransform::fromScale(1.0 / scale, 1.0 / scale);
+    return QTransform::fromScale(double(frame.width()) / picture.width(),
+                                 double(frame.height()) / picture.height());
+}
+
 QImage DisplayPicture::make(const uchar *rgb, const QSize &frame, int stride, const QSize &size)
 {
     if (rgb == nullptr || frame.isEmpty() || size.isEmpty() || size.width() > frame.width() ||

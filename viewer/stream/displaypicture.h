@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QSize>
+#include <QTransform>
 
 #include <cstdint>
 #include <vector>
@@ -19,6 +20,11 @@ public:
     // (device pixels per frame pixel); empty when the frame itself is as
     // small, so nothing is gained.
     static QSize sizeFor(const QSize &frame, double scale);
+
+    // Where a picture of a frame goes in a scene of frame coordinates shown
+    // at scale. A picture made for that scale gets exactly its inverse, so it
+    // is painted one pixel per device pixel: a plain copy, no resampling.
+    static QTransform placement(const QSize &frame, const QSize &picture, double scale);
 
     // Samples an RGB888 frame (rows of stride bytes) into size. The image
     // lends this object's buffer: valid until the next call.
