@@ -11,8 +11,9 @@
 // The picture a cell shows, made from a full frame at the size it is shown:
 // each pixel the frame pixel under its centre, as the view samples a picture
 // it shrinks, into 32-bit pixels the screen takes without converting. Made in
-// the grabber thread, so the user-interface thread copies and paints only
-// what can be seen. One buffer serves every frame.
+// the grabber thread, so the user-interface thread paints only what can be
+// seen and copies nothing: the pictures are the receiver's to keep, from a
+// small pool whose images are written again only once nobody holds them.
 class DisplayPicture final
 {
 public:
@@ -26,12 +27,13 @@ public:
     // is painted one pixel per device pixel: a plain copy, no resampling.
     static QTransform placement(const QSize &frame, const QSize &picture, double scale);
 
-    // Samples an RGB888 frame (rows of stride bytes) into size. The image
-    // lends this object's buffer: valid until the next call.
+    // Samples an RGB888 frame (rows of stride bytes) into size.
     QImage make(const uchar *rgb, const QSize &frame, int stride, const QSize &size);
 
 private:
-    std::vector<uint32_t> m_pixels;
+    QImage &freeImage(const QSize &size);
+
+    QImage m_pool[3];
     std::vector<int> m_columns; // byte offset of each output column in a frame row
     QSize m_frame;
     QSize m_size;

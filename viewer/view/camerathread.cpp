@@ -488,9 +488,11 @@ void CameraThread::showFrame(QImage picture, QSize frameSize)
     // scenes and adding new items for every frame. The pixmap keeps the
     // picture's own format: the grabber already made it in the screen's
     // format and at the size it is shown, so painting it reads and converts
-    // nothing more. The copy is needed: the picture lends the grabber's
-    // buffer, which the next frame overwrites.
-    const QPixmap pixmap = QPixmap::fromImage(picture.copy(), Qt::NoFormatConversion);
+    // nothing more. A picture made for showing is ours and is shared as it
+    // is; a full frame lends the grabber's buffer, which the next frame
+    // overwrites, so it is copied.
+    const QPixmap pixmap =
+        QPixmap::fromImage(picture.size() == frameSize ? picture.copy() : picture, Qt::NoFormatConversion);
     if (m_pictureItem == nullptr)
         m_pictureItem = m_pictureScene->addPixmap(pixmap);
     else
