@@ -1,5 +1,7 @@
 #include "isp.h"
 
+#include "isp_kernels.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -8,7 +10,10 @@
 // working set stays in cache: tone and gains are applied to the raw row with
 // one lookup per sensor pixel (a third of the lookups of doing it after the
 // demosaic), the demosaic writes planar rows that the saturation and
-// sharpening loops can vectorise, and only the last step interleaves.
+// sharpening loops process in whole vectors, and only the last step
+// interleaves. Horizontal mirroring happens as the raw row is loaded (the
+// kernels are symmetric, so mirroring first gives the same picture) and
+// vertical mirroring by the order the rows are written out.
 
 namespace vexo::sdk {
 
@@ -20,12 +25,14 @@ inline uint8_t clampByte(int v)
 }
 
 // A raw row with two reflected pixels on each side (reflection keeps the
-// Bayer phase), so the kernels need no edge tests.
+// Bayer phase), so the kernels need no edge tests, and room for the kernels'
+// whole vectors.
 struct PaddedRow
 {
     std::vector<uint8_t> buffer;
-    uint8_t *pixels() { return buffer.data() + 2; }
-    const uint8_t *pixels() const { return buffer.data() + 2; }
+    void resize(int width) { buffer.resize(static_cast<size_t>(width) + kRowFront + kRowSlack); }
+    uint8_t *pixels() { return buffer.data() + kRowFront; }
+    const uint8_t *pixels() const { return buffer.data() + kRowFront; }
 };
 
 void reflectEdges(uint8_t *q, int width)
@@ -36,146 +43,17 @@ void reflectEdges(uint8_t *q, int width)
     q[width + 1] = q[width >= 3 ? width - 3 : (width == 2 ? 1 : 0)];
 }
 
-// Planar colour row.
+// Planar colour row, one reflected pixel on each side.
 struct PlanarRow
 {
-    std::vector<uint8_t> r, g, b;
+    PaddedRow r, g, b;
     void resize(int width)
     {
-        r.resize(width + 2);
-        g.resize(width + 2);
-        b.resize(width + 2);
+        r.resize(width);
+        g.resize(width);
+        b.resize(width);
     }
 };
-
-// Hot loops get an AVX2 twin picked at load time where the toolchain can
-// (not under the thread sanitizer: the picking runs before it is ready).
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(__SANITIZE_THREAD__)
-#define VEXO_KERNEL __attribute__((target_clones("avx2", "default")))
-#else
-#define VEXO_KERNEL
-#endif
-
-using u16 = uint16_t;
-
-// Demosaics one row. c is the row at hand, u and d the rows above and below
-// (already reflected at the frame's top and bottom); all padded.
-VEXO_KERNEL void demosaicRowRG(const uint8_t *__restrict u, const uint8_t *__restrict c,
-                               const uint8_t *__restrict d, int width, uint8_t *__restrict r,
-                               uint8_t *__restrict g, uint8_t *__restrict b)
-{
-    const int pairs = (width + 1) / 2;
-    for (int i = 0; i < pairs; ++i) {
-        const int x = 2 * i;
-        r[x] = c[x];
-        g[x] = static_cast<uint8_t>(
-            static_cast<u16>(u16(c[x - 1]) + u16(c[x + 1]) + u16(u[x]) + u16(d[x]) + 2) >> 2);
-        b[x] = static_cast<uint8_t>(
-            static_cast<u16>(u16(u[x - 1]) + u16(u[x + 1]) + u16(d[x - 1]) + u16(d[x + 1]) + 2) >> 2);
-        r[x + 1] = static_cast<uint8_t>(static_cast<u16>(u16(c[x]) + u16(c[x + 2]) + 1) >> 1);
-        g[x + 1] = c[x + 1];
-        b[x + 1] = static_cast<uint8_t>(static_cast<u16>(u16(u[x + 1]) + u16(d[x + 1]) + 1) >> 1);
-    }
-}
-
-VEXO_KERNEL void demosaicRowGB(const uint8_t *__restrict u, const uint8_t *__restrict c,
-                               const uint8_t *__restrict d, int width, uint8_t *__restrict r,
-                               uint8_t *__restrict g, uint8_t *__restrict b)
-{
-    const int pairs = (width + 1) / 2;
-    for (int i = 0; i < pairs; ++i) {
-        const int x = 2 * i;
-        r[x] = static_cast<uint8_t>(static_cast<u16>(u16(u[x]) + u16(d[x]) + 1) >> 1);
-        g[x] = c[x];
-        b[x] = static_cast<uint8_t>(static_cast<u16>(u16(c[x - 1]) + u16(c[x + 1]) + 1) >> 1);
-        r[x + 1] = static_cast<uint8_t>(
-            static_cast<u16>(u16(u[x]) + u16(u[x + 2]) + u16(d[x]) + u16(d[x + 2]) + 2) >> 2);
-        g[x + 1] = static_cast<uint8_t>(
-            static_cast<u16>(u16(c[x]) + u16(c[x + 2]) + u16(u[x + 1]) + u16(d[x + 1]) + 2) >> 2);
-        b[x + 1] = c[x + 1];
-    }
-}
-
-VEXO_KERNEL void interleaveRgb(const uint8_t *__restrict r, const uint8_t *__restrict g,
-                               const uint8_t *__restrict b, int width, uint8_t *__restrict out)
-{
-    for (int x = 0; x < width; ++x) {
-        out[3 * x] = r[x];
-        out[3 * x + 1] = g[x];
-        out[3 * x + 2] = b[x];
-    }
-}
-
-VEXO_KERNEL void interleaveRgbReversed(const uint8_t *__restrict r, const uint8_t *__restrict g,
-                                       const uint8_t *__restrict b, int width, uint8_t *__restrict out)
-{
-    for (int x = 0; x < width; ++x) {
-        const int s = width - 1 - x;
-        out[3 * x] = r[s];
-        out[3 * x + 1] = g[s];
-        out[3 * x + 2] = b[s];
-    }
-}
-
-VEXO_KERNEL void lumaRow(const uint8_t *__restrict r, const uint8_t *__restrict g,
-                         const uint8_t *__restrict b, int width, uint8_t *__restrict out)
-{
-    for (int x = 0; x < width; ++x) {
-        out[x] = static_cast<uint8_t>((77 * r[x] + 150 * g[x] + 29 * b[x] + 128) >> 8);
-    }
-}
-
-VEXO_KERNEL void saturateRow(uint8_t *__restrict r, uint8_t *__restrict g, uint8_t *__restrict b, int width,
-                             int s)
-{
-    const int16_t k = static_cast<int16_t>(s);
-    for (int x = 0; x < width; ++x) {
-        const int16_t y = static_cast<int16_t>(
-            static_cast<u16>(u16(77 * r[x]) + u16(150 * g[x]) + u16(29 * b[x]) + 128) >> 8);
-        const int16_t rr =
-            static_cast<int16_t>(y + (static_cast<int16_t>(static_cast<int16_t>(r[x] - y) * k) >> 5));
-        const int16_t gg =
-            static_cast<int16_t>(y + (static_cast<int16_t>(static_cast<int16_t>(g[x] - y) * k) >> 5));
-        const int16_t bb =
-            static_cast<int16_t>(y + (static_cast<int16_t>(static_cast<int16_t>(b[x] - y) * k) >> 5));
-        r[x] = static_cast<uint8_t>(rr < 0 ? 0 : (rr > 255 ? 255 : rr));
-        g[x] = static_cast<uint8_t>(gg < 0 ? 0 : (gg > 255 ? 255 : gg));
-        b[x] = static_cast<uint8_t>(bb < 0 ? 0 : (bb > 255 ? 255 : bb));
-    }
-}
-
-// Luma-style sharpening: the green plane's Laplacian, added to every channel.
-VEXO_KERNEL void sharpenRow(const uint8_t *__restrict u, const uint8_t *__restrict c,
-                            const uint8_t *__restrict d, int width, int k, const uint8_t *__restrict r,
-                            const uint8_t *__restrict b, uint8_t *__restrict outR, uint8_t *__restrict outG,
-                            uint8_t *__restrict outB)
-{
-    const int16_t kk = static_cast<int16_t>(k);
-    for (int x = 0; x < width; ++x) {
-        const int16_t lap = static_cast<int16_t>(4 * int16_t(c[x]) - int16_t(c[x - 1]) - int16_t(c[x + 1]) -
-                                                 int16_t(u[x]) - int16_t(d[x]));
-        const int16_t delta = static_cast<int16_t>(static_cast<int16_t>(lap * kk) >> 5);
-        const int16_t rr = static_cast<int16_t>(r[x] + delta);
-        const int16_t gg = static_cast<int16_t>(c[x] + delta);
-        const int16_t bb = static_cast<int16_t>(b[x] + delta);
-        outR[x] = static_cast<uint8_t>(rr < 0 ? 0 : (rr > 255 ? 255 : rr));
-        outG[x] = static_cast<uint8_t>(gg < 0 ? 0 : (gg > 255 ? 255 : gg));
-        outB[x] = static_cast<uint8_t>(bb < 0 ? 0 : (bb > 255 ? 255 : bb));
-    }
-}
-
-void applyLut(const uint8_t *__restrict src, uint8_t *__restrict dst, int width, const uint8_t *lutEven,
-              const uint8_t *lutOdd)
-{
-    int x = 0;
-    for (; x + 1 < width; x += 2) {
-        dst[x] = lutEven[src[x]];
-        dst[x + 1] = lutOdd[src[x + 1]];
-    }
-    if (x < width) {
-        dst[x] = lutEven[src[x]];
-    }
-}
 
 struct ToneTables
 {
@@ -232,7 +110,7 @@ struct Scratch
     PaddedRow raw[3];
     PlanarRow colour[3];
     PlanarRow sharpened;
-    std::vector<uint8_t> mono;
+    PaddedRow mono;
 };
 
 Scratch &scratch()
@@ -272,9 +150,10 @@ void demosaicBayerRG8(const uint8_t *raw, int width, int height, uint8_t *rgb, i
     if (width < 2 || height < 2) {
         return;
     }
+    const IspKernels &k = ispKernels();
     Scratch &s = scratch();
     for (auto &r : s.raw) {
-        r.buffer.resize(width + 4);
+        r.resize(width);
     }
     s.colour[0].resize(width);
     auto load = [&](int y, PaddedRow &row) {
@@ -289,14 +168,10 @@ void demosaicBayerRG8(const uint8_t *raw, int width, int height, uint8_t *rgb, i
         PaddedRow &down = s.raw[(y + 2) % 3];
         load(reflectIndex(y + 1, height), down);
         PlanarRow &p = s.colour[0];
-        if (y % 2 == 0) {
-            demosaicRowRG(up.pixels(), cur.pixels(), down.pixels(), width, p.r.data(), p.g.data(),
-                          p.b.data());
-        } else {
-            demosaicRowGB(up.pixels(), cur.pixels(), down.pixels(), width, p.r.data(), p.g.data(),
-                          p.b.data());
-        }
-        interleaveRgb(p.r.data(), p.g.data(), p.b.data(), width, rgb + static_cast<size_t>(y) * rgbStride);
+        const auto kernel = y % 2 == 0 ? k.demosaicRowRG : k.demosaicRowGB;
+        kernel(up.pixels(), cur.pixels(), down.pixels(), width, p.r.pixels(), p.g.pixels(), p.b.pixels());
+        k.interleaveRgb(p.r.pixels(), p.g.pixels(), p.b.pixels(), width,
+                        rgb + static_cast<size_t>(y) * rgbStride);
     }
 }
 
@@ -333,14 +208,19 @@ bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int heig
         height < 2 || raw == nullptr || out == nullptr) {
         return false;
     }
-    // Where red sits in the 2x2 Bayer cell; the other orders run the RG
-    // kernels one pixel to the left and/or on the other row parity.
-    const int redX = (rawType == CAMERA_MEDIA_TYPE_BAYGR8 || rawType == CAMERA_MEDIA_TYPE_BAYBG8) ? 1 : 0;
-    const int redY = (rawType == CAMERA_MEDIA_TYPE_BAYGB8 || rawType == CAMERA_MEDIA_TYPE_BAYBG8) ? 1 : 0;
     const int bpp = outputBytesPerPixel(outType);
     if (outStride < width * bpp) {
         return false;
     }
+    const bool mirrorH = settings.mirrorH;
+    // Where red sits in the 2x2 Bayer cell of the sensor, and of the rows as
+    // loaded (mirrored rows of even width start on the other column); the
+    // other orders run the RG kernels one pixel to the left and/or on the
+    // other row parity.
+    const int sensorRedX =
+        (rawType == CAMERA_MEDIA_TYPE_BAYGR8 || rawType == CAMERA_MEDIA_TYPE_BAYBG8) ? 1 : 0;
+    const int redX = mirrorH ? (width - 1 - sensorRedX) % 2 : sensorRedX;
+    const int redY = (rawType == CAMERA_MEDIA_TYPE_BAYGB8 || rawType == CAMERA_MEDIA_TYPE_BAYBG8) ? 1 : 0;
 
     ToneTables tables;
     buildTables(settings, colour, &tables);
@@ -351,26 +231,27 @@ bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int heig
             const int x = p.x - settings.regionX;
             const int y = p.y - settings.regionY;
             if (x >= 0 && x < width && y >= 0 && y < height) {
-                defects.push_back({y, x});
+                defects.push_back({y, mirrorH ? width - 1 - x : x});
             }
         }
     }
 
+    const IspKernels &k = ispKernels();
     Scratch &s = scratch();
     for (auto &r : s.raw) {
-        r.buffer.resize(width + 4);
+        r.resize(width);
     }
     for (auto &c : s.colour) {
         c.resize(width);
     }
     s.sharpened.resize(width);
-    s.mono.resize(width + 2);
+    s.mono.resize(width);
 
     const bool saturate = colour && !settings.monochrome && settings.saturation != 100;
     const int satFactor = settings.saturation * 32 / 100;
     const int sharpK = settings.sharpness * 32 / 100;
 
-    // Tone, gains and defect correction on one raw row.
+    // Tone, gains, mirroring and defect correction on one raw row.
     auto load = [&](int y, PaddedRow &row) {
         if (rgbIn) {
             return; // colour rows are read straight from the frame
@@ -378,13 +259,13 @@ bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int heig
         const uint8_t *src = raw + static_cast<size_t>(y) * width;
         uint8_t *q = row.pixels();
         if (!bayer) {
-            applyLut(src, q, width, tables.green, tables.green);
+            k.lutRow(src, q, width, tables.green, tables.green, mirrorH);
         } else if (y % 2 == redY) {
-            applyLut(src, q, width, redX == 0 ? tables.red : tables.green,
-                     redX == 0 ? tables.green : tables.red);
+            k.lutRow(src, q, width, sensorRedX == 0 ? tables.red : tables.green,
+                     sensorRedX == 0 ? tables.green : tables.red, mirrorH);
         } else {
-            applyLut(src, q, width, redX == 0 ? tables.green : tables.blue,
-                     redX == 0 ? tables.blue : tables.green);
+            k.lutRow(src, q, width, sensorRedX == 0 ? tables.green : tables.blue,
+                     sensorRedX == 0 ? tables.blue : tables.green, mirrorH);
         }
         reflectEdges(q, width);
         for (const RowDefect &d : defects) {
@@ -400,26 +281,27 @@ bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int heig
 
     // Colour row y (demosaiced, saturated) into dst; slack pixels reflected.
     auto colourRow = [&](int y, PaddedRow &up, PaddedRow &cur, PaddedRow &down, PlanarRow &dst) {
-        uint8_t *r = dst.r.data() + 1;
-        uint8_t *g = dst.g.data() + 1;
-        uint8_t *b = dst.b.data() + 1;
+        uint8_t *r = dst.r.pixels();
+        uint8_t *g = dst.g.pixels();
+        uint8_t *b = dst.b.pixels();
         if (bayer) {
-            // The padding keeps two pixels each side, enough for the shifted kernels.
+            // The padding leaves room for the shifted kernels.
             const int shift = redX;
-            const auto kernel = y % 2 == redY ? demosaicRowRG : demosaicRowGB;
+            const auto kernel = y % 2 == redY ? k.demosaicRowRG : k.demosaicRowGB;
             kernel(up.pixels() - shift, cur.pixels() - shift, down.pixels() - shift, width + shift, r - shift,
                    g - shift, b - shift);
         } else if (rgbIn) {
             const uint8_t *src = raw + static_cast<size_t>(y) * width * 3;
             for (int x = 0; x < width; ++x) {
-                r[x] = tables.red[src[3 * x]];
-                g[x] = tables.green[src[3 * x + 1]];
-                b[x] = tables.blue[src[3 * x + 2]];
+                const uint8_t *p = src + 3 * (mirrorH ? width - 1 - x : x);
+                r[x] = tables.red[p[0]];
+                g[x] = tables.green[p[1]];
+                b[x] = tables.blue[p[2]];
             }
         }
         if (colour) {
             if (saturate) {
-                saturateRow(r, g, b, width, satFactor);
+                k.saturateRow(r, g, b, width, satFactor);
             }
         } else {
             std::memcpy(g, cur.pixels(), width);
@@ -433,26 +315,21 @@ bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int heig
     auto emit = [&](int y, const PlanarRow &row) {
         const int outY = settings.mirrorV ? height - 1 - y : y;
         uint8_t *dst = out + static_cast<size_t>(outY) * outStride;
-        const uint8_t *r = row.r.data() + 1;
-        const uint8_t *g = row.g.data() + 1;
-        const uint8_t *b = row.b.data() + 1;
+        const uint8_t *r = row.r.pixels();
+        const uint8_t *g = row.g.pixels();
+        const uint8_t *b = row.b.pixels();
         if (!colour) {
             r = g;
             b = g;
         }
         if (outType == CAMERA_MEDIA_TYPE_MONO8 || (settings.monochrome && colour)) {
-            uint8_t *luma = s.mono.data();
+            const uint8_t *luma = g;
             if (colour) {
-                lumaRow(r, g, b, width, luma);
-            } else {
-                std::memcpy(luma, g, width);
+                k.lumaRow(r, g, b, width, s.mono.pixels());
+                luma = s.mono.pixels();
             }
             if (outType == CAMERA_MEDIA_TYPE_MONO8) {
-                if (settings.mirrorH) {
-                    std::reverse_copy(luma, luma + width, dst);
-                } else {
-                    std::memcpy(dst, luma, width);
-                }
+                std::memcpy(dst, luma, width);
                 return;
             }
             r = g = b = luma;
@@ -460,11 +337,7 @@ bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int heig
         if (outType == CAMERA_MEDIA_TYPE_BGR8) {
             std::swap(r, b);
         }
-        if (settings.mirrorH) {
-            interleaveRgbReversed(r, g, b, width, dst);
-        } else {
-            interleaveRgb(r, g, b, width, dst);
-        }
+        k.interleaveRgb(r, g, b, width, dst);
     };
 
     auto sharpenAndEmit = [&](int y, const PlanarRow &up, const PlanarRow &cur, const PlanarRow &down) {
@@ -473,13 +346,13 @@ bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int heig
             return;
         }
         PlanarRow &o = s.sharpened;
-        const uint8_t *r = cur.r.data() + 1;
-        const uint8_t *b = cur.b.data() + 1;
+        const uint8_t *r = cur.r.pixels();
+        const uint8_t *b = cur.b.pixels();
         if (!colour) {
-            r = b = cur.g.data() + 1;
+            r = b = cur.g.pixels();
         }
-        sharpenRow(up.g.data() + 1, cur.g.data() + 1, down.g.data() + 1, width, sharpK, r, b, o.r.data() + 1,
-                   o.g.data() + 1, o.b.data() + 1);
+        k.sharpenRow(up.g.pixels(), cur.g.pixels(), down.g.pixels(), width, sharpK, r, b, o.r.pixels(),
+                     o.g.pixels(), o.b.pixels());
         emit(y, o);
     };
 

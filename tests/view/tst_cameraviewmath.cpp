@@ -1,8 +1,9 @@
 // The display cell's arithmetic without a window: zoom steps and bounds,
 // status-line numbers and line breaks, the navigation rectangle, overlay
-// placement and the thumbnail.
+// placement, the thumbnail and the picture made at the size it is shown.
 
 #include "slotwarningguard.h"
+#include "stream/displaypicture.h"
 #include "view/cameraviewmath.h"
 #include "view/statusline.h"
 
@@ -30,6 +31,7 @@ private slots:
     void overlaysFollowTheView();
     void reportLinesBreakOnlyBetweenFields();
     void thumbnailSamplesThePicture();
+    void displayPictureIsTheShownSizeSampledLikeTheView();
     void buttonBarFollowsCursorHalf();
     void cellDragNeedsLeftButtonAndDistance();
 };
@@ -259,6 +261,52 @@ void TestCameraViewMath::cellDragNeedsLeftButtonAndDistance()
     QVERIFY(!startsCellDrag(true, true, Qt::LeftButton, press, QPoint(14, 14), 10));
     QVERIFY(!startsCellDrag(false, true, Qt::LeftButton, press, QPoint(40, 40), 10));
     QVERIFY(!startsCellDrag(true, false, Qt::LeftButton, press, QPoint(40, 40), 10));
+}
+
+// Made only when smaller than the frame, at the size it covers on the
+// screen, with the pixels the view would take: the same as the thumbnail's
+// sampling, in 32-bit pixels; the buffer is reused and follows size changes.
+void TestCameraViewMath::displayPictureIsTheShownSizeSampledLikeTheView()
+{
+    const struct
+    {
+        QSize frame;
+        double scale;
+        QSize expected;
+    } sizes[] = {
+        {{1920, 1080}, 1.0 / 3.0, {640, 360}},
+        {{1920, 1080}, 0.5, {960, 540}},
+        {{1920, 1080}, 1.0, {}},
+        {{1920, 1080}, 2.5, {}},
+        {{1920, 1080}, 0.0, {}},
+        {{2592, 1944}, 0.1, {260, 195}},
+        {{7, 5}, 0.01, {1, 1}},
+        {{}, 0.5, {}},
+        {{1920, 1080}, 0.9999, {}},
+    };
+    for (const auto &c : sizes)
+        QCOMPARE(DisplayPicture::sizeFor(c.frame, c.scale), c.expected);
+
+    DisplayPicture picture;
+    for (const QSize &frameSize : {QSize(1921, 1081), QSize(64, 48)}) {
+        QImage frame(frameSize, QImage::Format_RGB888);
+        for (int y = 0; y < frame.height(); ++y) {
+            uchar *row = frame.scanLine(y);
+            for (int i = 0; i < frame.width() * 3; ++i)
+                row[i] = uchar((i * 7 + y * 13) ^ (i >> 3));
+        }
+        for (const QSize &size : {QSize(640, 361), QSize(17, 9), QSize(1, 1), QSize(64, 3)}) {
+            if (size.width() > frameSize.width())
+                continue;
+            const QImage made = picture.make(frame.constBits(), frameSize, frame.bytesPerLine(), size);
+            QCOMPARE(made.format(), QImage::Format_RGB32);
+            QCOMPARE(made.size(), size);
+            QCOMPARE(made.convertToFormat(QImage::Format_RGB888), sampleThumbnail(frame, size));
+        }
+    }
+    QVERIFY(picture.make(nullptr, {64, 48}, 192, {10, 10}).isNull());
+    QVERIFY(
+        picture.make(QImage(64, 48, QImage::Format_RGB888).constBits(), {64, 48}, 100, {10, 10}).isNull());
 }
 
 VEXO_QTEST_MAIN(TestCameraViewMath)

@@ -1,9 +1,11 @@
 // The grabber thread against simulated cameras: rates, pause and resume,
-// stopping, an unplugged camera, buffer growth and snapshot copies.
+// stopping, an unplugged camera, buffer growth, snapshot copies and the
+// picture made for the display.
 
 #include "simtrace.h"
 #include "slotwarningguard.h"
 #include "stream/cvideothread.h"
+#include "view/cameraviewmath.h"
 
 #include "VexoCameraSDK.h"
 #include "VexoCameraSim.h"
@@ -70,6 +72,7 @@ private slots:
     void largerFrameGrowsBufferSmallerKeepsIt();
     void snapshotIsServedByTheNextFrameWithItsOwnCopy();
     void receiverHoldsTheFrameUntilItReturns();
+    void displayGetsEachFrameAtItsScaleAfterTheFullFrame();
 
 private:
     // preset: the resolution chosen before the camera streams (-1: as it is).
@@ -319,7 +322,10 @@ void TestCVideoThread::receiverHoldsTheFrameUntilItReturns()
     m_grabber = std::make_unique<CVideoThread>(m_handle);
     int slowFrames = 0;
     int changedWhileHeld = 0;
-    m_grabber->connectFrames(this, [&](const QImage &image) {
+    // Declared after the counters, so it goes first and takes the connection
+    // with it: a frame still queued when the test ends must not reach them.
+    QObject receiver;
+    m_grabber->connectFrames(&receiver, [&](const QImage &image) {
         const int delivered = m_grabber->deliveredFrames();
         const QByteArray before = packedPixels(image);
         // Three frame times of the 30 fps camera.
@@ -331,6 +337,50 @@ void TestCVideoThread::receiverHoldsTheFrameUntilItReturns()
     m_grabber->start(QThread::TimeCriticalPriority);
     QTRY_VERIFY_WITH_TIMEOUT(slowFrames >= 5, 5000);
     QCOMPARE(changedWhileHeld, 0);
+}
+
+// Each full frame is followed by the display's picture of that same frame:
+// sampled at the display scale while it is below 1, the frame itself at 1.
+void TestCVideoThread::displayGetsEachFrameAtItsScaleAfterTheFullFrame()
+{
+    m_handle = openCamera(SmallSerial);
+    QVERIFY(m_handle != nullptr);
+    startGrabber(m_handle);
+    struct Shown
+    {
+        QSize frame;
+        QImage picture; // deep copy
+        QByteArray fullBefore;
+    };
+    std::vector<Shown> shown;
+    int fullFrames = 0;
+    QObject receiver; // goes first, taking the connection with it
+    m_grabber->connectDisplay(&receiver, [&](QImage picture, QSize frameSize) {
+        shown.push_back(
+            {frameSize, picture.copy(), m_sink->frames > fullFrames ? m_sink->recent.back() : QByteArray()});
+        fullFrames = m_sink->frames;
+    });
+
+    for (const double scale : {0.25, 1.0}) {
+        m_grabber->setDisplayScale(scale);
+        const size_t from = shown.size();
+        QTRY_VERIFY_WITH_TIMEOUT(shown.size() >= from + 4, 5000);
+        // The first may have been made before the scale changed.
+        for (size_t i = from + 1; i < shown.size(); ++i) {
+            const Shown &s = shown[i];
+            QCOMPARE(s.frame, QSize(320, 240));
+            QVERIFY2(!s.fullBefore.isEmpty(), "the full frame comes first");
+            const QImage full(reinterpret_cast<const uchar *>(s.fullBefore.constData()), 320, 240, 320 * 3,
+                              QImage::Format_RGB888);
+            if (scale < 1) {
+                QCOMPARE(s.picture.size(), QSize(80, 60));
+                QCOMPARE(s.picture.convertToFormat(QImage::Format_RGB888),
+                         CameraViewMath::sampleThumbnail(full, QSize(80, 60)));
+            } else {
+                QCOMPARE(s.picture, full);
+            }
+        }
+    }
 }
 
 VEXO_QTEST_MAIN(TestCVideoThread)

@@ -1,6 +1,7 @@
 #include "stream/cvideothread.h"
 
 #include <QElapsedTimer>
+#include <QMetaMethod>
 #include <QMutexLocker>
 
 #include <chrono>
@@ -168,6 +169,16 @@ void CVideoThread::run()
         const QImage image(buffer, int(head.uiWidth), int(head.uiHeight), QImage::Format_RGB888);
         emit frameCaptured(image, head.uiTimestamp, arrivalUs);
         emit acquireFrame(image);
+        // The display gets only the pixels it can show, sampled here rather
+        // than on the user-interface thread, which every camera shares.
+        if (isSignalConnected(QMetaMethod::fromSignal(&CVideoThread::displayFrame))) {
+            const QSize frameSize = image.size();
+            const QSize shown = DisplayPicture::sizeFor(frameSize, m_displayScale.load());
+            const QImage picture = shown.isEmpty()
+                                       ? QImage()
+                                       : m_display.make(buffer, frameSize, rgbRowBytes(head.uiWidth), shown);
+            emit displayFrame(picture.isNull() ? image : picture, frameSize);
+        }
         m_deliveredFrames.fetch_add(1);
 
         // Taking the request before serving it keeps a request made meanwhile

@@ -2,11 +2,13 @@
 #define CVIDEOTHREAD_H
 
 #include "VexoCameraSDK.h"
+#include "stream/displaypicture.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <QMetaType>
 #include <QMutex>
+#include <QSize>
 #include <QString>
 #include <QThread>
 #include <QWaitCondition>
@@ -53,6 +55,15 @@ public:
         return connect(this, &CVideoThread::frameCaptured, context, std::move(functor), Qt::DirectConnection);
     }
 
+    // The display's way: each frame as it is shown (see displayFrame), on the
+    // same terms. A picture made at the display scale is the receiver's to
+    // keep; a full frame lends the buffer like acquireFrame.
+    template<typename Receiver, typename Slot>
+    QMetaObject::Connection connectDisplay(const Receiver *receiver, Slot slot) const
+    {
+        return connect(this, &CVideoThread::displayFrame, receiver, slot, Qt::BlockingQueuedConnection);
+    }
+
     void stop();
     bool isStopRequested() const { return m_stopRequest.load(); }
 
@@ -61,6 +72,11 @@ public:
 
     void requestSnapshot() { m_snapshotRequest.store(true); }
     bool isSnapshotRequested() const { return m_snapshotRequest.load(); }
+
+    // How many device pixels the display shows per frame pixel; below 1 the
+    // display gets a picture made at that size instead of the full frame.
+    void setDisplayScale(double scale) { m_displayScale.store(scale); }
+    double displayScale() const { return m_displayScale.load(); }
 
     // Frames handed out since the thread was created; never reset.
     int deliveredFrames() const { return m_deliveredFrames.load(); }
@@ -74,13 +90,18 @@ public:
 
 signals:
     void updateFrameRate(float captureFps, float displayFps, int deliveredFrames);
-    // Connect through connectFrames only.
+    // Every frame in full, for receivers that need all its pixels. Connect
+    // through connectFrames only.
     void acquireFrame(QImage image);
     // The same frame, before acquireFrame; connect through
     // connectFrameCopies only. cameraUs: the camera's time stamp, 0 when it
     // gives none; arrivalUs: when the frame was fetched, on the steady clock
     // in microseconds.
     void frameCaptured(const QImage &image, quint64 cameraUs, qint64 arrivalUs);
+    // Every frame as the display shows it: made at the display scale, or the
+    // full frame when that is as small. Sent after acquireFrame. Connect
+    // through connectDisplay only.
+    void displayFrame(QImage picture, QSize frameSize);
     // The pixels are a copy owned by the request: the next frame cannot touch them.
     void cameraSavePic(QByteArray pixels, stImageInfo head);
     void cameraMessage(QString message);
@@ -106,6 +127,8 @@ private:
     QWaitCondition m_pauseChanged;
     std::unique_ptr<BYTE[]> m_buffer;
     std::atomic<quint32> m_bufferCapacity{0};
+    std::atomic<double> m_displayScale{1.0};
+    DisplayPicture m_display;
 };
 
 #endif // CVIDEOTHREAD_H

@@ -214,6 +214,7 @@ void CameraThread::showIdlePicture()
         painter.fillRect(faint.rect(), QColor(0, 0, 0, 25));
     }
     m_pictureItem = m_pictureScene->addPixmap(faint);
+    m_pictureSize = faint.size();
 }
 
 bool CameraThread::isCameraLost() const
@@ -283,7 +284,7 @@ void CameraThread::cameraPlay()
     m_firstFrame = true;
     CVideoThread *grabber = m_grabber.get();
     connect(grabber, &CVideoThread::updateFrameRate, this, &CameraThread::updateFrameRate);
-    grabber->connectFrames(this, &CameraThread::acquireFrame);
+    grabber->connectDisplay(this, &CameraThread::showFrame);
     connect(grabber, &CVideoThread::cameraSavePic, this, &CameraThread::cameraSavePic);
     connect(grabber, &CVideoThread::cameraMessage, this, &CameraThread::cameraMessage);
     // A report still queued from a grabber that has ended is stale.
@@ -294,6 +295,7 @@ void CameraThread::cameraPlay()
             });
     ui->pushButton_open->setIcon(QIcon(QStringLiteral(":/images/ICO/pause.png")));
     m_capture->attach(m_cameraHandle, grabber);
+    grabber->setDisplayScale(m_zoom * devicePixelRatioF());
     m_grabber->start(QThread::TimeCriticalPriority);
 }
 
@@ -483,21 +485,33 @@ void CameraThread::updateFrameRate(float captureFps, float displayFps, int frame
 
 void CameraThread::acquireFrame(QImage image)
 {
+    showFrame(image, image.size());
+}
+
+void CameraThread::showFrame(QImage picture, QSize frameSize)
+{
     // One item per scene, its pixmap replaced: cheaper than clearing the
     // scenes and adding new items for every frame. The pixmap keeps the
-    // frame's own format: converting every pixel to the screen's would cost
-    // more than painting, which reads only the pixels it shows. The copy is
-    // needed: the image lends the grabber's buffer, which the next frame
-    // overwrites.
-    const QPixmap picture = QPixmap::fromImage(image.copy(), Qt::NoFormatConversion);
+    // picture's own format: the grabber already made it in the screen's
+    // format and at the size it is shown, so painting it reads and converts
+    // nothing more. A picture made for showing is ours and is shared as it
+    // is; a full frame lends the grabber's buffer, which the next frame
+    // overwrites, so it is copied.
+    const QPixmap pixmap =
+        QPixmap::fromImage(picture.size() == frameSize ? picture.copy() : picture, Qt::NoFormatConversion);
     if (m_pictureItem == nullptr)
-        m_pictureItem = m_pictureScene->addPixmap(picture);
+        m_pictureItem = m_pictureScene->addPixmap(pixmap);
     else
-        m_pictureItem->setPixmap(picture);
-    m_pictureScene->setSceneRect(0, 0, image.width(), image.height());
+        m_pictureItem->setPixmap(pixmap);
+    // The scene keeps the frame's coordinates whatever size the picture has,
+    // so zoom, panning and navigation do not change with it.
+    m_pictureItem->setTransform(
+        DisplayPicture::placement(frameSize, picture.size(), m_zoom * devicePixelRatioF()));
+    m_pictureSize = frameSize;
+    m_pictureScene->setSceneRect(0, 0, frameSize.width(), frameSize.height());
     // Nobody sees a hidden thumbnail; it is caught up when the panel shows.
     if (ui->widget_Navigation->isVisible())
-        updateThumbnail(image);
+        updateThumbnail(picture);
 
     if (m_firstFrame) {
         fullScreenZoom();

@@ -92,6 +92,9 @@ signals:
 public slots:
     void updateFrameRate(float captureFps, float displayFps, int frames);
     void acquireFrame(QImage image);
+    // A frame as the grabber made it for showing: picture covers the whole
+    // frame of frameSize pixels, at the size it takes on the screen.
+    void showFrame(QImage picture, QSize frameSize);
     void cameraSavePic(const QByteArray &pixels, const stImageInfo &head);
     void cameraMessage(const QString &message);
     void on_openCamera(const QString &serial);
@@ -175,6 +178,8 @@ private:
     double m_fitX = 1.0;
     double m_fitY = 1.0;
     int m_zoomPercent = 100;
+    // The picture's size in scene (frame) pixels, whatever size it was made at.
+    QSizeF m_pictureSize;
 
     QPoint m_panLastCursor;
     int m_panLastHorizontal = 0;

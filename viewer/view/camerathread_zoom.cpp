@@ -5,6 +5,7 @@
 #include "view/camerathread.h"
 
 #include "layouts/customgraphicsscene.h"
+#include "stream/cvideothread.h"
 #include "view/cameraviewmath.h"
 
 #include <QGraphicsPixmapItem>
@@ -35,6 +36,9 @@ void CameraThread::applyZoom(double zoom)
     // step by step would let rounding errors pile up.
     m_zoom = zoom;
     ui->graphicsView->setTransform(QTransform::fromScale(m_zoom, m_zoom));
+    // The grabber makes pictures of the size they take on the screen.
+    if (m_grabber)
+        m_grabber->setDisplayScale(m_zoom * devicePixelRatioF());
 }
 
 void CameraThread::fullScreenZoom()
@@ -42,7 +46,7 @@ void CameraThread::fullScreenZoom()
     if (m_pictureItem == nullptr)
         return;
     const QSize view = pictureViewSize();
-    const QSizeF picture = m_pictureItem->pixmap().size();
+    const QSizeF picture = m_pictureSize;
     if (picture.isEmpty() || view.isEmpty())
         return;
     m_fitX = view.width() / picture.width();
