@@ -4,6 +4,7 @@
 
 #include "slotwarningguard.h"
 #include "view/cameraviewmath.h"
+#include "view/heldkeys.h"
 #include "view/statusline.h"
 
 #include <QtTest>
@@ -32,6 +33,8 @@ private slots:
     void thumbnailSamplesThePicture();
     void buttonBarFollowsCursorHalf();
     void cellDragNeedsLeftButtonAndDistance();
+    void heldKeyActsOnce_data();
+    void heldKeyActsOnce();
 };
 
 void TestCameraViewMath::buttonZoomStepsAndBounds()
@@ -261,5 +264,41 @@ void TestCameraViewMath::cellDragNeedsLeftButtonAndDistance()
     QVERIFY(!startsCellDrag(true, false, Qt::LeftButton, press, QPoint(40, 40), 10));
 }
 
-VEXO_QTEST_MAIN(TestCameraViewMath)
+VEXO_void TestCameraViewMath::heldKeyActsOnce_data()
+{
+    // Events: "P<key>@<time>" press, "R<key>@<time>" release, "F" focus
+    // lost. "acted" lists, per press, whether it started a stroke.
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<QString>("acted");
+    QTest::newRow("flagged repeats: presses only") << "PA@1 PA@30 PA@60 RA@90" << "100";
+    QTest::newRow("unflagged repeats: release and press at one time")
+        << "PA@1 RA@30 PA@30 RA@60 PA@60 RA@95"
+        << "100";
+    QTest::newRow("two real strokes") << "PA@1 RA@30 PA@200 RA@230" << "11";
+    QTest::newRow("other keys are their own") << "PA@1 PB@5 PA@9 RA@10 PB@11" << "110";
+    QTest::newRow("release missed while focus was away") << "PA@1 F PA@500" << "11";
+}
+
+void TestCameraViewMath::heldKeyActsOnce()
+{
+    QFETCH(QString, events);
+    QFETCH(QString, acted);
+    HeldKeys keys;
+    QString got;
+    for (const QString &event : events.split(QLatin1Char(' '))) {
+        if (event == QLatin1String("F")) {
+            keys.clear();
+            continue;
+        }
+        const int key = event.at(1).unicode();
+        const unsigned long time = event.section(QLatin1Char('@'), 1).toULong();
+        if (event.startsWith(QLatin1Char('P')))
+            got += keys.press(key, time) ? QLatin1Char('1') : QLatin1Char('0');
+        else
+            keys.release(key, time);
+    }
+    QCOMPARE(got, acted);
+}
+
+QTEST_MAIN(TestCameraViewMath)
 #include "tst_cameraviewmath.moc"

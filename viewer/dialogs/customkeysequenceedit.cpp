@@ -3,11 +3,28 @@
 #include "dialogs/settingsrules.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 
-CustomKeySequenceEdit::CustomKeySequenceEdit(QWidget *parent) : QKeySequenceEdit(parent) {}
+CustomKeySequenceEdit::CustomKeySequenceEdit(QWidget *parent) : QKeySequenceEdit(parent)
+{
+    // The toolkit's own placeholder is not translated with our texts.
+    if (auto *line = findChild<QLineEdit *>())
+        line->setPlaceholderText(tr("请按下快捷键"));
+}
 
 void CustomKeySequenceEdit::keyPressEvent(QKeyEvent *event)
 {
+    // Backspace and Delete alone empty the field (no hotkey for this action)
+    // instead of becoming the hotkey.
+    const bool erase = (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) &&
+                       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (erase) {
+        clear();
+        if (keyAddress != nullptr)
+            keyAddress->clear();
+        event->accept();
+        return;
+    }
     QKeySequenceEdit::keyPressEvent(event);
     const QString first = SettingsRules::firstCombination(keySequence().toString(QKeySequence::PortableText));
     setKeySequence(QKeySequence::fromString(first, QKeySequence::PortableText));

@@ -385,6 +385,12 @@ bool CameraThread::eventFilter(QObject *watched, QEvent *event)
     // cell; matching them only here acts once per press.
     if (watched == this && event->type() == QEvent::KeyPress && isAttachCamera())
         handleHotkey(static_cast<QKeyEvent *>(event));
+    if (watched == this && event->type() == QEvent::KeyRelease) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        m_heldKeys.release(key->key(), key->timestamp());
+    }
+    if (watched == this && event->type() == QEvent::FocusOut)
+        m_heldKeys.clear();
 
     if (watched == ui->graphicsView && event->type() == QEvent::Resize) {
         // The picture view changes size without the cell (the status line

@@ -3,6 +3,7 @@
 
 #include "VexoCameraSDK.h"
 #include "stream/cvideothread.h"
+#include "view/heldkeys.h"
 
 #include <QByteArray>
 #include <QDockWidget>
@@ -191,6 +192,7 @@ private:
     double m_zoom = 1.0;
 
     QPushButton *m_zoomOutButton = nullptr;
+    HeldKeys m_heldKeys;
     QPushButton *m_zoomInButton = nullptr;
     QLabel *m_zoomLabel = nullptr;
     QTimer *m_buttonBarTimer = nullptr;

@@ -32,9 +32,10 @@ void CameraThread::handleHotkey(const QKeyEvent *event)
                                    *ConfigParameter::getInstance()->getHotkeyParameter());
     // A held key repeats: zooming may follow it, but a toggle must not flip
     // back and forth, and snapshots must not pile up faster than they are
-    // written.
+    // written. The held state is our own: not every X server flags repeats.
+    const bool firstStroke = m_heldKeys.press(event->key(), event->timestamp()) && !event->isAutoRepeat();
     const bool once = action != HotkeyAction::Enlarge && action != HotkeyAction::Narrow;
-    if (once && event->isAutoRepeat())
+    if (once && !firstStroke)
         return;
     switch (action) {
     case HotkeyAction::None:

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace vexo {
+
+// An SDK status in words for the user, in the interface's language, with the
+// number after it for support ("磁盘已满或无法写入 (-23)").
+QString statusText(int status);
+
+} // namespace vexo

@@ -1,0 +1,23 @@
+#include "heldkeys.h"
+
+bool HeldKeys::press(int key, unsigned long timestamp)
+{
+    State &state = keys[key];
+    const bool repeat = state.down || (state.released && state.releasedAt == timestamp);
+    state.down = true;
+    state.released = false;
+    return !repeat;
+}
+
+void HeldKeys::release(int key, unsigned long timestamp)
+{
+    State &state = keys[key];
+    state.down = false;
+    state.released = true;
+    state.releasedAt = timestamp;
+}
+
+void HeldKeys::clear()
+{
+    keys.clear();
+}
