@@ -2,6 +2,7 @@
 // display layouts. Cameras come from the simulated SDK (see tst_devicetree).
 #include "config/configparameter.h"
 #include "formchild.h"
+#include "layouts/customwindowsettingwidget.h"
 #include "modalhelper.h"
 #include "params/parameterdock.h"
 #include "shell/vexocam.h"
@@ -19,6 +20,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -148,6 +150,7 @@ private slots:
     void savedCustomLayouts();
     void unusableStoredLayoutsAreSkipped_data();
     void unusableStoredLayoutsAreSkipped();
+    void displayCountOutsideThePresetsStartsWithOneCell();
     void windowManagerClosesFullScreenWindows();
 };
 
@@ -832,6 +835,8 @@ void TstVexoCam::unusableStoredLayoutsAreSkipped_data()
     QTest::newRow("below the rows") << 2 << 2 << "0,0,1,1|1,0,2,1" << 0;
     QTest::newRow("beyond the columns") << 2 << 2 << "0,0,1,1|0,1,1,2" << 0;
     QTest::newRow("overlapping") << 2 << 2 << "0,0,2,2|1,1,1,1" << 0;
+    QTest::newRow("gap") << 2 << 2 << "0,0,1,2|1,0,1,1" << 0;
+    QTest::newRow("gap in a merged 3x3") << 3 << 3 << "0,0,2,2|0,2,1,1|2,0,1,3" << 0;
     QTest::newRow("ten frames") << 3 << 3 << nine + QStringLiteral("|0,0,1,1") << 0;
 }
 
@@ -864,7 +869,29 @@ void TstVexoCam::unusableStoredLayoutsAreSkipped()
     QCOMPARE(window.findChild<QGridLayout *>(QStringLiteral("gridLayout_devicewindow"))->count(),
              window.cells().size());
     QCOMPARE(boxes.count(), 0);
+    // The editor gives the same verdict: the frames drawn, or the reason.
+    CustomWindowSettingWidget editor({tried}, &window);
+    editor.show();
+    editor.findChild<QListWidget *>(QStringLiteral("listWidget"))->setCurrentRow(0);
+    auto *reason = editor.findChild<QLabel *>(QStringLiteral("label_layoutFault"));
+    QCOMPARE(reason->isVisible(), cells == 0);
+    QCOMPARE(editor.previewFrames().size(), cells);
     QVERIFY(config()->writeSceneFrameLayout({}));
+}
+
+void TstVexoCam::displayCountOutsideThePresetsStartsWithOneCell()
+{
+    // A Config.ini missing the display keys, or holding nonsense in them.
+    for (const QVariant &stored : {QVariant(), QVariant(QStringLiteral("x")), QVariant(0), QVariant(7)}) {
+        config()->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), stored);
+        QTemporaryDir dir;
+        addTranslations(dir, true, false);
+        ModalAnswer boxes;
+        VexoCam window(dir.path());
+        QTRY_COMPARE(window.cells().size(), 1);
+        QCOMPARE(boxes.count(), 0);
+    }
+    config()->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 1);
 }
 
 void TstVexoCam::windowManagerClosesFullScreenWindows()
