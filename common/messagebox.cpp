@@ -15,8 +15,8 @@ void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, 
     // by the window frame. Room for the title and the frame's buttons.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
         const int titleWidth = QFontMetrics(box.font()).horizontalAdvance(title) + 160;
-        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
-                      0, 1, grid->columnCount());
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     }
     box.exec();
 }

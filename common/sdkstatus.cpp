@@ -44,7 +44,9 @@ const char *statusWords(int status)
 
 QString statusText(int status)
 {
-    return QStringLiteral("%1 (%2)").arg(QCoreApplication::translate("SdkStatus", statusWords(status))).arg(status);
+    return QStringLiteral("%1 (%2)")
+        .arg(QCoreApplication::translate("SdkStatus", statusWords(status)))
+        .arg(status);
 }
 
 } // namespace vexo

@@ -32,7 +32,8 @@ QString quadText(const std::array<int, 4> &parts)
 quint32 quadValue(const QString &text)
 {
     const std::array<int, 4> parts = quadParts(text);
-    return (quint32(parts[0]) << 24) | (quint32(parts[1]) << 16) | (quint32(parts[2]) << 8) | quint32(parts[3]);
+    return (quint32(parts[0]) << 24) | (quint32(parts[1]) << 16) | (quint32(parts[2]) << 8) |
+           quint32(parts[3]);
 }
 
 } // namespace
@@ -161,7 +162,8 @@ void ipModify::on_pushButton_determine_clicked()
         recordToWrite(gigeInfo, dhcp, ipEdit->getIP(), maskEdit->getIP(), gatewayEdit->getIP());
     if (!problem.isEmpty() || !record) {
         vexo::showMessage(this, QMessageBox::Critical, tr("提示"),
-                          problem.isEmpty() ? tr("请输入完整的IP地址、子网掩码和默认网关") : problem, tr("确定"));
+                          problem.isEmpty() ? tr("请输入完整的IP地址、子网掩码和默认网关") : problem,
+                          tr("确定"));
         return;
     }
     if (CameraGigeSetIp(vexo::toLocal(serial).constData(), &*record) != CAMERA_STATUS_SUCCESS) {

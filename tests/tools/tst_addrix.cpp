@@ -194,16 +194,46 @@ void TstAddrix::staticAddressProblem_data()
     QTest::addColumn<QString>("mask");
     QTest::addColumn<QString>("gateway");
     QTest::addColumn<QString>("problem"); // a word of the reason, empty when accepted
-    QTest::newRow("usual") << "192.168.10.20" << "255.255.255.0" << "192.168.10.1" << "";
-    QTest::newRow("no gateway") << "192.168.10.20" << "255.255.255.0" << "0.0.0.0" << "";
-    QTest::newRow("wide subnet") << "10.1.2.3" << "255.0.0.0" << "10.255.0.1" << "";
-    QTest::newRow("host route") << "10.1.2.3" << "255.255.255.255" << "10.1.2.3" << "";
-    QTest::newRow("gateway elsewhere") << "192.168.10.20" << "255.255.255.0" << "192.168.11.1" << "默认网关";
-    QTest::newRow("network address") << "192.168.10.0" << "255.255.255.0" << "192.168.10.1" << "网络地址";
-    QTest::newRow("broadcast address") << "192.168.10.255" << "255.255.255.0" << "192.168.10.1" << "广播地址";
-    QTest::newRow("holes in the mask") << "192.168.10.20" << "255.0.255.0" << "192.168.10.1" << "子网掩码";
-    QTest::newRow("empty mask") << "192.168.10.20" << "0.0.0.0" << "0.0.0.0" << "子网掩码";
-    QTest::newRow("half-typed") << "192.168..20" << "255.255.255.0" << "192.168.10.1" << "完整";
+    QTest::newRow("usual") << "192.168.10.20"
+                           << "255.255.255.0"
+                           << "192.168.10.1"
+                           << "";
+    QTest::newRow("no gateway") << "192.168.10.20"
+                                << "255.255.255.0"
+                                << "0.0.0.0"
+                                << "";
+    QTest::newRow("wide subnet") << "10.1.2.3"
+                                 << "255.0.0.0"
+                                 << "10.255.0.1"
+                                 << "";
+    QTest::newRow("host route") << "10.1.2.3"
+                                << "255.255.255.255"
+                                << "10.1.2.3"
+                                << "";
+    QTest::newRow("gateway elsewhere") << "192.168.10.20"
+                                       << "255.255.255.0"
+                                       << "192.168.11.1"
+                                       << "默认网关";
+    QTest::newRow("network address") << "192.168.10.0"
+                                     << "255.255.255.0"
+                                     << "192.168.10.1"
+                                     << "网络地址";
+    QTest::newRow("broadcast address") << "192.168.10.255"
+                                       << "255.255.255.0"
+                                       << "192.168.10.1"
+                                       << "广播地址";
+    QTest::newRow("holes in the mask") << "192.168.10.20"
+                                       << "255.0.255.0"
+                                       << "192.168.10.1"
+                                       << "子网掩码";
+    QTest::newRow("empty mask") << "192.168.10.20"
+                                << "0.0.0.0"
+                                << "0.0.0.0"
+                                << "子网掩码";
+    QTest::newRow("half-typed") << "192.168..20"
+                                << "255.255.255.0"
+                                << "192.168.10.1"
+                                << "完整";
 }
 
 void TstAddrix::staticAddressProblem()
@@ -262,14 +292,14 @@ void TstAddrix::editorFocusRules_data()
                                                  << "10.0..";
     QTest::newRow("nothing after the fourth") << none << 4 << "200." << none << "txtIP4"
                                               << "...200";
-    QTest::newRow("right at the end enters the next field")
-        << "10.2.30.40" << 1 << ">>1" << none << "txtIP2"
-        << "10.12.30.40";
+    QTest::newRow("right at the end enters the next field") << "10.2.30.40" << 1 << ">>1" << none << "txtIP2"
+                                                            << "10.12.30.40";
     QTest::newRow("left at the start goes back") << "10.20.30.40" << 2 << "<<<5" << none << "txtIP2"
                                                  << "150.20.30.40";
     QTest::newRow("home and end across the fields") << "10.20.30.4" << 3 << "H1E0" << none << "txtIP4"
                                                     << "110.20.30.40";
-    QTest::newRow("paste a whole address") << "1.2.3.4" << 2 << "V" << " 192.168.1.20 \n"
+    QTest::newRow("paste a whole address") << "1.2.3.4" << 2 << "V"
+                                           << " 192.168.1.20 \n"
                                            << "txtIP4"
                                            << "192.168.1.20";
     QTest::newRow("bad paste changes nothing") << "1.2.3.4" << 2 << "V"

@@ -270,13 +270,16 @@ VEXO_void TestCameraViewMath::heldKeyActsOnce_data()
     // lost. "acted" lists, per press, whether it started a stroke.
     QTest::addColumn<QString>("events");
     QTest::addColumn<QString>("acted");
-    QTest::newRow("flagged repeats: presses only") << "PA@1 PA@30 PA@60 RA@90" << "100";
-    QTest::newRow("unflagged repeats: release and press at one time")
-        << "PA@1 RA@30 PA@30 RA@60 PA@60 RA@95"
-        << "100";
-    QTest::newRow("two real strokes") << "PA@1 RA@30 PA@200 RA@230" << "11";
-    QTest::newRow("other keys are their own") << "PA@1 PB@5 PA@9 RA@10 PB@11" << "110";
-    QTest::newRow("release missed while focus was away") << "PA@1 F PA@500" << "11";
+    QTest::newRow("flagged repeats: presses only") << "PA@1 PA@30 PA@60 RA@90"
+                                                   << "100";
+    QTest::newRow("unflagged repeats: release and press at one time") << "PA@1 RA@30 PA@30 RA@60 PA@60 RA@95"
+                                                                      << "100";
+    QTest::newRow("two real strokes") << "PA@1 RA@30 PA@200 RA@230"
+                                      << "11";
+    QTest::newRow("other keys are their own") << "PA@1 PB@5 PA@9 RA@10 PB@11"
+                                              << "110";
+    QTest::newRow("release missed while focus was away") << "PA@1 F PA@500"
+                                                         << "11";
 }
 
 void TestCameraViewMath::heldKeyActsOnce()

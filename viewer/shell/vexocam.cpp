@@ -203,7 +203,7 @@ void VexoCam::openRoiEditor(void *handle)
 {
     if (handle == nullptr)
         return;
-    RoiWidget *editor = RoiWidget::open(handle);
+    RoiWidget *editor = RoiWidget::open(handle, this);
     connect(editor, &RoiWidget::regionApplied, this, [this](void *applied) {
         if (applied == m_cameraHandle)
             initDeviceSetting(applied);
