@@ -8,7 +8,7 @@ namespace vexo {
 
 namespace {
 
-const char *statusWords(int status)
+const char *wordsOf(int status)
 {
     switch (status) {
     case CAMERA_STATUS_SUCCESS:

@@ -7,6 +7,7 @@
 #include "toollanguage.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFont>
 #include <QHeaderView>
 #include <QListWidgetItem>
@@ -120,9 +121,12 @@ void Addrix::initDeviceTable()
                                       tr("物理地址"), tr("IP配置"), tr("IP地址"), tr("子网掩码"),
                                       tr("默认网关"), tr("状态")});
     QHeaderView *header = table->horizontalHeader();
-    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    for (int column = 1; column < kColumnCount; ++column)
-        header->setSectionResizeMode(column, QHeaderView::Stretch);
+    // Names, the MAC and the three addresses are read whole: those columns
+    // take their contents' width (header included), the others share the rest.
+    for (int column = 0; column < kColumnCount; ++column) {
+        const bool whole = column == 0 || column == 4 || column == 6 || column == 7 || column == 8;
+        header->setSectionResizeMode(column, whole ? QHeaderView::ResizeToContents : QHeaderView::Stretch);
+    }
 }
 
 void Addrix::on_listWidget_itemDoubleClicked(QListWidgetItem *item)
@@ -189,6 +193,16 @@ void Addrix::modifyIp(int row)
     auto *dialog = new ipModify(serial, nullptr);
     connect(dialog, &ipModify::modifySucces, this, &Addrix::on_pushButton_refresh_clicked);
     dialog->show();
+}
+
+void Addrix::closeEvent(QCloseEvent *event)
+{
+    const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (auto *dialog = qobject_cast<ipModify *>(window))
+            dialog->close();
+    }
+    QWidget::closeEvent(event);
 }
 
 void Addrix::on_pushButton_modifyIP_clicked()

@@ -12,8 +12,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QGridLayout>
@@ -539,6 +541,7 @@ void TstVexoCam::manualAndProgramFolder()
     QCOMPARE(boxes.icon(), QMessageBox::Critical);
     QCOMPARE(boxes.title(), QStringLiteral("提示"));
     QCOMPARE(boxes.text(), QStringLiteral("请检查执行目录下是否存在软件使用说明书.pdf"));
+    QCOMPARE(boxes.pressed(), QStringLiteral("确定"));
     QVERIFY(recorder.urls.isEmpty());
 
     QFile pdf(manual);
@@ -552,6 +555,23 @@ void TstVexoCam::manualAndProgramFolder()
     child<QAction>(window, "action_defaultParPath")->trigger();
     QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(dir.path())});
     QCOMPARE(boxes.count(), 1);
+    boxes.stop();
+
+    // Without the manual the box offers the program folder and the path.
+    QVERIFY(pdf.remove());
+    recorder.urls.clear();
+    {
+        ModalAnswer folder(QStringLiteral("打开所在文件夹"));
+        child<QAction>(window, "action_help")->trigger();
+        QCOMPARE(folder.count(), 1);
+    }
+    QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(dir.path())});
+    {
+        ModalAnswer copy(QStringLiteral("复制路径"));
+        child<QAction>(window, "action_help")->trigger();
+        QCOMPARE(copy.count(), 1);
+    }
+    QCOMPARE(QGuiApplication::clipboard()->text(), QDir::toNativeSeparators(dir.path()));
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 }
 

@@ -90,7 +90,10 @@ CameraThread::CameraThread(QWidget *parent) : QDockWidget(parent), ui(std::make_
     init();
 
     m_capture = new CellCapture(this);
-    connect(m_capture, &CellCapture::statusMessage, this, &CameraThread::cameraMessage);
+    // A picture's result stays readable for a while before the rate report
+    // takes the line again.
+    connect(m_capture, &CellCapture::statusMessage, this,
+            [this](const QString &message) { m_statusLine->setMessage(message, CaptureMessageHoldMs); });
     connect(m_capture, &CellCapture::titleChanged, this, &QWidget::setWindowTitle);
     connect(m_capture, &CellCapture::mediaVisible, ui->label_media, &QWidget::setVisible);
     connect(m_capture, &CellCapture::seriesRunning, this, [this](bool running) {

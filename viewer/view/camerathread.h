@@ -80,6 +80,8 @@ public:
 
     static constexpr uint32_t DisplayMediaType = CAMERA_MEDIA_TYPE_RGB8;
     static constexpr int ButtonBarIntervalMs = 100;
+    // How long the result of a picture or a recording stays on the status line.
+    static constexpr int CaptureMessageHoldMs = 3000;
     static constexpr unsigned long StopSliceMs = 100;
 
 signals:
