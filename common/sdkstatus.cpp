@@ -42,11 +42,14 @@ const char *wordsOf(int status)
 
 } // namespace
 
+QString statusWords(int status)
+{
+    return QCoreApplication::translate("SdkStatus", wordsOf(status));
+}
+
 QString statusText(int status)
 {
-    return QStringLiteral("%1 (%2)")
-        .arg(QCoreApplication::translate("SdkStatus", statusWords(status)))
-        .arg(status);
+    return QStringLiteral("%1 (%2)").arg(statusWords(status)).arg(status);
 }
 
 } // namespace vexo

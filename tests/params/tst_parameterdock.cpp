@@ -11,6 +11,7 @@
 #include "simtrace.h"
 #include "slotwarningguard.h"
 #include "textfields.h"
+#include "typedentry.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -385,6 +386,8 @@ private slots:
     void specialPageFollowsTheCamera();
     void controlsSendExactly_data();
     void controlsSendExactly();
+    void typedValuesAreSentOnceFinished_data();
+    void typedValuesAreSentOnceFinished();
     void refusedValuesAreReadBack_data();
     void refusedValuesAreReadBack();
     void groupsAndFilesRoundTrip();
@@ -614,15 +617,17 @@ void TstParameterDock::controlsSendExactly_data()
         << QStringList{"CameraSetGain(DOCK-GIGE,115,100,100)=0"}
         << QStringList{"horizontalSlider_gainred=115", "doubleSpinBox_gainred=1.15"};
 
-    // Line edits: sent at every keystroke that makes a value the camera takes.
-    QTest::newRow("max exposure range typed 1 then 2")
+    // Line edits: sent once the typing is finished, when the text is a value
+    // the camera takes.
+    QTest::newRow("max exposure range typed 12")
         << gige << Prepare([](CameraHandle h) { CameraSetAeState(h, 1); })
-        << type("lineEdit_maxExposureRange", "12")
-        << QStringList{"CameraSetAeExposureRange(DOCK-GIGE,100,1000)=0",
-                       "CameraSetAeExposureRange(DOCK-GIGE,100,12000)=0"}
-        << QStringList();
+        << type("lineEdit_maxExposureRange", "12", true)
+        << QStringList{"CameraSetAeExposureRange(DOCK-GIGE,100,12000)=0"} << QStringList();
+    QTest::newRow("max exposure range still being typed")
+        << gige << Prepare([](CameraHandle h) { CameraSetAeState(h, 1); })
+        << type("lineEdit_maxExposureRange", "12") << QStringList() << QStringList();
     QTest::newRow("trigger frames never 0")
-        << gige << trigger(1) << type("lineEdit_tirggerframes", "03")
+        << gige << trigger(1) << type("lineEdit_tirggerframes", "03", true)
         << QStringList{"CameraSetTriggerFrameCount(DOCK-GIGE,3)=0"} << QStringList();
 
     // Combo boxes.
@@ -690,6 +695,100 @@ void TstParameterDock::controlsSendExactly()
     // Whatever the dock reads back afterwards sends nothing more.
     QTest::qWait(20);
     QCOMPARE(writes(), sent);
+}
+
+void TstParameterDock::typedValuesAreSentOnceFinished_data()
+{
+    // Real keys into a focused field: "\n" is Enter, "^" an Up arrow; then
+    // the field is left ("out"), a pause passes ("pause") or nothing.
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("then");
+    QTest::addColumn<QByteArray>("call");
+    QTest::addColumn<QStringList>("arguments"); // of each call, in order
+    QTest::newRow("exposure 20, Enter")
+        << "doubleSpinBox_exposureTime"
+        << "20\n"
+        << "out" << QByteArray("CameraSetExposureTime") << QStringList{"20000"};
+    QTest::newRow("exposure 20, pause")
+        << "doubleSpinBox_exposureTime"
+        << "20"
+        << "pause" << QByteArray("CameraSetExposureTime") << QStringList{"20000"};
+    QTest::newRow("exposure 20, still typing") << "doubleSpinBox_exposureTime"
+                                               << "20"
+                                               << "" << QByteArray("CameraSetExposureTime") << QStringList();
+    QTest::newRow("exposure 20, left")
+        << "doubleSpinBox_exposureTime"
+        << "20"
+        << "out" << QByteArray("CameraSetExposureTime") << QStringList{"20000"};
+    QTest::newRow("contrast arrow steps stay live")
+        << "spinBox_iContrast"
+        << "^^^"
+        << "" << QByteArray("CameraSetContrast") << QStringList{"101", "102", "103"};
+    QTest::newRow("contrast 120, Enter, left")
+        << "spinBox_iContrast"
+        << "120\n"
+        << "out" << QByteArray("CameraSetContrast") << QStringList{"120"};
+    QTest::newRow("trigger delay 250, Enter, left")
+        << "lineEdit_tirggerdelay"
+        << "250\n"
+        << "out" << QByteArray("CameraSetTriggerDelayTime") << QStringList{"250"};
+}
+
+void TstParameterDock::typedValuesAreSentOnceFinished()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, keys);
+    QFETCH(QString, then);
+    QFETCH(QByteArray, call);
+    QFETCH(QStringList, arguments);
+
+    OpenCamera camera("DOCK-GIGE");
+    CameraSetExposureTime(camera.handle(), 4000.0);
+    CameraSetContrast(camera.handle(), 100);
+    CameraSetTriggerMode(camera.handle(), 1);
+    VexoCam window(appDir());
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.initDeviceSetting(camera.handle());
+    auto *target = child(window, qPrintable(field));
+    // Bring the field's page forward so that it can take the focus.
+    for (QWidget *w = target->parentWidget(); w; w = w->parentWidget()) {
+        if (auto *tabs = qobject_cast<QTabWidget *>(w)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                if (tabs->widget(i)->isAncestorOf(target))
+                    tabs->setCurrentIndex(i);
+            }
+        } else if (auto *box = qobject_cast<QToolBox *>(w)) {
+            for (int i = 0; i < box->count(); ++i) {
+                if (box->widget(i)->isAncestorOf(target))
+                    box->setCurrentIndex(i);
+            }
+        }
+    }
+    target->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(target->hasFocus());
+    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+    VexoSimTraceClear();
+    for (const QChar key : keys) {
+        if (key == QLatin1Char('\n'))
+            QTest::keyClick(target, Qt::Key_Return);
+        else if (key == QLatin1Char('^'))
+            QTest::keyClick(target, Qt::Key_Up);
+        else
+            QTest::keyClicks(target, QString(key));
+    }
+    if (then == QLatin1String("out"))
+        child(window, "checkBox_mirror")->setFocus(Qt::TabFocusReason);
+    else if (then == QLatin1String("pause"))
+        QTest::qWait(TypedEntry::PauseMs + 200);
+    QStringList sent;
+    for (const QString &line : writes()) {
+        if (line.startsWith(QLatin1String(call) + QLatin1Char('(')))
+            sent << line.section(QLatin1Char(','), -1).section(QLatin1Char(')'), 0, 0);
+    }
+    QCOMPARE(sent, arguments);
 }
 
 void TstParameterDock::refusedValuesAreReadBack_data()

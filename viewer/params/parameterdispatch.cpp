@@ -219,9 +219,10 @@ void ParameterPanel::buildRows()
          }},
     };
 
-    // textChanged(QString) of the line edits: sent at every keystroke, as
-    // long as the text is a value the camera can take.
-    m_lineEditRows = {SIGNAL(textChanged(QString)), SLOT(onLineEditResult(QString)), Quiet::Blocked};
+    // The typed text of the line edits, once the typing is finished (Enter,
+    // leaving the field or a pause), as long as it is a value the camera
+    // can take.
+    m_lineEditRows = {SIGNAL(committed(QString)), SLOT(onLineEditResult(QString)), Quiet::Blocked};
     m_lineEditRows.rows = {
         {name("lineEdit_maxExposureRange"), [this] { sendAeExposureRange(); }},
         {name("lineEdit_minExposureRange"), [this] { sendAeExposureRange(); }},

@@ -3,6 +3,7 @@
 
 #include "messagebox.h"
 #include "roi/roigeometry.h"
+#include "typedentry.h"
 
 #include <QImage>
 #include <QIntValidator>
@@ -46,7 +47,7 @@ RoiWidget::RoiWidget(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui:
          {ui->lineEdit_Hshift, ui->lineEdit_Vshift, ui->lineEdit_width, ui->lineEdit_height}) {
         edit->setReadOnly(false);
         edit->setValidator(new QIntValidator(0, 1 << 20, edit));
-        connect(edit, &QLineEdit::editingFinished, this, &RoiWidget::regionTyped);
+        connect(TypedEntry::watch(edit), &TypedEntry::committed, this, &RoiWidget::regionTyped);
     }
     m_appliedLabel = new QLabel(this);
     m_appliedLabel->setObjectName(QStringLiteral("label_applied"));
