@@ -49,7 +49,7 @@ QString statusWords(int status)
 
 QString statusText(int status)
 {
-    return QStringLiteral("%1 (%2)").arg(statusWords(status)).arg(status);
+    return QCoreApplication::translate("SdkStatus", "%1（%2）").arg(status).arg(statusWords(status));
 }
 
 } // namespace vexo

@@ -16,8 +16,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -931,12 +933,14 @@ void TstParameterDock::badParameterFilesChangeNothing()
     };
     QByteArray corrupted = bytes;
     corrupted[corrupted.size() - 10] = char(corrupted.at(corrupted.size() - 10) ^ 0x20);
-    const QStringList badFiles = {write("truncated.bin", bytes.left(bytes.size() / 2)),
-                                  write("corrupted.bin", corrupted),
-                                  write("empty.bin", QByteArray()),
-                                  foreign,
-                                  dir.path(),
-                                  dir.path() + QStringLiteral("/missing.bin")};
+    // Each bad file with the reason its box gives.
+    const QList<QPair<QString, QString>> badFiles = {
+        {write("truncated.bin", bytes.left(bytes.size() / 2)), QStringLiteral("已损坏")},
+        {write("corrupted.bin", corrupted), QStringLiteral("已损坏")},
+        {write("empty.bin", QByteArray()), QStringLiteral("已损坏")},
+        {foreign, QStringLiteral("其他型号")},
+        {dir.path(), QStringLiteral("无法读取")},
+        {dir.path() + QStringLiteral("/missing.bin"), QStringLiteral("无法读取")}};
 
     // The camera moves away from what the files hold.
     QCOMPARE(CameraSetMirror(h, 0, 1), CAMERA_STATUS_SUCCESS);
@@ -944,8 +948,12 @@ void TstParameterDock::badParameterFilesChangeNothing()
     VexoCam window(appDir());
     window.initDeviceSetting(h);
     const QStringList before = dockState(window);
-    for (const QString &path : badFiles) {
+    for (const auto &bad : badFiles) {
+        const QString &path = bad.first;
+        ModalAnswer box;
         QVERIFY2(!window.parameterPanel()->loadParameters(path), qPrintable(path));
+        QCOMPARE(box.count(), 1);
+        QVERIFY2(box.text().contains(path) && box.text().contains(bad.second), qPrintable(box.text()));
         QCOMPARE(dockState(window), before);
         int mirror = 0, gamma = 0;
         CameraGetMirror(h, 0, &mirror);
@@ -956,6 +964,18 @@ void TstParameterDock::badParameterFilesChangeNothing()
     QVERIFY(window.parameterPanel()->loadParameters(good));
     QVERIFY(!child<QCheckBox>(window, "checkBox_mirror")->isChecked());
     QCOMPARE(child<QSlider>(window, "horizontalSlider_gamma")->value(), 100);
+
+    // A place that cannot be written says so, naming the file.
+    const QString locked = dir.path() + QStringLiteral("/locked");
+    QVERIFY(QDir().mkdir(locked));
+    QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+    if (QFileInfo(locked).isWritable())
+        QSKIP("running with rights that write anywhere");
+    ModalAnswer box;
+    window.parameterPanel()->exportParameters(locked, true);
+    QCOMPARE(box.count(), 1);
+    QVERIFY2(box.text().contains(locked) && box.text().contains(QStringLiteral("无法写入")),
+             qPrintable(box.text()));
 }
 
 void TstParameterDock::identityAndNetwork()

@@ -194,8 +194,7 @@ void CellCapture::onWritten(const QString &fileName, int status, bool series)
             emit statusMessage(tr("SDK保存图片成功"));
         return;
     }
-    const QString failure =
-        tr("SDK保存图片失败, 错误码:%1（%3）, 文件:%2").arg(status).arg(fileName, vexo::statusWords(status));
+    const QString failure = tr("SDK保存图片失败, 错误码:%1, 文件:%2").arg(vexo::statusText(status), fileName);
     emit statusMessage(failure);
     // A series that cannot write would only fail again every tick.
     if (series && m_series) {
