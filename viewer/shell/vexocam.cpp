@@ -504,7 +504,13 @@ void VexoCam::onCameraLost(const QString &serial, bool lost)
     // A control touched while the camera was away disabled the dock; the
     // camera back in the dock's cell gets it filled and enabled again.
     auto *cell = qobject_cast<CameraThread *>(sender());
-    if (!lost && cell && m_cameraHandle && cell->cameraHandle() == m_cameraHandle)
+    if (!cell || !m_cameraHandle || cell->cameraHandle() != m_cameraHandle)
+        return;
+    // The dock's camera: greyed out with the reason while it is away, and
+    // filled again by itself when it is back.
+    if (lost)
+        parameterDock()->showCameraLost(CameraConnection::lostText());
+    else
         initDeviceSetting(m_cameraHandle);
 }
 

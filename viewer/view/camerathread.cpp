@@ -108,7 +108,11 @@ CameraThread::CameraThread(QWidget *parent) : QDockWidget(parent), ui(std::make_
         m_lostNotice->setVisible(lost);
         if (lost) {
             m_statusLine->setMessage(CameraConnection::lostText());
-        } else if (windowTitle().isEmpty()) {
+        } else if (m_grabber && !m_grabber->isStreaming()) {
+            // Back while paused: no rate report will replace the notice.
+            m_statusLine->setMessage(tr("相机已进入暂停，不再接收来自相机的图像数据"));
+        }
+        if (!lost && windowTitle().isEmpty()) {
             // Asked for while the camera was away (a language switch).
             setWindowTitle(friendlyNameOf(m_cameraHandle));
         }
