@@ -2,7 +2,7 @@
 #define ROIWIDGET_H
 
 #include "VexoCameraSDK.h"
-#include "roigeometry.h"
+#include "roi/roigeometry.h"
 
 #include <QPoint>
 #include <QWidget>

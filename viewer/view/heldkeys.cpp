@@ -1,4 +1,4 @@
-#include "heldkeys.h"
+#include "view/heldkeys.h"
 
 bool HeldKeys::press(int key, unsigned long timestamp)
 {
