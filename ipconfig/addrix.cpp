@@ -121,12 +121,10 @@ void Addrix::initDeviceTable()
                                       tr("物理地址"), tr("IP配置"), tr("IP地址"), tr("子网掩码"),
                                       tr("默认网关"), tr("状态")});
     QHeaderView *header = table->horizontalHeader();
-    // Names, the MAC and the three addresses are read whole: those columns
-    // take their contents' width (header included), the others share the rest.
-    for (int column = 0; column < kColumnCount; ++column) {
-        const bool whole = column == 0 || column == 4 || column == 6 || column == 7 || column == 8;
-        header->setSectionResizeMode(column, whole ? QHeaderView::ResizeToContents : QHeaderView::Stretch);
-    }
+    // Every value and header whole (the MAC and the addresses above all);
+    // the last column takes what is left, a narrow window scrolls.
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setStretchLastSection(true);
 }
 
 void Addrix::on_listWidget_itemDoubleClicked(QListWidgetItem *item)
