@@ -7,9 +7,24 @@
 
 CustomKeySequenceEdit::CustomKeySequenceEdit(QWidget *parent) : QKeySequenceEdit(parent)
 {
-    // The toolkit's own placeholder is not translated with our texts.
-    if (auto *line = findChild<QLineEdit *>())
-        line->setPlaceholderText(tr("请按下快捷键"));
+    showPlaceholder();
+}
+
+void CustomKeySequenceEdit::showPlaceholder()
+{
+    // The toolkit's own placeholder is not translated with our texts, and
+    // the toolkit puts it back whenever an edit ends.
+    auto *line = findChild<QLineEdit *>();
+    const QString text = tr("请按下快捷键");
+    if (line && line->placeholderText() != text)
+        line->setPlaceholderText(text);
+}
+
+bool CustomKeySequenceEdit::event(QEvent *event)
+{
+    const bool handled = QKeySequenceEdit::event(event);
+    showPlaceholder();
+    return handled;
 }
 
 void CustomKeySequenceEdit::keyPressEvent(QKeyEvent *event)
@@ -20,6 +35,7 @@ void CustomKeySequenceEdit::keyPressEvent(QKeyEvent *event)
                        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (erase) {
         clear();
+        showPlaceholder();
         if (keyAddress != nullptr)
             keyAddress->clear();
         event->accept();
