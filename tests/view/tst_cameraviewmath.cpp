@@ -264,7 +264,7 @@ void TestCameraViewMath::cellDragNeedsLeftButtonAndDistance()
     QVERIFY(!startsCellDrag(true, false, Qt::LeftButton, press, QPoint(40, 40), 10));
 }
 
-VEXO_void TestCameraViewMath::heldKeyActsOnce_data()
+void TestCameraViewMath::heldKeyActsOnce_data()
 {
     // Events: "P<key>@<time>" press, "R<key>@<time>" release, "F" focus
     // lost. "acted" lists, per press, whether it started a stroke.
@@ -303,5 +303,5 @@ void TestCameraViewMath::heldKeyActsOnce()
     QCOMPARE(got, acted);
 }
 
-QTEST_MAIN(TestCameraViewMath)
+VEXO_QTEST_MAIN(TestCameraViewMath)
 #include "tst_cameraviewmath.moc"
