@@ -152,7 +152,6 @@ private slots:
     void savedCustomLayouts();
     void unusableStoredLayoutsAreSkipped_data();
     void unusableStoredLayoutsAreSkipped();
-    void displayCountOutsideThePresetsStartsWithOneCell();
     void windowManagerClosesFullScreenWindows();
 };
 
@@ -718,8 +717,10 @@ void TstVexoCam::restoreAtStart_data()
     QTest::newRow("four") << QVariant(2) << 4;
     QTest::newRow("nine") << QVariant(3) << 9;
     QTest::newRow("custom, not saved") << QVariant(4) << 1;
-    QTest::newRow("missing") << QVariant() << 0;
-    QTest::newRow("out of range") << QVariant(5) << 0;
+    // A cut or hand-edited file starts with one cell, never an empty grid.
+    QTest::newRow("missing") << QVariant() << 1;
+    QTest::newRow("out of range") << QVariant(5) << 1;
+    QTest::newRow("not a number") << QVariant(QStringLiteral("x")) << 1;
 }
 
 void TstVexoCam::restoreAtStart()
@@ -897,21 +898,6 @@ void TstVexoCam::unusableStoredLayoutsAreSkipped()
     QCOMPARE(reason->isVisible(), cells == 0);
     QCOMPARE(editor.previewFrames().size(), cells);
     QVERIFY(config()->writeSceneFrameLayout({}));
-}
-
-void TstVexoCam::displayCountOutsideThePresetsStartsWithOneCell()
-{
-    // A Config.ini missing the display keys, or holding nonsense in them.
-    for (const QVariant &stored : {QVariant(), QVariant(QStringLiteral("x")), QVariant(0), QVariant(7)}) {
-        config()->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), stored);
-        QTemporaryDir dir;
-        addTranslations(dir, true, false);
-        ModalAnswer boxes;
-        VexoCam window(dir.path());
-        QTRY_COMPARE(window.cells().size(), 1);
-        QCOMPARE(boxes.count(), 0);
-    }
-    config()->setValue(QStringLiteral("WIDGETINFO"), QStringLiteral("WidgetCount"), 1);
 }
 
 void TstVexoCam::windowManagerClosesFullScreenWindows()

@@ -295,8 +295,8 @@ void TstAddrix::editorFocusRules_data()
     QTest::newRow("right at the end enters the next field") << "10.2.30.40" << 1 << ">>1" << none << "txtIP2"
                                                             << "10.12.30.40";
     // The first Left only drops the selection, as in a line edit.
-    QTest::newRow("left at the start goes back") << "10.20.30.40" << 2 << "<<5" << none << "txtIP2"
-                                                 << "105.20.30.40";
+    QTest::newRow("left at the start goes back") << "10.20.30.40" << 2 << "<<<" << none << "txtIP1"
+                                                 << "10.20.30.40";
     QTest::newRow("home and end across the fields") << "10.20.30.4" << 3 << "H1E0" << none << "txtIP4"
                                                     << "110.20.30.40";
     QTest::newRow("paste a whole address") << "1.2.3.4" << 2 << "V"

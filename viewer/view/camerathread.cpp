@@ -392,7 +392,8 @@ bool CameraThread::eventFilter(QObject *watched, QEvent *event)
     // cell; matching them only here acts once per press.
     if (watched == this && event->type() == QEvent::KeyPress && isAttachCamera())
         handleHotkey(static_cast<QKeyEvent *>(event));
-    if (watched == this && event->type() == QEvent::KeyRelease) {
+    // A release may be taken by the view on its way up: look at it there too.
+    if ((watched == this || watched == ui->graphicsView) && event->type() == QEvent::KeyRelease) {
         const auto *key = static_cast<QKeyEvent *>(event);
         m_heldKeys.release(key->key(), key->timestamp());
     }
