@@ -277,9 +277,11 @@ void TestCameraViewMath::heldKeyActsOnce_data()
     QTest::newRow("two real strokes") << "PA@1 RA@30 PA@200 RA@230"
                                       << "11";
     QTest::newRow("other keys are their own") << "PA@1 PB@5 PA@9 RA@10 PB@11"
-                                              << "110";
+                                              << "1100";
     QTest::newRow("release missed while focus was away") << "PA@1 F PA@500"
                                                          << "11";
+    QTest::newRow("no time stamps: strokes by the releases") << "PA@0 RA@0 PA@0 PA@0 RA@0"
+                                                             << "10";
 }
 
 void TestCameraViewMath::heldKeyActsOnce()

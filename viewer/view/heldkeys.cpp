@@ -3,7 +3,8 @@
 bool HeldKeys::press(int key, unsigned long timestamp)
 {
     State &state = keys[key];
-    const bool repeat = state.down || (state.released && state.releasedAt == timestamp);
+    // A time stamp of 0 is none (synthesized events): only the held state counts.
+    const bool repeat = state.down || (state.released && timestamp != 0 && state.releasedAt == timestamp);
     state.down = true;
     state.released = false;
     return !repeat;
