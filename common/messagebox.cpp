@@ -1,5 +1,9 @@
 #include "messagebox.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
+
 namespace vexo {
 
 void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
@@ -7,6 +11,13 @@ void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, 
 {
     QMessageBox box(icon, title, text, QMessageBox::NoButton, parent);
     box.addButton(button, QMessageBox::AcceptRole);
+    // A box is as wide as its text; a short text would leave the title cut
+    // by the window frame. Room for the title and the frame's buttons.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const int titleWidth = QFontMetrics(box.font()).horizontalAdvance(title) + 160;
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     box.exec();
 }
 

@@ -7,6 +7,7 @@
 #include "toollanguage.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFont>
 #include <QHeaderView>
 #include <QListWidgetItem>
@@ -120,9 +121,10 @@ void Addrix::initDeviceTable()
                                       tr("物理地址"), tr("IP配置"), tr("IP地址"), tr("子网掩码"),
                                       tr("默认网关"), tr("状态")});
     QHeaderView *header = table->horizontalHeader();
-    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    for (int column = 1; column < kColumnCount; ++column)
-        header->setSectionResizeMode(column, QHeaderView::Stretch);
+    // Every value and header whole (the MAC and the addresses above all);
+    // the last column takes what is left, a narrow window scrolls.
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setStretchLastSection(true);
 }
 
 void Addrix::on_listWidget_itemDoubleClicked(QListWidgetItem *item)
@@ -189,6 +191,16 @@ void Addrix::modifyIp(int row)
     auto *dialog = new ipModify(serial, nullptr);
     connect(dialog, &ipModify::modifySucces, this, &Addrix::on_pushButton_refresh_clicked);
     dialog->show();
+}
+
+void Addrix::closeEvent(QCloseEvent *event)
+{
+    const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (auto *dialog = qobject_cast<ipModify *>(window))
+            dialog->close();
+    }
+    QWidget::closeEvent(event);
 }
 
 void Addrix::on_pushButton_modifyIP_clicked()

@@ -65,6 +65,10 @@ public slots:
     void on_pushButton_clicked();
     void on_tableWidget_itemClicked(QTableWidgetItem *item);
 
+protected:
+    // The address dialogs of the cameras go with the window that opened them.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     QString serialOfRow(int row) const;
 

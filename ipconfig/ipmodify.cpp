@@ -5,6 +5,7 @@
 #include "messagebox.h"
 #include "textfields.h"
 
+#include <QLineEdit>
 #include <QStringList>
 
 #include <array>
@@ -26,6 +27,13 @@ std::array<int, 4> quadParts(const QString &text)
 QString quadText(const std::array<int, 4> &parts)
 {
     return QStringLiteral("%1.%2.%3.%4").arg(parts[0]).arg(parts[1]).arg(parts[2]).arg(parts[3]);
+}
+
+quint32 quadValue(const QString &text)
+{
+    const std::array<int, 4> parts = quadParts(text);
+    return (quint32(parts[0]) << 24) | (quint32(parts[1]) << 16) | (quint32(parts[2]) << 8) |
+           quint32(parts[3]);
 }
 
 } // namespace
@@ -55,9 +63,11 @@ ipModify::ipModify(QString serial, QWidget *parent)
     ipEdit->setIP(vexo::fromAsciiField(gigeInfo.acIp));
     maskEdit->setIP(vexo::fromAsciiField(gigeInfo.acMask));
     gatewayEdit->setIP(vexo::fromAsciiField(gigeInfo.acGateway));
-    // Filling the editors moved the focus along their fields; start typing
-    // at the camera's address instead.
+    // Start at the camera's address, its first field selected so that typing
+    // replaces it.
     ipEdit->setFocus();
+    if (auto *first = ipEdit->findChild<QLineEdit *>(QStringLiteral("txtIP1")))
+        first->selectAll();
 
     ui->label_ipRange->setText(getIpValidRange());
 }
@@ -81,6 +91,30 @@ QString ipModify::validRange(const QString &hostIp, const QString &hostMask)
 QString ipModify::getIpValidRange()
 {
     return validRange(vexo::fromAsciiField(gigeInfo.acNicIp), vexo::fromAsciiField(gigeInfo.acNicMask));
+}
+
+QString ipModify::staticAddressProblem(const QString &ip, const QString &mask, const QString &gateway)
+{
+    for (const QString *address : {&ip, &mask, &gateway}) {
+        if (!IPAddress::isValidAddress(*address))
+            return tr("请输入完整的IP地址、子网掩码和默认网关");
+    }
+    const quint32 a = quadValue(ip);
+    const quint32 m = quadValue(mask);
+    const quint32 g = quadValue(gateway);
+    // A mask is ones followed by zeros: its complement plus one is a power of two.
+    const quint32 hostBits = ~m;
+    if (m == 0 || (hostBits & (hostBits + 1)) != 0)
+        return tr("子网掩码 %1 无效：掩码必须由连续的1后接连续的0组成（例如 255.255.255.0）").arg(mask);
+    const quint32 network = a & m;
+    const quint32 broadcast = network | hostBits;
+    if (hostBits != 0 && a == network)
+        return tr("IP地址 %1 是该子网的网络地址，不能分配给设备").arg(ip);
+    if (hostBits != 0 && a == broadcast)
+        return tr("IP地址 %1 是该子网的广播地址，不能分配给设备").arg(ip);
+    if (g != 0 && (g & m) != network)
+        return tr("默认网关 %1 不在IP地址 %2 和子网掩码 %3 所确定的子网内").arg(gateway, ip, mask);
+    return QString();
 }
 
 void ipModify::on_pushButton_close_clicked()
@@ -121,12 +155,15 @@ std::optional<stGigeInfo> ipModify::recordToWrite(const stGigeInfo &read, bool d
 
 void ipModify::on_pushButton_determine_clicked()
 {
+    const bool dhcp = ui->radioButton_dynamicIp->isChecked();
+    const QString problem =
+        dhcp ? QString() : staticAddressProblem(ipEdit->getIP(), maskEdit->getIP(), gatewayEdit->getIP());
     const std::optional<stGigeInfo> record =
-        recordToWrite(gigeInfo, ui->radioButton_dynamicIp->isChecked(), ipEdit->getIP(), maskEdit->getIP(),
-                      gatewayEdit->getIP());
-    if (!record) {
+        recordToWrite(gigeInfo, dhcp, ipEdit->getIP(), maskEdit->getIP(), gatewayEdit->getIP());
+    if (!problem.isEmpty() || !record) {
         vexo::showMessage(this, QMessageBox::Critical, tr("提示"),
-                          tr("请输入完整的IP地址、子网掩码和默认网关"), tr("确定"));
+                          problem.isEmpty() ? tr("请输入完整的IP地址、子网掩码和默认网关") : problem,
+                          tr("确定"));
         return;
     }
     if (CameraGigeSetIp(vexo::toLocal(serial).constData(), &*record) != CAMERA_STATUS_SUCCESS) {

@@ -38,6 +38,12 @@ public:
     static std::optional<stGigeInfo> recordToWrite(const stGigeInfo &read, bool dhcp, const QString &ip,
                                                    const QString &mask, const QString &gateway);
 
+    // Why a static setting cannot work, in words for the user; empty when it
+    // can. Refused: an incomplete address, a net mask whose ones are not
+    // contiguous, an address that is its subnet's network or broadcast
+    // address, a gateway outside the subnet (0.0.0.0 means "no gateway").
+    static QString staticAddressProblem(const QString &ip, const QString &mask, const QString &gateway);
+
 signals:
     void modifySucces();
 

@@ -20,7 +20,7 @@ import xml.etree.ElementTree as ET
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 TR = os.path.join(ROOT, "resources", "translations")
 PROGRAMS = {
-    "VexoCam": ["viewer"],
+    "VexoCam": ["viewer", "common"],
     "Addrix": ["ipconfig", "common"],
     "VexoUpgrade": ["upgrade", "common"],
 }

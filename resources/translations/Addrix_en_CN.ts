@@ -120,6 +120,72 @@
     </message>
 </context>
 <context>
+    <name>IPAddress</name>
+    <message>
+        <source>粘贴的内容“%1”不是有效的IP地址（四个0到255的数字，以点分隔）</source>
+        <translation>The pasted text "%1" is not a valid IP address (four numbers from 0 to 255 separated by dots)</translation>
+    </message>
+</context>
+<context>
+    <name>SdkStatus</name>
+    <message>
+        <source>成功</source>
+        <translation>success</translation>
+    </message>
+    <message>
+        <source>相机未打开或已关闭</source>
+        <translation>camera not open or already closed</translation>
+    </message>
+    <message>
+        <source>参数无效或超出范围</source>
+        <translation>invalid or out-of-range value</translation>
+    </message>
+    <message>
+        <source>相机不支持此功能或型号不匹配</source>
+        <translation>not supported by this camera, or another model</translation>
+    </message>
+    <message>
+        <source>等待超时</source>
+        <translation>timed out</translation>
+    </message>
+    <message>
+        <source>相机已断开</source>
+        <translation>camera disconnected</translation>
+    </message>
+    <message>
+        <source>找不到相机</source>
+        <translation>camera not found</translation>
+    </message>
+    <message>
+        <source>相机正忙</source>
+        <translation>camera busy</translation>
+    </message>
+    <message>
+        <source>相机已被打开</source>
+        <translation>camera already opened</translation>
+    </message>
+    <message>
+        <source>文件无法打开或读取</source>
+        <translation>file cannot be opened or read</translation>
+    </message>
+    <message>
+        <source>磁盘已满或无法写入</source>
+        <translation>disk full or cannot write</translation>
+    </message>
+    <message>
+        <source>文件已损坏、不完整或版本不符</source>
+        <translation>file damaged, incomplete or of another version</translation>
+    </message>
+    <message>
+        <source>操作失败</source>
+        <translation>operation failed</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>ipModify</name>
     <message>
         <source>修改IP地址</source>
@@ -184,6 +250,22 @@
     <message>
         <source>修改IP成功。</source>
         <translation>IP address changed.</translation>
+    </message>
+    <message>
+        <source>子网掩码 %1 无效：掩码必须由连续的1后接连续的0组成（例如 255.255.255.0）</source>
+        <translation>The subnet mask %1 is invalid: a mask is a run of ones followed by zeros (for example 255.255.255.0)</translation>
+    </message>
+    <message>
+        <source>IP地址 %1 是该子网的网络地址，不能分配给设备</source>
+        <translation>The IP address %1 is the network address of its subnet and cannot be given to a device</translation>
+    </message>
+    <message>
+        <source>IP地址 %1 是该子网的广播地址，不能分配给设备</source>
+        <translation>The IP address %1 is the broadcast address of its subnet and cannot be given to a device</translation>
+    </message>
+    <message>
+        <source>默认网关 %1 不在IP地址 %2 和子网掩码 %3 所确定的子网内</source>
+        <translation>The default gateway %1 is not in the subnet of IP address %2 and subnet mask %3</translation>
     </message>
 </context>
 </TS>

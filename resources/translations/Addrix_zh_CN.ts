@@ -120,6 +120,72 @@
     </message>
 </context>
 <context>
+    <name>IPAddress</name>
+    <message>
+        <source>粘贴的内容“%1”不是有效的IP地址（四个0到255的数字，以点分隔）</source>
+        <translation>粘贴的内容“%1”不是有效的IP地址（四个0到255的数字，以点分隔）</translation>
+    </message>
+</context>
+<context>
+    <name>SdkStatus</name>
+    <message>
+        <source>成功</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>相机未打开或已关闭</source>
+        <translation>相机未打开或已关闭</translation>
+    </message>
+    <message>
+        <source>参数无效或超出范围</source>
+        <translation>参数无效或超出范围</translation>
+    </message>
+    <message>
+        <source>相机不支持此功能或型号不匹配</source>
+        <translation>相机不支持此功能或型号不匹配</translation>
+    </message>
+    <message>
+        <source>等待超时</source>
+        <translation>等待超时</translation>
+    </message>
+    <message>
+        <source>相机已断开</source>
+        <translation>相机已断开</translation>
+    </message>
+    <message>
+        <source>找不到相机</source>
+        <translation>找不到相机</translation>
+    </message>
+    <message>
+        <source>相机正忙</source>
+        <translation>相机正忙</translation>
+    </message>
+    <message>
+        <source>相机已被打开</source>
+        <translation>相机已被打开</translation>
+    </message>
+    <message>
+        <source>文件无法打开或读取</source>
+        <translation>文件无法打开或读取</translation>
+    </message>
+    <message>
+        <source>磁盘已满或无法写入</source>
+        <translation>磁盘已满或无法写入</translation>
+    </message>
+    <message>
+        <source>文件已损坏、不完整或版本不符</source>
+        <translation>文件已损坏、不完整或版本不符</translation>
+    </message>
+    <message>
+        <source>操作失败</source>
+        <translation>操作失败</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1（%2）</translation>
+    </message>
+</context>
+<context>
     <name>ipModify</name>
     <message>
         <source>修改IP地址</source>
@@ -184,6 +250,22 @@
     <message>
         <source>修改IP成功。</source>
         <translation>修改IP成功。</translation>
+    </message>
+    <message>
+        <source>子网掩码 %1 无效：掩码必须由连续的1后接连续的0组成（例如 255.255.255.0）</source>
+        <translation>子网掩码 %1 无效：掩码必须由连续的1后接连续的0组成（例如 255.255.255.0）</translation>
+    </message>
+    <message>
+        <source>IP地址 %1 是该子网的网络地址，不能分配给设备</source>
+        <translation>IP地址 %1 是该子网的网络地址，不能分配给设备</translation>
+    </message>
+    <message>
+        <source>IP地址 %1 是该子网的广播地址，不能分配给设备</source>
+        <translation>IP地址 %1 是该子网的广播地址，不能分配给设备</translation>
+    </message>
+    <message>
+        <source>默认网关 %1 不在IP地址 %2 和子网掩码 %3 所确定的子网内</source>
+        <translation>默认网关 %1 不在IP地址 %2 和子网掩码 %3 所确定的子网内</translation>
     </message>
 </context>
 </TS>

@@ -443,6 +443,13 @@
     </message>
 </context>
 <context>
+    <name>CustomKeySequenceEdit</name>
+    <message>
+        <source>请按下快捷键</source>
+        <translation>Press a shortcut</translation>
+    </message>
+</context>
+<context>
     <name>CustomWindowSettingWidget</name>
     <message>
         <source>自定义画面分割</source>
@@ -491,6 +498,10 @@
     <message>
         <source>创建失败，请检查名称是否重复或者为空</source>
         <translation>Creation failed: check that the name is not empty and not already used</translation>
+    </message>
+    <message>
+        <source>此布局无法使用：%1。请选择画面分割重新划分。</source>
+        <translation>This layout cannot be used: %1. Choose a division to lay it out again.</translation>
     </message>
 </context>
 <context>
@@ -1135,7 +1146,7 @@
     </message>
     <message>
         <source>成功</source>
-        <translation>Success</translation>
+        <translation>success</translation>
     </message>
     <message>
         <source>修改设备名称成功</source>
@@ -1196,6 +1207,52 @@
     <message>
         <source>通道%1</source>
         <translation>Channel %1</translation>
+    </message>
+    <message>
+        <source>加载参数组%1失败：%2
+相机已改用出厂默认参数。</source>
+        <translation>Failed to load parameter group %1: %2
+The camera now uses the factory defaults.</translation>
+    </message>
+    <message>
+        <source>加载参数组%1失败：%2</source>
+        <translation>Failed to load parameter group %1: %2</translation>
+    </message>
+    <message>
+        <source>保存参数组%1失败：%2</source>
+        <translation>Failed to save parameter group %1: %2</translation>
+    </message>
+    <message>
+        <source>无法加载参数文件：%1
+%2</source>
+        <translation>Cannot load the parameter file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>无法导出参数文件：%1
+%2</source>
+        <translation>Cannot export the parameter file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>文件不存在或无法读取</source>
+        <translation>the file does not exist or cannot be read</translation>
+    </message>
+    <message>
+        <source>无法写入文件（磁盘已满、没有写权限或路径不存在）</source>
+        <translation>the file cannot be written (disk full, no permission or no such folder)</translation>
+    </message>
+    <message>
+        <source>文件已损坏或不完整，不是有效的参数文件</source>
+        <translation>the file is damaged or incomplete, not a valid parameter file</translation>
+    </message>
+    <message>
+        <source>文件属于其他型号的相机</source>
+        <translation>the file belongs to another camera model</translation>
+    </message>
+    <message>
+        <source>恢复出厂参数失败：%1</source>
+        <translation>Failed to restore the factory parameters: %1</translation>
     </message>
 </context>
 <context>
@@ -1331,6 +1388,96 @@
     <message>
         <source>设置成功</source>
         <translation>Set successfully</translation>
+    </message>
+    <message>
+        <source>将设置为：偏移 %1, %2，尺寸 %3 × %4</source>
+        <translation>Will be applied as: offset %1, %2, size %3 × %4</translation>
+    </message>
+</context>
+<context>
+    <name>SceneFrameLayout</name>
+    <message>
+        <source>行数或列数不在1到3之间</source>
+        <translation>rows or columns outside 1 to 3</translation>
+    </message>
+    <message>
+        <source>没有画面或画面多于9个</source>
+        <translation>no frame, or more than 9</translation>
+    </message>
+    <message>
+        <source>画面位置的文字无法识别</source>
+        <translation>a frame's position text cannot be read</translation>
+    </message>
+    <message>
+        <source>有画面超出了网格</source>
+        <translation>a frame reaches beyond the grid</translation>
+    </message>
+    <message>
+        <source>有画面相互重叠</source>
+        <translation>frames overlap</translation>
+    </message>
+    <message>
+        <source>有网格位置没有被任何画面覆盖</source>
+        <translation>a place of the grid is covered by no frame</translation>
+    </message>
+</context>
+<context>
+    <name>SdkStatus</name>
+    <message>
+        <source>成功</source>
+        <translation>success</translation>
+    </message>
+    <message>
+        <source>相机未打开或已关闭</source>
+        <translation>camera not open or already closed</translation>
+    </message>
+    <message>
+        <source>参数无效或超出范围</source>
+        <translation>invalid or out-of-range value</translation>
+    </message>
+    <message>
+        <source>相机不支持此功能或型号不匹配</source>
+        <translation>not supported by this camera, or another model</translation>
+    </message>
+    <message>
+        <source>等待超时</source>
+        <translation>timed out</translation>
+    </message>
+    <message>
+        <source>相机已断开</source>
+        <translation>camera disconnected</translation>
+    </message>
+    <message>
+        <source>找不到相机</source>
+        <translation>camera not found</translation>
+    </message>
+    <message>
+        <source>相机正忙</source>
+        <translation>camera busy</translation>
+    </message>
+    <message>
+        <source>相机已被打开</source>
+        <translation>camera already opened</translation>
+    </message>
+    <message>
+        <source>文件无法打开或读取</source>
+        <translation>file cannot be opened or read</translation>
+    </message>
+    <message>
+        <source>磁盘已满或无法写入</source>
+        <translation>disk full or cannot write</translation>
+    </message>
+    <message>
+        <source>文件已损坏、不完整或版本不符</source>
+        <translation>file damaged, incomplete or of another version</translation>
+    </message>
+    <message>
+        <source>操作失败</source>
+        <translation>operation failed</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1547,6 +1694,22 @@
         <source>帮助</source>
         <comment>menu</comment>
         <translation>Help</translation>
+    </message>
+    <message>
+        <source>没有可以打开说明书的程序：%1</source>
+        <translation>No program can open the manual: %1</translation>
+    </message>
+    <message>
+        <source>打开所在文件夹</source>
+        <translation>Open containing folder</translation>
+    </message>
+    <message>
+        <source>复制路径</source>
+        <translation>Copy path</translation>
+    </message>
+    <message>
+        <source>无法打开文件夹：%1</source>
+        <translation>Cannot open the folder: %1</translation>
     </message>
 </context>
 <context>

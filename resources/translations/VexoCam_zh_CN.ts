@@ -443,6 +443,13 @@
     </message>
 </context>
 <context>
+    <name>CustomKeySequenceEdit</name>
+    <message>
+        <source>请按下快捷键</source>
+        <translation>请按下快捷键</translation>
+    </message>
+</context>
+<context>
     <name>CustomWindowSettingWidget</name>
     <message>
         <source>自定义画面分割</source>
@@ -491,6 +498,10 @@
     <message>
         <source>创建失败，请检查名称是否重复或者为空</source>
         <translation>创建失败，请检查名称是否重复或者为空</translation>
+    </message>
+    <message>
+        <source>此布局无法使用：%1。请选择画面分割重新划分。</source>
+        <translation>此布局无法使用：%1。请选择画面分割重新划分。</translation>
     </message>
 </context>
 <context>
@@ -1197,6 +1208,52 @@
         <source>通道%1</source>
         <translation>通道%1</translation>
     </message>
+    <message>
+        <source>加载参数组%1失败：%2
+相机已改用出厂默认参数。</source>
+        <translation>加载参数组%1失败：%2
+相机已改用出厂默认参数。</translation>
+    </message>
+    <message>
+        <source>加载参数组%1失败：%2</source>
+        <translation>加载参数组%1失败：%2</translation>
+    </message>
+    <message>
+        <source>保存参数组%1失败：%2</source>
+        <translation>保存参数组%1失败：%2</translation>
+    </message>
+    <message>
+        <source>无法加载参数文件：%1
+%2</source>
+        <translation>无法加载参数文件：%1
+%2</translation>
+    </message>
+    <message>
+        <source>无法导出参数文件：%1
+%2</source>
+        <translation>无法导出参数文件：%1
+%2</translation>
+    </message>
+    <message>
+        <source>文件不存在或无法读取</source>
+        <translation>文件不存在或无法读取</translation>
+    </message>
+    <message>
+        <source>无法写入文件（磁盘已满、没有写权限或路径不存在）</source>
+        <translation>无法写入文件（磁盘已满、没有写权限或路径不存在）</translation>
+    </message>
+    <message>
+        <source>文件已损坏或不完整，不是有效的参数文件</source>
+        <translation>文件已损坏或不完整，不是有效的参数文件</translation>
+    </message>
+    <message>
+        <source>文件属于其他型号的相机</source>
+        <translation>文件属于其他型号的相机</translation>
+    </message>
+    <message>
+        <source>恢复出厂参数失败：%1</source>
+        <translation>恢复出厂参数失败：%1</translation>
+    </message>
 </context>
 <context>
     <name>RepairNotice</name>
@@ -1331,6 +1388,96 @@
     <message>
         <source>设置成功</source>
         <translation>设置成功</translation>
+    </message>
+    <message>
+        <source>将设置为：偏移 %1, %2，尺寸 %3 × %4</source>
+        <translation>将设置为：偏移 %1, %2，尺寸 %3 × %4</translation>
+    </message>
+</context>
+<context>
+    <name>SceneFrameLayout</name>
+    <message>
+        <source>行数或列数不在1到3之间</source>
+        <translation>行数或列数不在1到3之间</translation>
+    </message>
+    <message>
+        <source>没有画面或画面多于9个</source>
+        <translation>没有画面或画面多于9个</translation>
+    </message>
+    <message>
+        <source>画面位置的文字无法识别</source>
+        <translation>画面位置的文字无法识别</translation>
+    </message>
+    <message>
+        <source>有画面超出了网格</source>
+        <translation>有画面超出了网格</translation>
+    </message>
+    <message>
+        <source>有画面相互重叠</source>
+        <translation>有画面相互重叠</translation>
+    </message>
+    <message>
+        <source>有网格位置没有被任何画面覆盖</source>
+        <translation>有网格位置没有被任何画面覆盖</translation>
+    </message>
+</context>
+<context>
+    <name>SdkStatus</name>
+    <message>
+        <source>成功</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>相机未打开或已关闭</source>
+        <translation>相机未打开或已关闭</translation>
+    </message>
+    <message>
+        <source>参数无效或超出范围</source>
+        <translation>参数无效或超出范围</translation>
+    </message>
+    <message>
+        <source>相机不支持此功能或型号不匹配</source>
+        <translation>相机不支持此功能或型号不匹配</translation>
+    </message>
+    <message>
+        <source>等待超时</source>
+        <translation>等待超时</translation>
+    </message>
+    <message>
+        <source>相机已断开</source>
+        <translation>相机已断开</translation>
+    </message>
+    <message>
+        <source>找不到相机</source>
+        <translation>找不到相机</translation>
+    </message>
+    <message>
+        <source>相机正忙</source>
+        <translation>相机正忙</translation>
+    </message>
+    <message>
+        <source>相机已被打开</source>
+        <translation>相机已被打开</translation>
+    </message>
+    <message>
+        <source>文件无法打开或读取</source>
+        <translation>文件无法打开或读取</translation>
+    </message>
+    <message>
+        <source>磁盘已满或无法写入</source>
+        <translation>磁盘已满或无法写入</translation>
+    </message>
+    <message>
+        <source>文件已损坏、不完整或版本不符</source>
+        <translation>文件已损坏、不完整或版本不符</translation>
+    </message>
+    <message>
+        <source>操作失败</source>
+        <translation>操作失败</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1（%2）</translation>
     </message>
 </context>
 <context>
@@ -1547,6 +1694,22 @@
         <source>帮助</source>
         <comment>menu</comment>
         <translation>帮助</translation>
+    </message>
+    <message>
+        <source>没有可以打开说明书的程序：%1</source>
+        <translation>没有可以打开说明书的程序：%1</translation>
+    </message>
+    <message>
+        <source>打开所在文件夹</source>
+        <translation>打开所在文件夹</translation>
+    </message>
+    <message>
+        <source>复制路径</source>
+        <translation>复制路径</translation>
+    </message>
+    <message>
+        <source>无法打开文件夹：%1</source>
+        <translation>无法打开文件夹：%1</translation>
     </message>
 </context>
 <context>

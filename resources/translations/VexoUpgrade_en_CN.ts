@@ -1,6 +1,65 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_US">
 <context>
+    <name>SdkStatus</name>
+    <message>
+        <source>成功</source>
+        <translation>success</translation>
+    </message>
+    <message>
+        <source>相机未打开或已关闭</source>
+        <translation>camera not open or already closed</translation>
+    </message>
+    <message>
+        <source>参数无效或超出范围</source>
+        <translation>invalid or out-of-range value</translation>
+    </message>
+    <message>
+        <source>相机不支持此功能或型号不匹配</source>
+        <translation>not supported by this camera, or another model</translation>
+    </message>
+    <message>
+        <source>等待超时</source>
+        <translation>timed out</translation>
+    </message>
+    <message>
+        <source>相机已断开</source>
+        <translation>camera disconnected</translation>
+    </message>
+    <message>
+        <source>找不到相机</source>
+        <translation>camera not found</translation>
+    </message>
+    <message>
+        <source>相机正忙</source>
+        <translation>camera busy</translation>
+    </message>
+    <message>
+        <source>相机已被打开</source>
+        <translation>camera already opened</translation>
+    </message>
+    <message>
+        <source>文件无法打开或读取</source>
+        <translation>file cannot be opened or read</translation>
+    </message>
+    <message>
+        <source>磁盘已满或无法写入</source>
+        <translation>disk full or cannot write</translation>
+    </message>
+    <message>
+        <source>文件已损坏、不完整或版本不符</source>
+        <translation>file damaged, incomplete or of another version</translation>
+    </message>
+    <message>
+        <source>操作失败</source>
+        <translation>operation failed</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>VexoUpgrade</name>
     <message>
         <source>升级</source>

@@ -1,6 +1,65 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>SdkStatus</name>
+    <message>
+        <source>成功</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>相机未打开或已关闭</source>
+        <translation>相机未打开或已关闭</translation>
+    </message>
+    <message>
+        <source>参数无效或超出范围</source>
+        <translation>参数无效或超出范围</translation>
+    </message>
+    <message>
+        <source>相机不支持此功能或型号不匹配</source>
+        <translation>相机不支持此功能或型号不匹配</translation>
+    </message>
+    <message>
+        <source>等待超时</source>
+        <translation>等待超时</translation>
+    </message>
+    <message>
+        <source>相机已断开</source>
+        <translation>相机已断开</translation>
+    </message>
+    <message>
+        <source>找不到相机</source>
+        <translation>找不到相机</translation>
+    </message>
+    <message>
+        <source>相机正忙</source>
+        <translation>相机正忙</translation>
+    </message>
+    <message>
+        <source>相机已被打开</source>
+        <translation>相机已被打开</translation>
+    </message>
+    <message>
+        <source>文件无法打开或读取</source>
+        <translation>文件无法打开或读取</translation>
+    </message>
+    <message>
+        <source>磁盘已满或无法写入</source>
+        <translation>磁盘已满或无法写入</translation>
+    </message>
+    <message>
+        <source>文件已损坏、不完整或版本不符</source>
+        <translation>文件已损坏、不完整或版本不符</translation>
+    </message>
+    <message>
+        <source>操作失败</source>
+        <translation>操作失败</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1（%2）</translation>
+    </message>
+</context>
+<context>
     <name>VexoUpgrade</name>
     <message>
         <source>升级</source>

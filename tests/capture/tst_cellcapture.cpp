@@ -249,12 +249,27 @@ void TestCellCapture::failedSaveIsReported()
 {
     storeCapture(captureInto(m_dir->path()));
     openCell();
-    VexoSimFailNext("CameraSaveImage", CAMERA_STATUS_IO_ERROR, 1);
-    QTest::mouseClick(child<QPushButton>(m_cell.get(), "pushButton_photogrape"), Qt::LeftButton);
+    // Two failures in a row raise one box, in words; a success re-arms it.
+    VexoSimFailNext("CameraSaveImage", CAMERA_STATUS_IO_ERROR, 2);
+    ModalAnswer boxes;
+    auto *shoot = child<QPushButton>(m_cell.get(), "pushButton_photogrape");
+    QTest::mouseClick(shoot, Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(m_messages->size(), 1, 5000);
-    QVERIFY2(messages().constFirst().startsWith(QStringLiteral("SDK保存图片失败, 错误码:-23")),
+    QVERIFY2(messages().constFirst().startsWith(
+                 QStringLiteral("SDK保存图片失败, 错误码:-23（磁盘已满或无法写入）")),
              qPrintable(messages().constFirst()));
+    QTest::mouseClick(shoot, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(m_messages->size(), 2, 5000);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.text(), messages().constFirst());
     QCOMPARE(filesIn(m_dir->path()), QStringList());
+    QTest::mouseClick(shoot, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(m_messages->size(), 3, 5000);
+    QCOMPARE(messages().constLast(), Saved);
+    VexoSimFailNext("CameraSaveImage", CAMERA_STATUS_IO_ERROR, 1);
+    QTest::mouseClick(shoot, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(m_messages->size(), 4, 5000);
+    QCOMPARE(boxes.count(), 2);
 }
 
 void TestCellCapture::countSeriesTakesExactlyItsCount()

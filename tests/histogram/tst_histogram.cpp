@@ -92,6 +92,8 @@ private slots:
     void statistics();
     void chartFollowsFramesAndCheckBoxes();
     void readouts();
+    void windowsOpenBesideEachOther_data();
+    void windowsOpenBesideEachOther();
     void liveWindowSurvivesCloseAndUnplug_data();
     void liveWindowSurvivesCloseAndUnplug();
 };
@@ -220,6 +222,36 @@ void TestHistogram::readouts()
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(overlay->viewport(), &leave);
     QVERIFY(window.overlayScene()->items().isEmpty());
+}
+
+void TestHistogram::windowsOpenBesideEachOther_data()
+{
+    // Windows of 400 x 300 on a 1000 x 700 area starting at (0, 20).
+    QTest::addColumn<QVector<QRect>>("open");
+    QTest::addColumn<QPoint>("expected");
+    const QSize size(400, 300);
+    QTest::newRow("first: centred") << QVector<QRect>{} << QPoint(300, 220);
+    QTest::newRow("second: to the right")
+        << QVector<QRect>{{QRect(QPoint(100, 20), size)}} << QPoint(504, 20);
+    QTest::newRow("no room on the right: below")
+        << QVector<QRect>{{QRect(QPoint(500, 20), size)}} << QPoint(500, 324);
+    QTest::newRow("row full: next row from the left")
+        << QVector<QRect>{QRect(QPoint(0, 20), size), QRect(QPoint(404, 20), size)} << QPoint(0, 324);
+    QTest::newRow("area full: cascaded, on the area")
+        << QVector<QRect>{QRect(QPoint(0, 20), size), QRect(QPoint(404, 20), size),
+                          QRect(QPoint(0, 324), size), QRect(QPoint(404, 324), size),
+                          QRect(QPoint(590, 410), size)}
+        << QPoint(600, 420);
+}
+
+void TestHistogram::windowsOpenBesideEachOther()
+{
+    QFETCH(QVector<QRect>, open);
+    QFETCH(QPoint, expected);
+    const QRect area(0, 20, 1000, 700);
+    const QPoint at = HistogramMath::placeBeside(open, QSize(400, 300), area);
+    QCOMPARE(at, expected);
+    QVERIFY(area.contains(QRect(at, QSize(400, 300))));
 }
 
 void TestHistogram::liveWindowSurvivesCloseAndUnplug_data()

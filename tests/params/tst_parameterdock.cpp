@@ -11,12 +11,15 @@
 #include "simtrace.h"
 #include "slotwarningguard.h"
 #include "textfields.h"
+#include "typedentry.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -385,6 +388,8 @@ private slots:
     void specialPageFollowsTheCamera();
     void controlsSendExactly_data();
     void controlsSendExactly();
+    void typedValuesAreSentOnceFinished_data();
+    void typedValuesAreSentOnceFinished();
     void refusedValuesAreReadBack_data();
     void refusedValuesAreReadBack();
     void groupsAndFilesRoundTrip();
@@ -614,15 +619,17 @@ void TstParameterDock::controlsSendExactly_data()
         << QStringList{"CameraSetGain(DOCK-GIGE,115,100,100)=0"}
         << QStringList{"horizontalSlider_gainred=115", "doubleSpinBox_gainred=1.15"};
 
-    // Line edits: sent at every keystroke that makes a value the camera takes.
-    QTest::newRow("max exposure range typed 1 then 2")
+    // Line edits: sent once the typing is finished, when the text is a value
+    // the camera takes.
+    QTest::newRow("max exposure range typed 12")
         << gige << Prepare([](CameraHandle h) { CameraSetAeState(h, 1); })
-        << type("lineEdit_maxExposureRange", "12")
-        << QStringList{"CameraSetAeExposureRange(DOCK-GIGE,100,1000)=0",
-                       "CameraSetAeExposureRange(DOCK-GIGE,100,12000)=0"}
-        << QStringList();
+        << type("lineEdit_maxExposureRange", "12", true)
+        << QStringList{"CameraSetAeExposureRange(DOCK-GIGE,100,12000)=0"} << QStringList();
+    QTest::newRow("max exposure range still being typed")
+        << gige << Prepare([](CameraHandle h) { CameraSetAeState(h, 1); })
+        << type("lineEdit_maxExposureRange", "12") << QStringList() << QStringList();
     QTest::newRow("trigger frames never 0")
-        << gige << trigger(1) << type("lineEdit_tirggerframes", "03")
+        << gige << trigger(1) << type("lineEdit_tirggerframes", "03", true)
         << QStringList{"CameraSetTriggerFrameCount(DOCK-GIGE,3)=0"} << QStringList();
 
     // Combo boxes.
@@ -690,6 +697,100 @@ void TstParameterDock::controlsSendExactly()
     // Whatever the dock reads back afterwards sends nothing more.
     QTest::qWait(20);
     QCOMPARE(writes(), sent);
+}
+
+void TstParameterDock::typedValuesAreSentOnceFinished_data()
+{
+    // Real keys into a focused field: "\n" is Enter, "^" an Up arrow; then
+    // the field is left ("out"), a pause passes ("pause") or nothing.
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("then");
+    QTest::addColumn<QByteArray>("call");
+    QTest::addColumn<QStringList>("arguments"); // of each call, in order
+    QTest::newRow("exposure 20, Enter")
+        << "doubleSpinBox_exposureTime"
+        << "20\n"
+        << "out" << QByteArray("CameraSetExposureTime") << QStringList{"20000"};
+    QTest::newRow("exposure 20, pause")
+        << "doubleSpinBox_exposureTime"
+        << "20"
+        << "pause" << QByteArray("CameraSetExposureTime") << QStringList{"20000"};
+    QTest::newRow("exposure 20, still typing") << "doubleSpinBox_exposureTime"
+                                               << "20"
+                                               << "" << QByteArray("CameraSetExposureTime") << QStringList();
+    QTest::newRow("exposure 20, left")
+        << "doubleSpinBox_exposureTime"
+        << "20"
+        << "out" << QByteArray("CameraSetExposureTime") << QStringList{"20000"};
+    QTest::newRow("contrast arrow steps stay live")
+        << "spinBox_iContrast"
+        << "^^^"
+        << "" << QByteArray("CameraSetContrast") << QStringList{"51", "52", "53"};
+    QTest::newRow("contrast 80, Enter, left")
+        << "spinBox_iContrast"
+        << "80\n"
+        << "out" << QByteArray("CameraSetContrast") << QStringList{"80"};
+    QTest::newRow("trigger delay 250, Enter, left")
+        << "lineEdit_tirggerdelay"
+        << "250\n"
+        << "out" << QByteArray("CameraSetTriggerDelayTime") << QStringList{"250"};
+}
+
+void TstParameterDock::typedValuesAreSentOnceFinished()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, keys);
+    QFETCH(QString, then);
+    QFETCH(QByteArray, call);
+    QFETCH(QStringList, arguments);
+
+    OpenCamera camera("DOCK-GIGE");
+    CameraSetExposureTime(camera.handle(), 4000.0);
+    CameraSetContrast(camera.handle(), 50);
+    CameraSetTriggerMode(camera.handle(), 1);
+    VexoCam window(appDir());
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.initDeviceSetting(camera.handle());
+    auto *target = child(window, qPrintable(field));
+    // Bring the field's page forward so that it can take the focus.
+    for (QWidget *w = target->parentWidget(); w; w = w->parentWidget()) {
+        if (auto *tabs = qobject_cast<QTabWidget *>(w)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                if (tabs->widget(i)->isAncestorOf(target))
+                    tabs->setCurrentIndex(i);
+            }
+        } else if (auto *box = qobject_cast<QToolBox *>(w)) {
+            for (int i = 0; i < box->count(); ++i) {
+                if (box->widget(i)->isAncestorOf(target))
+                    box->setCurrentIndex(i);
+            }
+        }
+    }
+    target->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(target->hasFocus());
+    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+    VexoSimTraceClear();
+    for (const QChar key : keys) {
+        if (key == QLatin1Char('\n'))
+            QTest::keyClick(target, Qt::Key_Return);
+        else if (key == QLatin1Char('^'))
+            QTest::keyClick(target, Qt::Key_Up);
+        else
+            QTest::keyClicks(target, QString(key));
+    }
+    if (then == QLatin1String("out"))
+        child(window, "checkBox_mirror")->setFocus(Qt::TabFocusReason);
+    else if (then == QLatin1String("pause"))
+        QTest::qWait(TypedEntry::PauseMs + 200);
+    QStringList sent;
+    for (const QString &line : writes()) {
+        if (line.startsWith(QLatin1String(call) + QLatin1Char('(')))
+            sent << line.section(QLatin1Char(','), -1).section(QLatin1Char(')'), 0, 0);
+    }
+    QCOMPARE(sent, arguments);
 }
 
 void TstParameterDock::refusedValuesAreReadBack_data()
@@ -832,22 +933,29 @@ void TstParameterDock::badParameterFilesChangeNothing()
     };
     QByteArray corrupted = bytes;
     corrupted[corrupted.size() - 10] = char(corrupted.at(corrupted.size() - 10) ^ 0x20);
-    const QStringList badFiles = {write("truncated.bin", bytes.left(bytes.size() / 2)),
-                                  write("corrupted.bin", corrupted),
-                                  write("empty.bin", QByteArray()),
-                                  foreign,
-                                  dir.path(),
-                                  dir.path() + QStringLiteral("/missing.bin")};
+    // Each bad file with the reason its box gives.
+    const QList<QPair<QString, QString>> badFiles = {
+        {write("truncated.bin", bytes.left(bytes.size() / 2)), QStringLiteral("已损坏")},
+        {write("corrupted.bin", corrupted), QStringLiteral("已损坏")},
+        {write("empty.bin", QByteArray()), QStringLiteral("已损坏")},
+        {foreign, QStringLiteral("其他型号")},
+        {dir.path(), QStringLiteral("无法读取")},
+        {dir.path() + QStringLiteral("/missing.bin"), QStringLiteral("无法读取")}};
 
     // The camera moves away from what the files hold.
     QCOMPARE(CameraSetMirror(h, 0, 1), CAMERA_STATUS_SUCCESS);
     QCOMPARE(CameraSetGamma(h, 250), CAMERA_STATUS_SUCCESS);
     VexoCam window(appDir());
     window.initDeviceSetting(h);
-    const QStringList before = dockState(window);
-    for (const QString &path : badFiles) {
+    for (const auto &bad : badFiles) {
+        const QString &path = bad.first;
+        ModalAnswer box;
         QVERIFY2(!window.parameterPanel()->loadParameters(path), qPrintable(path));
-        QCOMPARE(dockState(window), before);
+        QCOMPARE(box.count(), 1);
+        QVERIFY2(box.text().contains(path) && box.text().contains(bad.second), qPrintable(box.text()));
+        // Read again from the camera, which kept its settings.
+        QVERIFY(child<QCheckBox>(window, "checkBox_mirror")->isChecked());
+        QCOMPARE(child<QSlider>(window, "horizontalSlider_gamma")->value(), 250);
         int mirror = 0, gamma = 0;
         CameraGetMirror(h, 0, &mirror);
         CameraGetGamma(h, &gamma);
@@ -857,6 +965,18 @@ void TstParameterDock::badParameterFilesChangeNothing()
     QVERIFY(window.parameterPanel()->loadParameters(good));
     QVERIFY(!child<QCheckBox>(window, "checkBox_mirror")->isChecked());
     QCOMPARE(child<QSlider>(window, "horizontalSlider_gamma")->value(), 100);
+
+    // A place that cannot be written says so, naming the file.
+    const QString locked = dir.path() + QStringLiteral("/locked");
+    QVERIFY(QDir().mkdir(locked));
+    QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+    if (QFileInfo(locked).isWritable())
+        QSKIP("running with rights that write anywhere");
+    ModalAnswer box;
+    window.parameterPanel()->exportParameters(locked, true);
+    QCOMPARE(box.count(), 1);
+    QVERIFY2(box.text().contains(locked) && box.text().contains(QStringLiteral("无法写入")),
+             qPrintable(box.text()));
 }
 
 void TstParameterDock::identityAndNetwork()
@@ -889,7 +1009,8 @@ void TstParameterDock::identityAndNetwork()
     // A refused name is reported as such and not left in the field.
     VexoSimFailNext("CameraSetFriendlyName", CAMERA_STATUS_FAILED, 1);
     setLine(window, "lineEdit_deviceName", "Refused");
-    press("pushButton_deviceName", QStringLiteral("错误"), QStringLiteral("修改设备名称失败, 错误码:-1"));
+    press("pushButton_deviceName", QStringLiteral("错误"),
+          QStringLiteral("修改设备名称失败, 错误码:-1（操作失败）"));
     QCOMPARE(child<QLineEdit>(window, "lineEdit_deviceName")->text(), QStringLiteral("Line3"));
     QCOMPARE(child<QLabel>(window, "label_deviceName")->text(), QStringLiteral("Line3"));
 
@@ -900,7 +1021,8 @@ void TstParameterDock::identityAndNetwork()
                                     "CameraGigeSetPacketDelayTime(DOCK-GIGE,20)=0"}));
     VexoSimFailNext("CameraGigeSetPacketDelayTime", CAMERA_STATUS_FAILED, 1);
     setLine(window, "lineEdit_netWorkIntervalTime", "30");
-    press("pushButton_packetSizeSett", QStringLiteral("错误"), QStringLiteral("修改失败, 错误码:-1"));
+    press("pushButton_packetSizeSett", QStringLiteral("错误"),
+          QStringLiteral("修改失败, 错误码:-1（操作失败）"));
     QCOMPARE(child<QLineEdit>(window, "lineEdit_netWorkIntervalTime")->text(), QStringLiteral("20"));
     setLine(window, "lineEdit_PacketSize", "100");
     press("pushButton_packetSizeSett", QStringLiteral("提示"),
@@ -920,7 +1042,8 @@ void TstParameterDock::identityAndNetwork()
     QCOMPARE(vexo::fromAsciiField(address.acIp), moved);
     // Only 15 characters fit the field; what is left is no address.
     child<QLineEdit>(window, "lineEdit_ip")->setText(moved + QStringLiteral("00000000000000"));
-    press("pushButton_ipsett", QStringLiteral("错误"), QStringLiteral("修改IP失败, 错误码:-3"));
+    press("pushButton_ipsett", QStringLiteral("错误"),
+          QStringLiteral("修改IP失败, 错误码:-3（参数无效或超出范围）"));
     QCOMPARE(child<QLineEdit>(window, "lineEdit_ip")->text(), moved);
 }
 

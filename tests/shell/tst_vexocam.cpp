@@ -2,6 +2,7 @@
 // display layouts. Cameras come from the simulated SDK (see tst_devicetree).
 #include "config/configparameter.h"
 #include "formchild.h"
+#include "layouts/customwindowsettingwidget.h"
 #include "modalhelper.h"
 #include "params/parameterdock.h"
 #include "shell/vexocam.h"
@@ -11,14 +12,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -536,6 +540,7 @@ void TstVexoCam::manualAndProgramFolder()
     QCOMPARE(boxes.icon(), QMessageBox::Critical);
     QCOMPARE(boxes.title(), QStringLiteral("提示"));
     QCOMPARE(boxes.text(), QStringLiteral("请检查执行目录下是否存在软件使用说明书.pdf"));
+    QCOMPARE(boxes.pressed(), QStringLiteral("确定"));
     QVERIFY(recorder.urls.isEmpty());
 
     QFile pdf(manual);
@@ -549,6 +554,23 @@ void TstVexoCam::manualAndProgramFolder()
     child<QAction>(window, "action_defaultParPath")->trigger();
     QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(dir.path())});
     QCOMPARE(boxes.count(), 1);
+    boxes.stop();
+
+    // Without the manual the box offers the program folder and the path.
+    QVERIFY(pdf.remove());
+    recorder.urls.clear();
+    {
+        ModalAnswer folder(QStringLiteral("打开所在文件夹"));
+        child<QAction>(window, "action_help")->trigger();
+        QCOMPARE(folder.count(), 1);
+    }
+    QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(dir.path())});
+    {
+        ModalAnswer copy(QStringLiteral("复制路径"));
+        child<QAction>(window, "action_help")->trigger();
+        QCOMPARE(copy.count(), 1);
+    }
+    QCOMPARE(QGuiApplication::clipboard()->text(), QDir::toNativeSeparators(dir.path()));
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 }
 
@@ -695,8 +717,10 @@ void TstVexoCam::restoreAtStart_data()
     QTest::newRow("four") << QVariant(2) << 4;
     QTest::newRow("nine") << QVariant(3) << 9;
     QTest::newRow("custom, not saved") << QVariant(4) << 1;
-    QTest::newRow("missing") << QVariant() << 0;
-    QTest::newRow("out of range") << QVariant(5) << 0;
+    // A cut or hand-edited file starts with one cell, never an empty grid.
+    QTest::newRow("missing") << QVariant() << 1;
+    QTest::newRow("out of range") << QVariant(5) << 1;
+    QTest::newRow("not a number") << QVariant(QStringLiteral("x")) << 1;
 }
 
 void TstVexoCam::restoreAtStart()
@@ -832,6 +856,8 @@ void TstVexoCam::unusableStoredLayoutsAreSkipped_data()
     QTest::newRow("below the rows") << 2 << 2 << "0,0,1,1|1,0,2,1" << 0;
     QTest::newRow("beyond the columns") << 2 << 2 << "0,0,1,1|0,1,1,2" << 0;
     QTest::newRow("overlapping") << 2 << 2 << "0,0,2,2|1,1,1,1" << 0;
+    QTest::newRow("gap") << 2 << 2 << "0,0,1,2|1,0,1,1" << 0;
+    QTest::newRow("gap in a merged 3x3") << 3 << 3 << "0,0,2,2|0,2,1,1|2,0,1,3" << 0;
     QTest::newRow("ten frames") << 3 << 3 << nine + QStringLiteral("|0,0,1,1") << 0;
 }
 
@@ -864,6 +890,13 @@ void TstVexoCam::unusableStoredLayoutsAreSkipped()
     QCOMPARE(window.findChild<QGridLayout *>(QStringLiteral("gridLayout_devicewindow"))->count(),
              window.cells().size());
     QCOMPARE(boxes.count(), 0);
+    // The editor gives the same verdict: the frames drawn, or the reason.
+    CustomWindowSettingWidget editor({tried}, &window);
+    editor.show();
+    editor.findChild<QListWidget *>(QStringLiteral("listWidget"))->setCurrentRow(0);
+    auto *reason = editor.findChild<QLabel *>(QStringLiteral("label_layoutFault"));
+    QCOMPARE(reason->isVisible(), cells == 0);
+    QCOMPARE(editor.previewFrames().size(), cells);
     QVERIFY(config()->writeSceneFrameLayout({}));
 }
 

@@ -7,6 +7,7 @@
 #include "slotwarningguard.h"
 #include "tooltest.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -64,6 +65,8 @@ private slots:
     void validRange();
     void recordToWrite_data();
     void recordToWrite();
+    void staticAddressProblem_data();
+    void staticAddressProblem();
     void editorFocusRules_data();
     void editorFocusRules();
     void setIpTakesOnlyValidAddresses();
@@ -185,61 +188,168 @@ void TstAddrix::recordToWrite()
     QCOMPARE(record->abMac[5], 0x42);
 }
 
+void TstAddrix::staticAddressProblem_data()
+{
+    QTest::addColumn<QString>("ip");
+    QTest::addColumn<QString>("mask");
+    QTest::addColumn<QString>("gateway");
+    QTest::addColumn<QString>("problem"); // a word of the reason, empty when accepted
+    QTest::newRow("usual") << "192.168.10.20"
+                           << "255.255.255.0"
+                           << "192.168.10.1"
+                           << "";
+    QTest::newRow("no gateway") << "192.168.10.20"
+                                << "255.255.255.0"
+                                << "0.0.0.0"
+                                << "";
+    QTest::newRow("wide subnet") << "10.1.2.3"
+                                 << "255.0.0.0"
+                                 << "10.255.0.1"
+                                 << "";
+    QTest::newRow("host route") << "10.1.2.3"
+                                << "255.255.255.255"
+                                << "10.1.2.3"
+                                << "";
+    QTest::newRow("gateway elsewhere") << "192.168.10.20"
+                                       << "255.255.255.0"
+                                       << "192.168.11.1"
+                                       << "默认网关";
+    QTest::newRow("network address") << "192.168.10.0"
+                                     << "255.255.255.0"
+                                     << "192.168.10.1"
+                                     << "网络地址";
+    QTest::newRow("broadcast address") << "192.168.10.255"
+                                       << "255.255.255.0"
+                                       << "192.168.10.1"
+                                       << "广播地址";
+    QTest::newRow("holes in the mask") << "192.168.10.20"
+                                       << "255.0.255.0"
+                                       << "192.168.10.1"
+                                       << "子网掩码";
+    QTest::newRow("empty mask") << "192.168.10.20"
+                                << "0.0.0.0"
+                                << "0.0.0.0"
+                                << "子网掩码";
+    QTest::newRow("half-typed") << "192.168..20"
+                                << "255.255.255.0"
+                                << "192.168.10.1"
+                                << "完整";
+}
+
+void TstAddrix::staticAddressProblem()
+{
+    QFETCH(QString, ip);
+    QFETCH(QString, mask);
+    QFETCH(QString, gateway);
+    QFETCH(QString, problem);
+    const QString reason = ipModify::staticAddressProblem(ip, mask, gateway);
+    if (problem.isEmpty())
+        QCOMPARE(reason, QString());
+    else
+        QVERIFY2(reason.contains(problem), qPrintable(reason));
+}
+
 void TstAddrix::editorFocusRules_data()
 {
-    // Keys go to whichever field has the focus; "\b" is Backspace.
+    // The editor starts filled with "start" (or empty), the focus in
+    // startField with its text selected as after Tab. Keys go to whichever
+    // field has the focus: "\b" Backspace, "<" ">" Left and Right, "H" "E"
+    // Home and End, "V" Ctrl+V with the clipboard holding "clip".
+    QTest::addColumn<QString>("start");
     QTest::addColumn<int>("startField");
     QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("clip");
     QTest::addColumn<QString>("focused");
     QTest::addColumn<QString>("ip");
-    QTest::newRow("192 moves on") << 1 << "192"
-                                  << "txtIP2"
+    const QString none;
+    QTest::newRow("192 moves on") << none << 1 << "192" << none << "txtIP2"
                                   << "192...";
-    QTest::newRow("25 stays") << 1 << "25"
-                              << "txtIP1"
+    QTest::newRow("25 stays") << none << 1 << "25" << none << "txtIP1"
                               << "25...";
-    QTest::newRow("dot after 25 moves on") << 1 << "25."
-                                           << "txtIP2"
+    QTest::newRow("dot after 25 moves on") << none << 1 << "25." << none << "txtIP2"
                                            << "25...";
-    QTest::newRow("099 stays, refused at the third digit") << 1 << "099"
-                                                           << "txtIP1"
+    QTest::newRow("dot in an empty field stays") << none << 1 << "." << none << "txtIP1"
+                                                 << "";
+    QTest::newRow("099 stays, refused at the third digit") << none << 1 << "099" << none << "txtIP1"
                                                            << "09...";
-    QTest::newRow("256 refused at the 6") << 1 << "256"
-                                          << "txtIP1"
+    QTest::newRow("256 refused at the 6") << none << 1 << "256" << none << "txtIP1"
                                           << "25...";
-    QTest::newRow("a whole address") << 1 << "10.0.0.1"
-                                     << "txtIP4"
+    QTest::newRow("a whole address") << none << 1 << "10.0.0.1" << none << "txtIP4"
                                      << "10.0.0.1";
-    QTest::newRow("backspace in empty third field") << 3 << "\b"
-                                                    << "txtIP2"
+    QTest::newRow("dots after jumps into a filled editor")
+        << "10.0.20.82" << 1 << "192.0.2.150" << none << "txtIP4"
+        << "192.0.2.150";
+    QTest::newRow("three-digit fields into a filled editor")
+        << "1.2.3.4" << 1 << "192.168.100.200" << none << "txtIP4"
+        << "192.168.100.200";
+    QTest::newRow("no dots, only jumps") << "9.9.9.9" << 1 << "172160" << none << "txtIP3"
+                                         << "172.160.9.9";
+    QTest::newRow("backspace in empty third field") << none << 3 << "\b" << none << "txtIP2"
                                                     << "";
-    QTest::newRow("backspace in a two-digit field stays") << 3 << "12\b"
-                                                          << "txtIP3"
+    QTest::newRow("backspace in a two-digit field stays") << none << 3 << "12\b" << none << "txtIP3"
                                                           << "..1.";
-    QTest::newRow("nothing after the fourth") << 4 << "200."
-                                              << "txtIP4"
+    QTest::newRow("backspace back over the dot") << "10.0.0.1" << 4 << "\b\b" << none << "txtIP2"
+                                                 << "10.0..";
+    QTest::newRow("nothing after the fourth") << none << 4 << "200." << none << "txtIP4"
                                               << "...200";
+    QTest::newRow("right at the end enters the next field") << "10.2.30.40" << 1 << ">>1" << none << "txtIP2"
+                                                            << "10.12.30.40";
+    // The first Left only drops the selection, as in a line edit.
+    QTest::newRow("left at the start goes back") << "10.20.30.40" << 2 << "<<<" << none << "txtIP1"
+                                                 << "10.20.30.40";
+    QTest::newRow("home and end across the fields") << "10.20.30.4" << 3 << "H1E0" << none << "txtIP4"
+                                                    << "110.20.30.40";
+    QTest::newRow("paste a whole address") << "1.2.3.4" << 2 << "V"
+                                           << " 192.168.1.20 \n"
+                                           << "txtIP4"
+                                           << "192.168.1.20";
+    QTest::newRow("bad paste changes nothing") << "1.2.3.4" << 2 << "V"
+                                               << "192.168.1.256"
+                                               << "txtIP2"
+                                               << "1.2.3.4";
+    QTest::newRow("paste of one number into a field") << "1.2.3.4" << 3 << "V"
+                                                      << "77"
+                                                      << "txtIP3"
+                                                      << "1.2.77.4";
 }
 
 void TstAddrix::editorFocusRules()
 {
+    QFETCH(QString, start);
     QFETCH(int, startField);
     QFETCH(QString, keys);
+    QFETCH(QString, clip);
     QFETCH(QString, focused);
     QFETCH(QString, ip);
     IPAddress editor;
+    editor.setIP(start);
     editor.show();
     QApplication::setActiveWindow(&editor);
     QVERIFY(QTest::qWaitForWindowActive(&editor));
-    child<QLineEdit>(editor, qPrintable(QStringLiteral("txtIP%1").arg(startField)))->setFocus();
+    QApplication::clipboard()->setText(clip);
+    auto *first = child<QLineEdit>(editor, qPrintable(QStringLiteral("txtIP%1").arg(startField)));
+    first->setFocus();
+    first->selectAll();
+    const QHash<QChar, Qt::Key> named{{'\b', Qt::Key_Backspace}, {'<', Qt::Key_Left}, {'>', Qt::Key_Right},
+                                      {'H', Qt::Key_Home},       {'E', Qt::Key_End},  {'V', Qt::Key_V}};
     for (const QChar key : keys) {
-        if (key == QLatin1Char('\b'))
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+        QWidget *target = QApplication::focusWidget();
+        if (key == QLatin1Char('V'))
+            QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+        else if (named.contains(key))
+            QTest::keyClick(target, named.value(key));
         else
-            QTest::keyClicks(QApplication::focusWidget(), QString(key));
+            QTest::keyClicks(target, QString(key));
     }
     QCOMPARE(QApplication::focusWidget()->objectName(), focused);
     QCOMPARE(editor.getIP(), ip);
+    // What is read is what is shown.
+    if (ip.isEmpty())
+        return;
+    QStringList shown;
+    for (int i = 1; i <= 4; ++i)
+        shown << child<QLineEdit>(editor, qPrintable(QStringLiteral("txtIP%1").arg(i)))->text();
+    QCOMPARE(shown.join(QLatin1Char('.')), ip);
 }
 
 void TstAddrix::setIpTakesOnlyValidAddresses()

@@ -60,6 +60,7 @@ private slots:
     void statusLineAndPauseResume();
     void stopReturnsToIdle();
     void stopWithAFrameDeliveryPendingDoesNotHang();
+    void lostCameraIsShownUntilItsFramesReturn_data();
     void lostCameraIsShownUntilItsFramesReturn();
     void firstFrameOfEveryOpeningFits();
     void zoomButtonsWheelAndOriginalSize();
@@ -263,8 +264,16 @@ void TestCameraThread::stopWithAFrameDeliveryPendingDoesNotHang()
     }
 }
 
+void TestCameraThread::lostCameraIsShownUntilItsFramesReturn_data()
+{
+    QTest::addColumn<bool>("paused");
+    QTest::newRow("streaming") << false;
+    QTest::newRow("paused") << true;
+}
+
 void TestCameraThread::lostCameraIsShownUntilItsFramesReturn()
 {
+    QFETCH(bool, paused);
     const QByteArray serial = SerialA.toLatin1();
     QVERIFY(m_cell->attachCamera(SerialA));
     QTRY_VERIFY_WITH_TIMEOUT(statusText().contains(QStringLiteral("显示帧率: 2")) ||
@@ -272,17 +281,29 @@ void TestCameraThread::lostCameraIsShownUntilItsFramesReturn()
                              5000);
     QSignalSpy lost(m_cell, &CameraThread::cameraLost);
     const QString notice = QStringLiteral("相机已断开，正在重新连接…");
+    if (paused)
+        m_cell->on_pushButton_open_clicked();
 
     // Gone: the frozen picture is covered, the status line says why, even
-    // after the next rate report.
+    // after the next rate report; paused or not, within a second.
     QCOMPARE(VexoSimUnplug(serial.constData()), CAMERA_STATUS_SUCCESS);
-    QTRY_VERIFY_WITH_TIMEOUT(m_cell->isCameraLost(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_cell->isCameraLost(), paused ? 1000 : 3000);
     QVERIFY(m_cell->isLostNoticeShown());
     QCOMPARE(statusLabel()->text().remove(QLatin1Char('\n')), notice);
     QTest::qWait(1200);
     QCOMPARE(statusLabel()->text().remove(QLatin1Char('\n')), notice);
     QCOMPARE(lost.count(), 1);
     QCOMPARE(lost.first(), QVariantList({SerialA, true}));
+
+    if (paused) {
+        // Back while paused: the notice goes, the cell stays paused.
+        QCOMPARE(VexoSimReplug(serial.constData()), CAMERA_STATUS_SUCCESS);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_cell->isCameraLost(), 3000);
+        QVERIFY(!m_cell->isLostNoticeShown());
+        QCOMPARE(lost.count(), 2);
+        QVERIFY(statusText().contains(QStringLiteral("暂停")));
+        return;
+    }
 
     // Back: the frames move again without a click, and everything goes.
     const int delivered = m_cell->grabber()->deliveredFrames();

@@ -5,6 +5,7 @@
 #include "slotwarningguard.h"
 #include "stream/displaypicture.h"
 #include "view/cameraviewmath.h"
+#include "view/heldkeys.h"
 #include "view/statusline.h"
 
 #include <QtTest>
@@ -34,6 +35,8 @@ private slots:
     void displayPictureIsTheShownSizeSampledLikeTheView();
     void buttonBarFollowsCursorHalf();
     void cellDragNeedsLeftButtonAndDistance();
+    void heldKeyActsOnce_data();
+    void heldKeyActsOnce();
 };
 
 void TestCameraViewMath::buttonZoomStepsAndBounds()
@@ -307,6 +310,47 @@ void TestCameraViewMath::displayPictureIsTheShownSizeSampledLikeTheView()
     QVERIFY(picture.make(nullptr, {64, 48}, 192, {10, 10}).isNull());
     QVERIFY(
         picture.make(QImage(64, 48, QImage::Format_RGB888).constBits(), {64, 48}, 100, {10, 10}).isNull());
+}
+
+void TestCameraViewMath::heldKeyActsOnce_data()
+{
+    // Events: "P<key>@<time>" press, "R<key>@<time>" release, "F" focus
+    // lost. "acted" lists, per press, whether it started a stroke.
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<QString>("acted");
+    QTest::newRow("flagged repeats: presses only") << "PA@1 PA@30 PA@60 RA@90"
+                                                   << "100";
+    QTest::newRow("unflagged repeats: release and press at one time") << "PA@1 RA@30 PA@30 RA@60 PA@60 RA@95"
+                                                                      << "100";
+    QTest::newRow("two real strokes") << "PA@1 RA@30 PA@200 RA@230"
+                                      << "11";
+    QTest::newRow("other keys are their own") << "PA@1 PB@5 PA@9 RA@10 PB@11"
+                                              << "1100";
+    QTest::newRow("release missed while focus was away") << "PA@1 F PA@500"
+                                                         << "11";
+    QTest::newRow("no time stamps: strokes by the releases") << "PA@0 RA@0 PA@0 PA@0 RA@0"
+                                                             << "110";
+}
+
+void TestCameraViewMath::heldKeyActsOnce()
+{
+    QFETCH(QString, events);
+    QFETCH(QString, acted);
+    HeldKeys keys;
+    QString got;
+    for (const QString &event : events.split(QLatin1Char(' '))) {
+        if (event == QLatin1String("F")) {
+            keys.clear();
+            continue;
+        }
+        const int key = event.at(1).unicode();
+        const unsigned long time = event.section(QLatin1Char('@'), 1).toULong();
+        if (event.startsWith(QLatin1Char('P')))
+            got += keys.press(key, time) ? QLatin1Char('1') : QLatin1Char('0');
+        else
+            keys.release(key, time);
+    }
+    QCOMPARE(got, acted);
 }
 
 VEXO_QTEST_MAIN(TestCameraViewMath)

@@ -3,6 +3,7 @@
 #include "capture/capturenaming.h"
 #include "config/configparameter.h"
 #include "messagebox.h"
+#include "sdkstatus.h"
 #include "stream/cvideothread.h"
 
 #include <QCoreApplication>
@@ -187,17 +188,26 @@ void CellCapture::savePicture(const QByteArray &pixels, const stImageInfo &head)
 void CellCapture::onWritten(const QString &fileName, int status, bool series)
 {
     if (status == CAMERA_STATUS_SUCCESS) {
+        m_saveFailureShown = false;
         // Pictures finished while the camera closed need no news on an idle cell.
         if (m_handle != nullptr)
             emit statusMessage(tr("SDK保存图片成功"));
         return;
     }
-    const QString failure = tr("SDK保存图片失败, 错误码:%1, 文件:%2").arg(status).arg(fileName);
+    const QString failure = tr("SDK保存图片失败, 错误码:%1, 文件:%2").arg(vexo::statusText(status), fileName);
     emit statusMessage(failure);
     // A series that cannot write would only fail again every tick.
     if (series && m_series) {
         endSeries(true);
+        m_saveFailureShown = true;
         showError(tr("连续抓图已停止：%1").arg(failure));
+        return;
+    }
+    // A lost picture must not pass unseen, but a run of failures (a full
+    // disk, a held hotkey) raises one box until a picture is saved again.
+    if (!m_saveFailureShown) {
+        m_saveFailureShown = true;
+        showError(failure);
     }
 }
 

@@ -111,6 +111,8 @@ private:
     SeriesTarget m_seriesTarget;
     // A series picture was asked for and its frame has not come back yet.
     bool m_seriesShotPending = false;
+    // A failed save was shown in a box; the next one waits for a success.
+    bool m_saveFailureShown = false;
     std::unique_ptr<RecordVideoThread> m_recorder;
     qint64 m_reportedDrops = 0;
 };

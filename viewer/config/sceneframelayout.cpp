@@ -1,5 +1,6 @@
 #include "config/sceneframelayout.h"
 
+#include <QCoreApplication>
 #include <QVector>
 
 #include <bitset>
@@ -70,7 +71,30 @@ LayoutFault layoutFault(const SceneFrameLayout &layout)
             }
         }
     }
+    if (int(taken.count()) != layout.row * layout.column)
+        return LayoutFault::Gap;
     return LayoutFault::None;
+}
+
+QString layoutFaultText(LayoutFault fault)
+{
+    switch (fault) {
+    case LayoutFault::None:
+        return QString();
+    case LayoutFault::Size:
+        return QCoreApplication::translate("SceneFrameLayout", "行数或列数不在1到3之间");
+    case LayoutFault::FrameCount:
+        return QCoreApplication::translate("SceneFrameLayout", "没有画面或画面多于9个");
+    case LayoutFault::FrameText:
+        return QCoreApplication::translate("SceneFrameLayout", "画面位置的文字无法识别");
+    case LayoutFault::OutsideGrid:
+        return QCoreApplication::translate("SceneFrameLayout", "有画面超出了网格");
+    case LayoutFault::Overlap:
+        return QCoreApplication::translate("SceneFrameLayout", "有画面相互重叠");
+    case LayoutFault::Gap:
+        return QCoreApplication::translate("SceneFrameLayout", "有网格位置没有被任何画面覆盖");
+    }
+    return QString();
 }
 
 QVector<FramePlacement> layoutPlacements(const SceneFrameLayout &layout)

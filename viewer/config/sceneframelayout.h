@@ -46,12 +46,17 @@ enum class LayoutFault {
     FrameText,   // a frame text that is not four plain integers
     OutsideGrid, // a frame reaching beyond the layout's rows or columns
     Overlap,     // two frames sharing a grid cell
+    Gap,         // a grid cell no frame covers
 };
 
 constexpr int MaxLayoutSize = 3;
 constexpr int MaxLayoutFrames = MaxLayoutSize * MaxLayoutSize;
 
+// The one verdict on a layout, used wherever a layout is offered or shown:
+// the menu, the layout editor and the layout restored at start.
 LayoutFault layoutFault(const SceneFrameLayout &layout);
+// The fault in words for the user, in the interface's language.
+QString layoutFaultText(LayoutFault fault);
 inline bool isUsableLayout(const SceneFrameLayout &layout)
 {
     return layoutFault(layout) == LayoutFault::None;

@@ -4,6 +4,7 @@
 #include "layouts/customgraphicsscene.h"
 #include "textfields.h"
 
+#include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
@@ -53,18 +54,41 @@ std::unique_ptr<QMimeData> CustomTreeWidget::serialMimeData(const QTreeWidgetIte
     return data;
 }
 
+void CustomTreeWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        pressPos = event->pos();
+        pressedIndex = indexAt(event->pos());
+    }
+    QTreeWidget::mousePressEvent(event);
+}
+
+void CustomTreeWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        pressedIndex = QPersistentModelIndex();
+    QTreeWidget::mouseReleaseEvent(event);
+}
+
 void CustomTreeWidget::mouseMoveEvent(QMouseEvent *event)
 {
-    // Without mouse tracking a move arrives only with a button held: the
-    // first one over a camera starts the drag.
-    if (std::unique_ptr<QMimeData> data = serialMimeData(itemAt(event->pos()))) {
-        auto *drag = new QDrag(this);
-        drag->setMimeData(data.release());
-        drag->exec(Qt::MoveAction);
-        // The drag took the button's release. Handing the base view this
-        // move now would start a selection drag that never ends, and the
-        // next click on the tree would be lost.
-        return;
+    // A drag starts once the pointer has left the press by the usual
+    // distance, and carries the camera that was pressed: a fast move may
+    // already be over the next row.
+    const bool dragging = (event->buttons() & Qt::LeftButton) && pressedIndex.isValid() &&
+                          (event->pos() - pressPos).manhattanLength() >= QApplication::startDragDistance();
+    if (dragging) {
+        std::unique_ptr<QMimeData> data = serialMimeData(itemFromIndex(pressedIndex));
+        pressedIndex = QPersistentModelIndex();
+        if (data) {
+            auto *drag = new QDrag(this);
+            drag->setMimeData(data.release());
+            drag->exec(Qt::MoveAction);
+            // The drag took the button's release. Handing the base view this
+            // move now would start a selection drag that never ends, and the
+            // next click on the tree would be lost.
+            return;
+        }
     }
     QTreeWidget::mouseMoveEvent(event);
 }

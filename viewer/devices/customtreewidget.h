@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPersistentModelIndex>
+#include <QPoint>
 #include <QTreeWidget>
 
 #include <memory>
@@ -21,8 +23,16 @@ public:
     static std::unique_ptr<QMimeData> serialMimeData(const QTreeWidgetItem *item);
 
 protected:
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+
+private:
+    // Where the left button went down and the row under it: a drag carries
+    // that row, whatever lies under the pointer when it starts.
+    QPoint pressPos;
+    QPersistentModelIndex pressedIndex;
 };

@@ -70,9 +70,10 @@ void CameraListWidget::refreshCameraList()
         table->item(row, 0)->setData(Qt::UserRole, vexo::fromLocalField(info.acSn));
     }
     table->show();
-    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
-    for (int column = 1; column < ColumnCount; ++column)
-        table->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
+    // Every column as wide as its values and header, the last one taking
+    // what is left: a narrow window scrolls rather than cutting a value.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
 }
 
 void CameraListWidget::changeEvent(QEvent *event)

@@ -17,9 +17,12 @@ public:
     void setKeyAddres(QString *address) { keyAddress = address; }
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void showPlaceholder();
+
     QString *keyAddress = nullptr;
 };
 

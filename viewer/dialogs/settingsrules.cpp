@@ -41,9 +41,10 @@ QStringList hotkeyTexts(const HotkeyParameter &h)
 
 bool hasHotkeyConflict(const QStringList &texts)
 {
+    // An emptied editor means "no hotkey", which several actions may share.
     for (int i = 0; i < texts.size(); ++i) {
         for (int j = i + 1; j < texts.size(); ++j) {
-            if (texts.at(i) == texts.at(j))
+            if (!texts.at(i).isEmpty() && texts.at(i) == texts.at(j))
                 return true;
         }
     }

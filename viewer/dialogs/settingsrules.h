@@ -23,7 +23,7 @@ int durationMs(int value, int unit);
 
 // The eight hotkey texts of a record, in record order.
 QStringList hotkeyTexts(const HotkeyParameter &hotkeys);
-// Any two equal texts (two empty editors too) conflict.
+// Any two equal texts conflict; empty editors (no hotkey) never do.
 bool hasHotkeyConflict(const QStringList &texts);
 // The first key combination of a sequence in portable text ("Ctrl+E, Ctrl+R" -> "Ctrl+E").
 QString firstCombination(const QString &portableText);

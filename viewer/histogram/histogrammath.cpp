@@ -161,4 +161,44 @@ int readoutBoxX(int x, int overlayWidth)
     return x + 80 > overlayWidth ? x - 90 : x + 10;
 }
 
+QPoint placeBeside(const QVector<QRect> &open, const QSize &size, const QRect &available)
+{
+    if (open.isEmpty()) {
+        QRect centred(QPoint(0, 0), size);
+        centred.moveCenter(available.center());
+        return centred.topLeft();
+    }
+    constexpr int Gap = 4;
+    const auto fits = [&](const QPoint &at) {
+        const QRect place(at, size);
+        if (!available.contains(place))
+            return false;
+        for (const QRect &other : open) {
+            if (other.intersects(place))
+                return false;
+        }
+        return true;
+    };
+    for (const QRect &other : open) {
+        const QPoint right(other.right() + 1 + Gap, other.top());
+        if (fits(right))
+            return right;
+        const QPoint below(other.left(), other.bottom() + 1 + Gap);
+        if (fits(below))
+            return below;
+    }
+    for (const QRect &other : open) {
+        const QPoint rowStart(available.left(), other.bottom() + 1 + Gap);
+        if (fits(rowStart))
+            return rowStart;
+    }
+    // The area is full: cascade, still wholly on it where the size allows.
+    const QPoint cascade = open.last().topLeft() + QPoint(32, 32);
+    const int x =
+        qBound(available.left(), cascade.x(), qMax(available.left(), available.right() + 1 - size.width()));
+    const int y =
+        qBound(available.top(), cascade.y(), qMax(available.top(), available.bottom() + 1 - size.height()));
+    return QPoint(x, y);
+}
+
 } // namespace HistogramMath

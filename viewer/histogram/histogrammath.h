@@ -2,6 +2,9 @@
 #define HISTOGRAMMATH_H
 
 #include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QVector>
 #include <QtGlobal>
 
 #include <array>
@@ -47,6 +50,12 @@ int barHeight(quint32 count, quint32 highest);
 // Left edge of the cursor read-out box at cursor x in an overlay of width:
 // right of the cursor, or left of it where it would not fit.
 int readoutBoxX(int x, int overlayWidth);
+
+// Where a new window of frame size goes among the open ones (frame
+// rectangles): beside one of them (right, then below) where it fits on the
+// available area without covering any; else cascaded from the last one,
+// kept on the area. The first window is centred.
+QPoint placeBeside(const QVector<QRect> &open, const QSize &size, const QRect &available);
 
 } // namespace HistogramMath
 

@@ -4,6 +4,7 @@
 #include "stream/cvideothread.h"
 #include "textfields.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCursor>
 #include <QEvent>
@@ -12,6 +13,7 @@
 #include <QGraphicsSimpleTextItem>
 #include <QHeaderView>
 #include <QPainterPath>
+#include <QScreen>
 #include <QTableWidgetItem>
 #include <QTimer>
 
@@ -93,6 +95,16 @@ histogramWidget *histogramWidget::open(void *handle, CVideoThread *frames)
         window->setWindowTitle(vexo::fromLocalField(name));
     if (frames != nullptr)
         frames->connectFrames(window, &histogramWidget::dealtData);
+    // Next to the histograms already open, not over them, and on screen.
+    QVector<QRect> open;
+    for (QWidget *other : QApplication::topLevelWidgets()) {
+        if (other != window && other->isVisible() && qobject_cast<histogramWidget *>(other))
+            open.append(other->frameGeometry());
+    }
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QSize frame = window->size() + QSize(8, 32); // the window manager's frame
+        window->move(HistogramMath::placeBeside(open, frame, screen->availableGeometry()));
+    }
     window->show();
     return window;
 }

@@ -62,6 +62,12 @@ CustomWindowSettingWidget::CustomWindowSettingWidget(QVector<SceneFrameLayout> l
     : QDialog(parent), ui(std::make_unique<Ui::CustomWindowSettingWidget>()), m_fadedLogo(fadedLogo())
 {
     ui->setupUi(this);
+    faultLabel = new QLabel(this);
+    faultLabel->setObjectName(QStringLiteral("label_layoutFault"));
+    faultLabel->setWordWrap(true);
+    faultLabel->setStyleSheet(QStringLiteral("color: red;"));
+    faultLabel->hide();
+    ui->verticalLayout_preview->addWidget(faultLabel);
     ui->listWidget->blockSignals(true);
     for (const SceneFrameLayout &layout : layouts)
         appendItem(layout);
@@ -118,7 +124,7 @@ void CustomWindowSettingWidget::sizeByDivision(SceneFrameLayout &layout) const
 
 void CustomWindowSettingWidget::on_listWidget_itemSelectionChanged()
 {
-    if (previewItem)
+    if (previewItem && !previewRefused)
         collectPreview(recordOf(previewItem));
     QListWidgetItem *item = firstSelectedItem();
     if (!item) {
@@ -138,6 +144,8 @@ void CustomWindowSettingWidget::on_listWidget_itemSelectionChanged()
 
 void CustomWindowSettingWidget::clearPreview()
 {
+    faultLabel->hide();
+    previewRefused = false;
     while (!frameLabels.isEmpty())
         removePreviewCell(frameLabels.firstKey());
     ui->pushButton_merge->setEnabled(false);
@@ -166,25 +174,19 @@ void CustomWindowSettingWidget::cameraWindowSetting(SceneFrameLayout &layout)
     for (int i = 0; i < columns; ++i)
         grid->setColumnStretch(i, 1);
 
-    // Only a hand-edited file holds frames that do not parse, leave the grid
-    // or overlap an earlier one; showing them would put cells on top of each
-    // other that no click could tell apart.
-    bool taken[kMaxGrid][kMaxGrid] = {};
-    for (const QString &text : layout.frameLayoutList) {
-        FramePlacement frame;
-        if (!parseFrameText(text, &frame) || frame.row < 0 || frame.column < 0 || frame.rowSpan < 1 ||
-            frame.columnSpan < 1 || frame.row + frame.rowSpan > rows ||
-            frame.column + frame.columnSpan > columns)
-            continue;
-        const QVector<QPoint> cells = frameCells(frame);
-        const bool overlaps = std::any_of(cells.cbegin(), cells.cend(),
-                                          [&taken](const QPoint &c) { return taken[c.x()][c.y()]; });
-        if (overlaps)
-            continue;
-        for (const QPoint &c : cells)
-            taken[c.x()][c.y()] = true;
-        addPreviewCell(frame);
+    // Only a hand-edited file holds a layout that does not cover its grid
+    // exactly once. It is judged as the menu and the start judge it, and
+    // nothing of it is drawn: the reason stands in its place until a
+    // division is chosen.
+    const LayoutFault fault = layoutFault(layout);
+    previewRefused = fault != LayoutFault::None;
+    faultLabel->setVisible(previewRefused);
+    if (previewRefused) {
+        faultLabel->setText(tr("此布局无法使用：%1。请选择画面分割重新划分。").arg(layoutFaultText(fault)));
+        return;
     }
+    for (const FramePlacement &frame : layoutPlacements(layout))
+        addPreviewCell(frame);
 }
 
 QLabel *CustomWindowSettingWidget::addPreviewCell(const FramePlacement &frame)
@@ -329,7 +331,7 @@ void CustomWindowSettingWidget::on_pushButton_division_clicked()
 
 void CustomWindowSettingWidget::on_pushButton_save_clicked()
 {
-    if (QListWidgetItem *item = firstSelectedItem())
+    if (QListWidgetItem *item = firstSelectedItem(); item && !previewRefused)
         collectPreview(recordOf(item));
     ConfigParameter::getInstance()->writeSceneFrameLayout(layouts());
     accept();

@@ -64,5 +64,9 @@ private:
     std::unique_ptr<Ui::CustomWindowSettingWidget> ui;
     QMap<QString, QLabel *> frameLabels;
     QListWidgetItem *previewItem = nullptr;
+    // The shown record could not be drawn: the preview is empty and must not
+    // be taken back into the record.
+    bool previewRefused = false;
+    QLabel *faultLabel = nullptr;
     QPixmap m_fadedLogo;
 };

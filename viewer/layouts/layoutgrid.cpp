@@ -61,29 +61,6 @@ bool isFrameMerge(const QVector<QPoint> &cells)
     return qint64(distinct.size()) == qint64(box.rowSpan) * qint64(box.columnSpan);
 }
 
-bool isCompleteLayout(const SceneFrameLayout &layout)
-{
-    if (layout.row < 1 || layout.row > kMaxGrid || layout.column < 1 || layout.column > kMaxGrid)
-        return false;
-    if (layout.frameLayoutList.isEmpty() || layout.frameLayoutList.size() > kMaxGrid * kMaxGrid)
-        return false;
-    bool covered[kMaxGrid][kMaxGrid] = {};
-    int count = 0;
-    for (const QString &text : layout.frameLayoutList) {
-        FramePlacement f;
-        if (!parseFrameText(text, &f) || f.row < 0 || f.column < 0 || f.rowSpan < 1 || f.columnSpan < 1 ||
-            f.row + f.rowSpan > layout.row || f.column + f.columnSpan > layout.column)
-            return false;
-        for (const QPoint &cell : frameCells(f)) {
-            if (covered[cell.x()][cell.y()])
-                return false;
-            covered[cell.x()][cell.y()] = true;
-            ++count;
-        }
-    }
-    return count == layout.row * layout.column;
-}
-
 LayoutNameProblem layoutNameProblem(const QString &name, const QStringList &existing)
 {
     if (name.isEmpty())

@@ -22,10 +22,6 @@ bool isFrameMerge(const QVector<QPoint> &cells);
 // The smallest frame holding every cell (cells must not be empty).
 FramePlacement boundingFrame(const QVector<QPoint> &cells);
 
-// True when the layout can be shown as it is: a grid of 1..3 rows and 1..3
-// columns whose frames parse, lie inside it and cover each cell once.
-bool isCompleteLayout(const SceneFrameLayout &layout);
-
 // Why a name cannot be given to a new layout. Names are stored unescaped as
 // list items and key suffixes: a "," would split it when read back, a "/"
 // makes a settings sub-key ("a/" is the key of "a", "a//b" the key of "a/b").

@@ -3,6 +3,7 @@
 #include "params/parameterpanel.h"
 
 #include "params/parameterrules.h"
+#include "sdkstatus.h"
 #include "ui_parameterdock.h"
 #include "ui_vexocam.h"
 
@@ -219,9 +220,10 @@ void ParameterPanel::buildRows()
          }},
     };
 
-    // textChanged(QString) of the line edits: sent at every keystroke, as
-    // long as the text is a value the camera can take.
-    m_lineEditRows = {SIGNAL(textChanged(QString)), SLOT(onLineEditResult(QString)), Quiet::Blocked};
+    // The typed text of the line edits, once the typing is finished (Enter,
+    // leaving the field or a pause), as long as it is a value the camera
+    // can take.
+    m_lineEditRows = {SIGNAL(committed(QString)), SLOT(onLineEditResult(QString)), Quiet::Blocked};
     m_lineEditRows.rows = {
         {name("lineEdit_maxExposureRange"), [this] { sendAeExposureRange(); }},
         {name("lineEdit_minExposureRange"), [this] { sendAeExposureRange(); }},
@@ -393,8 +395,19 @@ void ParameterPanel::loadGroup(int group)
         cameraGone();
         return;
     }
-    if (status != CAMERA_STATUS_SUCCESS)
-        CameraLoadParameter(m_handle, CAMERA_PARAMETER_GROUP_DEFAULT);
+    if (status != CAMERA_STATUS_SUCCESS) {
+        const bool defaults =
+            CameraLoadParameter(m_handle, CAMERA_PARAMETER_GROUP_DEFAULT) == CAMERA_STATUS_SUCCESS;
+        // Every setting may have changed: the dock is read again behind the box.
+        refillLater();
+        const QString letter(QLatin1Char(char('A' + qBound(0, group, 3))));
+        showBox(
+            true, tr("错误"),
+            defaults
+                ? tr("加载参数组%1失败：%2\n相机已改用出厂默认参数。").arg(letter, vexo::statusText(status))
+                : tr("加载参数组%1失败：%2").arg(letter, vexo::statusText(status)));
+        return;
+    }
     // Every setting may have changed with the group.
     refillLater();
 }

@@ -3,6 +3,9 @@
 #include "params/parameterpanel.h"
 #include "ui_parameterdock.h"
 
+#include <QBoxLayout>
+#include <QEvent>
+#include <QLabel>
 #include <QLayout>
 
 #include <algorithm>
@@ -14,6 +17,14 @@ ParameterDock::ParameterDock(QWidget *parent) : QWidget(parent), ui(std::make_un
     m_specialPage = ui->page_special;
     ui->toolBox_2->removeItem(ui->toolBox_2->indexOf(m_specialPage));
     m_specialPage->hide();
+    m_lostNotice = new QLabel(this);
+    m_lostNotice->setObjectName(QStringLiteral("label_cameraLost"));
+    m_lostNotice->setWordWrap(true);
+    m_lostNotice->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0); font-weight: bold;"));
+    m_lostNotice->hide();
+    if (auto *column = qobject_cast<QBoxLayout *>(layout()))
+        column->insertWidget(0, m_lostNotice);
+    ui->tabWidget->installEventFilter(this);
     m_panel = std::make_unique<ParameterPanel>(ui.get(), this);
     // Nothing acts before a camera was shown.
     disableUntilFilled();
@@ -24,6 +35,22 @@ ParameterDock::~ParameterDock() = default;
 void ParameterDock::setSettingsEnabled(bool enabled)
 {
     ui->tabWidget->setEnabled(enabled);
+}
+
+bool ParameterDock::eventFilter(QObject *watched, QEvent *event)
+{
+    // Whatever enables the settings again (a fill from a camera that is
+    // there) ends the notice.
+    if (watched == ui->tabWidget && event->type() == QEvent::EnabledChange && ui->tabWidget->isEnabled())
+        m_lostNotice->hide();
+    return QWidget::eventFilter(watched, event);
+}
+
+void ParameterDock::showCameraLost(const QString &reason)
+{
+    disableUntilFilled();
+    m_lostNotice->setText(reason);
+    m_lostNotice->show();
 }
 
 void ParameterDock::disableUntilFilled()

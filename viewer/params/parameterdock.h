@@ -5,6 +5,7 @@
 #include <memory>
 
 class ParameterPanel;
+class QLabel;
 
 namespace Ui {
 class ParameterDock;
@@ -29,6 +30,9 @@ public:
     void setSettingsEnabled(bool enabled);
     // The tabs and the title bar, until the next fill enables both.
     void disableUntilFilled();
+    // While the dock's camera is away: the controls greyed out and the reason
+    // shown above them. The next fill (the camera back) clears it.
+    void showCameraLost(const QString &reason);
     // The tool box's tenth page, out of the tool box while the camera has
     // neither channels nor a focus motor.
     QWidget *specialSettingsPage() const { return m_specialPage; }
@@ -38,9 +42,13 @@ public:
     // The form's texts in the language now installed.
     void retranslate();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     std::unique_ptr<Ui::ParameterDock> ui;
     QWidget *m_specialPage = nullptr;
+    QLabel *m_lostNotice = nullptr;
     // After ui: goes first, while the controls it handles still exist.
     std::unique_ptr<ParameterPanel> m_panel;
 };

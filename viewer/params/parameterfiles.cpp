@@ -4,9 +4,11 @@
 
 #include "messagebox.h"
 #include "params/parameterrules.h"
+#include "sdkstatus.h"
 #include "textfields.h"
 #include "ui_parameterdock.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -41,7 +43,11 @@ void ParameterPanel::saveToGroup()
     const int group = checkedGroup();
     if (group < 0)
         return;
-    if (isGone(CameraSaveParameter(m_handle, group)))
+    const CameraSdkStatus status = CameraSaveParameter(m_handle, group);
+    if (status == CAMERA_STATUS_SUCCESS)
+        return;
+    showBox(true, tr("错误"), tr("保存参数组%1失败：%2").arg(checkedGroupLetter(), vexo::statusText(status)));
+    if (isGone(status))
         cameraGone();
 }
 
@@ -61,8 +67,12 @@ bool ParameterPanel::loadParameters(const QString &path)
     // nothing when it is not a good one; the dock then stays as it is.
     const CameraSdkStatus status = CameraReadParameterFromFile(m_handle, vexo::toLocal(path).constData());
     if (status != CAMERA_STATUS_SUCCESS) {
+        showBox(true, tr("错误"),
+                tr("无法加载参数文件：%1\n%2").arg(QDir::toNativeSeparators(path), fileProblem(status)));
         if (isGone(status))
             cameraGone();
+        else
+            initDeviceSetting(m_handle); // the dock shows what the camera really has
         return false;
     }
     initDeviceSetting(m_handle);
@@ -94,16 +104,42 @@ void ParameterPanel::exportParameters(const QString &directory, bool withExtensi
     else if (ui->radioButton_number->isChecked())
         key = vexo::fromUtf8Field(info.sDevice.acSn);
     const QString name = exportFileName(directory, key, checkedGroupLetter(), withExtension);
-    if (!name.isEmpty() && isGone(CameraSaveParameterToFile(m_handle, vexo::toLocal(name).constData())))
+    if (name.isEmpty())
+        return;
+    const CameraSdkStatus saved = CameraSaveParameterToFile(m_handle, vexo::toLocal(name).constData());
+    if (saved == CAMERA_STATUS_SUCCESS)
+        return;
+    showBox(true, tr("错误"),
+            tr("无法导出参数文件：%1\n%2").arg(QDir::toNativeSeparators(name), fileProblem(saved)));
+    if (isGone(saved))
         cameraGone();
+}
+
+QString ParameterPanel::fileProblem(CameraSdkStatus status)
+{
+    switch (status) {
+    case CAMERA_STATUS_FILE_PATH:
+        return tr("文件不存在或无法读取");
+    case CAMERA_STATUS_IO_ERROR:
+        return tr("无法写入文件（磁盘已满、没有写权限或路径不存在）");
+    case CAMERA_STATUS_FILE_CORRUPT:
+        return tr("文件已损坏或不完整，不是有效的参数文件");
+    case CAMERA_STATUS_NOT_SUPPORTED:
+        return tr("文件属于其他型号的相机");
+    default:
+        return vexo::statusText(status);
+    }
 }
 
 void ParameterPanel::restoreFactoryDefaults()
 {
-    if (isGone(CameraLoadParameter(m_handle, CAMERA_PARAMETER_GROUP_DEFAULT))) {
+    const CameraSdkStatus status = CameraLoadParameter(m_handle, CAMERA_PARAMETER_GROUP_DEFAULT);
+    if (isGone(status)) {
         cameraGone();
         return;
     }
+    if (status != CAMERA_STATUS_SUCCESS)
+        showBox(true, tr("错误"), tr("恢复出厂参数失败：%1").arg(vexo::statusText(status)));
     initDeviceSetting(m_handle);
 }
 
@@ -124,7 +160,7 @@ void ParameterPanel::setNickname()
     char kept[CAMERA_TEXT_BUFFER] = {};
     if (CameraGetFriendlyName(m_handle, kept) == CAMERA_STATUS_SUCCESS)
         ui->lineEdit_deviceName->setText(vexo::fromLocalField(kept, sizeof kept));
-    showBox(true, tr("错误"), tr("修改设备名称失败, 错误码:%1").arg(status));
+    showBox(true, tr("错误"), tr("修改设备名称失败, 错误码:%1").arg(vexo::statusText(status)));
     if (isGone(status))
         cameraGone();
 }
@@ -148,7 +184,7 @@ void ParameterPanel::setGigeAddress()
         return;
     // An address the camera refused is not left on show.
     showGige(m_handle, serial);
-    showBox(true, tr("错误"), tr("修改IP失败, 错误码:%1").arg(status));
+    showBox(true, tr("错误"), tr("修改IP失败, 错误码:%1").arg(vexo::statusText(status)));
     if (isGone(status))
         cameraGone();
 }
@@ -177,7 +213,7 @@ void ParameterPanel::setPacketSizeAndDelay()
         ui->lineEdit_PacketSize->setText(QString::number(kept));
     if (CameraGigeGetPacketDelayTime(m_handle, &kept) == CAMERA_STATUS_SUCCESS)
         ui->lineEdit_netWorkIntervalTime->setText(QString::number(kept));
-    showBox(true, tr("错误"), tr("修改失败, 错误码:%1").arg(status));
+    showBox(true, tr("错误"), tr("修改失败, 错误码:%1").arg(vexo::statusText(status)));
     if (isGone(status))
         cameraGone();
 }

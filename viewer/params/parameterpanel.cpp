@@ -1,8 +1,10 @@
 // The parameter dock's controls wired to their handlers.
 #include "params/parameterpanel.h"
 
+#include "typedentry.h"
 #include "ui_parameterdock.h"
 
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -68,12 +70,19 @@ void ParameterPanel::wireFamily(const Family<Handler> &family)
         case Quiet::ByStep:
             break;
         }
-        connect(control, family.signal, this, family.slot);
+        // A typed field reports through its entry, once the typing is done.
+        QObject *source = control;
+        if (auto *edit = qobject_cast<QLineEdit *>(control))
+            source = TypedEntry::watch(edit);
+        connect(source, family.signal, this, family.slot);
     }
 }
 
 void ParameterPanel::wire()
 {
+    // Every spin box of the dock takes typed text only once it is finished.
+    for (QAbstractSpinBox *box : m_dock->findChildren<QAbstractSpinBox *>())
+        TypedEntry::watch(box);
     wireFamily(m_radioRows);
     wireFamily(m_checkRows);
     wireFamily(m_lineEditRows);
@@ -90,7 +99,7 @@ void ParameterPanel::wire()
     // Times of the I/O lines go to the camera when their edit ends.
     for (QLineEdit *edit : {ui->lineEdit_time, ui->lineEdit_ldelay, ui->lineEdit_lpulsewidth,
                             ui->lineEdit_pwmcycle, ui->lineEdit_pwmhighttime})
-        connect(edit, &QLineEdit::editingFinished, this, [this, edit] { sendLineTimes(edit); });
+        connect(TypedEntry::watch(edit), &TypedEntry::committed, this, [this, edit] { sendLineTimes(edit); });
 
     // While the operator types into a spin box it keeps the typed text; once
     // the edit ends it shows what its slider sent.

@@ -199,6 +199,8 @@ private:
     void setPacketSizeAndDelay();
 
     void showBox(bool critical, const QString &title, const QString &text);
+    // Why a parameter file could not be read or written, in words.
+    static QString fileProblem(CameraSdkStatus status);
     QString checkedGroupLetter() const;
     int checkedGroup() const;
 

@@ -57,8 +57,10 @@ Qt::CursorShape zoneCursor(int zone)
     }
 }
 
-QRect dragRect(const QRect &rect, int zone, const QPoint &delta, const QSize &preview)
+QRect dragRect(const QRect &rect, int zone, const QPoint &delta, const QSize &preview, const QSize &minimum)
 {
+    const int minWidth = std::max(1, std::min(minimum.width(), preview.width()));
+    const int minHeight = std::max(1, std::min(minimum.height(), preview.height()));
     if (zone == Inside) {
         const int x = std::max(0, std::min(rect.x() + delta.x(), preview.width() - rect.width()));
         const int y = std::max(0, std::min(rect.y() + delta.y(), preview.height() - rect.height()));
@@ -76,13 +78,13 @@ QRect dragRect(const QRect &rect, int zone, const QPoint &delta, const QSize &pr
     int x1 = rect.x() + rect.width();
     int y1 = rect.y() + rect.height();
     if (left)
-        x0 = std::min(x0 + delta.x(), x1);
+        x0 = std::max(0, std::min(x0 + delta.x(), x1 - minWidth));
     if (right)
-        x1 = std::max(x1 + delta.x(), x0);
+        x1 = std::min(preview.width(), std::max(x1 + delta.x(), x0 + minWidth));
     if (top)
-        y0 = std::min(y0 + delta.y(), y1);
+        y0 = std::max(0, std::min(y0 + delta.y(), y1 - minHeight));
     if (bottom)
-        y1 = std::max(y1 + delta.y(), y0);
+        y1 = std::min(preview.height(), std::max(y1 + delta.y(), y0 + minHeight));
     return QRect(x0, y0, x1 - x0, y1 - y0);
 }
 
@@ -113,6 +115,34 @@ Region toCamera(const QRect &rect, double scaleX, double scaleY)
     region.width = int(std::trunc(rect.width() * scaleX));
     region.height = int(std::trunc(rect.height() * scaleY));
     return region;
+}
+
+QRect toPreview(const Region &region, double scaleX, double scaleY)
+{
+    if (scaleX <= 0 || scaleY <= 0)
+        return QRect();
+    const int x = int(std::lround(region.hOffset / scaleX));
+    const int y = int(std::lround(region.vOffset / scaleY));
+    const int width = std::max(1, int(std::lround(region.width / scaleX)));
+    const int height = std::max(1, int(std::lround(region.height / scaleY)));
+    return QRect(x, y, width, height);
+}
+
+Region alignedRegion(const Region &region, const QSize &sensor)
+{
+    // The sensor's own size is always readable whole, even when it is not a
+    // multiple of the steps.
+    const auto fit = [](int value, int minimum, int step, int limit) {
+        const int wanted = std::min(std::max(value, minimum), std::max(limit, 1));
+        const int rounded = (wanted + step - 1) / step * step;
+        return std::max(1, std::min(rounded, limit));
+    };
+    Region aligned;
+    aligned.width = fit(region.width, MinRegionWidth, 32, sensor.width());
+    aligned.height = fit(region.height, MinRegionHeight, 2, sensor.height());
+    aligned.hOffset = std::max(0, std::min(region.hOffset, sensor.width() - aligned.width));
+    aligned.vOffset = std::max(0, std::min(region.vOffset, sensor.height() - aligned.height));
+    return aligned;
 }
 
 namespace {

@@ -36,9 +36,10 @@ int dragZone(const QPoint &point, const QSize &size, int margin = EdgeMargin);
 Qt::CursorShape zoneCursor(int zone);
 
 // The rectangle after the cursor moved by delta while dragging zone. Moving
-// keeps the rectangle inside the preview; resizing stops at an empty
-// rectangle on its fixed edge instead of turning it inside out.
-QRect dragRect(const QRect &rect, int zone, const QPoint &delta, const QSize &preview);
+// keeps the rectangle inside the preview; resizing stops at the preview's
+// edges and at the minimum size on its fixed edge, so corners never cross.
+QRect dragRect(const QRect &rect, int zone, const QPoint &delta, const QSize &preview,
+               const QSize &minimum = QSize(1, 1));
 
 enum class Preset { Center, LeftTop, RightTop, LeftBottom, RightBottom, Max };
 QRect presetRect(Preset preset, const QSize &preview);
@@ -52,6 +53,19 @@ struct Region
     int height = 0;
 };
 Region toCamera(const QRect &rect, double scaleX, double scaleY);
+// The preview rectangle showing a region (rounded to the nearest pixel, at
+// least one pixel wide and high).
+QRect toPreview(const Region &region, double scaleX, double scaleY);
+
+// The smallest region the camera takes: one 32-pixel column by two lines.
+constexpr int MinRegionWidth = 32;
+constexpr int MinRegionHeight = 2;
+
+// The region the camera is given for what the user chose on a sensor of
+// the given size: width and height rounded up as the camera reads them
+// (never below the minimum, never beyond the sensor), the offsets moved
+// back where the rounded size would reach past the sensor's edge.
+Region alignedRegion(const Region &region, const QSize &sensor);
 
 // Sensor windows are read in whole 32-pixel columns and pairs of lines.
 int roundUpWidth(int width);

@@ -3,12 +3,17 @@
 
 #include "messagebox.h"
 #include "roi/roigeometry.h"
+#include "typedentry.h"
 
 #include <QImage>
+#include <QIntValidator>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QScreen>
 
+#include <cmath>
 #include <limits>
 #include <new>
 
@@ -35,17 +40,53 @@ RoiWidget::RoiWidget(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui:
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
     ui->Picture_Rect->installEventFilter(this);
+
+    // The region can be typed as well as dragged; a field takes its value
+    // when the typing is finished.
+    for (QLineEdit *edit :
+         {ui->lineEdit_Hshift, ui->lineEdit_Vshift, ui->lineEdit_width, ui->lineEdit_height}) {
+        edit->setReadOnly(false);
+        edit->setValidator(new QIntValidator(0, 1 << 20, edit));
+        connect(TypedEntry::watch(edit), &TypedEntry::committed, this, &RoiWidget::regionTyped);
+    }
+    m_appliedLabel = new QLabel(this);
+    m_appliedLabel->setObjectName(QStringLiteral("label_applied"));
+    m_appliedLabel->setWordWrap(true);
+    ui->formLayout_custom->addRow(m_appliedLabel);
 }
 
 RoiWidget::~RoiWidget() = default;
 
-RoiWidget *RoiWidget::open(CameraHandle handle)
+RoiWidget *RoiWidget::open(CameraHandle handle, QWidget *owner)
 {
-    auto *editor = new RoiWidget;
+    auto *editor = new RoiWidget(owner ? owner->window() : nullptr);
+    if (owner) {
+        // A window of its own that the window manager keeps above its owner.
+        editor->setWindowFlags(Qt::Window);
+        editor->placeOver(owner->window());
+    }
     editor->setCameraHandle(handle);
     editor->show();
+    editor->raise();
+    editor->activateWindow();
     editor->init();
     return editor;
+}
+
+void RoiWidget::placeOver(QWidget *owner)
+{
+    const QScreen *screen = owner->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    // Room for the window frame around the dialog.
+    const QMargins frame(8, 32, 8, 8);
+    const QRect room = available.marginsRemoved(frame);
+    QRect place(QPoint(0, 0), size().boundedTo(room.size()));
+    place.moveCenter(owner->frameGeometry().center());
+    place.moveLeft(qBound(room.left(), place.left(), room.right() - place.width() + 1));
+    place.moveTop(qBound(room.top(), place.top(), room.bottom() - place.height() + 1));
+    setGeometry(place);
 }
 
 void RoiWidget::init()
@@ -112,6 +153,7 @@ bool RoiWidget::snapPreview()
         QPixmap::fromImage(still.scaled(preview, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
     ui->lineEdit_maxheight->setText(QString::number(height));
     ui->lineEdit_maxwidth->setText(QString::number(width));
+    m_sensor = QSize(width, height);
     m_scaleX = double(width) / preview.width();
     m_scaleY = double(height) / preview.height();
     update();
@@ -148,8 +190,9 @@ bool RoiWidget::eventFilter(QObject *watched, QEvent *event)
         if (mouse->buttons() == Qt::NoButton || m_dragZone == NoZone)
             break;
         const QPoint cursor = mouse->globalPos();
-        setRect(
-            dragRect(ui->Picture_Rect->geometry(), m_dragZone, cursor - m_lastCursor, ui->widget_6->size()));
+        m_typed = false;
+        setRect(dragRect(ui->Picture_Rect->geometry(), m_dragZone, cursor - m_lastCursor,
+                         ui->widget_6->size(), minimumRect()));
         m_lastCursor = cursor;
         break;
     }
@@ -161,19 +204,68 @@ bool RoiWidget::eventFilter(QObject *watched, QEvent *event)
 
 void RoiWidget::setRect(const QRect &rect)
 {
+    m_typed = false;
     ui->Picture_Rect->setGeometry(rect);
+    update();
+}
+
+QSize RoiWidget::minimumRect() const
+{
+    // The camera's smallest region, in preview pixels.
+    if (m_scaleX <= 0 || m_scaleY <= 0)
+        return QSize(1, 1);
+    return QSize(int(std::ceil(MinRegionWidth / m_scaleX)), int(std::ceil(MinRegionHeight / m_scaleY)));
+}
+
+Region RoiWidget::chosenRegion() const
+{
+    return m_typed ? m_typedRegion : toCamera(ui->Picture_Rect->geometry(), m_scaleX, m_scaleY);
+}
+
+Region RoiWidget::regionToApply() const
+{
+    return m_sensor.isEmpty() ? chosenRegion() : alignedRegion(chosenRegion(), m_sensor);
+}
+
+void RoiWidget::regionTyped()
+{
+    if (m_sensor.isEmpty())
+        return;
+    Region typed;
+    typed.hOffset = ui->lineEdit_Hshift->text().toInt();
+    typed.vOffset = ui->lineEdit_Vshift->text().toInt();
+    typed.width = ui->lineEdit_width->text().toInt();
+    typed.height = ui->lineEdit_height->text().toInt();
+    // What the camera can take of it, shown at once in the fields.
+    m_typedRegion = alignedRegion(typed, m_sensor);
+    m_typed = true;
+    ui->Picture_Rect->setGeometry(toPreview(m_typedRegion, m_scaleX, m_scaleY));
+    refreshRegionTexts();
     update();
 }
 
 void RoiWidget::refreshRegionTexts()
 {
-    const Region region = toCamera(ui->Picture_Rect->geometry(), m_scaleX, m_scaleY);
-    setTextIfChanged(ui->lineEdit_width, region.width);
-    setTextIfChanged(ui->lineEdit_VShift, region.width);
-    setTextIfChanged(ui->lineEdit_height, region.height);
-    setTextIfChanged(ui->lineEdit_HShift, region.height);
-    setTextIfChanged(ui->lineEdit_Hshift, region.hOffset);
-    setTextIfChanged(ui->lineEdit_Vshift, region.vOffset);
+    const Region region = chosenRegion();
+    // A field being typed in keeps what the user typed.
+    const auto show = [](QLineEdit *edit, int value) {
+        if (!edit->hasFocus() || edit->isReadOnly())
+            setTextIfChanged(edit, value);
+    };
+    show(ui->lineEdit_width, region.width);
+    show(ui->lineEdit_VShift, region.width);
+    show(ui->lineEdit_height, region.height);
+    show(ui->lineEdit_HShift, region.height);
+    show(ui->lineEdit_Hshift, region.hOffset);
+    show(ui->lineEdit_Vshift, region.vOffset);
+    const Region applied = regionToApply();
+    const QString text = tr("将设置为：偏移 %1, %2，尺寸 %3 × %4")
+                             .arg(applied.hOffset)
+                             .arg(applied.vOffset)
+                             .arg(applied.width)
+                             .arg(applied.height);
+    if (m_appliedLabel->text() != text)
+        m_appliedLabel->setText(text);
 }
 
 void RoiWidget::paintEvent(QPaintEvent *event)
@@ -234,8 +326,7 @@ void RoiWidget::on_pushButton_setup_clicked()
     // The region fields show exactly this; computing it here does not depend
     // on a repaint having refreshed them.
     refreshRegionTexts();
-    const Region region = toCamera(ui->Picture_Rect->geometry(), m_scaleX, m_scaleY);
-    const stImageResolution resolution = customResolution(m_template, region);
+    const stImageResolution resolution = customResolution(m_template, regionToApply());
     if (CameraSetResolutionEx(m_cameraHandle, &resolution) != CAMERA_STATUS_SUCCESS) {
         showBox(true, tr("提示"), tr("设置失败，请重新设置"));
         return;

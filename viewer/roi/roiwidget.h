@@ -2,12 +2,14 @@
 #define ROIWIDGET_H
 
 #include "VexoCameraSDK.h"
+#include "roi/roigeometry.h"
 
 #include <QPoint>
 #include <QWidget>
 
 #include <memory>
 
+class QLabel;
 class QMouseEvent;
 
 namespace Ui {
@@ -27,7 +29,12 @@ public:
 
     // Creates an editor for the camera, shows it and takes the first still.
     // It deletes itself when closed.
-    static RoiWidget *open(CameraHandle handle);
+    // With an owner it stays in front of the owner's window and opens over
+    // it, fully on the owner's screen.
+    static RoiWidget *open(CameraHandle handle, QWidget *owner = nullptr);
+
+    // The region the camera will be given, after its alignment.
+    RoiGeometry::Region regionToApply() const;
 
     void setCameraHandle(CameraHandle handle) { m_cameraHandle = handle; }
     CameraHandle cameraHandle() const { return m_cameraHandle; }
@@ -65,6 +72,11 @@ private:
     void setRect(const QRect &rect);
     void refreshRegionTexts();
     void showBox(bool critical, const QString &title, const QString &text);
+    // The region as chosen: typed in the fields, or the rectangle's.
+    RoiGeometry::Region chosenRegion() const;
+    QSize minimumRect() const;
+    void regionTyped();
+    void placeOver(QWidget *owner);
 
     std::unique_ptr<Ui::RoiWidget> ui;
     CameraHandle m_cameraHandle = nullptr;
@@ -77,6 +89,12 @@ private:
     // resolution, since the capability's own array dies with the camera.
     bool m_haveTemplate = false;
     stImageResolution m_template{};
+    QSize m_sensor;
+    // A typed region is kept exactly (the rectangle can only approximate it)
+    // until the rectangle is moved again.
+    bool m_typed = false;
+    RoiGeometry::Region m_typedRegion;
+    QLabel *m_appliedLabel = nullptr;
 };
 
 #endif // ROIWIDGET_H

@@ -18,8 +18,13 @@
 #include "ui_vexocam.h"
 #include "view/camerathread.h"
 
+#include <QAbstractButton>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMessageBox>
@@ -207,7 +212,7 @@ void VexoCam::openRoiEditor(void *handle)
 {
     if (handle == nullptr)
         return;
-    RoiWidget *editor = RoiWidget::open(handle);
+    RoiWidget *editor = RoiWidget::open(handle, this);
     connect(editor, &RoiWidget::regionApplied, this, [this](void *applied) {
         if (applied == m_cameraHandle)
             initDeviceSetting(applied);
@@ -265,8 +270,23 @@ void VexoCam::processOpen(const QString &name)
 void VexoCam::on_action_help_triggered()
 {
     const QString path = m_appDir + QStringLiteral("/软件使用说明书.pdf");
-    if (!vexo::openLocalPath(path))
-        showBox(true, tr("提示"), tr("请检查执行目录下是否存在软件使用说明书.pdf"));
+    if (vexo::openLocalPath(path))
+        return;
+    // No manual, or nothing to show it with: say which, and offer what the
+    // user can still do with it.
+    const bool present = QFileInfo::exists(path);
+    QMessageBox box(QMessageBox::Critical, tr("提示"),
+                    present ? tr("没有可以打开说明书的程序：%1").arg(QDir::toNativeSeparators(path))
+                            : tr("请检查执行目录下是否存在软件使用说明书.pdf"),
+                    QMessageBox::NoButton, this);
+    box.addButton(tr("确定"), QMessageBox::AcceptRole);
+    QAbstractButton *folder = box.addButton(tr("打开所在文件夹"), QMessageBox::ActionRole);
+    QAbstractButton *copy = box.addButton(tr("复制路径"), QMessageBox::ActionRole);
+    box.exec();
+    if (box.clickedButton() == folder && !vexo::openLocalPath(m_appDir))
+        showBox(true, tr("提示"), tr("无法打开文件夹：%1").arg(QDir::toNativeSeparators(m_appDir)));
+    else if (box.clickedButton() == copy)
+        QGuiApplication::clipboard()->setText(QDir::toNativeSeparators(present ? path : m_appDir));
 }
 
 // ---- device tree ------------------------------------------------------------
@@ -488,7 +508,13 @@ void VexoCam::onCameraLost(const QString &serial, bool lost)
     // A control touched while the camera was away disabled the dock; the
     // camera back in the dock's cell gets it filled and enabled again.
     auto *cell = qobject_cast<CameraThread *>(sender());
-    if (!lost && cell && m_cameraHandle && cell->cameraHandle() == m_cameraHandle)
+    if (!cell || !m_cameraHandle || cell->cameraHandle() != m_cameraHandle)
+        return;
+    // The dock's camera: greyed out with the reason while it is away, and
+    // filled again by itself when it is back.
+    if (lost)
+        parameterDock()->showCameraLost(CameraConnection::lostText());
+    else
         initDeviceSetting(m_cameraHandle);
 }
 

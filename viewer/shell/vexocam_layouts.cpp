@@ -162,12 +162,14 @@ void VexoCam::applyRememberedCustomLayout()
 void VexoCam::restoreDisplayLayout()
 {
     const int count = ConfigParameter::getInstance()->value(kWidgetInfo, kWidgetCount).toInt();
-    if (count >= 1 && count <= 3) {
-        SceneFrameLayout layout = presetLayout(count);
-        cameraWindowSetting(layout);
-    } else if (count == 4) {
+    if (count == 4) {
         applyRememberedCustomLayout();
+        return;
     }
+    // A missing or unknown count (a hand-edited or cut Config.ini) starts
+    // with one cell rather than with an empty grid.
+    SceneFrameLayout layout = presetLayout(count >= 1 && count <= 3 ? count : 1);
+    cameraWindowSetting(layout);
 }
 
 void VexoCam::cameraWindowSetting(SceneFrameLayout &layout)

@@ -52,12 +52,12 @@ void CVideoThread::setStreaming(bool streaming)
     m_pauseChanged.wakeAll();
 }
 
-bool CVideoThread::waitWhilePaused()
+bool CVideoThread::waitWhilePaused(unsigned long timeoutMs)
 {
     QMutexLocker lock(&m_pauseMutex);
-    while (!m_streaming.load() && !m_stopRequest.load())
-        m_pauseChanged.wait(&m_pauseMutex);
-    return !m_stopRequest.load();
+    if (!m_streaming.load() && !m_stopRequest.load())
+        m_pauseChanged.wait(&m_pauseMutex, timeoutMs);
+    return !m_streaming.load() && !m_stopRequest.load();
 }
 
 BYTE *CVideoThread::bufferFor(quint32 required)
@@ -90,7 +90,17 @@ void CVideoThread::run()
             return;
         }
         if (!m_streaming.load()) {
-            waitWhilePaused();
+            if (!waitWhilePaused(PausedProbeMs))
+                continue;
+            // Paused: no frame is expected, but the camera must still be
+            // seen to go and to come back. An exposure read is answered at
+            // once either way.
+            double exposure = 0.0;
+            const bool away = CameraGetExposureTime(m_handle, &exposure) == CAMERA_STATUS_DEVICE_LOST;
+            if (away != lost) {
+                lost = away;
+                emit cameraLost(lost);
+            }
             continue;
         }
 

@@ -87,6 +87,9 @@ public:
     static constexpr unsigned int FetchTimeoutMs = 1000;
     static constexpr unsigned long RetryPauseMs = 5;
     static constexpr qint64 RateWindowMs = 1000;
+    // While paused the camera is still asked this often whether it is there,
+    // so that a loss (and the return) shows on a paused cell too.
+    static constexpr unsigned long PausedProbeMs = 300;
 
 signals:
     void updateFrameRate(float captureFps, float displayFps, int deliveredFrames);
@@ -114,7 +117,9 @@ protected:
 
 private:
     // Blocks while paused; returns false when a stop was requested meanwhile.
-    bool waitWhilePaused();
+    // Waits until streaming resumes, a stop is asked for or timeoutMs pass.
+    // True while still paused.
+    bool waitWhilePaused(unsigned long timeoutMs);
     BYTE *bufferFor(quint32 required);
 
     std::atomic<bool> m_streaming{true};

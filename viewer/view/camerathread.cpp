@@ -90,7 +90,10 @@ CameraThread::CameraThread(QWidget *parent) : QDockWidget(parent), ui(std::make_
     init();
 
     m_capture = new CellCapture(this);
-    connect(m_capture, &CellCapture::statusMessage, this, &CameraThread::cameraMessage);
+    // A picture's result stays readable for a while before the rate report
+    // takes the line again.
+    connect(m_capture, &CellCapture::statusMessage, this,
+            [this](const QString &message) { m_statusLine->setMessage(message, CaptureMessageHoldMs); });
     connect(m_capture, &CellCapture::titleChanged, this, &QWidget::setWindowTitle);
     connect(m_capture, &CellCapture::mediaVisible, ui->label_media, &QWidget::setVisible);
     connect(m_capture, &CellCapture::seriesRunning, this, [this](bool running) {
@@ -105,7 +108,11 @@ CameraThread::CameraThread(QWidget *parent) : QDockWidget(parent), ui(std::make_
         m_lostNotice->setVisible(lost);
         if (lost) {
             m_statusLine->setMessage(CameraConnection::lostText());
-        } else if (windowTitle().isEmpty()) {
+        } else if (m_grabber && !m_grabber->isStreaming()) {
+            // Back while paused: no rate report will replace the notice.
+            m_statusLine->setMessage(tr("相机已进入暂停，不再接收来自相机的图像数据"));
+        }
+        if (!lost && windowTitle().isEmpty()) {
             // Asked for while the camera was away (a language switch).
             setWindowTitle(friendlyNameOf(m_cameraHandle));
         }
@@ -387,6 +394,13 @@ bool CameraThread::eventFilter(QObject *watched, QEvent *event)
     // cell; matching them only here acts once per press.
     if (watched == this && event->type() == QEvent::KeyPress && isAttachCamera())
         handleHotkey(static_cast<QKeyEvent *>(event));
+    // A release may be taken by the view on its way up: look at it there too.
+    if ((watched == this || watched == ui->graphicsView) && event->type() == QEvent::KeyRelease) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        m_heldKeys.release(key->key(), key->timestamp());
+    }
+    if (watched == this && event->type() == QEvent::FocusOut)
+        m_heldKeys.clear();
 
     if (watched == ui->graphicsView && event->type() == QEvent::Resize) {
         // The picture view changes size without the cell (the status line

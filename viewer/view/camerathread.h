@@ -3,6 +3,7 @@
 
 #include "VexoCameraSDK.h"
 #include "stream/cvideothread.h"
+#include "view/heldkeys.h"
 
 #include <QByteArray>
 #include <QDockWidget>
@@ -79,6 +80,8 @@ public:
 
     static constexpr uint32_t DisplayMediaType = CAMERA_MEDIA_TYPE_RGB8;
     static constexpr int ButtonBarIntervalMs = 100;
+    // How long the result of a picture or a recording stays on the status line.
+    static constexpr int CaptureMessageHoldMs = 3000;
     static constexpr unsigned long StopSliceMs = 100;
 
 signals:
@@ -196,6 +199,7 @@ private:
     double m_zoom = 1.0;
 
     QPushButton *m_zoomOutButton = nullptr;
+    HeldKeys m_heldKeys;
     QPushButton *m_zoomInButton = nullptr;
     QLabel *m_zoomLabel = nullptr;
     QTimer *m_buttonBarTimer = nullptr;

@@ -32,9 +32,12 @@ void CameraThread::handleHotkey(const QKeyEvent *event)
                                    *ConfigParameter::getInstance()->getHotkeyParameter());
     // A held key repeats: zooming may follow it, but a toggle must not flip
     // back and forth, and snapshots must not pile up faster than they are
-    // written.
+    // written. The held state is our own: not every X server flags repeats.
+    // A press flagged as a repeat is one; the others are judged by the
+    // presses and releases seen.
+    const bool firstStroke = !event->isAutoRepeat() && m_heldKeys.press(event->key(), event->timestamp());
     const bool once = action != HotkeyAction::Enlarge && action != HotkeyAction::Narrow;
-    if (once && event->isAutoRepeat())
+    if (once && !firstStroke)
         return;
     switch (action) {
     case HotkeyAction::None:

@@ -1,6 +1,7 @@
 list(APPEND VEXOCAM_SOURCES
   view/cameraviewmath.h view/cameraviewmath.cpp
   view/statusline.h view/statusline.cpp
+  view/heldkeys.h view/heldkeys.cpp
   view/lostnotice.h view/lostnotice.cpp
   view/camerathread.h view/camerathread.cpp view/camerathread_zoom.cpp view/camerathread_input.cpp
   forms/camerathread.ui)

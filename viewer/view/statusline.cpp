@@ -5,6 +5,9 @@
 #include <QLabel>
 #include <QPalette>
 #include <QTextLayout>
+#include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -12,8 +15,14 @@ const QString FieldSeparator = QStringLiteral(" | ");
 
 } // namespace
 
-StatusLine::StatusLine(QLabel *label, QObject *parent) : QObject(parent), m_label(label)
+StatusLine::StatusLine(QLabel *label, QObject *parent)
+    : QObject(parent), m_label(label), m_hold(new QTimer(this))
 {
+    m_hold->setSingleShot(true);
+    connect(m_hold, &QTimer::timeout, this, [this] {
+        if (!m_pendingReport.isEmpty())
+            setReport(std::exchange(m_pendingReport, QString()));
+    });
     // Lines are broken here; the label must neither wrap them again nor ask
     // for the width of its longest line.
     m_label->setWordWrap(false);
@@ -71,6 +80,10 @@ QStringList StatusLine::messageLines(const QString &text, const QFont &font, int
 
 void StatusLine::setReport(const QString &text)
 {
+    if (m_hold->isActive()) {
+        m_pendingReport = text;
+        return;
+    }
     m_text = text;
     m_report = true;
     show();
@@ -83,8 +96,13 @@ void StatusLine::reserveFor(const QString &report)
     show();
 }
 
-void StatusLine::setMessage(const QString &text)
+void StatusLine::setMessage(const QString &text, int holdMs)
 {
+    m_pendingReport.clear();
+    if (holdMs > 0)
+        m_hold->start(holdMs);
+    else
+        m_hold->stop();
     m_text = text;
     m_report = false;
     show();

@@ -9,6 +9,7 @@
 class QFont;
 class QFontMetrics;
 class QLabel;
+class QTimer;
 
 // Lays out the status line under a cell's picture. A rate report breaks only
 // between its fields, never inside one; other messages wrap and are elided
@@ -23,11 +24,15 @@ class StatusLine final : public QObject
 public:
     explicit StatusLine(QLabel *label, QObject *parent = nullptr);
 
+    // A report waits while a held message is up; the latest one is shown
+    // when the hold ends.
     void setReport(const QString &text);
     // Takes the lines a report like this one needs without showing it, so
     // the first real report does not shrink a freshly fitted picture.
     void reserveFor(const QString &report);
-    void setMessage(const QString &text);
+    // A message with a hold stays readable that long before reports take
+    // the line again; any later message replaces it at once.
+    void setMessage(const QString &text, int holdMs = 0);
     void clear();
     // Draws the line in the warning colour (a recording losing frames).
     void setHighlighted(bool highlighted);
@@ -53,6 +58,8 @@ private:
     void show();
 
     QLabel *m_label;
+    QTimer *m_hold;
+    QString m_pendingReport;
     QString m_text;
     bool m_report = false;
     bool m_highlighted = false;
