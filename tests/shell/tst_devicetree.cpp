@@ -488,20 +488,29 @@ void TstDeviceTree::dragFromTreeOntoCells()
     QTreeWidgetItem unusualItem(tree->topLevelItem(1), {QStringLiteral("Unusual camera")});
     unusualItem.setData(0, Qt::UserRole, QVariant::fromValue<void *>(&unusual));
 
-    // Press, then move by one pixel: the payload of the drag that starts.
-    const auto dragPayload = [tree](QTreeWidgetItem *from) {
+    // Press, then move past the start-drag distance (to the given point, the
+    // press point's right by default): the payload of the drag that starts.
+    const auto dragPayload = [tree](QTreeWidgetItem *from, QPoint to = {}) {
         const QPoint at = tree->visualItemRect(from).center();
+        if (to.isNull())
+            to = at + QPoint(QApplication::startDragDistance() + 1, 0);
         QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, at);
-        QMouseEvent move(QEvent::MouseMove, at + QPoint(1, 0), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(tree->viewport(), &move);
         std::unique_ptr<QDrag> drag(tree->findChild<QDrag *>());
         // A drag takes the release for itself.
         if (!drag)
-            QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at + QPoint(1, 0));
+            QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, to);
         return drag ? QString::fromLocal8Bit(drag->mimeData()->data(QStringLiteral("INFO"))) : QString();
     };
     QCOMPARE(dragPayload(&unusualItem), QStringLiteral("相机-Ω7"));
     QVERIFY(dragPayload(tree->topLevelItem(0)).isNull());
+    // A fast move that is already over the next row still carries the
+    // pressed camera.
+    QTreeWidgetItem *dock = item(window, QStringLiteral("Dock camera"));
+    QTreeWidgetItem *below = tree->itemBelow(dock);
+    QVERIFY(below != nullptr);
+    QCOMPARE(dragPayload(dock, tree->visualItemRect(below).center()), QStringLiteral("TREE-GIGE-05"));
     QCOMPARE(dragPayload(item(window, QStringLiteral("Dock camera"))), QStringLiteral("TREE-GIGE-05"));
     // After a drag the next click on the tree counts.
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
