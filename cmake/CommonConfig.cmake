@@ -22,12 +22,21 @@ if(VEXO_SANITIZE)
   set(VEXO_SANITIZER_ENV "LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_LIST_DIR}/lsan.supp;UBSAN_OPTIONS=print_stacktrace=1")
 endif()
 
+# Every test gets the simulated cameras, whatever this machine's system-wide
+# or user configuration says (an installed suite makes real cameras its
+# default), and may reach GigE Vision cameras on loopback only: the camera
+# library refuses broadcast discovery and every other address under
+# VEXO_SDK_LOOPBACK_ONLY. A test that needs real cameras names its backend and
+# 127.0.0.1 in its own k=v list, which comes later and wins.
+set(VEXO_TEST_CAMERA_ENV
+  "VEXO_SDK_BACKENDS=sim;VEXO_SDK_SYSTEM_CONFIG=/dev/null;VEXO_SDK_CONFIG=/dev/null;VEXO_SDK_LOOPBACK_ONLY=1")
+
 # vexo_test_env(test home [k=v ...]): private data, state and camera-set
 # locations for one registered test, offscreen, emptied before it runs.
 function(vexo_test_env test home)
   set(dir ${CMAKE_BINARY_DIR}/testhome/${home})
   set_tests_properties(${test} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${dir}/data;XDG_CONFIG_HOME=${dir}/config;XDG_STATE_HOME=${dir}/state;XDG_CACHE_HOME=${dir}/cache;VEXO_SDK_HOME=${dir}/sdk;HOME=${dir};TMPDIR=${dir}/tmp;${VEXO_SANITIZER_ENV};${ARGN}")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${dir}/data;XDG_CONFIG_HOME=${dir}/config;XDG_STATE_HOME=${dir}/state;XDG_CACHE_HOME=${dir}/cache;VEXO_SDK_HOME=${dir}/sdk;HOME=${dir};TMPDIR=${dir}/tmp;${VEXO_TEST_CAMERA_ENV};${VEXO_SANITIZER_ENV};${ARGN}")
   if(NOT TEST ${home}_cleanhome)
     add_test(NAME ${home}_cleanhome COMMAND sh -c "rm -rf '${dir}' && mkdir -p '${dir}/tmp'")
     set_tests_properties(${home}_cleanhome PROPERTIES FIXTURES_SETUP ${home}_home)

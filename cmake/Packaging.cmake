@@ -122,4 +122,8 @@ settings, grabs frames to image files or measures frame rate and losses,
 gets and sets settings, sets GigE nicknames and IP configurations and runs
 firmware upgrades, through libVexoCameraSDK.")
 
+# The system-wide camera choice is a configuration file: an upgrade keeps
+# what the administrator changed.
+set(CPACK_DEBIAN_SDK_PACKAGE_CONTROL_EXTRA ${VEXO_SDK_CONFFILES})
+
 include(CPack)

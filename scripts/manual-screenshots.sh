@@ -64,7 +64,7 @@ export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config XDG_STATE_HOME=$wor
 export XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work/runtime HOME=${user_home:-$work/home}
 mkdir -p "$HOME"
 export VEXO_SDK_HOME=$work/sdk LANG=C.UTF-8 LC_ALL=C.UTF-8
-export VEXO_SDK_BACKENDS=sim
+export VEXO_SDK_BACKENDS=sim VEXO_SDK_SYSTEM_CONFIG=/dev/null
 unset VEXO_SDK_CAMERAS VEXO_SDK_CONFIG QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE
 cat >"$XDG_DATA_HOME/Config.ini" <<'EOF'
 [EDITION]

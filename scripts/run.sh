@@ -9,6 +9,11 @@ bash "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" --target VexoCam Addrix VexoUpgrade vexo-sim translations manual
 
+# The source tree's default is the simulated cameras, even where an installed
+# suite's system-wide configuration chooses real ones; VEXO_SDK_BACKENDS and
+# the user's sdk.conf still decide.
+export VEXO_SDK_SYSTEM_CONFIG=${VEXO_SDK_SYSTEM_CONFIG:-/dev/null}
+
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec "$build/bin/VexoCam"
 fi

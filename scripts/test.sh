@@ -6,6 +6,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VEXO_BUILD_DIR:-$root/build}
 jobs=$(nproc 2>/dev/null || echo 2)
 
+# Whatever this machine's configuration says (an installed suite makes real
+# cameras its default), everything below gets the simulated cameras and may
+# reach GigE Vision cameras on loopback only; the tests that need Aravis's
+# test camera name it at 127.0.0.1 themselves.
+export VEXO_SDK_BACKENDS=sim VEXO_SDK_SYSTEM_CONFIG=/dev/null VEXO_SDK_CONFIG=/dev/null VEXO_SDK_LOOPBACK_ONLY=1
+unset VEXO_SDK_GIGE_ADDRESSES
+
 bash "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXO_BUILD_TESTS=ON -DVEXO_BUILD_BENCH=ON
 cmake --build "$build" -j"$jobs"

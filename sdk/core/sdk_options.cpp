@@ -1,11 +1,17 @@
 #include "sdk_options.h"
 
+#include "netif.h"
 #include "parsers.h"
 #include "state_store.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <unistd.h>
+
+#ifndef VEXO_SDK_SYSTEM_CONFIG_PATH
+#define VEXO_SDK_SYSTEM_CONFIG_PATH "/etc/VexoCameraSDK/sdk.conf"
+#endif
 
 namespace vexo::sdk {
 
@@ -90,19 +96,24 @@ bool SdkOptions::uses(const char *backend) const
     return std::find(backends.begin(), backends.end(), backend) != backends.end();
 }
 
-SdkOptions parseSdkOptions(const char *envBackends, const char *envAddresses, const std::string &fileText)
+namespace {
+
+struct FileChoices
 {
-    SdkOptions options;
-    std::string fileBackends, fileAddresses;
-    bool haveBackends = false, haveAddresses = false;
+    std::optional<std::string> backends, addresses;
+};
+
+FileChoices readFile(const std::string &text, const std::string &origin, SdkOptions *options)
+{
+    FileChoices choices;
     size_t lineStart = 0;
     int lineNumber = 0;
-    while (lineStart < fileText.size()) {
-        size_t end = fileText.find('\n', lineStart);
+    while (lineStart < text.size()) {
+        size_t end = text.find('\n', lineStart);
         if (end == std::string::npos) {
-            end = fileText.size();
+            end = text.size();
         }
-        const std::string line = trimmed(fileText.substr(lineStart, end - lineStart));
+        const std::string line = trimmed(text.substr(lineStart, end - lineStart));
         lineStart = end + 1;
         ++lineNumber;
         if (line.empty() || line[0] == '#') {
@@ -113,27 +124,78 @@ SdkOptions parseSdkOptions(const char *envBackends, const char *envAddresses, co
         const std::string value =
             equals == std::string::npos ? std::string() : trimmed(line.substr(equals + 1));
         if (equals != std::string::npos && key == "backends") {
-            fileBackends = value;
-            haveBackends = true;
+            choices.backends = value;
         } else if (equals != std::string::npos && key == "gige-addresses") {
-            fileAddresses = value;
-            haveAddresses = true;
+            choices.addresses = value;
         } else {
-            options.problems.push_back("configuration line " + std::to_string(lineNumber) +
-                                       ": not understood");
+            options->problems.push_back(origin + " line " + std::to_string(lineNumber) + ": not understood");
         }
     }
-    if (envBackends != nullptr) {
-        takeBackends(envBackends, "VEXO_SDK_BACKENDS", &options);
-    } else if (haveBackends) {
-        takeBackends(fileBackends, "configuration backends", &options);
+    return choices;
+}
+
+bool isLoopback(uint32_t address)
+{
+    return (address >> 24) == 127;
+}
+
+// The fence of a test environment: nothing but loopback is ever asked.
+void keepToLoopback(SdkOptions *options)
+{
+    if (!options->gigeAddresses) {
+        if (options->uses(kBackendAravis)) {
+            options->problems.push_back("VEXO_SDK_LOOPBACK_ONLY: no broadcast discovery, GigE Vision "
+                                        "cameras are asked only at the loopback addresses listed");
+        }
+        options->gigeAddresses.emplace();
+        return;
     }
-    if (envAddresses != nullptr) {
-        takeAddresses(envAddresses, "VEXO_SDK_GIGE_ADDRESSES", &options);
-    } else if (haveAddresses) {
-        takeAddresses(fileAddresses, "configuration gige-addresses", &options);
+    std::vector<uint32_t> kept;
+    for (uint32_t address : *options->gigeAddresses) {
+        if (isLoopback(address)) {
+            kept.push_back(address);
+        } else {
+            options->problems.push_back("VEXO_SDK_LOOPBACK_ONLY: not a loopback address \"" +
+                                        ipv4Text(address) + "\", not asked");
+        }
+    }
+    options->gigeAddresses = std::move(kept);
+}
+
+} // namespace
+
+SdkOptions parseSdkOptions(const OptionSources &sources)
+{
+    SdkOptions options;
+    const FileChoices user = readFile(sources.userFile, "configuration", &options);
+    const FileChoices system = readFile(sources.systemFile, "system configuration", &options);
+    if (sources.envBackends != nullptr) {
+        takeBackends(sources.envBackends, "VEXO_SDK_BACKENDS", &options);
+    } else if (user.backends) {
+        takeBackends(*user.backends, "configuration backends", &options);
+    } else if (system.backends) {
+        takeBackends(*system.backends, "system configuration backends", &options);
+    }
+    if (sources.envAddresses != nullptr) {
+        takeAddresses(sources.envAddresses, "VEXO_SDK_GIGE_ADDRESSES", &options);
+    } else if (user.addresses) {
+        takeAddresses(*user.addresses, "configuration gige-addresses", &options);
+    } else if (system.addresses) {
+        takeAddresses(*system.addresses, "system configuration gige-addresses", &options);
+    }
+    if (sources.loopbackOnly) {
+        keepToLoopback(&options);
     }
     return options;
+}
+
+SdkOptions parseSdkOptions(const char *envBackends, const char *envAddresses, const std::string &fileText)
+{
+    OptionSources sources;
+    sources.envBackends = envBackends;
+    sources.envAddresses = envAddresses;
+    sources.userFile = fileText;
+    return parseSdkOptions(sources);
 }
 
 std::string sdkConfigPath()
@@ -150,21 +212,50 @@ std::string sdkConfigPath()
     return std::string(home != nullptr ? home : "") + "/.config/VexoCameraSDK/sdk.conf";
 }
 
+std::string systemConfigPath()
+{
+    const char *explicitPath = std::getenv("VEXO_SDK_SYSTEM_CONFIG");
+    if (explicitPath != nullptr && *explicitPath != '\0') {
+        return explicitPath;
+    }
+    return VEXO_SDK_SYSTEM_CONFIG_PATH;
+}
+
+namespace {
+
+// The text of a configuration file; empty when there is none. A file that
+// is there but cannot be read is a problem, not a silent default.
+std::string readConfig(const std::string &path, std::vector<std::string> *problems)
+{
+    if (::access(path.c_str(), F_OK) != 0) {
+        return {};
+    }
+    std::vector<uint8_t> bytes;
+    if (!readWholeFile(path, kMaxConfigBytes, &bytes)) {
+        problems->push_back(path + ": cannot be read (or larger than 64 KiB)");
+        return {};
+    }
+    return std::string(bytes.begin(), bytes.end());
+}
+
+bool switchedOn(const char *value)
+{
+    return value != nullptr && *value != '\0' && std::string(value) != "0";
+}
+
+} // namespace
+
 SdkOptions loadSdkOptions()
 {
-    const std::string path = sdkConfigPath();
-    std::vector<uint8_t> bytes;
-    std::string text;
-    const bool present = ::access(path.c_str(), F_OK) == 0;
-    const bool read = present && readWholeFile(path, kMaxConfigBytes, &bytes);
-    if (read) {
-        text.assign(bytes.begin(), bytes.end());
-    }
-    SdkOptions options =
-        parseSdkOptions(std::getenv("VEXO_SDK_BACKENDS"), std::getenv("VEXO_SDK_GIGE_ADDRESSES"), text);
-    if (present && !read) {
-        options.problems.push_back(path + ": cannot be read (or larger than 64 KiB)");
-    }
+    std::vector<std::string> unreadable;
+    OptionSources sources;
+    sources.envBackends = std::getenv("VEXO_SDK_BACKENDS");
+    sources.envAddresses = std::getenv("VEXO_SDK_GIGE_ADDRESSES");
+    sources.userFile = readConfig(sdkConfigPath(), &unreadable);
+    sources.systemFile = readConfig(systemConfigPath(), &unreadable);
+    sources.loopbackOnly = switchedOn(std::getenv("VEXO_SDK_LOOPBACK_ONLY"));
+    SdkOptions options = parseSdkOptions(sources);
+    options.problems.insert(options.problems.end(), unreadable.begin(), unreadable.end());
     return options;
 }
 

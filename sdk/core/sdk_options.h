@@ -1,7 +1,13 @@
 // Which kinds of camera the library drives and how it finds network cameras.
-// The environment (VEXO_SDK_BACKENDS, VEXO_SDK_GIGE_ADDRESSES) wins over the
-// library's configuration file, so a test or a shell can override what an
-// installed viewer uses.
+// Each choice is decided by the first of: the environment (VEXO_SDK_BACKENDS,
+// VEXO_SDK_GIGE_ADDRESSES), the user's sdk.conf, the system-wide sdk.conf an
+// installed suite ships (real cameras), the library's own default (the
+// simulated cameras). So a test or a shell overrides what an installed viewer
+// uses, and a build tree that never reads the system file stays simulated.
+//
+// VEXO_SDK_LOOPBACK_ONLY (set by the test harness) is a fence: GigE Vision is
+// asked only at loopback addresses, and never by broadcast, whatever the
+// rest of the configuration says.
 #pragma once
 
 #include <cstdint>
@@ -31,13 +37,28 @@ struct SdkOptions
 // Most addresses VEXO_SDK_GIGE_ADDRESSES may list.
 constexpr size_t kMaxGigeAddresses = 64;
 
-// Pure: env values may be null (unset); fileText is the configuration file's
-// text, empty when there is none. Bad entries are skipped and reported; no
-// usable backend leaves the simulated cameras.
+// Everything the choice is made from. Env values may be null (unset); file
+// texts are empty when there is no file.
+struct OptionSources
+{
+    const char *envBackends = nullptr;
+    const char *envAddresses = nullptr;
+    std::string userFile;
+    std::string systemFile;
+    bool loopbackOnly = false;
+};
+
+// Pure. Bad entries are skipped and reported; no usable backend leaves the
+// simulated cameras.
+SdkOptions parseSdkOptions(const OptionSources &sources);
+// The environment and the user's file only.
 SdkOptions parseSdkOptions(const char *envBackends, const char *envAddresses, const std::string &fileText);
 
 // $VEXO_SDK_CONFIG, else $XDG_CONFIG_HOME/VexoCameraSDK/sdk.conf, else ~/.config/VexoCameraSDK/sdk.conf.
 std::string sdkConfigPath();
+// $VEXO_SDK_SYSTEM_CONFIG (/dev/null for none), else the installed
+// <sysconfdir>/VexoCameraSDK/sdk.conf.
+std::string systemConfigPath();
 
 // The environment and the configuration file of this process.
 SdkOptions loadSdkOptions();

@@ -87,24 +87,93 @@ TEST(SdkOptions, EnvironmentWinsOverTheFileAndBadEntriesAreReported)
     EXPECT_EQ(capped.problems.size(), 1u);
 }
 
-TEST(SdkOptions, TheProcessReadsItsConfigurationFile)
+// Each choice is made by the first source that has it: environment, user
+// file, system file, built-in default. The loopback fence of the test
+// environment overrides them all.
+TEST(SdkOptions, SystemFileDecidesLastAndTheLoopbackFenceAlways)
 {
+    struct Case
+    {
+        const char *backends, *addresses, *user, *system;
+        bool loopbackOnly;
+        std::vector<std::string> wantBackends;
+        bool wantAddresses;
+        std::vector<uint32_t> addressList;
+        size_t problems;
+    };
+    const std::vector<Case> cases = {
+        // An installed suite: real cameras, found by broadcast.
+        {nullptr, nullptr, "", "backends = aravis\n", false, {"aravis"}, false, {}, 0},
+        {nullptr,
+         nullptr,
+         "backends = sim\n",
+         "backends = aravis\ngige-addresses = 10.0.0.5\n",
+         false,
+         {"sim"},
+         true,
+         {ip(10, 0, 0, 5)},
+         0},
+        {"sim", nullptr, "", "backends = aravis\n", false, {"sim"}, false, {}, 0},
+        {nullptr, "", "gige-addresses = 10.0.0.6", "gige-addresses = 10.0.0.5", false, {"sim"}, true, {}, 0},
+        {nullptr, nullptr, "", "backends = cameras\nnonsense\n", false, {"sim"}, false, {}, 3},
+        // The fence: no broadcast, nothing beyond 127.0.0.0/8, whoever asks.
+        {nullptr, nullptr, "", "backends = aravis\n", true, {"aravis"}, true, {}, 1},
+        {"aravis",
+         "10.0.0.5, 127.0.0.1,127.1.2.3",
+         "",
+         "",
+         true,
+         {"aravis"},
+         true,
+         {ip(127, 0, 0, 1), ip(127, 1, 2, 3)},
+         1},
+        {nullptr, nullptr, "", "", true, {"sim"}, true, {}, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.backends ? c.backends : "(unset)") + " / " +
+                     (c.addresses ? c.addresses : "(unset)") + " / " + c.user + " / " + c.system);
+        sdk::OptionSources sources;
+        sources.envBackends = c.backends;
+        sources.envAddresses = c.addresses;
+        sources.userFile = c.user;
+        sources.systemFile = c.system;
+        sources.loopbackOnly = c.loopbackOnly;
+        const sdk::SdkOptions o = sdk::parseSdkOptions(sources);
+        EXPECT_EQ(o.backends, c.wantBackends);
+        ASSERT_EQ(o.gigeAddresses.has_value(), c.wantAddresses);
+        if (o.gigeAddresses) {
+            EXPECT_EQ(*o.gigeAddresses, c.addressList);
+        }
+        EXPECT_EQ(o.problems.size(), c.problems);
+    }
+}
+
+TEST(SdkOptions, TheProcessReadsItsConfigurationFiles)
+{
+    // The test environment's own choices are what this test replaces.
     ASSERT_EQ(unsetenv("VEXO_SDK_CONFIG"), 0);
+    ASSERT_EQ(unsetenv("VEXO_SDK_BACKENDS"), 0);
+    ASSERT_EQ(unsetenv("VEXO_SDK_GIGE_ADDRESSES"), 0);
     EXPECT_EQ(sdk::sdkConfigPath(), std::string(getenv("XDG_CONFIG_HOME")) + "/VexoCameraSDK/sdk.conf");
     const std::string dir = std::string(getenv("TMPDIR")) + "/options";
     ASSERT_EQ(mkdir(dir.c_str(), 0700), 0);
-    const std::string file = dir + "/sdk.conf";
-    std::ofstream(file) << "backends = aravis-fake\ngige-addresses = 127.0.0.1\n";
+    const std::string file = dir + "/sdk.conf", system = dir + "/system.conf";
+    std::ofstream(file) << "gige-addresses = 127.0.0.1\n";
+    std::ofstream(system) << "backends = aravis-fake\ngige-addresses = 127.0.0.2\n";
     ASSERT_EQ(setenv("VEXO_SDK_CONFIG", file.c_str(), 1), 0);
+    ASSERT_EQ(setenv("VEXO_SDK_SYSTEM_CONFIG", system.c_str(), 1), 0);
     sdk::SdkOptions o = sdk::loadSdkOptions();
     EXPECT_EQ(o.backends, std::vector<std::string>{"aravis-fake"});
+    EXPECT_EQ(o.gigeAddresses, std::vector<uint32_t>{ip(127, 0, 0, 1)});
     EXPECT_TRUE(o.problems.empty());
-    // There but unreadable: said so, and the simulated cameras are used.
+    // There but unreadable: said so, and the next source decides.
     ASSERT_EQ(setenv("VEXO_SDK_CONFIG", dir.c_str(), 1), 0);
+    ASSERT_EQ(setenv("VEXO_SDK_SYSTEM_CONFIG", dir.c_str(), 1), 0);
     o = sdk::loadSdkOptions();
     EXPECT_EQ(o.backends, std::vector<std::string>{"sim"});
-    EXPECT_EQ(o.problems.size(), 1u);
-    unsetenv("VEXO_SDK_CONFIG");
+    EXPECT_EQ(o.problems.size(), 2u);
+    ASSERT_EQ(unsetenv("VEXO_SDK_SYSTEM_CONFIG"), 0);
+    EXPECT_EQ(sdk::systemConfigPath(), "/etc/VexoCameraSDK/sdk.conf");
 }
 
 // A flat colour seen through each Bayer order (and sent as RGB8) comes out
