@@ -74,6 +74,7 @@ public:
                          std::shared_ptr<const Frame> *frame) override;
     CameraSdkStatus softTrigger() override;
     stFrameStatistic statistic() const override;
+    stTransportStatistic transportStatistic() const override;
 
     CameraSdkStatus applySettings(const Settings &settings) override;
     CameraSdkStatus oneShotWhiteBalance() override;
@@ -87,6 +88,12 @@ public:
     CameraSdkStatus setPacketSize(uint32_t bytes) override;
     uint32_t packetDelay() const override;
     CameraSdkStatus setPacketDelay(uint32_t microseconds) override;
+
+    // The camera's own GenICam description (aravis_features.cpp).
+    CameraSdkStatus features(std::vector<FeatureInfo> *tree) override;
+    FeatureOutcome readFeature(const std::string &name, std::string *value) override;
+    FeatureOutcome writeFeature(const std::string &name, const std::string &value) override;
+    FeatureOutcome executeFeature(const std::string &name) override;
 
     uint16_t firmwareVersion() const override;
     CameraSdkStatus upgrade(const FirmwareImage &image, const std::function<bool(int)> &progress) override;
@@ -136,6 +143,12 @@ private:
     CameraSdkStatus ensurePoolLocked();
     CameraSdkStatus failureLocked(GError *error);
     void refreshAutoValuesLocked();
+    // Features by name (aravis_features.cpp).
+    FeatureOutcome usableLocked() const;
+    FeatureOutcome featureNodeLocked(const std::string &name, ArvGcNode **node);
+    FeatureOutcome cameraRefusedLocked(GError *error, const std::string &what);
+    // Someone else than writeLocked() changed the camera: read the settings again.
+    void settingsChangedLocked();
 
     // --- under mutex_ (lock) ---
     // The next frame; for a still (non-null), the next one of its region.
@@ -169,6 +182,7 @@ private:
     uint32_t dropped_ = 0;          // frames overtaken by newer ones before they were fetched
     uint32_t rejected_ = 0;         // frames the pipeline cannot read
     uint64_t baseCompleted_ = 0, baseFailures_ = 0, baseUnderruns_ = 0; // of retired pools
+    uint64_t baseResent_ = 0, baseMissing_ = 0;                         // of retired pools
     std::shared_ptr<const Frame> latest_;
     std::shared_ptr<std::atomic<bool>> farewell_; // set once the goodbyes of a lost camera are said
     std::thread watchdog_;

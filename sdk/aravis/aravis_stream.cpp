@@ -35,13 +35,14 @@ CameraSdkStatus AravisDevice::ensurePoolLocked()
         available_ = 0;
     }
     if (old) {
-        uint64_t c = 0, f = 0, u = 0;
         old->retire(); // never under mutex_: the stream thread may be waiting for it
-        old->statistics(&c, &f, &u);
+        const StreamPool::Counters was = old->counters();
         std::lock_guard<std::mutex> lock(mutex_);
-        baseCompleted_ += c;
-        baseFailures_ += f;
-        baseUnderruns_ += u;
+        baseCompleted_ += was.completed;
+        baseFailures_ += was.failures;
+        baseUnderruns_ += was.underruns;
+        baseResent_ += was.resent;
+        baseMissing_ += was.missing;
     }
     std::shared_ptr<StreamPool> pool = StreamPool::create(
         camera_, payload, kStreamBuffers, [this](StreamPool *from) { frameArrived(from); }, e.out());

@@ -72,19 +72,36 @@ void StreamPool::giveBack(ArvBuffer *buffer)
     }
 }
 
-void StreamPool::statistics(uint64_t *completed, uint64_t *failures, uint64_t *underruns)
+void StreamPool::readLocked()
+{
+    guint64 c = 0, f = 0, u = 0;
+    arv_stream_get_statistics(stream_, &c, &f, &u);
+    counters_.completed = c;
+    counters_.failures = f;
+    counters_.underruns = u;
+    if (ARV_IS_GV_STREAM(stream_)) {
+        guint64 resent = 0, missing = 0;
+        arv_gv_stream_get_statistics(ARV_GV_STREAM(stream_), &resent, &missing);
+        counters_.resent = resent;
+        counters_.missing = missing;
+    }
+}
+
+StreamPool::Counters StreamPool::counters()
 {
     std::lock_guard<std::mutex> lock(mutex_);
     if (!retired_) {
-        guint64 c = 0, f = 0, u = 0;
-        arv_stream_get_statistics(stream_, &c, &f, &u);
-        completed_ = c;
-        failures_ = f;
-        underruns_ = u;
+        readLocked();
     }
-    *completed = completed_;
-    *failures = failures_;
-    *underruns = underruns_;
+    return counters_;
+}
+
+void StreamPool::statistics(uint64_t *completed, uint64_t *failures, uint64_t *underruns)
+{
+    const Counters now = counters();
+    *completed = now.completed;
+    *failures = now.failures;
+    *underruns = now.underruns;
 }
 
 void StreamPool::retire()
@@ -95,11 +112,7 @@ void StreamPool::retire()
         if (retired_) {
             return;
         }
-        guint64 c = 0, f = 0, u = 0;
-        arv_stream_get_statistics(stream_, &c, &f, &u);
-        completed_ = c;
-        failures_ = f;
-        underruns_ = u;
+        readLocked();
         retired_ = true;
         stream = stream_;
         stream_ = nullptr;

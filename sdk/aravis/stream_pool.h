@@ -40,6 +40,12 @@ public:
     void giveBack(ArvBuffer *buffer);
 
     void statistics(uint64_t *completed, uint64_t *failures, uint64_t *underruns);
+    struct Counters
+    {
+        uint64_t completed = 0, failures = 0, underruns = 0;
+        uint64_t resent = 0, missing = 0; // packets, GigE Vision streams only
+    };
+    Counters counters();
 
     // Ends the stream (its thread stops; the camera is told to stop sending).
     // Frames still lent stay valid; later give-backs only drop the buffer.
@@ -55,7 +61,9 @@ private:
     std::map<ArvBuffer *, std::unique_ptr<Frame>> frames_;
     std::function<void(StreamPool *)> arrived_;
     bool retired_ = false;
-    uint64_t completed_ = 0, failures_ = 0, underruns_ = 0; // kept at retire
+    void readLocked();
+
+    Counters counters_; // kept at retire
 };
 
 } // namespace vexo::aravis

@@ -32,4 +32,34 @@ void Device::reportLost()
     }
 }
 
+CameraSdkStatus Device::features(std::vector<FeatureInfo> *tree)
+{
+    *tree = describeSettingsFeatures(*this, selectors_);
+    return CAMERA_STATUS_SUCCESS;
+}
+
+FeatureOutcome Device::readFeature(const std::string &name, std::string *value)
+{
+    const std::vector<FeatureInfo> tree = describeSettingsFeatures(*this, selectors_);
+    const FeatureInfo *f = findFeature(tree, name);
+    if (f == nullptr || f->type == FeatureType::Category) {
+        return FeatureOutcome::fail(CAMERA_STATUS_NOT_SUPPORTED, "the camera has no feature " + name);
+    }
+    if (!f->readable()) {
+        return FeatureOutcome::fail(CAMERA_STATUS_ACCESS_DENIED, name + " cannot be read now");
+    }
+    *value = f->value;
+    return FeatureOutcome::ok();
+}
+
+FeatureOutcome Device::writeFeature(const std::string &name, const std::string &value)
+{
+    return writeSettingsFeature(*this, selectors_, name, value);
+}
+
+FeatureOutcome Device::executeFeature(const std::string &name)
+{
+    return executeSettingsFeature(*this, selectors_, name);
+}
+
 } // namespace vexo::sdk

@@ -8,7 +8,9 @@
 // (reconnecting_device.h), so a handle outlives a pulled cable.
 #pragma once
 
+#include "feature_tree.h"
 #include "model.h"
+#include "settings_features.h"
 
 #include <cstdint>
 #include <functional>
@@ -49,6 +51,8 @@ public:
                                  std::shared_ptr<const Frame> *frame) = 0;
     virtual CameraSdkStatus softTrigger() = 0;
     virtual stFrameStatistic statistic() const = 0;
+    // Link counters beyond frames; all zero where the link has none.
+    virtual stTransportStatistic transportStatistic() const { return {}; }
 
     // Settings as they are now (auto exposure and auto white balance move them).
     virtual Settings settings() const = 0;
@@ -74,6 +78,15 @@ public:
     // Writes a checked image; progress(0..100) may return false to abort.
     virtual CameraSdkStatus upgrade(const FirmwareImage &image, const std::function<bool(int)> &progress) = 0;
 
+    // Every feature of the camera by name (feature_tree.h). The defaults describe
+    // the settings above under the standard feature names and write through
+    // applySettings() (settings_features.h); a backend with a description of
+    // its own overrides all four.
+    virtual CameraSdkStatus features(std::vector<FeatureInfo> *tree);
+    virtual FeatureOutcome readFeature(const std::string &name, std::string *value);
+    virtual FeatureOutcome writeFeature(const std::string &name, const std::string &value);
+    virtual FeatureOutcome executeFeature(const std::string &name);
+
     // Unplugged devices answer CAMERA_STATUS_DEVICE_LOST; close() then returns
     // at once, whatever the camera still owes.
     virtual bool lost() const = 0;
@@ -95,6 +108,7 @@ protected:
     void reportLost();
 
 private:
+    FeatureSelectors selectors_;
     std::mutex lostMutex_;
     std::function<void()> lostHandler_;
     bool lostReported_ = false;

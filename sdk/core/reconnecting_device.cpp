@@ -108,6 +108,56 @@ stFrameStatistic ReconnectingDevice::statistic() const
     return out;
 }
 
+stTransportStatistic ReconnectingDevice::transportStatistic() const
+{
+    std::shared_ptr<Device> device;
+    stTransportStatistic sum{};
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        sum = transportBefore_;
+        if (!retired_) {
+            device = device_;
+        }
+    }
+    if (device) {
+        const stTransportStatistic now = device->transportStatistic();
+        sum.uIncompleteFrames += now.uIncompleteFrames;
+        sum.uResentPackets += now.uResentPackets;
+        sum.uMissingPackets += now.uMissingPackets;
+        sum.iPacketCounters |= now.iPacketCounters;
+    }
+    return sum;
+}
+
+FeatureOutcome ReconnectingDevice::answer(FeatureOutcome outcome) const
+{
+    const CameraSdkStatus status = answer(outcome.status);
+    if (status != outcome.status) {
+        return FeatureOutcome::fail(status, "the camera was lost");
+    }
+    return outcome;
+}
+
+CameraSdkStatus ReconnectingDevice::features(std::vector<FeatureInfo> *tree)
+{
+    return answer(current()->features(tree));
+}
+
+FeatureOutcome ReconnectingDevice::readFeature(const std::string &name, std::string *value)
+{
+    return answer(current()->readFeature(name, value));
+}
+
+FeatureOutcome ReconnectingDevice::writeFeature(const std::string &name, const std::string &value)
+{
+    return answer(current()->writeFeature(name, value));
+}
+
+FeatureOutcome ReconnectingDevice::executeFeature(const std::string &name)
+{
+    return answer(current()->executeFeature(name));
+}
+
 Settings ReconnectingDevice::settings() const
 {
     {
@@ -264,9 +314,14 @@ void ReconnectingDevice::retire()
     // What the camera had, read before the device lets go of it.
     const Settings kept = device->settings();
     const stFrameStatistic last = device->statistic();
+    const stTransportStatistic link = device->transportStatistic();
     device->close();
     std::lock_guard<std::mutex> lock(mutex_);
     kept_ = kept;
+    transportBefore_.uIncompleteFrames += link.uIncompleteFrames;
+    transportBefore_.uResentPackets += link.uResentPackets;
+    transportBefore_.uMissingPackets += link.uMissingPackets;
+    transportBefore_.iPacketCounters |= link.iPacketCounters;
     before_.total += last.iTotal;
     before_.captured += last.iCapture;
     before_.lost += last.iLost;

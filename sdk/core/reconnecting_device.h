@@ -38,6 +38,7 @@ public:
                          std::shared_ptr<const Frame> *frame) override;
     CameraSdkStatus softTrigger() override;
     stFrameStatistic statistic() const override;
+    stTransportStatistic transportStatistic() const override;
 
     Settings settings() const override;
     CameraSdkStatus applySettings(const Settings &settings) override;
@@ -55,6 +56,11 @@ public:
     CameraSdkStatus setPacketSize(uint32_t bytes) override;
     uint32_t packetDelay() const override;
     CameraSdkStatus setPacketDelay(uint32_t microseconds) override;
+
+    CameraSdkStatus features(std::vector<FeatureInfo> *tree) override;
+    FeatureOutcome readFeature(const std::string &name, std::string *value) override;
+    FeatureOutcome writeFeature(const std::string &name, const std::string &value) override;
+    FeatureOutcome executeFeature(const std::string &name) override;
 
     uint16_t firmwareVersion() const override;
     CameraSdkStatus upgrade(const FirmwareImage &image, const std::function<bool(int)> &progress) override;
@@ -85,6 +91,7 @@ private:
     std::shared_ptr<Device> current() const;
     // A failure of a call made while the camera went away is the loss.
     CameraSdkStatus answer(CameraSdkStatus status) const;
+    FeatureOutcome answer(FeatureOutcome outcome) const;
     uint64_t gapFramesLocked(Clock::time_point now) const;
 
     const CameraModel model_;
@@ -100,6 +107,7 @@ private:
     Clock::time_point lostAt_{};                       // when retire() took the device out
     double gapRate_ = 0.0;                             // frames a second the camera would have sent meanwhile
     Counters before_;                                  // of the devices retired so far, gaps included
+    stTransportStatistic transportBefore_{};           // of the devices retired so far
 };
 
 } // namespace vexo::sdk

@@ -227,7 +227,7 @@ namespace {
 // is there but cannot be read is a problem, not a silent default.
 std::string readConfig(const std::string &path, std::vector<std::string> *problems)
 {
-    if (::access(path.c_str(), F_OK) != 0) {
+    if (path == "/dev/null" || ::access(path.c_str(), F_OK) != 0) {
         return {};
     }
     std::vector<uint8_t> bytes;

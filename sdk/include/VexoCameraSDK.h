@@ -133,6 +133,8 @@ typedef void *CameraFrameHandle;
 #define CAMERA_STATUS_FILE_PATH (-22)      /**< A file cannot be opened or read (upgrade file path wrong). */
 #define CAMERA_STATUS_IO_ERROR (-23)       /**< A file cannot be written. */
 #define CAMERA_STATUS_FILE_CORRUPT (-24)   /**< A file is truncated, corrupted or of another version. */
+/** A feature cannot be read or written now (CameraGetFeatureValue(), CameraSetFeatureValue()). */
+#define CAMERA_STATUS_ACCESS_DENIED (-25)
 /** @} */
 
 /** @name Pixel formats (GenICam PFNC codes)
@@ -336,6 +338,81 @@ typedef struct stCurrentDeviceInfo
     uint8_t bCorrectDeadPixel; /**< 836: 1 = dead pixel correction on. */
     uint8_t abReserved6[27];   /**< 837: reserved. */
 } stCurrentDeviceInfo;
+
+/** How the link is doing, CameraGetTransportStatistic(). Counted since the camera was opened, across losses. */
+typedef struct stTransportStatistic
+{
+    uint32_t uIncompleteFrames; /**< 0: frames that arrived incomplete (also counted in stFrameStatistic::iLost). */
+    uint32_t uResentPackets;    /**< 4: packets asked for again and received. */
+    uint32_t uMissingPackets;   /**< 8: packets that never arrived. */
+    int32_t iPacketCounters;    /**< 12: 1 = the link counts packets (GigE Vision); else the two are 0. */
+    uint8_t abReserved[16];     /**< 16: reserved. */
+} stTransportStatistic;
+
+/**
+ * @anchor features
+ * @name Features by name
+ * Every feature of a camera by name, as a tree of categories (GenICam): a
+ * real camera with its own description, a simulated camera with the
+ * library's settings under the standard feature names (SFNC).
+ * CameraGetFeatureCount() reads the whole tree now (types, access, ranges,
+ * entries, values) and keeps it for the handle; CameraGetFeatureInfo() and
+ * CameraGetFeatureEntry() read what was kept, in tree order (a category
+ * comes before what it holds). Values are texts: integers in decimal (or
+ * 0x hexadecimal when written), floats with a '.' whatever the locale,
+ * booleans "1" / "0", enumerations by entry name, strings as they are.
+ * Names are letters, digits and '_' (at most 63). After a non-zero status
+ * CameraGetFeatureError() gives the reason.
+ * @{ */
+#define CAMERA_FEATURE_NAME_BUFFER 64   /**< Bytes that hold every feature name with its terminating zero. */
+#define CAMERA_FEATURE_VALUE_BUFFER 256 /**< Bytes that hold every feature value with its terminating zero. */
+
+#define CAMERA_FEATURE_CATEGORY 0    /**< A category: holds other features, has no value. */
+#define CAMERA_FEATURE_INTEGER 1     /**< An integer, with iMin, iMax and iIncrement. */
+#define CAMERA_FEATURE_FLOAT 2       /**< A floating-point number, with dMin, dMax and dIncrement. */
+#define CAMERA_FEATURE_BOOLEAN 3     /**< "1" or "0". */
+#define CAMERA_FEATURE_ENUMERATION 4 /**< One of iEntries entries, by name (CameraGetFeatureEntry()). */
+#define CAMERA_FEATURE_STRING 5      /**< A text. */
+#define CAMERA_FEATURE_COMMAND 6     /**< An action, CameraExecuteFeature(). */
+#define CAMERA_FEATURE_REGISTER 7    /**< Raw bytes; shown, not written through this interface. */
+
+#define CAMERA_FEATURE_ACCESS_NONE 0       /**< Not available now. */
+#define CAMERA_FEATURE_ACCESS_READ 1       /**< Readable only. */
+#define CAMERA_FEATURE_ACCESS_WRITE 2      /**< Writable only (commands). */
+#define CAMERA_FEATURE_ACCESS_READ_WRITE 3 /**< Readable and writable. */
+/** @} */
+
+/** One feature of the tree, CameraGetFeatureInfo(). */
+typedef struct stFeatureInfo
+{
+    char acName[64];         /**< 0: name, as the other feature calls take it. */
+    char acDisplayName[64];  /**< 64: name shown to users. */
+    char acCategory[128];    /**< 128: path of the categories above it, joined by '/'. */
+    char acUnit[16];         /**< 256: unit of the value; "" when none. */
+    int32_t iType;           /**< 272: CAMERA_FEATURE_CATEGORY ... CAMERA_FEATURE_REGISTER. */
+    int32_t iAccess;         /**< 276: CAMERA_FEATURE_ACCESS_*, when the tree was read. */
+    int64_t iMin;            /**< 280: smallest value of an integer. */
+    int64_t iMax;            /**< 288: largest value of an integer. */
+    int64_t iIncrement;      /**< 296: step of an integer; 0 = none. */
+    double dMin;             /**< 304: smallest value of a float. */
+    double dMax;             /**< 312: largest value of a float. */
+    double dIncrement;       /**< 320: step of a float; 0 = none. */
+    int32_t iEntries;        /**< 328: number of an enumeration's entries. */
+    int32_t iVisibility;     /**< 332: 0 beginner, 1 expert, 2 guru. */
+    char acValue[256];       /**< 336: the value when the tree was read; "" when not readable. */
+    char acDescription[512]; /**< 592: what the feature does. */
+    uint8_t abReserved[48];  /**< 1104: reserved. */
+} stFeatureInfo;
+
+/** One entry of an enumeration, CameraGetFeatureEntry(). */
+typedef struct stFeatureEntry
+{
+    char acName[64];        /**< 0: the text CameraSetFeatureValue() takes. */
+    char acDisplayName[64]; /**< 64: name shown to users. */
+    int64_t iValue;         /**< 128: the entry's number. */
+    int32_t iAvailable;     /**< 136: 1 = can be chosen now. */
+    uint8_t abReserved[4];  /**< 140: reserved. */
+} stFeatureEntry;
 
 /** Progress of CameraUpgrade(): progress 0..100 and the caller's context, called on the upgrading thread. */
 typedef void (*CameraUpgradeCallback)(int progress, void *context);
@@ -1835,7 +1912,125 @@ VEXO_SDK_API CameraSdkStatus CameraGigeSetPacketDelayTime(CameraHandle handle, u
  * @threadsafety Any thread, also while another thread grabs frames of the same camera.
  */
 VEXO_SDK_API CameraSdkStatus CameraGigeGetPacketDelayTime(CameraHandle handle, uint32_t *microseconds);
+
+/**
+ * @brief Reads how the link is doing: incomplete frames, resent and missing packets.
+ *
+ * Readable after a loss too; the counts go on across losses.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param statistic Receives the counters.
+ * @return CAMERA_STATUS_SUCCESS, or:
+ * @retval CAMERA_STATUS_INVALID_HANDLE 0, a closed or an unknown handle.
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetTransportStatistic(CameraHandle handle,
+                                                         stTransportStatistic *statistic);
 /** @} */
+
+/** @name Features by name
+ * See @ref features. After a status other than CAMERA_STATUS_SUCCESS, CameraGetFeatureError() gives the
+ * reason.
+ * @{ */
+/**
+ * @brief Reads the camera's whole feature tree now and keeps it for the handle.
+ *
+ * Types, access, ranges, entries and values are read at once; CameraGetFeatureInfo() and
+ * CameraGetFeatureEntry() then give what was kept.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param count Receives the number of features, categories included.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetFeatureCount(CameraHandle handle, int *count);
+
+/**
+ * @brief Gives one feature of the tree kept by CameraGetFeatureCount(), in tree order.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param index 0 to the count less one; a category comes before what it holds.
+ * @param info Receives the feature.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL, or index is outside the kept tree (also
+ *                                       before CameraGetFeatureCount()).
+ * @threadsafety Any thread.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetFeatureInfo(CameraHandle handle, int index, stFeatureInfo *info);
+
+/**
+ * @brief Gives one entry of an enumeration of the kept tree.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param index Position of the enumeration in the kept tree.
+ * @param entry 0 to stFeatureInfo::iEntries less one.
+ * @param out Receives the entry.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL, index or entry is out of range, or the
+ *                                       feature is not an enumeration.
+ * @threadsafety Any thread.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetFeatureEntry(CameraHandle handle, int index, int entry,
+                                                   stFeatureEntry *out);
+
+/**
+ * @brief Reads a feature's value from the camera now, as text.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param name Feature name.
+ * @param value Buffer of size bytes; CAMERA_FEATURE_VALUE_BUFFER holds every value.
+ * @param size Size of value in bytes.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL, the name is malformed, or the value does not
+ *                                       fit in size bytes.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED No feature of this name.
+ * @retval CAMERA_STATUS_ACCESS_DENIED The feature cannot be read now.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetFeatureValue(CameraHandle handle, const char *name, char *value,
+                                                   int size);
+
+/**
+ * @brief Writes a feature's value, given as text, once.
+ *
+ * Read the value back for what the camera took.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param name Feature name.
+ * @param value The value as text (see @ref features).
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL, the name or value is malformed, or the value
+ *                                       is out of range.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED No feature of this name.
+ * @retval CAMERA_STATUS_ACCESS_DENIED The feature cannot be written now.
+ * @retval CAMERA_STATUS_FAILED The camera refused the value.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraSetFeatureValue(CameraHandle handle, const char *name, const char *value);
+
+/**
+ * @brief Runs a command feature.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param name Name of a command feature.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL, the name is malformed, or the feature is not a
+ *                                       command.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED No feature of this name.
+ * @retval CAMERA_STATUS_ACCESS_DENIED The command cannot be run now.
+ * @retval CAMERA_STATUS_FAILED The camera refused the command.
+ * @threadsafety Any thread, also while another thread grabs frames of the same camera.
+ */
+VEXO_SDK_API CameraSdkStatus CameraExecuteFeature(CameraHandle handle, const char *name);
+
+/**
+ * @brief Tells why the handle's last feature call failed.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param reason Receives the reason, "" after a success; cut to size bytes.
+ * @param size Size of reason in bytes.
+ * @return CAMERA_STATUS_SUCCESS, or:
+ * @retval CAMERA_STATUS_INVALID_HANDLE 0, a closed or an unknown handle.
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL or size is not positive.
+ * @threadsafety Any thread; the reason is the handle's, whichever thread made the call.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetFeatureError(CameraHandle handle, char *reason, int size);
+/** @} */
+
 
 /** @name Firmware
  * @{ */
@@ -1890,6 +2085,19 @@ static_assert(offsetof(stImageInfo, uiMediaType) == 12, "stImageInfo");
 
 static_assert(sizeof(stFrameStatistic) == 12, "stFrameStatistic");
 static_assert(offsetof(stFrameStatistic, iCapture) == 4, "stFrameStatistic");
+
+static_assert(sizeof(stTransportStatistic) == 32, "stTransportStatistic");
+static_assert(offsetof(stTransportStatistic, iPacketCounters) == 12, "stTransportStatistic");
+
+static_assert(sizeof(stFeatureInfo) == 1152, "stFeatureInfo");
+static_assert(offsetof(stFeatureInfo, iType) == 272, "stFeatureInfo");
+static_assert(offsetof(stFeatureInfo, iMin) == 280, "stFeatureInfo");
+static_assert(offsetof(stFeatureInfo, dMin) == 304, "stFeatureInfo");
+static_assert(offsetof(stFeatureInfo, iEntries) == 328, "stFeatureInfo");
+static_assert(offsetof(stFeatureInfo, acValue) == 336, "stFeatureInfo");
+static_assert(offsetof(stFeatureInfo, acDescription) == 592, "stFeatureInfo");
+static_assert(sizeof(stFeatureEntry) == 144, "stFeatureEntry");
+static_assert(offsetof(stFeatureEntry, iValue) == 128, "stFeatureEntry");
 
 static_assert(sizeof(stImageResolution) == 92, "stImageResolution");
 static_assert(offsetof(stImageResolution, iIndex) == 0, "stImageResolution");

@@ -38,6 +38,10 @@ struct Session
     std::vector<stImageResolution> presets;
     std::vector<stMediaTypeDesc> mediaTypes;
     std::vector<stLutPresetDesc> lutPresets;
+    // The feature tree as last read (CameraGetFeatureCount), and why the
+    // last feature call failed.
+    std::vector<sdk::FeatureInfo> features;
+    std::string featureError;
 };
 
 // Real GigE Vision / USB3 Vision cameras (sdk/aravis).
