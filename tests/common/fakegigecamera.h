@@ -20,13 +20,19 @@ namespace vexotest {
 class FakeGigeCamera final
 {
 public:
-    // genicam: a description file to serve instead of the built-in one.
-    explicit FakeGigeCamera(const std::string &serial, const std::string &genicam = {})
+    // genicam: a description file to serve instead of the built-in one;
+    // lostPerThousand: stream packets the camera drops (a disturbed link).
+    explicit FakeGigeCamera(const std::string &serial, const std::string &genicam = {},
+                            int lostPerThousand = 0)
     {
         std::vector<std::string> args = {"arv-fake-gv-camera-0.8", "-i", "lo", "-s", serial};
         if (!genicam.empty()) {
             args.push_back("-g");
             args.push_back(genicam);
+        }
+        if (lostPerThousand > 0) {
+            args.push_back("-r");
+            args.push_back(std::to_string(lostPerThousand));
         }
         std::vector<char *> argv;
         for (std::string &a : args)

@@ -11,7 +11,9 @@
 #include <arpa/inet.h>
 #include <dirent.h>
 #include <fstream>
+#include <map>
 #include <netinet/in.h>
+#include <set>
 #include <sys/socket.h>
 #include <sys/wait.h>
 
@@ -50,14 +52,15 @@ std::string nicknameOf(const std::string &serial)
 }
 
 // Starts the camera and waits until the library lists it.
-std::unique_ptr<FakeGigeCamera> startCamera(const std::string &serial, const std::string &genicam = {})
+std::unique_ptr<FakeGigeCamera> startCamera(const std::string &serial, const std::string &genicam = {},
+                                            int lostPerThousand = 0)
 {
     // Two cameras on the same port would share the questions between them.
     if (!vexo::gige::discover({kLoopback}, std::chrono::milliseconds(200)).empty()) {
         ADD_FAILURE() << "another GigE Vision camera already answers on 127.0.0.1";
         return nullptr;
     }
-    auto camera = std::make_unique<FakeGigeCamera>(serial, genicam);
+    auto camera = std::make_unique<FakeGigeCamera>(serial, genicam, lostPerThousand);
     if (!waitFor([&] { return !camera->running() || record(serial).has_value(); }, 10000) ||
         !camera->running())
         return nullptr;
@@ -101,6 +104,44 @@ int runProbe(const char *mode, const std::string &serial)
     if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
         return -1;
     return WEXITSTATUS(status);
+}
+
+// What Aravis's own tool prints, one line each.
+std::vector<std::string> arvTool(const std::string &arguments)
+{
+    std::vector<std::string> lines;
+    FILE *out = popen(("arv-tool-0.8 -a 127.0.0.1 " + arguments + " 2>/dev/null").c_str(), "r");
+    if (out == nullptr)
+        return lines;
+    char line[1024];
+    while (fgets(line, sizeof line, out) != nullptr) {
+        std::string text(line);
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+            text.pop_back();
+        lines.push_back(text);
+    }
+    pclose(out);
+    return lines;
+}
+
+struct FeatureRow
+{
+    std::string category, value;
+    int type = -1, access = -1;
+};
+
+std::map<std::string, FeatureRow> featureTree(CameraHandle h)
+{
+    std::map<std::string, FeatureRow> tree;
+    int count = 0;
+    EXPECT_EQ(CameraGetFeatureCount(h, &count), CAMERA_STATUS_SUCCESS);
+    for (int i = 0; i < count; ++i) {
+        stFeatureInfo f{};
+        EXPECT_EQ(CameraGetFeatureInfo(h, i, &f), CAMERA_STATUS_SUCCESS);
+        tree[textAt(f.acName, 0, 64)] = {textAt(f.acCategory, 0, 128), textAt(f.acValue, 0, 256), f.iType,
+                                         f.iAccess};
+    }
+    return tree;
 }
 
 size_t threadCount()
@@ -368,6 +409,93 @@ TEST(GigeCamera, StandardFeaturesReachTheCamera)
     const std::vector<vexo::gige::Identity> seen = vexo::gige::discover({kLoopback}, std::chrono::seconds(1));
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen.front().userName, "sixteen letters!");
+}
+
+// The browser's tree is the camera's own: the features Aravis's tool lists,
+// with the values it reads, and a value written by name is what it reads next.
+TEST(GigeCamera, FeatureTreeIsTheCamerasOwnAsArvToolSeesIt)
+{
+    const std::string serial = "VXGIGE08";
+    auto camera = startCamera(serial);
+    ASSERT_TRUE(camera);
+    Camera cam(serial);
+    ASSERT_TRUE(cam.ok());
+    const CameraHandle h = cam.handle();
+
+    ASSERT_EQ(CameraSetFeatureValue(h, "Width", "320"), CAMERA_STATUS_SUCCESS);
+    ASSERT_EQ(CameraSetFeatureValue(h, "ExposureTimeAbs", "2500"), CAMERA_STATUS_SUCCESS);
+    double exposure = 0;
+    ASSERT_EQ(CameraGetExposureTime(h, &exposure), CAMERA_STATUS_SUCCESS);
+    EXPECT_DOUBLE_EQ(exposure, 2500.0); // the fixed calls see the write
+    EXPECT_EQ(CameraSetFeatureValue(h, "Width", "4096"), CAMERA_STATUS_INVALID_ARGUMENT);
+    EXPECT_EQ(CameraSetFeatureValue(h, "PayloadSize", "1"), CAMERA_STATUS_ACCESS_DENIED);
+    EXPECT_EQ(CameraSetFeatureValue(h, "Gain", "1"), CAMERA_STATUS_NOT_SUPPORTED);
+    const std::map<std::string, FeatureRow> tree = featureTree(h);
+
+    std::set<std::string> listed;
+    for (const std::string &line : arvTool("features")) {
+        const size_t open = line.find('\''), close = line.rfind('\'');
+        if (open != std::string::npos && close > open && line.find("EnumEntry") == std::string::npos)
+            listed.insert(line.substr(open + 1, close - open - 1));
+    }
+    listed.erase("Root");
+    ASSERT_GT(listed.size(), 20u);
+    std::set<std::string> ours;
+    for (const auto &[name, row] : tree)
+        ours.insert(name);
+    EXPECT_EQ(ours, listed);
+    EXPECT_EQ(tree.at("Width").category, "ImageFormatControl");
+    EXPECT_EQ(tree.at("TriggerSoftware").type, CAMERA_FEATURE_COMMAND);
+
+    std::string names;
+    for (const auto &[name, row] : tree) {
+        if (row.type != CAMERA_FEATURE_CATEGORY && row.type != CAMERA_FEATURE_COMMAND)
+            names += " " + name;
+    }
+    int compared = 0;
+    for (const std::string &line : arvTool("control" + names)) {
+        const size_t equals = line.find(" = ");
+        if (equals == std::string::npos)
+            continue;
+        const std::string name = line.substr(0, equals);
+        std::string value = line.substr(equals + 3);
+        value = value.substr(0, value.find(" min:"));
+        value = value.substr(0, value.find(" ("));
+        ASSERT_TRUE(tree.count(name)) << name;
+        EXPECT_EQ(tree.at(name).value, value) << name;
+        ++compared;
+    }
+    EXPECT_GT(compared, 15);
+    EXPECT_EQ(tree.at("Width").value, "320");
+    EXPECT_EQ(tree.at("ExposureTimeAbs").value, "2500");
+}
+
+// Packets the camera drops show in the link counters; a quiet link counts none.
+TEST(GigeCamera, LinkCountersShowADisturbedLink)
+{
+    const auto stream = [](const std::string &serial, int lost) {
+        auto camera = startCamera(serial, {}, lost);
+        EXPECT_TRUE(camera);
+        Camera cam(serial);
+        EXPECT_TRUE(cam.ok());
+        stTransportStatistic link{};
+        if (!camera || !cam.ok())
+            return link;
+        EXPECT_EQ(CameraPlay(cam.handle()), CAMERA_STATUS_SUCCESS);
+        RawFrame frame;
+        const auto start = Clock::now();
+        while (millisecondsSince(start) < 1500)
+            grabRaw(cam.handle(), frame, 500);
+        EXPECT_EQ(CameraGetTransportStatistic(cam.handle(), &link), CAMERA_STATUS_SUCCESS);
+        EXPECT_EQ(link.iPacketCounters, 1);
+        return link;
+    };
+    const stTransportStatistic quiet = stream("VXGIGE09", 0);
+    EXPECT_EQ(quiet.uResentPackets + quiet.uMissingPackets + quiet.uIncompleteFrames, 0u);
+    const stTransportStatistic disturbed = stream("VXGIGE10", 50);
+    EXPECT_GT(disturbed.uResentPackets + disturbed.uMissingPackets, 0u);
+    EXPECT_EQ(CameraGetTransportStatistic(nullptr, &const_cast<stTransportStatistic &>(quiet)),
+              CAMERA_STATUS_INVALID_HANDLE);
 }
 
 TEST(GigeCamera, LossIsSeenWithinASecondAndCloseIsImmediate)
