@@ -64,6 +64,7 @@ void listInterface(ArvInterface *interface, Endpoint::Kind kind, const char *por
         found.model = listedModel(serial, vendor != nullptr ? vendor : "", model != nullptr ? model : "",
                                   port, physical != nullptr ? physical : id);
         found.nickname = found.model.productName;
+        found.model.link = kind == Endpoint::Kind::Usb3 ? CAMERA_LINK_USB3_VISION : CAMERA_LINK_TEST_CAMERA;
         out->emplace_back(std::move(where), std::move(found));
     }
 }
@@ -129,6 +130,8 @@ std::vector<AravisBackend::Known> AravisBackend::listLocked()
             found.model.deviceVersion = fitted(id.deviceVersion, sizeof(stDeviceInfo::acDeviceVersion));
             packDottedVersion(id.deviceVersion, &found.firmwareVersion);
             found.nickname = id.userName.empty() ? found.model.productName : id.userName;
+            found.model.link = CAMERA_LINK_GIGE_VISION;
+            found.address = ipv4Text(id.address);
             // Whoever holds the control channel has the camera open, our
             // programs or any other.
             uint32_t privilege = 0;

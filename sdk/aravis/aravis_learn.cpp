@@ -84,14 +84,17 @@ void AravisDevice::learnIdentityLocked()
     switch (endpoint_.kind) {
     case Endpoint::Kind::Gige:
         m.portType = "GigE";
+        m.link = CAMERA_LINK_GIGE_VISION;
         m.linkName = ipv4Text(endpoint_.address);
         break;
     case Endpoint::Kind::Usb3:
         m.portType = "USB3.0";
+        m.link = CAMERA_LINK_USB3_VISION;
         m.linkName = fitted(endpoint_.id, sizeof(stDeviceInfo::acLinkName));
         break;
     case Endpoint::Kind::Fake:
         m.portType = "Virtual";
+        m.link = CAMERA_LINK_TEST_CAMERA;
         m.linkName = fitted(endpoint_.id, sizeof(stDeviceInfo::acLinkName));
         break;
     }

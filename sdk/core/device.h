@@ -127,6 +127,7 @@ public:
         std::string nickname;
         uint16_t firmwareVersion = 0;
         bool opened = false;
+        std::string address; // GigE: the camera's address now, dotted
     };
     virtual CameraSdkStatus enumerate(std::vector<Found> *cameras) = 0;
     virtual CameraSdkStatus open(const std::string &serial, std::shared_ptr<Device> *device) = 0;

@@ -59,7 +59,8 @@ struct CameraModel
     std::string productName;
     std::string friendlyName; // factory nickname, replaced by the stored one
     std::string sensorType;
-    std::string portType; // contains "GigE" for network cameras
+    std::string portType;             // contains "GigE" for network cameras
+    int link = CAMERA_LINK_SIMULATED; // how the camera is reached
     std::string linkName;
     std::string deviceVersion;
     uint16_t firmwareVersion = 0x1000; // four 4-bit digits

@@ -181,6 +181,14 @@ typedef void *CameraFrameHandle;
 #define CAMERA_TRIGGER_HARDWARE 2   /**< Trigger mode: signals on an input line. */
 /** @} */
 
+/** @name How a camera is reached (stDeviceInfo::uLink)
+ * @{ */
+#define CAMERA_LINK_SIMULATED 0   /**< A simulated camera (whatever its port type says). */
+#define CAMERA_LINK_GIGE_VISION 1 /**< A GigE Vision camera on the network. */
+#define CAMERA_LINK_USB3_VISION 2 /**< A USB3 Vision camera. */
+#define CAMERA_LINK_TEST_CAMERA 3 /**< Aravis's in-process test camera. */
+/** @} */
+
 /* ---- Records ------------------------------------------------------------- */
 
 /** Device record, filled by CameraGetEnumIndexInfo(). Offsets in bytes. */
@@ -197,7 +205,10 @@ typedef struct stDeviceInfo
     char acSn[32];             /**< 356: serial number, the key of a camera. */
     uint32_t uInstance;        /**< 388: enumeration index. */
     uint16_t uFirmwareVersion; /**< 392: firmware version, four 4-bit digits, most significant first. */
-    uint8_t abReserved[202];   /**< 394: reserved. */
+    uint8_t uLink;             /**< 394: how the camera is reached, CAMERA_LINK_*. */
+    uint8_t abReserved1[1];    /**< 395: reserved. */
+    char acAddress[16];        /**< 396: GigE: the camera's IPv4 address now, dotted; else "". */
+    uint8_t abReserved[184];   /**< 412: reserved. */
     int32_t iOpened;           /**< 596: non-zero: open (in any process). */
 } stDeviceInfo;
 
@@ -2067,6 +2078,8 @@ static_assert(offsetof(stDeviceInfo, acSensorType) == 288, "stDeviceInfo");
 static_assert(offsetof(stDeviceInfo, acPortType) == 320, "stDeviceInfo");
 static_assert(offsetof(stDeviceInfo, acSn) == 356, "stDeviceInfo");
 static_assert(offsetof(stDeviceInfo, uFirmwareVersion) == 392, "stDeviceInfo");
+static_assert(offsetof(stDeviceInfo, uLink) == 394, "stDeviceInfo");
+static_assert(offsetof(stDeviceInfo, acAddress) == 396, "stDeviceInfo");
 static_assert(offsetof(stDeviceInfo, iOpened) == 596, "stDeviceInfo");
 
 static_assert(sizeof(stGigeInfo) == 172, "stGigeInfo");

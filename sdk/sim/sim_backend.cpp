@@ -136,6 +136,11 @@ CameraSdkStatus SimBackend::enumerate(std::vector<Found> *cameras)
         f.nickname = state.nickname.empty() ? m.friendlyName : state.nickname;
         f.firmwareVersion = state.firmwareVersion != 0 ? state.firmwareVersion : m.firmwareVersion;
         f.opened = openDeviceLocked(m.serial) != nullptr || DeviceLock::isHeld(states.lockPath(m.serial));
+        if (m.isGige()) {
+            stGigeInfo gige{};
+            fillGige(m, state, &gige);
+            f.address = std::string(gige.acIp, strnlen(gige.acIp, sizeof gige.acIp));
+        }
         cameras->push_back(std::move(f));
     }
     return CAMERA_STATUS_SUCCESS;

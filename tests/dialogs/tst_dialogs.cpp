@@ -96,15 +96,19 @@ void TestDialogs::listShowsEveryCamera()
     QStringList headers;
     for (int column = 0; column < table->columnCount(); ++column)
         headers << table->horizontalHeaderItem(column)->text();
-    QCOMPARE(headers, (QStringList{"设备名称", "接口类型", "sensor版本", "设备版本", "状态"}));
+    QCOMPARE(headers,
+             (QStringList{"设备名称", "接口类型", "sensor版本", "设备版本", "状态", "链路", "IP地址"}));
     QCOMPARE(table->rowCount(), 3);
 
+    stGigeInfo gate{};
+    QCOMPARE(CameraGigeGetIp("LIST-GIGE-01", &gate), CAMERA_STATUS_SUCCESS);
     const QStringList rows[] = {
-        {"Gate camera", "GigE", "CMOS 1/2.9\"", "v1.2.0.3", "空闲"},
-        {"Bench camera", "USB3.0", "CMOS 1/4\"", "v10.0.15.7", "已打开"},
+        {"Gate camera", "GigE", "CMOS 1/2.9\"", "v1.2.0.3", "空闲", "模拟相机",
+         QString::fromLatin1(gate.acIp)},
+        {"Bench camera", "USB3.0", "CMOS 1/4\"", "v10.0.15.7", "已打开", "模拟相机", ""},
     };
     for (int row = 0; row < 2; ++row) {
-        for (int column = 0; column < 5; ++column) {
+        for (int column = 0; column < 7; ++column) {
             QCOMPARE(table->item(row, column)->text(), rows[row][column]);
             QCOMPARE(table->item(row, column)->textAlignment(), int(Qt::AlignHCenter | Qt::AlignVCenter));
         }
@@ -113,7 +117,7 @@ void TestDialogs::listShowsEveryCamera()
     QCOMPARE(table->item(0, 4)->background().style(), Qt::NoBrush);
     QCOMPARE(table->item(1, 4)->background().color(), QColor(117, 241, 60));
     // The record that cannot be read leaves its row empty.
-    for (int column = 0; column < 5; ++column)
+    for (int column = 0; column < 7; ++column)
         QVERIFY(table->item(2, column) == nullptr);
 
     CameraUnInit(opened);
@@ -122,7 +126,7 @@ void TestDialogs::listShowsEveryCamera()
 
     VexoSimFailNext("CameraEnumerateDevice", CAMERA_STATUS_FAILED, 1);
     list->refreshCameraList();
-    QCOMPARE(table->columnCount(), 5);
+    QCOMPARE(table->columnCount(), 7);
     QCOMPARE(table->horizontalHeaderItem(4)->text(), QStringLiteral("状态"));
     QCOMPARE(table->rowCount(), 0);
 }

@@ -81,9 +81,20 @@ TEST(Enumeration, RecordsAreTerminatedKeyedAndGrouped)
         const std::string port = textAt(rec, 320, 32);
         (port.find("GigE") != std::string::npos ? gige : usb)++;
         EXPECT_EQ(valueAt<int32_t>(rec, 596), 0) << "nothing is open yet";
+        // How the camera is reached: simulated, and a network camera's address.
+        EXPECT_EQ(rec[394], CAMERA_LINK_SIMULATED);
+        EXPECT_TRUE(terminatedAt(rec, 396, 16));
+        if (port.find("GigE") != std::string::npos) {
+            stGigeInfo ip{};
+            ASSERT_EQ(CameraGigeGetIp(serial.c_str(), &ip), CAMERA_STATUS_SUCCESS);
+            EXPECT_EQ(textAt(rec, 396, 16), std::string(ip.acIp));
+        } else {
+            EXPECT_EQ(textAt(rec, 396, 16), "");
+        }
         // Bytes nobody names must not keep stale memory.
-        for (size_t b = 394; b < 596; ++b)
+        for (size_t b = 412; b < 596; ++b)
             ASSERT_EQ(rec[b], 0) << "reserved byte " << b;
+        ASSERT_EQ(rec[395], 0);
     }
     EXPECT_GE(gige, 1);
     EXPECT_GE(usb, 1);

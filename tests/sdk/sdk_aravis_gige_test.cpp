@@ -227,6 +227,8 @@ TEST(GigeCamera, ListedByAddressWithItsIdentityAndAddress)
     EXPECT_FALSE(textAt(&d, 256, 32).empty());
     EXPECT_EQ(textAt(&d, 192, 64), "127.0.0.1");
     EXPECT_EQ(valueAt<int32_t>(&d, 596), 0);
+    EXPECT_EQ(d.uLink, CAMERA_LINK_GIGE_VISION);
+    EXPECT_EQ(textAt(&d, 396, 16), "127.0.0.1");
 
     stGigeInfo ip{};
     ASSERT_EQ(CameraGigeGetIp(serial.c_str(), &ip), CAMERA_STATUS_SUCCESS);

@@ -12,7 +12,9 @@
 
 namespace {
 
-constexpr int ColumnCount = 5;
+// The five columns every camera list has, then how each camera is reached.
+constexpr int ColumnCount = 7;
+constexpr int ColumnStatus = 4;
 // More than any host can attach; a larger count from the SDK is not believed.
 constexpr int MaxCameras = 256;
 const QColor OpenedColour(117, 241, 60);
@@ -36,6 +38,20 @@ CameraListWidget::CameraListWidget(QWidget *parent)
 
 CameraListWidget::~CameraListWidget() = default;
 
+QString CameraListWidget::linkText(int link)
+{
+    switch (link) {
+    case CAMERA_LINK_GIGE_VISION:
+        return QStringLiteral("GigE Vision");
+    case CAMERA_LINK_USB3_VISION:
+        return QStringLiteral("USB3 Vision");
+    case CAMERA_LINK_TEST_CAMERA:
+        return tr("测试相机");
+    default:
+        return tr("模拟相机");
+    }
+}
+
 void CameraListWidget::refreshCameraList()
 {
     QTableWidget *table = ui->tableWidget;
@@ -44,7 +60,7 @@ void CameraListWidget::refreshCameraList()
     table->setColumnCount(ColumnCount);
     table->setHorizontalHeaderLabels({tr("设备名称"), tr("接口类型", "narrow column"),
                                       tr("sensor版本", "narrow column"), tr("设备版本", "narrow column"),
-                                      tr("状态")});
+                                      tr("状态"), tr("链路"), tr("IP地址")});
 
     int count = 0;
     if (CameraEnumerateDevice(&count) != CAMERA_STATUS_SUCCESS)
@@ -58,7 +74,8 @@ void CameraListWidget::refreshCameraList()
         const QString texts[ColumnCount] = {
             vexo::fromLocalField(info.acFriendlyName),     vexo::fromLocalField(info.acPortType),
             vexo::fromLocalField(info.acSensorType),       vexo::firmwareText(info.uFirmwareVersion),
-            info.iOpened != 0 ? tr("已打开") : tr("空闲"),
+            info.iOpened != 0 ? tr("已打开") : tr("空闲"), linkText(info.uLink),
+            vexo::fromLocalField(info.acAddress),
         };
         for (int column = 0; column < ColumnCount; ++column) {
             auto *item = new QTableWidgetItem(texts[column]);
@@ -66,7 +83,7 @@ void CameraListWidget::refreshCameraList()
             table->setItem(row, column, item);
         }
         if (info.iOpened == 1)
-            table->item(row, 4)->setBackground(OpenedColour);
+            table->item(row, ColumnStatus)->setBackground(OpenedColour);
         table->item(row, 0)->setData(Qt::UserRole, vexo::fromLocalField(info.acSn));
     }
     table->show();

@@ -24,6 +24,8 @@ public:
     ~CameraListWidget() override;
 
     void refreshCameraList();
+    // The "链路" column: real GigE Vision / USB3 Vision, or a simulated camera.
+    static QString linkText(int link);
 
 signals:
     void cameraWidget_open(QString serial);

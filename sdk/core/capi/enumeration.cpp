@@ -112,7 +112,7 @@ CameraSdkStatus CameraGetEnumIndexInfo(int index, stDeviceInfo *info)
             if (f.model.infoFails) {
                 return CAMERA_STATUS_FAILED;
             }
-            fillDeviceInfo(info, f.model, f.nickname, f.firmwareVersion, f.opened, index);
+            fillDeviceInfo(info, f.model, f.nickname, f.firmwareVersion, f.opened, index, f.address);
             return CAMERA_STATUS_SUCCESS;
         },
         index, info);

@@ -5,7 +5,7 @@
 namespace vexo::capi {
 
 void fillDeviceInfo(stDeviceInfo *info, const CameraModel &m, const std::string &nickname, uint16_t firmware,
-                    bool opened, int index)
+                    bool opened, int index, const std::string &address)
 {
     std::memset(info, 0, sizeof *info);
     copyText(info->acProductSeries, sizeof info->acProductSeries, m.productSeries);
@@ -19,6 +19,10 @@ void fillDeviceInfo(stDeviceInfo *info, const CameraModel &m, const std::string 
     info->uInstance = static_cast<uint32_t>(index);
     info->uFirmwareVersion = firmware;
     info->iOpened = opened ? 1 : 0;
+    info->uLink = static_cast<uint8_t>(m.link);
+    // An opened real GigE Vision camera is reached at the address it was listed with.
+    const bool listed = address.empty() && m.link == CAMERA_LINK_GIGE_VISION;
+    copyText(info->acAddress, sizeof info->acAddress, listed ? m.linkName : address);
 }
 
 stImageResolution resolutionRecord(const Region &r, const char *description)
