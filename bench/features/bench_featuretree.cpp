@@ -14,9 +14,9 @@
 
 #include "VexoCameraSDK.h"
 #include "fakegigecamera.h"
-#include "featurebrowser.h"
-#include "featuretree.h"
 #include "gvcp.h"
+#include "params/featurebrowser.h"
+#include "params/featuretree.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

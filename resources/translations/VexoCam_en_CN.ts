@@ -67,6 +67,22 @@
         <source>空闲</source>
         <translation>Idle</translation>
     </message>
+    <message>
+        <source>测试相机</source>
+        <translation>Test camera</translation>
+    </message>
+    <message>
+        <source>模拟相机</source>
+        <translation>Simulated camera</translation>
+    </message>
+    <message>
+        <source>链路</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>IP地址</source>
+        <translation>IP Address</translation>
+    </message>
 </context>
 <context>
     <name>CameraThread</name>
@@ -145,6 +161,14 @@
     <message>
         <source>相机已进入暂停，不再接收来自相机的图像数据</source>
         <translation>The camera is paused and no longer receives image data</translation>
+    </message>
+    <message>
+        <source> | 丢帧: %1 | 不完整帧: %2</source>
+        <translation> | Lost frames: %1 | Incomplete: %2</translation>
+    </message>
+    <message>
+        <source> | 重发包: %1 | 丢包: %2</source>
+        <translation> | Resent packets: %1 | Missing packets: %2</translation>
     </message>
 </context>
 <context>
@@ -525,6 +549,135 @@
     <message>
         <source>已打开</source>
         <translation>Open</translation>
+    </message>
+</context>
+<context>
+    <name>FeatureBrowser</name>
+    <message>
+        <source>按名称搜索特性</source>
+        <translation>Search features by name</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>特性</source>
+        <translation>Feature</translation>
+    </message>
+    <message>
+        <source>值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>单位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>访问</source>
+        <translation>Access</translation>
+    </message>
+    <message>
+        <source>范围</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>读取相机特性失败, 错误码:%1</source>
+        <translation>Reading the camera's features failed, error code: %1</translation>
+    </message>
+    <message>
+        <source>共 %1 个特性</source>
+        <translation>%1 features</translation>
+    </message>
+    <message>
+        <source>执行</source>
+        <translation>Execute</translation>
+    </message>
+    <message>
+        <source>%1 已设为 %2</source>
+        <translation>%1 set to %2</translation>
+    </message>
+    <message>
+        <source>%1 已执行</source>
+        <translation>%1 executed</translation>
+    </message>
+    <message>
+        <source>%1 设置失败, 错误码:%2</source>
+        <translation>Setting %1 failed, error code: %2</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>%1 设置失败, 错误码:%2
+%3</source>
+        <translation>Setting %1 failed, error code: %2
+%3</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>类别</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>整数</source>
+        <translation>Integer</translation>
+    </message>
+    <message>
+        <source>浮点数</source>
+        <translation>Float</translation>
+    </message>
+    <message>
+        <source>布尔</source>
+        <translation>Boolean</translation>
+    </message>
+    <message>
+        <source>枚举</source>
+        <translation>Enumeration</translation>
+    </message>
+    <message>
+        <source>字符串</source>
+        <translation>String</translation>
+    </message>
+    <message>
+        <source>命令</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>寄存器</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>只读</source>
+        <translation>Read only</translation>
+    </message>
+    <message>
+        <source>只写</source>
+        <translation>Write only</translation>
+    </message>
+    <message>
+        <source>读写</source>
+        <translation>Read/write</translation>
+    </message>
+    <message>
+        <source>当前不可用</source>
+        <translation>Not available now</translation>
+    </message>
+    <message>
+        <source>%1 ~ %2，步长 %3</source>
+        <translation>%1 to %2, step %3</translation>
+    </message>
+    <message>
+        <source>%1 ~ %2</source>
+        <translation>%1 ~ %2</translation>
     </message>
 </context>
 <context>
@@ -1116,6 +1269,10 @@
     <message>
         <source>D</source>
         <translation>D</translation>
+    </message>
+    <message>
+        <source>全部特性</source>
+        <translation>All features</translation>
     </message>
 </context>
 <context>

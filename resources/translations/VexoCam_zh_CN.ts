@@ -67,6 +67,22 @@
         <source>空闲</source>
         <translation>空闲</translation>
     </message>
+    <message>
+        <source>测试相机</source>
+        <translation>测试相机</translation>
+    </message>
+    <message>
+        <source>模拟相机</source>
+        <translation>模拟相机</translation>
+    </message>
+    <message>
+        <source>链路</source>
+        <translation>链路</translation>
+    </message>
+    <message>
+        <source>IP地址</source>
+        <translation>IP地址</translation>
+    </message>
 </context>
 <context>
     <name>CameraThread</name>
@@ -145,6 +161,14 @@
     <message>
         <source>相机已进入暂停，不再接收来自相机的图像数据</source>
         <translation>相机已进入暂停，不再接收来自相机的图像数据</translation>
+    </message>
+    <message>
+        <source> | 丢帧: %1 | 不完整帧: %2</source>
+        <translation> | 丢帧: %1 | 不完整帧: %2</translation>
+    </message>
+    <message>
+        <source> | 重发包: %1 | 丢包: %2</source>
+        <translation> | 重发包: %1 | 丢包: %2</translation>
     </message>
 </context>
 <context>
@@ -525,6 +549,135 @@
     <message>
         <source>已打开</source>
         <translation>已打开</translation>
+    </message>
+</context>
+<context>
+    <name>FeatureBrowser</name>
+    <message>
+        <source>按名称搜索特性</source>
+        <translation>按名称搜索特性</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>特性</source>
+        <translation>特性</translation>
+    </message>
+    <message>
+        <source>值</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>单位</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>访问</source>
+        <translation>访问</translation>
+    </message>
+    <message>
+        <source>范围</source>
+        <translation>范围</translation>
+    </message>
+    <message>
+        <source>读取相机特性失败, 错误码:%1</source>
+        <translation>读取相机特性失败, 错误码:%1</translation>
+    </message>
+    <message>
+        <source>共 %1 个特性</source>
+        <translation>共 %1 个特性</translation>
+    </message>
+    <message>
+        <source>执行</source>
+        <translation>执行</translation>
+    </message>
+    <message>
+        <source>%1 已设为 %2</source>
+        <translation>%1 已设为 %2</translation>
+    </message>
+    <message>
+        <source>%1 已执行</source>
+        <translation>%1 已执行</translation>
+    </message>
+    <message>
+        <source>%1 设置失败, 错误码:%2</source>
+        <translation>%1 设置失败, 错误码:%2</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>%1 设置失败, 错误码:%2
+%3</source>
+        <translation>%1 设置失败, 错误码:%2
+%3</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>类别</source>
+        <translation>类别</translation>
+    </message>
+    <message>
+        <source>整数</source>
+        <translation>整数</translation>
+    </message>
+    <message>
+        <source>浮点数</source>
+        <translation>浮点数</translation>
+    </message>
+    <message>
+        <source>布尔</source>
+        <translation>布尔</translation>
+    </message>
+    <message>
+        <source>枚举</source>
+        <translation>枚举</translation>
+    </message>
+    <message>
+        <source>字符串</source>
+        <translation>字符串</translation>
+    </message>
+    <message>
+        <source>命令</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <source>寄存器</source>
+        <translation>寄存器</translation>
+    </message>
+    <message>
+        <source>只读</source>
+        <translation>只读</translation>
+    </message>
+    <message>
+        <source>只写</source>
+        <translation>只写</translation>
+    </message>
+    <message>
+        <source>读写</source>
+        <translation>读写</translation>
+    </message>
+    <message>
+        <source>当前不可用</source>
+        <translation>当前不可用</translation>
+    </message>
+    <message>
+        <source>%1 ~ %2，步长 %3</source>
+        <translation>%1 ~ %2，步长 %3</translation>
+    </message>
+    <message>
+        <source>%1 ~ %2</source>
+        <translation>%1 ~ %2</translation>
     </message>
 </context>
 <context>
@@ -1116,6 +1269,10 @@
     <message>
         <source>D</source>
         <translation>D</translation>
+    </message>
+    <message>
+        <source>全部特性</source>
+        <translation>全部特性</translation>
     </message>
 </context>
 <context>

@@ -4,9 +4,9 @@
 // commands as buttons.
 #include "VexoCameraSDK.h"
 #include "VexoCameraSim.h"
-#include "featurebrowser.h"
 #include "formchild.h"
 #include "modalhelper.h"
+#include "params/featurebrowser.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -26,6 +26,7 @@ private slots:
     void rateFormatting_data();
     void rateFormatting();
     void statusLineText();
+    void linkCountsShowAndWorsen();
     void wholePictureVisibleCoversThumbnail();
     void zoomedRectangleFollowsVisibleArea();
     void draggingStopsOnlyTheBlockedAxis();
@@ -351,6 +352,21 @@ void TestCameraViewMath::heldKeyActsOnce()
             keys.release(key, time);
     }
     QCOMPARE(got, acted);
+}
+
+// Packets only where the link counts them; any loss counter going up is a
+// worse link, a counter that stays is not.
+void TestCameraViewMath::linkCountsShowAndWorsen()
+{
+    const LinkCounts usb{3, 1, 0, 0, false};
+    QCOMPARE(linkFields(usb), QStringLiteral(" | 丢帧: 3 | 不完整帧: 1"));
+    const LinkCounts gige{3, 1, 7, 2, true};
+    QCOMPARE(linkFields(gige), QStringLiteral(" | 丢帧: 3 | 不完整帧: 1 | 重发包: 7 | 丢包: 2"));
+    QVERIFY(!linkWorsened(gige, gige));
+    const LinkCounts grown[] = {
+        {4, 1, 7, 2, true}, {3, 2, 7, 2, true}, {3, 1, 8, 2, true}, {3, 1, 7, 3, true}};
+    for (const LinkCounts &now : grown)
+        QVERIFY(linkWorsened(gige, now));
 }
 
 VEXO_QTEST_MAIN(TestCameraViewMath)

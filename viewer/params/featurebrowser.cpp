@@ -108,6 +108,9 @@ FeatureBrowser::~FeatureBrowser() = default;
 
 void FeatureBrowser::setCamera(CameraHandle handle)
 {
+    if (handle == m_camera && !m_rows.isEmpty()) {
+        return; // the same camera again (the dock read it anew): the tree stands
+    }
     m_camera = handle;
     if (isVisible()) {
         refresh();
@@ -290,6 +293,17 @@ void FeatureBrowser::refused(const QString &name, CameraSdkStatus status)
     ui->label_featureStatus->setText(tr("%1 设置失败, 错误码:%2").arg(name).arg(status));
     vexo::showMessage(this, QMessageBox::Critical, tr("错误"),
                       tr("%1 设置失败, 错误码:%2\n%3").arg(name).arg(status).arg(reason), tr("确定"));
+}
+
+void FeatureBrowser::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        if (m_camera != nullptr) {
+            refresh(); // the columns' own texts
+        }
+    }
+    QWidget::changeEvent(event);
 }
 
 void FeatureBrowser::showEvent(QShowEvent *event)

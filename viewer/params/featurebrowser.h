@@ -46,6 +46,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private slots:
     void on_pushButton_featureRefresh_clicked();

@@ -11,11 +11,6 @@ QString field(const char *text, size_t size)
     return QString::fromUtf8(text, static_cast<int>(strnlen(text, size)));
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("FeatureBrowser", text);
-}
-
 QString number(double value)
 {
     return QString::number(value, 'g', 10);
@@ -96,21 +91,21 @@ QString typeText(int type)
 {
     switch (type) {
     case CAMERA_FEATURE_CATEGORY:
-        return tr("类别");
+        return QCoreApplication::translate("FeatureBrowser", "类别");
     case CAMERA_FEATURE_INTEGER:
-        return tr("整数");
+        return QCoreApplication::translate("FeatureBrowser", "整数");
     case CAMERA_FEATURE_FLOAT:
-        return tr("浮点数");
+        return QCoreApplication::translate("FeatureBrowser", "浮点数");
     case CAMERA_FEATURE_BOOLEAN:
-        return tr("布尔");
+        return QCoreApplication::translate("FeatureBrowser", "布尔");
     case CAMERA_FEATURE_ENUMERATION:
-        return tr("枚举");
+        return QCoreApplication::translate("FeatureBrowser", "枚举");
     case CAMERA_FEATURE_STRING:
-        return tr("字符串");
+        return QCoreApplication::translate("FeatureBrowser", "字符串");
     case CAMERA_FEATURE_COMMAND:
-        return tr("命令");
+        return QCoreApplication::translate("FeatureBrowser", "命令");
     default:
-        return tr("寄存器");
+        return QCoreApplication::translate("FeatureBrowser", "寄存器");
     }
 }
 
@@ -118,13 +113,13 @@ QString accessText(int access)
 {
     switch (access) {
     case CAMERA_FEATURE_ACCESS_READ:
-        return tr("只读");
+        return QCoreApplication::translate("FeatureBrowser", "只读");
     case CAMERA_FEATURE_ACCESS_WRITE:
-        return tr("只写");
+        return QCoreApplication::translate("FeatureBrowser", "只写");
     case CAMERA_FEATURE_ACCESS_READ_WRITE:
-        return tr("读写");
+        return QCoreApplication::translate("FeatureBrowser", "读写");
     default:
-        return tr("当前不可用");
+        return QCoreApplication::translate("FeatureBrowser", "当前不可用");
     }
 }
 
@@ -136,16 +131,20 @@ QString rangeText(const FeatureRow &row)
             return {};
         }
         return row.intIncrement > 1
-                   ? tr("%1 ~ %2，步长 %3").arg(row.intMin).arg(row.intMax).arg(row.intIncrement)
-                   : tr("%1 ~ %2").arg(row.intMin).arg(row.intMax);
+                   ? QCoreApplication::translate("FeatureBrowser", "%1 ~ %2，步长 %3")
+                         .arg(row.intMin)
+                         .arg(row.intMax)
+                         .arg(row.intIncrement)
+                   : QCoreApplication::translate("FeatureBrowser", "%1 ~ %2").arg(row.intMin).arg(row.intMax);
     case CAMERA_FEATURE_FLOAT:
         if (row.floatMin > row.floatMax) {
             return {};
         }
         return row.floatIncrement > 0.0
-                   ? tr("%1 ~ %2，步长 %3")
+                   ? QCoreApplication::translate("FeatureBrowser", "%1 ~ %2，步长 %3")
                          .arg(number(row.floatMin), number(row.floatMax), number(row.floatIncrement))
-                   : tr("%1 ~ %2").arg(number(row.floatMin), number(row.floatMax));
+                   : QCoreApplication::translate("FeatureBrowser", "%1 ~ %2")
+                         .arg(number(row.floatMin), number(row.floatMax));
     case CAMERA_FEATURE_ENUMERATION: {
         QStringList available;
         for (int i = 0; i < row.entries.size(); ++i) {

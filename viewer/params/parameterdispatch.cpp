@@ -386,6 +386,7 @@ void ParameterPanel::cameraGone()
     m_handle = nullptr;
     ui->tabWidget->setEnabled(false);
     ui->widget_settingToolbar->setEnabled(false);
+    emit cameraShown(nullptr);
 }
 
 void ParameterPanel::loadGroup(int group)

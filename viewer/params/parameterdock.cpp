@@ -1,5 +1,6 @@
 #include "params/parameterdock.h"
 
+#include "params/featurebrowser.h"
 #include "params/parameterpanel.h"
 #include "ui_parameterdock.h"
 
@@ -26,6 +27,17 @@ ParameterDock::ParameterDock(QWidget *parent) : QWidget(parent), ui(std::make_un
         column->insertWidget(0, m_lostNotice);
     ui->tabWidget->installEventFilter(this);
     m_panel = std::make_unique<ParameterPanel>(ui.get(), this);
+    // Every feature of the camera, beside the fixed pages: the two show one
+    // camera, so a change in either reads the other again.
+    m_features = new FeatureBrowser(ui->tabWidget);
+    m_features->setObjectName(QStringLiteral("tab_features"));
+    ui->tabWidget->addTab(m_features, tr("全部特性"));
+    connect(m_panel.get(), &ParameterPanel::cameraShown, m_features,
+            [this](void *handle) { m_features->setCamera(handle); });
+    connect(m_features, &FeatureBrowser::cameraChanged, this, [this] {
+        if (CameraHandle handle = m_panel->currentHandle())
+            m_panel->initDeviceSetting(handle);
+    });
     // Nothing acts before a camera was shown.
     disableUntilFilled();
 }
@@ -79,4 +91,5 @@ int ParameterDock::missingWidth() const
 void ParameterDock::retranslate()
 {
     ui->retranslateUi(this);
+    ui->tabWidget->setTabText(ui->tabWidget->indexOf(m_features), tr("全部特性"));
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class FeatureBrowser;
 class ParameterPanel;
 class QLabel;
 
@@ -25,6 +26,8 @@ public:
     ~ParameterDock() override;
 
     ParameterPanel *panel() const { return m_panel.get(); }
+    // The "全部特性" tab: every feature of the camera the dock shows.
+    FeatureBrowser *featureBrowser() const { return m_features; }
 
     // The settings tabs alone; a fill enables them again.
     void setSettingsEnabled(bool enabled);
@@ -49,6 +52,7 @@ private:
     std::unique_ptr<Ui::ParameterDock> ui;
     QWidget *m_specialPage = nullptr;
     QLabel *m_lostNotice = nullptr;
+    FeatureBrowser *m_features = nullptr;
     // After ui: goes first, while the controls it handles still exist.
     std::unique_ptr<ParameterPanel> m_panel;
 };

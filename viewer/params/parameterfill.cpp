@@ -124,6 +124,7 @@ void ParameterPanel::initDeviceSetting(void *handle)
         cameraGone();
         return;
     }
+    emit cameraShown(handle);
     // Shown once the dock is whole, so that no event of the box's own loop
     // meets a half-filled dock.
     if (fill.lutUnsupported)

@@ -64,6 +64,8 @@ signals:
     void roiEditorRequested(void *handle);
     // A preset resolution was set: the cell showing this camera refits.
     void resolutionChanged(void *handle);
+    // The dock now shows this camera (nullptr: none, or it went away).
+    void cameraShown(void *handle);
 
 public slots:
     void initDeviceSetting(void *handle);

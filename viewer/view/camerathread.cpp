@@ -258,6 +258,7 @@ bool CameraThread::attachCamera(const QString &serial)
         status = CameraPlay(handle);
         if (status == CAMERA_STATUS_SUCCESS) {
             m_cameraHandle = handle;
+            m_link = {}; // counted from this opening
             cameraPlay();
             m_cameraSerial = serial;
             return true;
@@ -283,7 +284,8 @@ void CameraThread::cameraPlay()
     int width = 0;
     int height = 0;
     CameraGetOutImageSize(m_cameraHandle, &width, &height);
-    m_statusLine->reserveFor(statusLine(width, height, 30.0f, 30.0f, 100000, 100));
+    m_statusLine->reserveFor(statusLine(width, height, 30.0f, 30.0f, 100000, 100) +
+                             linkFields({99999, 99999, 99999, 99999, true}));
     fullScreenZoom();
     // The fit above is of the idle picture; every opening fits its camera's
     // first picture, or a camera opened again in this cell would show at the
@@ -487,13 +489,28 @@ void CameraThread::updateFrameRate(float captureFps, float displayFps, int frame
     }
     m_capture->setCameraFormat(m_outWidth, m_outHeight, captureFps);
     m_zoomPercent = zoomPercent(m_outWidth, m_outHeight, m_zoom);
-    QString report = statusLine(m_outWidth, m_outHeight, captureFps, displayFps, frames, m_zoomPercent);
-    // A recording that loses frames says so while it runs.
+    // Losses since opening; a count that went up shows the line in red until
+    // a report without a new loss. A recording that loses frames says so too.
+    LinkCounts link = m_link;
+    stFrameStatistic frameCounts{};
+    if (CameraGetFrameStatistic(m_cameraHandle, &frameCounts) == CAMERA_STATUS_SUCCESS)
+        link.lost = frameCounts.iLost;
+    stTransportStatistic transport{};
+    if (CameraGetTransportStatistic(m_cameraHandle, &transport) == CAMERA_STATUS_SUCCESS) {
+        link.incomplete = transport.uIncompleteFrames;
+        link.resent = transport.uResentPackets;
+        link.missing = transport.uMissingPackets;
+        link.packets = transport.iPacketCounters != 0;
+    }
+    const bool linkGrew = linkWorsened(m_link, link);
+    m_link = link;
+    QString report =
+        statusLine(m_outWidth, m_outHeight, captureFps, displayFps, frames, m_zoomPercent) + linkFields(link);
     bool lossGrew = false;
     const QString loss = m_capture->recordingLossField(&lossGrew);
     if (!loss.isEmpty())
         report += QStringLiteral(" | ") + loss;
-    m_statusLine->setHighlighted(lossGrew);
+    m_statusLine->setHighlighted(linkGrew || lossGrew);
     m_statusLine->setReport(report);
 }
 

@@ -3,6 +3,7 @@
 
 #include "VexoCameraSDK.h"
 #include "stream/cvideothread.h"
+#include "view/cameraviewmath.h"
 #include "view/heldkeys.h"
 
 #include <QByteArray>
@@ -159,6 +160,7 @@ private:
     int m_rowSpan = 1;
     int m_columnSpan = 1;
     float m_lastCaptureFps = 0.0f;
+    CameraViewMath::LinkCounts m_link; // at the last rate report
 
     QMenu *m_contextMenu = nullptr;
     QAction *m_actionClose = nullptr;

@@ -58,6 +58,24 @@ QString statusLine(int width, int height, float captureFps, float displayFps, in
         .arg(zoomPercent);
 }
 
+QString linkFields(const LinkCounts &c)
+{
+    QString text = QCoreApplication::translate("CameraThread", " | 丢帧: %1 | 不完整帧: %2")
+                       .arg(c.lost)
+                       .arg(c.incomplete);
+    if (c.packets)
+        text += QCoreApplication::translate("CameraThread", " | 重发包: %1 | 丢包: %2")
+                    .arg(c.resent)
+                    .arg(c.missing);
+    return text;
+}
+
+bool linkWorsened(const LinkCounts &before, const LinkCounts &now)
+{
+    return now.lost > before.lost || now.incomplete > before.incomplete || now.resent > before.resent ||
+           now.missing > before.missing;
+}
+
 QSize geometrySize(const QRect &geometry)
 {
     return {geometry.right() - geometry.left() + 1, geometry.bottom() - geometry.top() + 1};

@@ -36,6 +36,17 @@ int zoomPercent(int width, int height, double zoom);
 QString formatRate(float rate);
 QString statusLine(int width, int height, float captureFps, float displayFps, int frames, int zoomPercent);
 
+// How the link is doing since the camera was opened.
+struct LinkCounts
+{
+    quint32 lost = 0, incomplete = 0, resent = 0, missing = 0;
+    bool packets = false; // the link counts packets (GigE Vision)
+};
+// The status line's link fields, appended to its rate report.
+QString linkFields(const LinkCounts &counts);
+// A loss counter went up since the last report.
+bool linkWorsened(const LinkCounts &before, const LinkCounts &now);
+
 // Size of a widget from its geometry, as right - left + 1 and bottom - top + 1.
 QSize geometrySize(const QRect &geometry);
 

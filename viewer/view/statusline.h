@@ -34,7 +34,8 @@ public:
     // the line again; any later message replaces it at once.
     void setMessage(const QString &text, int holdMs = 0);
     void clear();
-    // Draws the line in the warning colour (a recording losing frames).
+    // Draws the line in the warning colour (a loss counter grew, a recording
+    // losing frames), or back to normal.
     void setHighlighted(bool highlighted);
     bool isHighlighted() const { return m_highlighted; }
     // Starts the line count afresh (after a width or language change).
