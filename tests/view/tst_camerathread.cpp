@@ -207,7 +207,8 @@ void TestCameraThread::statusLineAndPauseResume()
 {
     QVERIFY(m_cell->attachCamera(SerialA));
     const QRegularExpression line(QStringLiteral("^分辨率: 320x240 \\| 获取帧率: ([0-9.]+) \\| 显示帧率: "
-                                                 "([0-9.]+) \\| 图像数：(\\d+) \\| 缩放比例：(\\d+)%$"));
+                                                 "([0-9.]+) \\| 图像数：(\\d+) \\| 缩放比例：(\\d+)%"
+                                                 "( \\| 丢帧: \\d+ \\| 不完整帧: \\d+)?$"));
     QTRY_VERIFY_WITH_TIMEOUT(line.match(statusText()).hasMatch(), 5000);
     const QRegularExpressionMatch match = line.match(statusText());
     QCOMPARE(match.captured(4).toInt(), CameraViewMath::zoomPercent(320, 240, m_cell->zoomFactor()));
@@ -816,8 +817,9 @@ void TestCameraThread::fittedPictureStaysWholeUnderAGrowingStatusLine()
     // The rates change every second; the picture's height does not, and
     // lines break only between fields.
     const int height = view->height();
-    const QRegularExpression field(QStringLiteral("^(分辨率: \\d+x\\d+|获取帧率: [0-9.]+|显示帧率: [0-9.]+|"
-                                                  "图像数：\\d+|缩放比例：\\d+%)$"));
+    const QRegularExpression field(
+        QStringLiteral("^(分辨率: \\d+x\\d+|获取帧率: [0-9.]+|显示帧率: [0-9.]+|"
+                       "图像数：\\d+|缩放比例：\\d+%|丢帧: \\d+|不完整帧: \\d+)$"));
     for (int report = 0; report < 2; ++report) {
         const QString shown = statusLabel()->text();
         QTRY_VERIFY_WITH_TIMEOUT(statusLabel()->text() != shown, 3000);

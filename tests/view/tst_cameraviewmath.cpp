@@ -363,6 +363,7 @@ void TestCameraViewMath::linkCountsShowAndWorsen()
     const LinkCounts gige{3, 1, 7, 2, true};
     QCOMPARE(linkFields(gige), QStringLiteral(" | 丢帧: 3 | 不完整帧: 1 | 重发包: 7 | 丢包: 2"));
     QVERIFY(!linkWorsened(gige, gige));
+    QCOMPARE(linkFields(LinkCounts{0, 0, 0, 0, true}), QString());
     const LinkCounts grown[] = {
         {4, 1, 7, 2, true}, {3, 2, 7, 2, true}, {3, 1, 8, 2, true}, {3, 1, 7, 3, true}};
     for (const LinkCounts &now : grown)

@@ -284,8 +284,7 @@ void CameraThread::cameraPlay()
     int width = 0;
     int height = 0;
     CameraGetOutImageSize(m_cameraHandle, &width, &height);
-    m_statusLine->reserveFor(statusLine(width, height, 30.0f, 30.0f, 100000, 100) +
-                             linkFields({99999, 99999, 99999, 99999, true}));
+    m_statusLine->reserveFor(statusLine(width, height, 30.0f, 30.0f, 100000, 100));
     fullScreenZoom();
     // The fit above is of the idle picture; every opening fits its camera's
     // first picture, or a camera opened again in this cell would show at the

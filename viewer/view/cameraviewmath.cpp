@@ -60,6 +60,9 @@ QString statusLine(int width, int height, float captureFps, float displayFps, in
 
 QString linkFields(const LinkCounts &c)
 {
+    // A clean link costs the line no room, which a small cell needs.
+    if (c.lost == 0 && c.incomplete == 0 && c.resent == 0 && c.missing == 0)
+        return {};
     QString text = QCoreApplication::translate("CameraThread", " | 丢帧: %1 | 不完整帧: %2")
                        .arg(c.lost)
                        .arg(c.incomplete);

@@ -42,7 +42,8 @@ struct LinkCounts
     quint32 lost = 0, incomplete = 0, resent = 0, missing = 0;
     bool packets = false; // the link counts packets (GigE Vision)
 };
-// The status line's link fields, appended to its rate report.
+// The status line's link fields, appended to its rate report; none while
+// nothing was lost.
 QString linkFields(const LinkCounts &counts);
 // A loss counter went up since the last report.
 bool linkWorsened(const LinkCounts &before, const LinkCounts &now);
