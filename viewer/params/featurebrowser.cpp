@@ -1,4 +1,4 @@
-#include "featurebrowser.h"
+#include "params/featurebrowser.h"
 
 #include "messagebox.h"
 #include "ui_featurebrowser.h"

@@ -6,7 +6,7 @@
 // "刷新" and after every write, so what the camera greys out follows it.
 #pragma once
 
-#include "featuretree.h"
+#include "params/featuretree.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "featuretree.h"
+#include "params/featuretree.h"
 
 #include <QCoreApplication>
 
