@@ -92,6 +92,18 @@ fi
 if grep -E '/(tst_|bench_|sdk_.*_test|vexo-framepath|vexo-manual-pdf)' "$root/files.txt"; then
     fail "test or build tools in the package"
 fi
+# The camera library's package brings the system-wide configuration, kept
+# over upgrades as a conffile, and the USB3 Vision udev rule; nothing else
+# lies in /etc.
+for file in ./etc/VexoCameraSDK/sdk.conf ./usr/lib/udev/rules.d/60-vexocamerasdk-usb3vision.rules; do
+    grep -qx "${package[sdk]} $file" "$root/files.txt" || fail "${package[sdk]} lacks ${file#.}"
+done
+if awk '$2 ~ /^\.\/etc\/./ && $2 !~ /\/$/ {print $1, $2}' "$root/files.txt" |
+    grep -vx "${package[sdk]} ./etc/VexoCameraSDK/sdk.conf" | grep -q .; then
+    fail "unexpected files under /etc"
+fi
+conffiles=$(dpkg-deb -I "${deb[sdk]}" conffiles 2>/dev/null || true)
+[ "$conffiles" = /etc/VexoCameraSDK/sdk.conf ] || fail "${package[sdk]} conffiles: '$conffiles'"
 duplicates=$(awk '$2 !~ /\/$/ {print $2}' "$root/files.txt" | sort | uniq -d)
 [ -z "$duplicates" ] || fail "files in two packages: $duplicates"
 
