@@ -350,10 +350,10 @@ typedef struct stCurrentDeviceInfo
     uint8_t abReserved6[27];   /**< 837: reserved. */
 } stCurrentDeviceInfo;
 
-/** How the link is doing, CameraGetTransportStatistic(). Counted since the camera was opened, across losses. */
+/** How the link is doing, CameraGetTransportStatistic(); counted since opening, across losses. */
 typedef struct stTransportStatistic
 {
-    uint32_t uIncompleteFrames; /**< 0: frames that arrived incomplete (also counted in stFrameStatistic::iLost). */
+    uint32_t uIncompleteFrames; /**< 0: frames that arrived incomplete (also in stFrameStatistic::iLost). */
     uint32_t uResentPackets;    /**< 4: packets asked for again and received. */
     uint32_t uMissingPackets;   /**< 8: packets that never arrived. */
     int32_t iPacketCounters;    /**< 12: 1 = the link counts packets (GigE Vision); else the two are 0. */
@@ -375,8 +375,8 @@ typedef struct stTransportStatistic
  * Names are letters, digits and '_' (at most 63). After a non-zero status
  * CameraGetFeatureError() gives the reason.
  * @{ */
-#define CAMERA_FEATURE_NAME_BUFFER 64   /**< Bytes that hold every feature name with its terminating zero. */
-#define CAMERA_FEATURE_VALUE_BUFFER 256 /**< Bytes that hold every feature value with its terminating zero. */
+#define CAMERA_FEATURE_NAME_BUFFER 64   /**< Bytes that hold every feature name and its final zero. */
+#define CAMERA_FEATURE_VALUE_BUFFER 256 /**< Bytes that hold every feature value and its final zero. */
 
 #define CAMERA_FEATURE_CATEGORY 0    /**< A category: holds other features, has no value. */
 #define CAMERA_FEATURE_INTEGER 1     /**< An integer, with iMin, iMax and iIncrement. */
@@ -2041,7 +2041,6 @@ VEXO_SDK_API CameraSdkStatus CameraExecuteFeature(CameraHandle handle, const cha
  */
 VEXO_SDK_API CameraSdkStatus CameraGetFeatureError(CameraHandle handle, char *reason, int size);
 /** @} */
-
 
 /** @name Firmware
  * @{ */

@@ -8,8 +8,8 @@
 #include "roi/roiwidget.h"
 #include "shell/vexocam.h"
 #include "slotwarningguard.h"
-#include "view/camerathread.h"
 #include "vexoversion.h"
+#include "view/camerathread.h"
 
 #include "VexoCameraSDK.h"
 #include "VexoCameraSim.h"
