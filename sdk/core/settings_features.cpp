@@ -21,7 +21,7 @@ struct Context
     bool settingsChanged = false;
 };
 
-struct Spec
+struct FeatureDef
 {
     const char *category;
     const char *name;
@@ -127,14 +127,14 @@ FeatureOutcome setRegion(Context &c, int Region::*field, int64_t value)
     return FeatureOutcome::ok();
 }
 
-std::vector<Spec> makeSpecs()
+std::vector<FeatureDef> makeDefinitions()
 {
-    std::vector<Spec> specs;
+    std::vector<FeatureDef> definitions;
     // --- DeviceControl ---
     auto info = [&](const char *name, const char *display, const char *description,
                     std::function<std::string(const Context &)> get) {
-        specs.push_back({"DeviceControl", name, display, FeatureType::String, "", description, always,
-                         readOnly, noLimits, std::move(get), nullptr, nullptr});
+        definitions.push_back({"DeviceControl", name, display, FeatureType::String, "", description, always,
+                               readOnly, noLimits, std::move(get), nullptr, nullptr});
     };
     info("DeviceVendorName", "Vendor Name", "Who makes the camera.",
          [](const Context &c) { return c.model.productSeries; });
@@ -150,7 +150,7 @@ std::vector<Spec> makeSpecs()
              return std::to_string(v >> 12 & 0xF) + "." + std::to_string(v >> 8 & 0xF) + "." +
                     std::to_string(v >> 4 & 0xF) + "." + std::to_string(v & 0xF);
          });
-    specs.push_back(
+    definitions.push_back(
         {"DeviceControl", "DeviceUserID", "Device User ID", FeatureType::String, "",
          "The camera's nickname, kept in the camera.",
          [](const Context &c) { return c.model.features.nickname; }, readWrite,
@@ -166,7 +166,7 @@ std::vector<Spec> makeSpecs()
 
     // --- ImageFormatControl ---
     auto sensor = [&](const char *name, const char *display, int CameraModel::*size) {
-        specs.push_back(
+        definitions.push_back(
             {"ImageFormatControl", name, display, FeatureType::Integer, "px", "Size of the sensor in pixels.",
              always, readOnly,
              [size](const Context &c, FeatureInfo &f) { intRange(f, c.model.*size, c.model.*size, 1); },
@@ -176,7 +176,7 @@ std::vector<Spec> makeSpecs()
     sensor("SensorHeight", "Sensor Height", &CameraModel::sensorHeight);
     auto region = [&](const char *name, const char *display, const char *description, int Region::*field,
                       std::function<void(const Context &, FeatureInfo &)> limits) {
-        specs.push_back(
+        definitions.push_back(
             {"ImageFormatControl", name, display, FeatureType::Integer, "px", description, always, readWrite,
              std::move(limits), [field](const Context &c) { return formatInteger(c.settings.region.*field); },
              [field](Context &c, const FeatureValue &v) { return setRegion(c, field, v.integer); }, nullptr});
@@ -199,43 +199,44 @@ std::vector<Spec> makeSpecs()
            [](const Context &c, FeatureInfo &f) {
                intRange(f, 0, c.model.sensorHeight - c.settings.region.height, c.model.offsetStepY);
            });
-    specs.push_back({"ImageFormatControl", "PixelFormat", "Pixel Format", FeatureType::Enumeration, "",
-                     "Format of the pixels the sensor sends.", always, readWrite,
-                     [](const Context &c, FeatureInfo &f) {
-                         for (uint32_t code : c.model.rawFormats()) {
-                             f.entries.push_back({pixelFormatName(code), pixelFormatName(code), code, true});
-                         }
-                     },
-                     [](const Context &c) { return std::string(pixelFormatName(c.settings.sensorFormat)); },
-                     [](Context &c, const FeatureValue &v) {
-                         c.settings.sensorFormat = static_cast<uint32_t>(v.integer);
-                         c.settingsChanged = true;
-                         return FeatureOutcome::ok();
-                     },
-                     nullptr});
+    definitions.push_back(
+        {"ImageFormatControl", "PixelFormat", "Pixel Format", FeatureType::Enumeration, "",
+         "Format of the pixels the sensor sends.", always, readWrite,
+         [](const Context &c, FeatureInfo &f) {
+             for (uint32_t code : c.model.rawFormats()) {
+                 f.entries.push_back({pixelFormatName(code), pixelFormatName(code), code, true});
+             }
+         },
+         [](const Context &c) { return std::string(pixelFormatName(c.settings.sensorFormat)); },
+         [](Context &c, const FeatureValue &v) {
+             c.settings.sensorFormat = static_cast<uint32_t>(v.integer);
+             c.settingsChanged = true;
+             return FeatureOutcome::ok();
+         },
+         nullptr});
     auto reverse = [&](const char *name, const char *display, const char *description, int Settings::*field) {
-        specs.push_back({"ImageFormatControl", name, display, FeatureType::Boolean, "", description,
-                         [](const Context &c) { return c.model.features.mirror; }, readWrite, noLimits,
-                         [field](const Context &c) { return formatInteger(c.settings.*field); },
-                         [field](Context &c, const FeatureValue &v) {
-                             c.settings.*field = static_cast<int>(v.integer);
-                             c.settingsChanged = true;
-                             return FeatureOutcome::ok();
-                         },
-                         nullptr});
+        definitions.push_back({"ImageFormatControl", name, display, FeatureType::Boolean, "", description,
+                               [](const Context &c) { return c.model.features.mirror; }, readWrite, noLimits,
+                               [field](const Context &c) { return formatInteger(c.settings.*field); },
+                               [field](Context &c, const FeatureValue &v) {
+                                   c.settings.*field = static_cast<int>(v.integer);
+                                   c.settingsChanged = true;
+                                   return FeatureOutcome::ok();
+                               },
+                               nullptr});
     };
     reverse("ReverseX", "Reverse X", "Mirrors the picture left to right.", &Settings::mirrorH);
     reverse("ReverseY", "Reverse Y", "Flips the picture upside down.", &Settings::mirrorV);
 
     // --- AcquisitionControl ---
-    specs.push_back(
+    definitions.push_back(
         {"AcquisitionControl", "AcquisitionFrameRate", "Acquisition Frame Rate", FeatureType::Float, "Hz",
          "Frames a second the camera sends now (set through the frame speed).", always, readOnly, noLimits,
          [](const Context &c) { return formatFloat(nominalFrameRate(c.model, c.settings)); }, nullptr,
          nullptr});
     auto automatic = [&](const char *category, const char *name, const char *display, const char *description,
                          bool Features::*feature, int Settings::*field) {
-        specs.push_back(
+        definitions.push_back(
             {category, name, display, FeatureType::Enumeration, "", description,
              [feature](const Context &c) { return c.model.features.*feature; }, readWrite,
              [](const Context &, FeatureInfo &f) {
@@ -252,7 +253,7 @@ std::vector<Spec> makeSpecs()
     automatic("AcquisitionControl", "ExposureAuto", "Exposure Auto",
               "Continuous: the camera sets exposure time and gain itself.", &Features::autoExposure,
               &Settings::aeState);
-    specs.push_back(
+    definitions.push_back(
         {"AcquisitionControl", "ExposureTime", "Exposure Time", FeatureType::Float, "us",
          "How long the sensor collects light for a frame. Read-only while the exposure is automatic.", always,
          [](const Context &c) { return whenManual(c, &Settings::aeState); },
@@ -267,7 +268,7 @@ std::vector<Spec> makeSpecs()
              return FeatureOutcome::ok();
          },
          nullptr});
-    specs.push_back(
+    definitions.push_back(
         {"AcquisitionControl", "TriggerMode", "Trigger Mode", FeatureType::Enumeration, "",
          "On: a frame is taken on each trigger from the trigger source.", always, readWrite,
          [](const Context &, FeatureInfo &f) {
@@ -284,81 +285,83 @@ std::vector<Spec> makeSpecs()
              return FeatureOutcome::ok();
          },
          nullptr});
-    specs.push_back({"AcquisitionControl", "TriggerSource", "Trigger Source", FeatureType::Enumeration, "",
-                     "Where triggers come from: a software command or input line 0.", always, readWrite,
-                     [](const Context &c, FeatureInfo &f) {
-                         f.entries.push_back({"Software", "Software", 0, c.model.features.softwareTrigger});
-                         f.entries.push_back({"Line0", "Line 0", 1, c.model.inputLines > 0});
-                     },
-                     [](const Context &c) {
-                         return c.settings.triggerMode == CAMERA_TRIGGER_HARDWARE ? std::string("Line0")
-                                : c.settings.triggerMode == CAMERA_TRIGGER_SOFTWARE
-                                    ? std::string("Software")
-                                    : c.selectors.triggerSource;
-                     },
-                     [](Context &c, const FeatureValue &v) {
-                         c.selectors.triggerSource = v.text;
-                         if (c.settings.triggerMode != CAMERA_TRIGGER_CONTINUOUS) {
-                             c.settings.triggerMode =
-                                 v.text == "Line0" ? CAMERA_TRIGGER_HARDWARE : CAMERA_TRIGGER_SOFTWARE;
-                             c.settingsChanged = true;
-                         }
-                         return FeatureOutcome::ok();
-                     },
-                     nullptr});
-    specs.push_back({"AcquisitionControl", "TriggerSoftware", "Trigger Software", FeatureType::Command, "",
-                     "Takes one frame now (trigger mode On, source Software).",
-                     [](const Context &c) { return c.model.features.softwareTrigger; },
-                     [](const Context &c) {
-                         return c.settings.triggerMode == CAMERA_TRIGGER_SOFTWARE ? FeatureAccess::Write
-                                                                                  : FeatureAccess::None;
-                     },
-                     noLimits, nullptr, nullptr,
-                     [](Context &c) { return statusOutcome(c.device.softTrigger(), "the trigger was"); }});
-    specs.push_back({"AcquisitionControl", "TriggerDelay", "Trigger Delay", FeatureType::Float, "us",
-                     "Time from a trigger to the start of the exposure.",
-                     [](const Context &c) { return c.model.features.triggerDelay; }, readWrite,
-                     [](const Context &, FeatureInfo &f) { floatRange(f, 0.0, 10000000.0, 1.0); },
-                     [](const Context &c) { return formatFloat(c.settings.triggerDelayUs); },
-                     [](Context &c, const FeatureValue &v) {
-                         c.settings.triggerDelayUs = static_cast<uint32_t>(std::lround(v.real));
-                         c.settingsChanged = true;
-                         return FeatureOutcome::ok();
-                     },
-                     nullptr});
-    specs.push_back({"AcquisitionControl", "AcquisitionBurstFrameCount", "Burst Frame Count",
-                     FeatureType::Integer, "", "Frames taken on each trigger.",
-                     [](const Context &c) { return c.model.features.triggerFrameCount; }, readWrite,
-                     [](const Context &, FeatureInfo &f) { intRange(f, 1, 1000, 1); },
-                     [](const Context &c) { return formatInteger(c.settings.triggerFrameCount); },
-                     [](Context &c, const FeatureValue &v) {
-                         c.settings.triggerFrameCount = static_cast<int>(v.integer);
-                         c.settingsChanged = true;
-                         return FeatureOutcome::ok();
-                     },
-                     nullptr});
+    definitions.push_back(
+        {"AcquisitionControl", "TriggerSource", "Trigger Source", FeatureType::Enumeration, "",
+         "Where triggers come from: a software command or input line 0.", always, readWrite,
+         [](const Context &c, FeatureInfo &f) {
+             f.entries.push_back({"Software", "Software", 0, c.model.features.softwareTrigger});
+             f.entries.push_back({"Line0", "Line 0", 1, c.model.inputLines > 0});
+         },
+         [](const Context &c) {
+             return c.settings.triggerMode == CAMERA_TRIGGER_HARDWARE   ? std::string("Line0")
+                    : c.settings.triggerMode == CAMERA_TRIGGER_SOFTWARE ? std::string("Software")
+                                                                        : c.selectors.triggerSource;
+         },
+         [](Context &c, const FeatureValue &v) {
+             c.selectors.triggerSource = v.text;
+             if (c.settings.triggerMode != CAMERA_TRIGGER_CONTINUOUS) {
+                 c.settings.triggerMode =
+                     v.text == "Line0" ? CAMERA_TRIGGER_HARDWARE : CAMERA_TRIGGER_SOFTWARE;
+                 c.settingsChanged = true;
+             }
+             return FeatureOutcome::ok();
+         },
+         nullptr});
+    definitions.push_back(
+        {"AcquisitionControl", "TriggerSoftware", "Trigger Software", FeatureType::Command, "",
+         "Takes one frame now (trigger mode On, source Software).",
+         [](const Context &c) { return c.model.features.softwareTrigger; },
+         [](const Context &c) {
+             return c.settings.triggerMode == CAMERA_TRIGGER_SOFTWARE ? FeatureAccess::Write
+                                                                      : FeatureAccess::None;
+         },
+         noLimits, nullptr, nullptr,
+         [](Context &c) { return statusOutcome(c.device.softTrigger(), "the trigger was"); }});
+    definitions.push_back({"AcquisitionControl", "TriggerDelay", "Trigger Delay", FeatureType::Float, "us",
+                           "Time from a trigger to the start of the exposure.",
+                           [](const Context &c) { return c.model.features.triggerDelay; }, readWrite,
+                           [](const Context &, FeatureInfo &f) { floatRange(f, 0.0, 10000000.0, 1.0); },
+                           [](const Context &c) { return formatFloat(c.settings.triggerDelayUs); },
+                           [](Context &c, const FeatureValue &v) {
+                               c.settings.triggerDelayUs = static_cast<uint32_t>(std::lround(v.real));
+                               c.settingsChanged = true;
+                               return FeatureOutcome::ok();
+                           },
+                           nullptr});
+    definitions.push_back({"AcquisitionControl", "AcquisitionBurstFrameCount", "Burst Frame Count",
+                           FeatureType::Integer, "", "Frames taken on each trigger.",
+                           [](const Context &c) { return c.model.features.triggerFrameCount; }, readWrite,
+                           [](const Context &, FeatureInfo &f) { intRange(f, 1, 1000, 1); },
+                           [](const Context &c) { return formatInteger(c.settings.triggerFrameCount); },
+                           [](Context &c, const FeatureValue &v) {
+                               c.settings.triggerFrameCount = static_cast<int>(v.integer);
+                               c.settingsChanged = true;
+                               return FeatureOutcome::ok();
+                           },
+                           nullptr});
 
     // --- AnalogControl ---
     automatic("AnalogControl", "GainAuto", "Gain Auto",
               "Continuous: the camera sets gain and exposure time itself (one switch with Exposure Auto).",
               &Features::autoExposure, &Settings::aeState);
-    specs.push_back({"AnalogControl", "Gain", "Gain", FeatureType::Float, "dB",
-                     "Amplification of the sensor signal. Read-only while the exposure is automatic.",
-                     [](const Context &c) { return c.model.features.analogGain; },
-                     [](const Context &c) { return whenManual(c, &Settings::aeState); },
-                     [](const Context &c, FeatureInfo &f) {
-                         floatRange(f, gainDb(c.model.analogGainMin), gainDb(c.model.analogGainMax), 0.0);
-                     },
-                     [](const Context &c) { return formatFloat(gainDb(c.settings.analogGain)); },
-                     [](Context &c, const FeatureValue &v) {
-                         c.settings.analogGain =
-                             std::clamp(gainX1000(v.real), c.model.analogGainMin, c.model.analogGainMax);
-                         c.settingsChanged = true;
-                         return FeatureOutcome::ok();
-                     },
-                     nullptr});
+    definitions.push_back(
+        {"AnalogControl", "Gain", "Gain", FeatureType::Float, "dB",
+         "Amplification of the sensor signal. Read-only while the exposure is automatic.",
+         [](const Context &c) { return c.model.features.analogGain; },
+         [](const Context &c) { return whenManual(c, &Settings::aeState); },
+         [](const Context &c, FeatureInfo &f) {
+             floatRange(f, gainDb(c.model.analogGainMin), gainDb(c.model.analogGainMax), 0.0);
+         },
+         [](const Context &c) { return formatFloat(gainDb(c.settings.analogGain)); },
+         [](Context &c, const FeatureValue &v) {
+             c.settings.analogGain =
+                 std::clamp(gainX1000(v.real), c.model.analogGainMin, c.model.analogGainMax);
+             c.settingsChanged = true;
+             return FeatureOutcome::ok();
+         },
+         nullptr});
     auto colour = [](const Context &c) { return c.model.color; };
-    specs.push_back(
+    definitions.push_back(
         {"AnalogControl", "BalanceWhiteAuto", "Balance White Auto", FeatureType::Enumeration, "",
          "Continuous: the white balance follows the scene; Once: balances once on the current scene.",
          [](const Context &c) { return c.model.color && c.model.features.autoWhiteBalance; }, readWrite,
@@ -375,18 +378,19 @@ std::vector<Spec> makeSpecs()
              return FeatureOutcome::ok();
          },
          nullptr});
-    specs.push_back({"AnalogControl", "BalanceRatioSelector", "Balance Ratio Selector",
-                     FeatureType::Enumeration, "", "The colour Balance Ratio addresses.", colour, readWrite,
-                     [](const Context &, FeatureInfo &f) {
-                         setEntries(f, {"Red", "Green", "Blue"});
-                     },
-                     [](const Context &c) { return c.selectors.balanceRatio; },
-                     [](Context &c, const FeatureValue &v) {
-                         c.selectors.balanceRatio = v.text;
-                         return FeatureOutcome::ok();
-                     },
-                     nullptr});
-    specs.push_back(
+    definitions.push_back({"AnalogControl", "BalanceRatioSelector", "Balance Ratio Selector",
+                           FeatureType::Enumeration, "", "The colour Balance Ratio addresses.", colour,
+                           readWrite,
+                           [](const Context &, FeatureInfo &f) {
+                               setEntries(f, {"Red", "Green", "Blue"});
+                           },
+                           [](const Context &c) { return c.selectors.balanceRatio; },
+                           [](Context &c, const FeatureValue &v) {
+                               c.selectors.balanceRatio = v.text;
+                               return FeatureOutcome::ok();
+                           },
+                           nullptr});
+    definitions.push_back(
         {"AnalogControl", "BalanceRatio", "Balance Ratio", FeatureType::Float, "",
          "Gain of the selected colour for the white balance. Read-only while the balance is automatic.",
          colour, [](const Context &c) { return whenManual(c, &Settings::wbMode); },
@@ -402,53 +406,54 @@ std::vector<Spec> makeSpecs()
              return FeatureOutcome::ok();
          },
          nullptr});
-    specs.push_back({"AnalogControl", "Gamma", "Gamma", FeatureType::Float, "",
-                     "Gamma of the picture (the dynamic look-up table).",
-                     [](const Context &c) { return c.model.lutSupported; }, readWrite,
-                     [](const Context &, FeatureInfo &f) { floatRange(f, 0.0, 10.0, 0.01); },
-                     [](const Context &c) { return formatFloat(c.settings.gamma / 100.0); },
-                     [](Context &c, const FeatureValue &v) {
-                         c.settings.gamma = static_cast<int>(std::lround(v.real * 100.0));
-                         c.settingsChanged = true;
-                         return FeatureOutcome::ok();
-                     },
-                     nullptr});
+    definitions.push_back({"AnalogControl", "Gamma", "Gamma", FeatureType::Float, "",
+                           "Gamma of the picture (the dynamic look-up table).",
+                           [](const Context &c) { return c.model.lutSupported; }, readWrite,
+                           [](const Context &, FeatureInfo &f) { floatRange(f, 0.0, 10.0, 0.01); },
+                           [](const Context &c) { return formatFloat(c.settings.gamma / 100.0); },
+                           [](Context &c, const FeatureValue &v) {
+                               c.settings.gamma = static_cast<int>(std::lround(v.real * 100.0));
+                               c.settingsChanged = true;
+                               return FeatureOutcome::ok();
+                           },
+                           nullptr});
 
     // --- TransportLayerControl (GigE Vision) ---
     auto gige = [](const Context &c) { return c.model.isGige(); };
-    specs.push_back({"TransportLayerControl", "GevSCPSPacketSize", "Packet Size", FeatureType::Integer, "B",
-                     "Size of the stream packets on the network.", gige, readWrite,
-                     [](const Context &, FeatureInfo &f) { intRange(f, 1500, 9000, 1); },
-                     [](const Context &c) { return formatInteger(c.device.packetSize()); },
-                     [](Context &c, const FeatureValue &v) {
-                         return statusOutcome(c.device.setPacketSize(static_cast<uint32_t>(v.integer)),
-                                              "the packet size was");
-                     },
-                     nullptr});
-    specs.push_back({"TransportLayerControl", "GevSCPD", "Packet Delay", FeatureType::Integer, "us",
-                     "Pause between stream packets, for a busy network.",
-                     [](const Context &c) { return c.model.isGige() && c.model.features.packetDelay; },
-                     readWrite, [](const Context &, FeatureInfo &f) { intRange(f, 0, 100000, 1); },
-                     [](const Context &c) { return formatInteger(c.device.packetDelay()); },
-                     [](Context &c, const FeatureValue &v) {
-                         return statusOutcome(c.device.setPacketDelay(static_cast<uint32_t>(v.integer)),
-                                              "the packet delay was");
-                     },
-                     nullptr});
+    definitions.push_back({"TransportLayerControl", "GevSCPSPacketSize", "Packet Size", FeatureType::Integer,
+                           "B", "Size of the stream packets on the network.", gige, readWrite,
+                           [](const Context &, FeatureInfo &f) { intRange(f, 1500, 9000, 1); },
+                           [](const Context &c) { return formatInteger(c.device.packetSize()); },
+                           [](Context &c, const FeatureValue &v) {
+                               return statusOutcome(c.device.setPacketSize(static_cast<uint32_t>(v.integer)),
+                                                    "the packet size was");
+                           },
+                           nullptr});
+    definitions.push_back({"TransportLayerControl", "GevSCPD", "Packet Delay", FeatureType::Integer, "us",
+                           "Pause between stream packets, for a busy network.",
+                           [](const Context &c) { return c.model.isGige() && c.model.features.packetDelay; },
+                           readWrite, [](const Context &, FeatureInfo &f) { intRange(f, 0, 100000, 1); },
+                           [](const Context &c) { return formatInteger(c.device.packetDelay()); },
+                           [](Context &c, const FeatureValue &v) {
+                               return statusOutcome(c.device.setPacketDelay(static_cast<uint32_t>(v.integer)),
+                                                    "the packet delay was");
+                           },
+                           nullptr});
 
     // --- UserSetControl ---
-    specs.push_back({"UserSetControl", "UserSetSelector", "User Set Selector", FeatureType::Enumeration, "",
-                     "The parameter group User Set Load and Save address (Default: the factory settings).",
-                     always, readWrite,
-                     [](const Context &, FeatureInfo &f) {
-                         setEntries(f, {"Default", kUserSets[0], kUserSets[1], kUserSets[2], kUserSets[3]});
-                     },
-                     [](const Context &c) { return c.selectors.userSet; },
-                     [](Context &c, const FeatureValue &v) {
-                         c.selectors.userSet = v.text;
-                         return FeatureOutcome::ok();
-                     },
-                     nullptr});
+    definitions.push_back(
+        {"UserSetControl", "UserSetSelector", "User Set Selector", FeatureType::Enumeration, "",
+         "The parameter group User Set Load and Save address (Default: the factory settings).", always,
+         readWrite,
+         [](const Context &, FeatureInfo &f) {
+             setEntries(f, {"Default", kUserSets[0], kUserSets[1], kUserSets[2], kUserSets[3]});
+         },
+         [](const Context &c) { return c.selectors.userSet; },
+         [](Context &c, const FeatureValue &v) {
+             c.selectors.userSet = v.text;
+             return FeatureOutcome::ok();
+         },
+         nullptr});
     auto group = [](const Context &c) {
         for (int i = 0; i < 4; ++i) {
             if (c.selectors.userSet == kUserSets[i]) {
@@ -457,11 +462,11 @@ std::vector<Spec> makeSpecs()
         }
         return CAMERA_PARAMETER_GROUP_DEFAULT;
     };
-    specs.push_back(
+    definitions.push_back(
         {"UserSetControl", "UserSetLoad", "User Set Load", FeatureType::Command, "",
          "Loads the selected parameter group into the camera.", always, command, noLimits, nullptr, nullptr,
          [group](Context &c) { return statusOutcome(c.device.loadGroup(group(c)), "loading was"); }});
-    specs.push_back(
+    definitions.push_back(
         {"UserSetControl", "UserSetSave", "User Set Save", FeatureType::Command, "",
          "Saves the current settings into the selected parameter group.", always,
          [group](const Context &c) {
@@ -469,37 +474,37 @@ std::vector<Spec> makeSpecs()
          },
          noLimits, nullptr, nullptr,
          [group](Context &c) { return statusOutcome(c.device.saveGroup(group(c)), "saving was"); }});
-    return specs;
+    return definitions;
 }
 
-const std::vector<Spec> &specs()
+const std::vector<FeatureDef> &definitions()
 {
-    static const std::vector<Spec> all = makeSpecs();
+    static const std::vector<FeatureDef> all = makeDefinitions();
     return all;
 }
 
-FeatureInfo describe(const Spec &spec, const Context &c)
+FeatureInfo describe(const FeatureDef &def, const Context &c)
 {
     FeatureInfo f;
-    f.name = spec.name;
-    f.displayName = spec.displayName;
-    f.category = spec.category;
-    f.unit = spec.unit;
-    f.description = spec.description;
-    f.type = spec.type;
-    f.access = spec.access(c);
-    spec.limits(c, f);
-    if (f.readable() && spec.get) {
-        f.value = spec.get(c);
+    f.name = def.name;
+    f.displayName = def.displayName;
+    f.category = def.category;
+    f.unit = def.unit;
+    f.description = def.description;
+    f.type = def.type;
+    f.access = def.access(c);
+    def.limits(c, f);
+    if (f.readable() && def.get) {
+        f.value = def.get(c);
     }
     return f;
 }
 
-const Spec *findSpec(const Context &c, const std::string &name)
+const FeatureDef *findDefinition(const Context &c, const std::string &name)
 {
-    for (const Spec &spec : specs()) {
-        if (name == spec.name && spec.present(c)) {
-            return &spec;
+    for (const FeatureDef &def : definitions()) {
+        if (name == def.name && def.present(c)) {
+            return &def;
         }
     }
     return nullptr;
@@ -528,12 +533,12 @@ std::vector<FeatureInfo> describeSettingsFeatures(Device &device, FeatureSelecto
     const Context c{device, device.model(), device.settings(), selectors};
     std::vector<FeatureInfo> tree;
     std::string category;
-    for (const Spec &spec : specs()) {
-        if (!spec.present(c)) {
+    for (const FeatureDef &def : definitions()) {
+        if (!def.present(c)) {
             continue;
         }
-        if (spec.category != category) {
-            category = spec.category;
+        if (def.category != category) {
+            category = def.category;
             FeatureInfo branch;
             branch.name = category;
             branch.displayName = category;
@@ -541,7 +546,7 @@ std::vector<FeatureInfo> describeSettingsFeatures(Device &device, FeatureSelecto
             branch.access = FeatureAccess::Read;
             tree.push_back(std::move(branch));
         }
-        tree.push_back(describe(spec, c));
+        tree.push_back(describe(def, c));
     }
     return tree;
 }
@@ -551,12 +556,12 @@ FeatureOutcome writeSettingsFeature(Device &device, FeatureSelectors &selectors,
 {
     std::lock_guard<std::mutex> lock(selectors.mutex);
     Context c{device, device.model(), device.settings(), selectors};
-    const Spec *spec = findSpec(c, name);
-    if (spec == nullptr) {
+    const FeatureDef *def = findDefinition(c, name);
+    if (def == nullptr) {
         return unknown(name);
     }
-    const FeatureInfo f = describe(*spec, c);
-    if (!f.writable() || !spec->set) {
+    const FeatureInfo f = describe(*def, c);
+    if (!f.writable() || !def->set) {
         return FeatureOutcome::fail(CAMERA_STATUS_ACCESS_DENIED, name + " cannot be written now");
     }
     FeatureValue parsed;
@@ -565,7 +570,7 @@ FeatureOutcome writeSettingsFeature(Device &device, FeatureSelectors &selectors,
         return FeatureOutcome::fail(CAMERA_STATUS_INVALID_ARGUMENT, reason);
     }
     const std::string keptTrigger = selectors.triggerSource;
-    FeatureOutcome outcome = spec->set(c, parsed);
+    FeatureOutcome outcome = def->set(c, parsed);
     if (outcome.status != CAMERA_STATUS_SUCCESS || !c.settingsChanged) {
         return outcome;
     }
@@ -582,17 +587,17 @@ FeatureOutcome executeSettingsFeature(Device &device, FeatureSelectors &selector
 {
     std::lock_guard<std::mutex> lock(selectors.mutex);
     Context c{device, device.model(), device.settings(), selectors};
-    const Spec *spec = findSpec(c, name);
-    if (spec == nullptr) {
+    const FeatureDef *def = findDefinition(c, name);
+    if (def == nullptr) {
         return unknown(name);
     }
-    if (!spec->run) {
+    if (!def->run) {
         return FeatureOutcome::fail(CAMERA_STATUS_INVALID_ARGUMENT, name + " is not a command");
     }
-    if (spec->access(c) != FeatureAccess::Write) {
+    if (def->access(c) != FeatureAccess::Write) {
         return FeatureOutcome::fail(CAMERA_STATUS_ACCESS_DENIED, name + " cannot be executed now");
     }
-    return spec->run(c);
+    return def->run(c);
 }
 
 } // namespace vexo::sdk

@@ -172,8 +172,9 @@ typedef void *CameraFrameHandle;
 #define CAMERA_PARAMETER_GROUP_DEFAULT 255 /**< Factory defaults (CameraLoadParameter()). */
 #define CAMERA_CROSSLINE_COUNT 9           /**< Number of crosshairs (CameraSetCrossLine()). */
 #define CAMERA_TEXT_BUFFER 128             /**< Buffer size of CameraGetFriendlyName(), CameraReadSN(). */
-#define CAMERA_VERSION_BUFFER 64 /**< Buffer size of CameraGetFirmwareVision(), CameraGetInerfaceVersion().  \
-                                  */
+#define CAMERA_VERSION_BUFFER                                                                                \
+    64 /**< Buffer size of CameraGetFirmwareVision(), CameraGetInerfaceVersion().                            \
+        */
 #define CAMERA_SDK_VERSION_BUFFER 32 /**< Buffer size of CameraSdkGetVersionString(). */
 
 #define CAMERA_TRIGGER_CONTINUOUS 0 /**< Trigger mode: free running. */
