@@ -123,7 +123,7 @@ if readelf -d "$fs/$library" | grep -Eq 'R(UN)?PATH'; then
     fail "the library carries a run path"
 fi
 nm -D --defined-only "$fs/$library" | awk '{print $3}' | sed 's/@.*//' | sort -u >"$root/exported.txt"
-sed -n 's/^VEXO_SDK_API [^(]* \**\([A-Za-z0-9_]*\)(.*/\1/p' "$source"/sdk/include/*.h | sort -u >"$root/declared.txt"
+sed -n 's/^VEXO_SDK_API [^(]* \**\([A-Za-z0-9_]*\)(.*/\1/p' "$source"/sdk/include/*.h "$source"/sdk/include/VexoCameraSDK/*.h | sort -u >"$root/declared.txt"
 [ -s "$root/declared.txt" ] || fail "no functions found in the headers"
 diff "$root/declared.txt" "$root/exported.txt" >"$root/symbols.diff" ||
     fail "the library's symbols differ from its headers (< declared only, > exported only): $(cat "$root/symbols.diff")"
@@ -162,6 +162,7 @@ dev=${package[dev]}
 include=usr/include/vexocam
 expect+=(
     "$include/VexoCameraSDK.h" "$include/VexoCameraSim.h" "$include/VexoCameraSDKVersion.h"
+    "$include/VexoCameraSDK/types.h" "$include/VexoCameraSDK/frames.h" "$include/VexoCameraSDK/features.h"
     "$libdir/pkgconfig/vexocamerasdk.pc" "$libdir/cmake/VexoCameraSDK/VexoCameraSDKConfig.cmake"
     "$libdir/cmake/VexoCameraSDK/VexoCameraSDKConfigVersion.cmake"
     "usr/share/doc/$dev/reference/index.html" "usr/share/doc/$dev/examples/CMakeLists.txt"
