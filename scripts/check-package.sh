@@ -63,10 +63,10 @@ done
 if grep -Eiq 'qt|libav|libsw|ffmpeg' <<<"$depends"; then
     fail "$sdk depends on Qt or FFmpeg: $depends"
 fi
-# The programs: Qt (with Network for Addrix) and FFmpeg.
+# The programs: Qt (with Network for Addrix), FFmpeg and libyuv.
 depends=$(dpkg-deb -f "${deb[runtime]}" Depends)
 for lib in libqt5core5a libqt5gui5 libqt5widgets5 libqt5network5 'libavcodec[0-9]+' 'libavformat[0-9]+' \
-    'libavutil[0-9]+' 'libswscale[0-9]+' libc6; do
+    'libavutil[0-9]+' 'libswscale[0-9]+' 'libyuv[0-9]+' libc6; do
     grep -Eq "(^|, )$lib " <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 

@@ -1413,6 +1413,110 @@ The camera now uses the factory defaults.</translation>
     </message>
 </context>
 <context>
+    <name>RecordingFailureText</name>
+    <message>
+        <source>磁盘已满</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>文件超出文件系统允许的大小</source>
+        <translation>larger than the file system allows</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>磁盘为只读</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <comment>cause</comment>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>帧率 %1 超出范围（1～%2）</source>
+        <translation>Frame rate %1 is out of range (1 to %2)</translation>
+    </message>
+    <message>
+        <source>图像尺寸 %1×%2 太小</source>
+        <translation>Picture size %1×%2 is too small</translation>
+    </message>
+    <message>
+        <source>此文件类型不能保存录像</source>
+        <translation>This file type cannot hold a recording</translation>
+    </message>
+    <message>
+        <source>没有此文件类型的视频编码器</source>
+        <translation>No video encoder for this file type</translation>
+    </message>
+    <message>
+        <source>无法启动视频编码器</source>
+        <translation>Cannot start the video encoder</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>Out of memory</translation>
+    </message>
+    <message>
+        <source>无法创建文件</source>
+        <translation>Cannot create the file</translation>
+    </message>
+    <message>
+        <source>无法写入文件</source>
+        <translation>Cannot write the file</translation>
+    </message>
+    <message>
+        <source>无法完成文件</source>
+        <translation>Cannot complete the file</translation>
+    </message>
+    <message>
+        <source>无法转换图像</source>
+        <translation>Cannot convert the picture</translation>
+    </message>
+    <message>
+        <source>无法编码图像</source>
+        <translation>Cannot encode the picture</translation>
+    </message>
+    <message>
+        <source>无法读取文件</source>
+        <translation>Cannot read the file</translation>
+    </message>
+    <message>
+        <source>文件中没有视频</source>
+        <translation>No video in the file</translation>
+    </message>
+    <message>
+        <source>文件中没有完整的帧</source>
+        <translation>No complete frame in the file</translation>
+    </message>
+    <message>
+        <source>修复会丢失帧</source>
+        <translation>Repairing would lose frames</translation>
+    </message>
+    <message>
+        <source>无法用修复后的文件替换原文件</source>
+        <translation>Cannot put the repaired file in place of the original</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>RepairNotice</name>
     <message>
         <source>上次未正常结束的录像已修复：

@@ -1413,6 +1413,110 @@
     </message>
 </context>
 <context>
+    <name>RecordingFailureText</name>
+    <message>
+        <source>磁盘已满</source>
+        <translation>磁盘已满</translation>
+    </message>
+    <message>
+        <source>文件超出文件系统允许的大小</source>
+        <translation>文件超出文件系统允许的大小</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>没有写入权限</translation>
+    </message>
+    <message>
+        <source>磁盘为只读</source>
+        <translation>磁盘为只读</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>文件夹不存在</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <comment>cause</comment>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>帧率 %1 超出范围（1～%2）</source>
+        <translation>帧率 %1 超出范围（1～%2）</translation>
+    </message>
+    <message>
+        <source>图像尺寸 %1×%2 太小</source>
+        <translation>图像尺寸 %1×%2 太小</translation>
+    </message>
+    <message>
+        <source>此文件类型不能保存录像</source>
+        <translation>此文件类型不能保存录像</translation>
+    </message>
+    <message>
+        <source>没有此文件类型的视频编码器</source>
+        <translation>没有此文件类型的视频编码器</translation>
+    </message>
+    <message>
+        <source>无法启动视频编码器</source>
+        <translation>无法启动视频编码器</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>无法创建文件</source>
+        <translation>无法创建文件</translation>
+    </message>
+    <message>
+        <source>无法写入文件</source>
+        <translation>无法写入文件</translation>
+    </message>
+    <message>
+        <source>无法完成文件</source>
+        <translation>无法完成文件</translation>
+    </message>
+    <message>
+        <source>无法转换图像</source>
+        <translation>无法转换图像</translation>
+    </message>
+    <message>
+        <source>无法编码图像</source>
+        <translation>无法编码图像</translation>
+    </message>
+    <message>
+        <source>无法读取文件</source>
+        <translation>无法读取文件</translation>
+    </message>
+    <message>
+        <source>文件中没有视频</source>
+        <translation>文件中没有视频</translation>
+    </message>
+    <message>
+        <source>文件中没有完整的帧</source>
+        <translation>文件中没有完整的帧</translation>
+    </message>
+    <message>
+        <source>修复会丢失帧</source>
+        <translation>修复会丢失帧</translation>
+    </message>
+    <message>
+        <source>无法用修复后的文件替换原文件</source>
+        <translation>无法用修复后的文件替换原文件</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1（%2）</translation>
+    </message>
+</context>
+<context>
     <name>RepairNotice</name>
     <message>
         <source>上次未正常结束的录像已修复：

@@ -1,16 +1,27 @@
 // The FFmpeg recorder on its own: what a player decodes from a finished
-// recording, the times its frames keep, the bit rate it holds, set-ups it
-// refuses, and a recording killed with SIGKILL and repaired afterwards.
+// recording, the colours it converts, the times its frames keep, the bit
+// rate it holds, set-ups it refuses and the words of its failures, and a
+// recording killed with SIGKILL and repaired afterwards.
 
+#include "capture/recordingfailuretext.h"
 #include "capture/recordingrepair.h"
 #include "capture/videoencoder.h"
+#include "capture/yuvconversion.h"
 #include "videoprobe.h"
 
+extern "C" {
+#include <libswscale/swscale.h>
+}
+
+#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
+
+#include <cerrno>
 
 #include <signal.h>
 #include <unistd.h>
@@ -113,8 +124,12 @@ class TestVideoEncoder : public QObject
 private slots:
     void recordingDecodesBack_data();
     void recordingDecodesBack();
+    void conversionKeepsTheColours_data();
+    void conversionKeepsTheColours();
     void refusedSetUpLeavesNoFile_data();
     void refusedSetUpLeavesNoFile();
+    void failuresReadInTheInterfaceLanguage_data();
+    void failuresReadInTheInterfaceLanguage();
     void framesKeepTheirCaptureTimes_data();
     void framesKeepTheirCaptureTimes();
     void aviBitRateFollowsTheQuality_data();
@@ -176,17 +191,104 @@ void TestVideoEncoder::recordingDecodesBack()
     QCOMPARE(qRound(probe.lastFrameSeconds * Fps), Frames - 1);
 }
 
+void TestVideoEncoder::conversionKeepsTheColours_data()
+{
+    QTest::addColumn<QColor>("flat"); // invalid: the moving scene
+    QTest::addColumn<int>("padding");
+    QTest::addColumn<QVector<int>>("yuv"); // BT.601, limited range
+
+    QTest::newRow("white") << QColor(255, 255, 255) << 0 << QVector<int>{235, 128, 128};
+    QTest::newRow("black") << QColor(0, 0, 0) << 0 << QVector<int>{16, 128, 128};
+    QTest::newRow("grey") << QColor(128, 128, 128) << 0 << QVector<int>{126, 128, 128};
+    QTest::newRow("red") << QColor(255, 0, 0) << 0 << QVector<int>{81, 90, 240};
+    QTest::newRow("green") << QColor(0, 255, 0) << 2 << QVector<int>{145, 54, 34};
+    QTest::newRow("blue") << QColor(0, 0, 255) << 0 << QVector<int>{41, 240, 110};
+    QTest::newRow("moving scene") << QColor() << 0 << QVector<int>();
+    QTest::newRow("moving scene, padded rows") << QColor() << 4 << QVector<int>();
+}
+
+// The fast conversion gives the colours the general scaler gave: the same
+// standard and range, R, G and B in their places.
+void TestVideoEncoder::conversionKeepsTheColours()
+{
+    QFETCH(QColor, flat);
+    QFETCH(int, padding);
+    QFETCH(QVector<int>, yuv);
+    constexpr int Width = 320;
+    constexpr int Height = 240;
+    const int rowBytes = Width * 3 + padding;
+    std::vector<uint8_t> rgb(size_t(rowBytes) * Height);
+    const std::vector<uint8_t> scene = movingScene(Width, Height, 17);
+    for (int y = 0; y < Height; ++y) {
+        for (int x = 0; x < Width; ++x) {
+            uint8_t *p = &rgb[size_t(y) * size_t(rowBytes) + size_t(x) * 3];
+            const uint8_t *s = &scene[(size_t(y) * Width + size_t(x)) * 3];
+            p[0] = flat.isValid() ? uint8_t(flat.red()) : s[0];
+            p[1] = flat.isValid() ? uint8_t(flat.green()) : s[1];
+            p[2] = flat.isValid() ? uint8_t(flat.blue()) : s[2];
+        }
+    }
+
+    const int strides[3] = {Width, Width / 2, Width / 2};
+    std::vector<uint8_t> fast(Width * Height * 3 / 2);
+    std::vector<uint8_t> general(fast.size());
+    uint8_t *fastPlanes[3] = {fast.data(), fast.data() + Width * Height,
+                              fast.data() + Width * Height * 5 / 4};
+    uint8_t *generalPlanes[3] = {general.data(), general.data() + Width * Height,
+                                 general.data() + Width * Height * 5 / 4};
+    QVERIFY(rgbToYuv420(rgb.data(), rowBytes, Width, Height, fastPlanes, strides));
+    SwsContext *scaler = sws_getContext(Width, Height, AV_PIX_FMT_RGB24, Width, Height, AV_PIX_FMT_YUV420P,
+                                        SWS_BICUBIC, nullptr, nullptr, nullptr);
+    const uint8_t *source[1] = {rgb.data()};
+    sws_scale(scaler, source, &rowBytes, 0, Height, generalPlanes, strides);
+    sws_freeContext(scaler);
+
+    for (int plane = 0; plane < 3; ++plane) {
+        const int width = plane == 0 ? Width : Width / 2;
+        const int height = plane == 0 ? Height : Height / 2;
+        double sum = 0;
+        int worst = 0;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const int a = fastPlanes[plane][y * strides[plane] + x];
+                const int b = generalPlanes[plane][y * strides[plane] + x];
+                sum += qAbs(a - b);
+                // Chroma is averaged over 2x2 pixels rather than filtered, so
+                // sharp edges differ; only the brightness is held everywhere.
+                if (plane == 0)
+                    worst = qMax(worst, qAbs(a - b));
+                if (!yuv.isEmpty())
+                    QVERIFY2(
+                        qAbs(a - yuv[plane]) <= 1,
+                        qPrintable(QStringLiteral("plane %1 at %2,%3: %4").arg(plane).arg(x).arg(y).arg(a)));
+            }
+        }
+        const double mean = sum / (width * height);
+        QVERIFY2(mean <= 1.0 && worst <= 2,
+                 qPrintable(QStringLiteral("plane %1 differs by %2 on average, %3 at most")
+                                .arg(plane)
+                                .arg(mean)
+                                .arg(worst)));
+    }
+}
+
 void TestVideoEncoder::refusedSetUpLeavesNoFile_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("fps");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("status");
 
-    QTest::newRow("frame rate 0") << "r0.mp4" << QSize(320, 240) << 0;
-    QTest::newRow("negative frame rate") << "r1.avi" << QSize(320, 240) << -5;
-    QTest::newRow("no frame size yet") << "r2.mp4" << QSize(0, 0) << 30;
-    QTest::newRow("a single pixel") << "r3.avi" << QSize(1, 1) << 30;
-    QTest::newRow("missing folder") << "missing/r4.mp4" << QSize(320, 240) << 30;
+    QTest::newRow("frame rate 0") << "r0.mp4" << QSize(320, 240) << 0 << int(RecordingFailure::FrameRate)
+                                  << 0;
+    QTest::newRow("negative frame rate")
+        << "r1.avi" << QSize(320, 240) << -5 << int(RecordingFailure::FrameRate) << 0;
+    QTest::newRow("no frame size yet")
+        << "r2.mp4" << QSize(0, 0) << 30 << int(RecordingFailure::FrameSize) << 0;
+    QTest::newRow("a single pixel") << "r3.avi" << QSize(1, 1) << 30 << int(RecordingFailure::FrameSize) << 0;
+    QTest::newRow("missing folder") << "missing/r4.mp4" << QSize(320, 240) << 30
+                                    << int(RecordingFailure::CreateFile) << AVERROR(ENOENT);
 }
 
 void TestVideoEncoder::refusedSetUpLeavesNoFile()
@@ -194,14 +296,97 @@ void TestVideoEncoder::refusedSetUpLeavesNoFile()
     QFETCH(QString, name);
     QFETCH(QSize, size);
     QFETCH(int, fps);
+    QFETCH(int, kind);
+    QFETCH(int, status);
     const QString file = m_dir.filePath(name);
 
     VideoEncoder encoder;
     QVERIFY(!encoder.open(settings(file, size.width(), size.height(), fps)));
+    QCOMPARE(int(encoder.failure().kind), kind);
+    QCOMPARE(encoder.failure().status, status);
     QVERIFY(!encoder.error().empty());
     QVERIFY(!encoder.isOpen());
     QVERIFY(!encodeOne(encoder, 320, 240, 0));
     QVERIFY(!QFile::exists(file));
+}
+
+void TestVideoEncoder::failuresReadInTheInterfaceLanguage_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<QString>("chinese");
+    QTest::addColumn<QString>("english");
+
+    using F = RecordingFailure;
+    QTest::newRow("disk full") << int(F::WriteFile) << AVERROR(ENOSPC) << 0 << 0
+                               << QStringLiteral("无法写入文件：磁盘已满")
+                               << "Cannot write the file: disk full";
+    QTest::newRow("quota") << int(F::FinishFile) << AVERROR(EDQUOT) << 0 << 0
+                           << QStringLiteral("无法完成文件：磁盘已满")
+                           << "Cannot complete the file: disk full";
+    QTest::newRow("other disk fault")
+        << int(F::WriteFile) << AVERROR(EIO) << 0 << 0 << QStringLiteral("无法写入文件：磁盘已满或无法写入")
+        << "Cannot write the file: disk full or cannot write";
+    QTest::newRow("folder gone") << int(F::CreateFile) << AVERROR(ENOENT) << 0 << 0
+                                 << QStringLiteral("无法创建文件：文件夹不存在")
+                                 << "Cannot create the file: the folder does not exist";
+    QTest::newRow("no permission") << int(F::CreateFile) << AVERROR(EACCES) << 0 << 0
+                                   << QStringLiteral("无法创建文件：没有写入权限")
+                                   << "Cannot create the file: no permission to write";
+    QTest::newRow("read-only disk")
+        << int(F::ReplaceFile) << AVERROR(EROFS) << 0 << 0
+        << QStringLiteral("无法用修复后的文件替换原文件：磁盘为只读")
+        << "Cannot put the repaired file in place of the original: the disk is read-only";
+    QTest::newRow("file too large") << int(F::WriteFile) << AVERROR(EFBIG) << 0 << 0
+                                    << QStringLiteral("无法写入文件：文件超出文件系统允许的大小")
+                                    << "Cannot write the file: larger than the file system allows";
+    QTest::newRow("corrupt file") << int(F::ReadFile) << int(AVERROR_INVALIDDATA) << 0 << 0
+                                  << QStringLiteral("无法读取文件：文件已损坏、不完整或版本不符")
+                                  << "Cannot read the file: file damaged, incomplete or of another version";
+    QTest::newRow("memory, said once")
+        << int(F::OutOfMemory) << AVERROR(ENOMEM) << 0 << 0 << QStringLiteral("内存不足") << "Out of memory";
+    QTest::newRow("frame rate") << int(F::FrameRate) << 0 << 100000 << 1000
+                                << QStringLiteral("帧率 100000 超出范围（1～1000）")
+                                << "Frame rate 100000 is out of range (1 to 1000)";
+    QTest::newRow("picture size") << int(F::FrameSize) << 0 << 1 << 1 << QStringLiteral("图像尺寸 1×1 太小")
+                                  << "Picture size 1×1 is too small";
+}
+
+// Each failure reads in the interface's language, its cause in words; every
+// kind has its English.
+void TestVideoEncoder::failuresReadInTheInterfaceLanguage()
+{
+    QFETCH(int, kind);
+    QFETCH(int, status);
+    QFETCH(int, number);
+    QFETCH(int, second);
+    QFETCH(QString, chinese);
+    QFETCH(QString, english);
+    RecordingFailure failure;
+    failure.kind = RecordingFailure::Kind(kind);
+    failure.status = status;
+    failure.number = number;
+    failure.second = second;
+    QCOMPARE(RecordingFailureText::text(failure), chinese);
+
+    QTranslator translator;
+    QVERIFY(translator.load(QCoreApplication::applicationDirPath() + QStringLiteral("/VexoCam_en_CN.qm")));
+    QCoreApplication::installTranslator(&translator);
+    const QString translated = RecordingFailureText::text(failure);
+    QStringList untranslated;
+    for (int k = RecordingFailure::None + 1; k < RecordingFailure::KindCount; ++k) {
+        RecordingFailure each;
+        each.kind = RecordingFailure::Kind(k);
+        each.status = AVERROR(EIO);
+        const QString text = RecordingFailureText::text(each);
+        if (text.isEmpty() || text.contains(QRegularExpression(QStringLiteral("[\\x{4e00}-\\x{9fff}]"))))
+            untranslated << QString::number(k) + QLatin1Char(' ') + text;
+    }
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(translated, english);
+    QCOMPARE(untranslated, QStringList());
 }
 
 void TestVideoEncoder::framesKeepTheirCaptureTimes_data()
@@ -343,7 +528,7 @@ void TestVideoEncoder::killedRecordingIsRepaired()
     const QVector<RecordingRepair::Result> results = RecordingRepair::repairInterrupted({m_dir.path()});
     QCOMPARE(results.size(), 1);
     QCOMPARE(results[0].file, file);
-    QVERIFY2(results[0].outcome == RecordingRepair::Outcome::Repaired, qPrintable(results[0].reason));
+    QVERIFY2(results[0].outcome == RecordingRepair::Outcome::Repaired, describe(results[0].failure).c_str());
     QVERIFY(!QFile::exists(RecordingRepair::markerFor(file)));
     // The file keeps its name; no marker or half-made copy stays beside it.
     QCOMPARE(
@@ -388,7 +573,7 @@ void TestVideoEncoder::unrepairableFileIsLeftAlone()
     QCOMPARE(results.size(), 1);
     QCOMPARE(results[0].file, file);
     QVERIFY(results[0].outcome == RecordingRepair::Outcome::Unrepairable);
-    QVERIFY(!results[0].reason.isEmpty());
+    QVERIFY(results[0].failure);
     QVERIFY(garbage.open(QIODevice::ReadOnly));
     QCOMPARE(garbage.readAll(), content);
     QVERIFY(!QFile::exists(RecordingRepair::markerFor(file)));

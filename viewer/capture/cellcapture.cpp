@@ -1,6 +1,7 @@
 #include "capture/cellcapture.h"
 
 #include "capture/capturenaming.h"
+#include "capture/recordingfailuretext.h"
 #include "config/configparameter.h"
 #include "messagebox.h"
 #include "sdkstatus.h"
@@ -337,7 +338,8 @@ void CellCapture::startRecording()
                                                         framesPerSecond, m_width, m_height,
                                                         fileName.toUtf8().toStdString());
     if (!recorder->isRecording()) {
-        showError(tr("无法开始录像：%1").arg(recorder->errorText()));
+        showError(tr("无法开始录像：%1").arg(RecordingFailureText::text(recorder->failure())) +
+                  QLatin1Char('\n') + fileName);
         return;
     }
     if (settings.nameRuleFormat == 1)
@@ -363,26 +365,26 @@ void CellCapture::stopRecording(bool restoreTitle)
 {
     if (!m_recorder)
         return;
-    closeRecorder(QString());
+    closeRecorder(false);
     if (restoreTitle)
         emit titleChanged(friendlyName());
     updateMedia();
 }
 
-void CellCapture::onRecordingFailed(const QString &reason)
+void CellCapture::onRecordingFailed()
 {
     if (!m_recorder)
         return;
-    closeRecorder(reason);
+    closeRecorder(true);
     emit titleChanged(friendlyName());
     updateMedia();
 }
 
-void CellCapture::closeRecorder(const QString &failure)
+void CellCapture::closeRecorder(bool failed)
 {
     disconnectRecorder();
     const bool finished = m_recorder->finishRecord();
-    const QString reason = m_recorder->errorText();
+    const QString reason = RecordingFailureText::text(m_recorder->failure());
     const QString fileName = m_recorder->fileName();
     const RecordVideoThread::Figures figures = m_recorder->figures();
     m_recorder.reset();
@@ -391,15 +393,14 @@ void CellCapture::closeRecorder(const QString &failure)
     // Only a preset other than the usual one is worth a word.
     if (!figures.preset.isEmpty() && figures.preset != QLatin1String(VideoEncoder::DefaultPreset))
         frames += QLatin1Char('\n') + tr("为跟上帧率，编码速度设为 %1").arg(figures.preset);
-    if (!failure.isEmpty()) {
+    const QString details = QLatin1Char('\n') + fileName + QLatin1Char('\n') + frames;
+    if (failed) {
         // The file keeps what was written before the failure.
-        showError(tr("录像已停止：%1").arg(fileName + QLatin1String(": ") + failure) + QLatin1Char('\n') +
-                  frames);
+        showError(tr("录像已停止：%1").arg(reason) + details);
         return;
     }
     if (!finished) {
-        showError(tr("录像文件未能正常结束：%1").arg(fileName + QLatin1String(": ") + reason) +
-                  QLatin1Char('\n') + frames);
+        showError(tr("录像文件未能正常结束：%1").arg(reason) + details);
         return;
     }
     // Not modal: the other cells' pictures and recordings carry on, and

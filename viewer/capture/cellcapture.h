@@ -91,10 +91,10 @@ private:
     void startRecording();
     void takeSeriesPicture(int pictures);
     void onWritten(const QString &fileName, int status, bool series);
-    void onRecordingFailed(const QString &reason);
+    void onRecordingFailed();
     void disconnectRecorder();
     // Ends the recorder and tells the operator what went into the file.
-    void closeRecorder(const QString &failure);
+    void closeRecorder(bool failed);
     QString recordingTitle() const;
     void updateMedia();
 

@@ -25,13 +25,6 @@ namespace {
 
 const QString MarkerSuffix = QStringLiteral(".recording");
 
-QString avText(int status)
-{
-    char text[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(status, text, sizeof text);
-    return QString::fromLocal8Bit(text);
-}
-
 // Reads and rewrites the list of markers under a lock, so two viewers
 // starting and ending recordings at once do not lose each other's entries.
 template<typename Change>
@@ -116,12 +109,13 @@ int countFrames(const QString &file)
     return frames;
 }
 
-Result unrepairable(const QString &video, const QString &reason)
+Result unrepairable(const QString &video, RecordingFailure::Kind kind, int status = 0)
 {
     Result result;
     result.file = video;
     result.outcome = Outcome::Unrepairable;
-    result.reason = reason;
+    result.failure.kind = kind;
+    result.failure.status = status < 0 ? status : 0;
     return result;
 }
 
@@ -186,12 +180,12 @@ Result repairFile(const QString &video)
     Input in;
     int status = avformat_open_input(&in.format, source.constData(), nullptr, nullptr);
     if (status < 0)
-        return unrepairable(video, avText(status));
+        return unrepairable(video, RecordingFailure::ReadFile, status);
     status = avformat_find_stream_info(in.format, nullptr);
     const int streamIndex =
         status >= 0 ? av_find_best_stream(in.format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0) : status;
     if (streamIndex < 0)
-        return unrepairable(video, QStringLiteral("no video stream"));
+        return unrepairable(video, RecordingFailure::NoVideo);
     AVStream *inStream = in.format->streams[streamIndex];
 
     // Written beside the original (same disk, so the final rename is atomic)
@@ -204,21 +198,21 @@ Result repairFile(const QString &video)
         Output out;
         status = avformat_alloc_output_context2(&out.format, nullptr, nullptr, target.constData());
         if (status < 0 || out.format == nullptr)
-            return unrepairable(video, avText(status));
+            return unrepairable(video, RecordingFailure::NoContainer, status);
         AVStream *outStream = avformat_new_stream(out.format, nullptr);
         if (outStream == nullptr || avcodec_parameters_copy(outStream->codecpar, inStream->codecpar) < 0)
-            return unrepairable(video, QStringLiteral("cannot set up the stream"));
+            return unrepairable(video, RecordingFailure::EncoderSetup);
         outStream->codecpar->codec_tag = 0;
         outStream->time_base = inStream->time_base;
         outStream->avg_frame_rate = inStream->avg_frame_rate;
         outStream->r_frame_rate = inStream->r_frame_rate;
         status = avio_open(&out.format->pb, target.constData(), AVIO_FLAG_WRITE);
         if (status < 0)
-            return unrepairable(video, avText(status));
+            return unrepairable(video, RecordingFailure::CreateFile, status);
         status = avformat_write_header(out.format, nullptr);
         if (status < 0) {
             QFile::remove(temporary);
-            return unrepairable(video, avText(status));
+            return unrepairable(video, RecordingFailure::WriteFile, status);
         }
         AVPacket *packet = av_packet_alloc();
         int64_t lastDts = AV_NOPTS_VALUE;
@@ -248,23 +242,23 @@ Result repairFile(const QString &video)
     }
     if (status < 0) {
         QFile::remove(temporary);
-        return unrepairable(video, avText(status));
+        return unrepairable(video, RecordingFailure::WriteFile, status);
     }
     if (copied == 0) {
         QFile::remove(temporary);
-        return unrepairable(video, QStringLiteral("no complete frame"));
+        return unrepairable(video, RecordingFailure::NoCompleteFrame);
     }
     // The copy must hold every frame the original held.
     const int original = countFrames(video);
     const int repaired = countFrames(temporary);
     if (repaired < copied || repaired < original) {
         QFile::remove(temporary);
-        return unrepairable(video, QStringLiteral("the copy would lose frames"));
+        return unrepairable(video, RecordingFailure::WouldLoseFrames);
     }
     if (::rename(target.constData(), source.constData()) != 0) {
-        const QString reason = QString::fromLocal8Bit(strerror(errno));
+        const int error = errno;
         QFile::remove(temporary);
-        return unrepairable(video, reason);
+        return unrepairable(video, RecordingFailure::ReplaceFile, AVERROR(error));
     }
     Result result;
     result.file = video;

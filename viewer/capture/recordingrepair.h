@@ -1,6 +1,8 @@
 #ifndef RECORDINGREPAIR_H
 #define RECORDINGREPAIR_H
 
+#include "capture/recordingfailure.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -42,8 +44,8 @@ struct Result
 {
     QString file;
     Outcome outcome = Outcome::Missing;
-    QString reason; // why it cannot be repaired
-    int frames = 0; // frames in the repaired file
+    RecordingFailure failure; // why it cannot be repaired
+    int frames = 0;           // frames in the repaired file
 };
 
 // Copies the frames of video into a complete file of the same container and

@@ -79,10 +79,10 @@ void RecordVideoThread::start()
     m_thread = std::thread([this] { encodeLoop(); });
 }
 
-QString RecordVideoThread::errorText() const
+RecordingFailure RecordVideoThread::failure() const
 {
     QMutexLocker lock(&m_figuresLock);
-    return m_error;
+    return m_failure;
 }
 
 RecordVideoThread::Figures RecordVideoThread::figures() const
@@ -115,7 +115,7 @@ void RecordVideoThread::encodeLoop()
                 m_queue->recycle(std::move(rest));
             if (!m_failureReported) {
                 m_failureReported = true;
-                emit recordingFailed(errorText());
+                emit recordingFailed();
             }
             return;
         }
@@ -167,7 +167,7 @@ void RecordVideoThread::copyFigures()
     m_figures.encodeCallNs =
         m_figures.timing.convertNs + m_figures.timing.encodeNs + m_figures.timing.writeNs;
     m_figures.preset = QString::fromStdString(m_encoder.preset());
-    m_error = QString::fromStdString(m_encoder.error());
+    m_failure = m_encoder.failure();
 }
 
 bool RecordVideoThread::finishRecord()

@@ -51,8 +51,9 @@ public:
     // Starts the encoding thread.
     void start();
     bool isRecording() const { return m_open.load(); }
-    // Why the recorder could not start or stopped taking frames.
-    QString errorText() const;
+    // Why the recorder could not start, stopped taking frames or could not
+    // complete the file.
+    RecordingFailure failure() const;
     QString fileName() const { return QString::fromStdString(m_fileName); }
     // The queue the frame source fills; safe on any thread, and after the
     // recording ended (frames are then refused).
@@ -77,8 +78,8 @@ public slots:
 
 signals:
     // The file took no more frames (a full disk, for example); the recording
-    // must be stopped.
-    void recordingFailed(const QString &reason);
+    // must be stopped. failure() tells why.
+    void recordingFailed();
 
 private:
     void encodeLoop();
@@ -108,7 +109,7 @@ private:
     // Guards the figures copied out of the encoding thread.
     mutable QMutex m_figuresLock;
     Figures m_figures;
-    QString m_error;
+    RecordingFailure m_failure;
 };
 
 #endif // RECORDVIDEOTHREAD_H

@@ -1,5 +1,7 @@
 #include "capture/repairnotice.h"
 
+#include "capture/recordingfailuretext.h"
+
 #include "messagebox.h"
 
 #include <QMessageBox>
@@ -40,7 +42,7 @@ QString RepairNotice::noticeText(const QVector<RecordingRepair::Result> &results
         if (result.outcome == RecordingRepair::Outcome::Repaired)
             repaired << result.file;
         else if (result.outcome == RecordingRepair::Outcome::Unrepairable)
-            failed << result.file + QStringLiteral(" (") + result.reason + QLatin1Char(')');
+            failed << RecordingFailureText::withFile(result.file, result.failure);
     }
     QStringList parts;
     if (!repaired.isEmpty())

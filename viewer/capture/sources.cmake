@@ -5,6 +5,9 @@ list(APPEND VEXOCAM_SOURCES
   capture/frameclock.h capture/frameclock.cpp
   capture/framequeue.h capture/framequeue.cpp
   capture/encoderplan.h capture/encoderplan.cpp
+  capture/yuvconversion.h capture/yuvconversion.cpp
+  capture/recordingfailure.h capture/recordingfailure.cpp
+  capture/recordingfailuretext.h capture/recordingfailuretext.cpp
   capture/videoencoder.h capture/videoencoder.cpp
   capture/recordingrepair.h capture/recordingrepair.cpp
   capture/repairnotice.h capture/repairnotice.cpp

@@ -1,5 +1,7 @@
 #include "capture/videoencoder.h"
 
+#include "capture/yuvconversion.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -30,13 +32,6 @@ int64_t nowNs()
         .count();
 }
 
-std::string errorText(int status)
-{
-    char text[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(status, text, sizeof text);
-    return text;
-}
-
 void quietLibraries()
 {
     // The encoder's start-up banner and statistics are no use to an
@@ -52,17 +47,19 @@ VideoEncoder::~VideoEncoder()
     finish();
 }
 
-bool VideoEncoder::fail(const std::string &what, int status)
+bool VideoEncoder::fail(Failure::Kind kind, int status)
 {
     m_failed = true;
-    m_error = status < 0 ? what + ": " + errorText(status) : what;
+    m_failure = Failure();
+    m_failure.kind = kind;
+    m_failure.status = status < 0 ? status : 0;
     return false;
 }
 
 bool VideoEncoder::open(const Settings &settings)
 {
     quietLibraries();
-    m_error.clear();
+    m_failure = Failure();
     m_failed = false;
     m_fileName = settings.fileName;
     m_framesPerSecond = settings.framesPerSecond;
@@ -73,19 +70,21 @@ bool VideoEncoder::open(const Settings &settings)
     m_width = settings.width & ~1;
     m_height = settings.height & ~1;
     if (settings.framesPerSecond < 1 || settings.framesPerSecond > MaxFramesPerSecond) {
-        m_failed = true;
-        m_error = "frame rate " + std::to_string(settings.framesPerSecond) + " out of range";
+        fail(Failure::FrameRate);
+        m_failure.number = settings.framesPerSecond;
+        m_failure.second = MaxFramesPerSecond;
         return false;
     }
     if (m_width < 2 || m_height < 2) {
-        m_failed = true;
-        m_error = "no frame size";
+        fail(Failure::FrameSize);
+        m_failure.number = settings.width;
+        m_failure.second = settings.height;
         return false;
     }
 
     bool fileCreated = false;
-    auto abandon = [&](const std::string &what, int status) {
-        fail(what, status);
+    auto abandon = [&](Failure::Kind kind, int status) {
+        fail(kind, status);
         release();
         if (fileCreated)
             std::remove(m_fileName.c_str());
@@ -96,18 +95,18 @@ bool VideoEncoder::open(const Settings &settings)
     if (m_format == nullptr)
         avformat_alloc_output_context2(&m_format, nullptr, "mpeg", m_fileName.c_str());
     if (m_format == nullptr)
-        return abandon("no container for this file name", 0);
+        return abandon(Failure::NoContainer, 0);
 
     const AVCodec *encoder = avcodec_find_encoder(m_format->oformat->video_codec);
     if (encoder == nullptr)
-        return abandon("no video encoder for this container", 0);
+        return abandon(Failure::NoEncoder, 0);
     m_stream = avformat_new_stream(m_format, nullptr);
     if (m_stream == nullptr)
-        return abandon("cannot add a stream", AVERROR(ENOMEM));
+        return abandon(Failure::OutOfMemory, AVERROR(ENOMEM));
     m_stream->id = int(m_format->nb_streams) - 1;
     m_codec = avcodec_alloc_context3(encoder);
     if (m_codec == nullptr || encoder->type != AVMEDIA_TYPE_VIDEO)
-        return abandon("cannot set up the video encoder", AVERROR(ENOMEM));
+        return abandon(Failure::EncoderSetup, 0);
 
     m_codec->codec_id = m_format->oformat->video_codec;
     m_codec->bit_rate = settings.bitRate;
@@ -157,15 +156,15 @@ bool VideoEncoder::open(const Settings &settings)
 
     int status = avcodec_open2(m_codec, encoder, nullptr);
     if (status < 0)
-        return abandon("cannot open the video encoder", status);
+        return abandon(Failure::EncoderSetup, status);
     status = avcodec_parameters_from_context(m_stream->codecpar, m_codec);
     if (status < 0)
-        return abandon("cannot set up the stream", status);
+        return abandon(Failure::EncoderSetup, status);
 
     if (!(m_format->oformat->flags & AVFMT_NOFILE)) {
         status = avio_open(&m_format->pb, m_fileName.c_str(), AVIO_FLAG_WRITE);
         if (status < 0)
-            return abandon("cannot create the file", status);
+            return abandon(Failure::CreateFile, status);
         fileCreated = true;
     }
 
@@ -184,25 +183,25 @@ bool VideoEncoder::open(const Settings &settings)
     status = avformat_write_header(m_format, &options);
     av_dict_free(&options);
     if (status < 0)
-        return abandon("cannot write the file header", status);
+        return abandon(Failure::WriteFile, status);
     // A header that did not reach the disk (a full disk) is a failed start.
     if (m_format->pb != nullptr) {
         avio_flush(m_format->pb);
         if (m_format->pb->error < 0)
-            return abandon("cannot write the file header", m_format->pb->error);
+            return abandon(Failure::WriteFile, m_format->pb->error);
     }
     m_headerWritten = true;
 
     m_frame = av_frame_alloc();
     m_packet = av_packet_alloc();
     if (m_frame == nullptr || m_packet == nullptr)
-        return abandon("out of memory", AVERROR(ENOMEM));
+        return abandon(Failure::OutOfMemory, AVERROR(ENOMEM));
     m_frame->format = AV_PIX_FMT_YUV420P;
     m_frame->width = m_width;
     m_frame->height = m_height;
     status = av_frame_get_buffer(m_frame, 0);
     if (status < 0)
-        return abandon("out of memory", status);
+        return abandon(Failure::OutOfMemory, status);
     return true;
 }
 
@@ -234,22 +233,15 @@ bool VideoEncoder::encode(const uint8_t *rgb, int width, int height, int rowByte
     const int64_t convertStart = nowNs();
     int status = av_frame_make_writable(m_frame);
     if (status < 0)
-        return fail("out of memory", status);
+        return fail(Failure::OutOfMemory, status);
     // The odd last column or row of an odd-sized picture is cut off rather
     // than the whole picture scaled by a pixel.
-    int sourceWidth = width;
-    int sourceHeight = height;
     if ((width & ~1) == m_width && (height & ~1) == m_height) {
-        sourceWidth = m_width;
-        sourceHeight = m_height;
+        if (!rgbToYuv420(rgb, rowBytes, m_width, m_height, m_frame->data, m_frame->linesize))
+            return fail(Failure::Convert);
+    } else if (!scale(rgb, width, height, rowBytes)) {
+        return fail(Failure::Convert);
     }
-    m_scaler = sws_getCachedContext(m_scaler, sourceWidth, sourceHeight, AV_PIX_FMT_RGB24, m_width, m_height,
-                                    AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr);
-    if (m_scaler == nullptr)
-        return fail("cannot convert the picture", 0);
-    const uint8_t *planes[1] = {rgb};
-    const int strides[1] = {rowBytes};
-    sws_scale(m_scaler, planes, strides, 0, sourceHeight, m_frame->data, m_frame->linesize);
     m_frame->pts = stamp;
     m_lastStamp = stamp;
     const int64_t encodeStart = nowNs();
@@ -258,9 +250,22 @@ bool VideoEncoder::encode(const uint8_t *rgb, int width, int height, int rowByte
     status = avcodec_send_frame(m_codec, m_frame);
     m_timing.encodeNs += nowNs() - encodeStart;
     if (status < 0)
-        return fail("cannot encode the picture", status);
+        return fail(Failure::Encode, status);
     ++m_timing.frames;
     return writePackets();
+}
+
+bool VideoEncoder::scale(const uint8_t *rgb, int width, int height, int rowBytes)
+{
+    // A picture of another size (the camera's resolution changed) is
+    // rare: the general scaler is good enough for it.
+    m_scaler = sws_getCachedContext(m_scaler, width, height, AV_PIX_FMT_RGB24, m_width, m_height,
+                                    AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr);
+    if (m_scaler == nullptr)
+        return false;
+    const uint8_t *planes[1] = {rgb};
+    const int strides[1] = {rowBytes};
+    return sws_scale(m_scaler, planes, strides, 0, height, m_frame->data, m_frame->linesize) == m_height;
 }
 
 bool VideoEncoder::switchPreset(const std::string &preset)
@@ -295,7 +300,7 @@ bool VideoEncoder::switchPreset(const std::string &preset)
     const int status = avcodec_send_frame(m_codec, nullptr);
     if (status < 0 && status != AVERROR_EOF) {
         avcodec_free_context(&next);
-        return fail("cannot encode the picture", status);
+        return fail(Failure::Encode, status);
     }
     const bool drained = writePackets();
     avcodec_free_context(&m_codec);
@@ -313,7 +318,7 @@ bool VideoEncoder::writePackets()
         if (status == AVERROR(EAGAIN) || status == AVERROR_EOF)
             return true;
         if (status < 0)
-            return fail("cannot encode the picture", status);
+            return fail(Failure::Encode, status);
 
         const int64_t writeStart = nowNs();
         // The last picture lasts one nominal frame.
@@ -326,7 +331,7 @@ bool VideoEncoder::writePackets()
         status = av_interleaved_write_frame(m_format, m_packet);
         m_timing.writeNs += nowNs() - writeStart;
         if (status < 0)
-            return fail("cannot write the file", status);
+            return fail(Failure::WriteFile, status);
     }
 }
 
@@ -339,13 +344,13 @@ bool VideoEncoder::finish()
             // Packets the encoder still holds are the end of the recording.
             const int status = avcodec_send_frame(m_codec, nullptr);
             if (status < 0 && status != AVERROR_EOF)
-                fail("cannot finish encoding", status);
+                fail(Failure::Encode, status);
             else
                 writePackets();
         }
         const int status = av_write_trailer(m_format);
         if (status < 0 && !m_failed)
-            fail("cannot finish the file", status);
+            fail(Failure::FinishFile, status);
     }
     release();
     return !m_failed;
@@ -360,8 +365,9 @@ void VideoEncoder::release()
     avcodec_free_context(&m_codec);
     if (m_format != nullptr) {
         if (!(m_format->oformat->flags & AVFMT_NOFILE) && m_format->pb != nullptr) {
-            if (avio_closep(&m_format->pb) < 0 && m_headerWritten && !m_failed)
-                fail("cannot finish the file", 0);
+            const int status = avio_closep(&m_format->pb);
+            if (status < 0 && m_headerWritten && !m_failed)
+                fail(Failure::FinishFile, status);
         }
         avformat_free_context(m_format);
         m_format = nullptr;

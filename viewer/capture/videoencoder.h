@@ -1,6 +1,8 @@
 #ifndef VIDEOENCODER_H
 #define VIDEOENCODER_H
 
+#include "capture/recordingfailure.h"
+
 #include <cstdint>
 #include <string>
 
@@ -57,15 +59,17 @@ public:
     VideoEncoder(const VideoEncoder &) = delete;
     VideoEncoder &operator=(const VideoEncoder &) = delete;
 
+    using Failure = RecordingFailure;
+
     // Creates the file and writes its header. On failure nothing stays
-    // behind (no file) and error() tells why.
+    // behind (no file) and failure() tells why.
     bool open(const Settings &settings);
     bool isOpen() const { return m_format != nullptr; }
 
     // One picture; rows are rowBytes apart. A picture of another size than
     // the recording is scaled to it. timeUs: when it was taken, from the
     // first picture; negative: one nominal frame after the previous picture.
-    // false: the file can take no more (error()).
+    // false: the file can take no more (failure()).
     bool encode(const uint8_t *rgb, int width, int height, int rowBytes, int64_t timeUs = -1);
 
     // Goes on with another H.264 preset from the next picture (MP4 only);
@@ -76,7 +80,9 @@ public:
     // Called by the destructor if not before.
     bool finish();
 
-    const std::string &error() const { return m_error; }
+    const Failure &failure() const { return m_failure; }
+    // failure() in plain English, for logs.
+    std::string error() const { return describe(m_failure); }
     const Timing &timing() const { return m_timing; }
     // The size actually encoded: 4:2:0 needs even sizes, so an odd last
     // column or row is left out.
@@ -86,8 +92,10 @@ public:
     const std::string &preset() const { return m_preset; }
 
 private:
-    bool fail(const std::string &what, int status);
+    bool fail(Failure::Kind kind, int status = 0);
     bool writePackets();
+    // Scales a picture of another size than the recording's into m_frame.
+    bool scale(const uint8_t *rgb, int width, int height, int rowBytes);
     void release();
     // The frame's time stamp in the encoder's time base, or -1 to leave the
     // frame out.
@@ -100,7 +108,7 @@ private:
     AVPacket *m_packet = nullptr;
     SwsContext *m_scaler = nullptr;
     std::string m_fileName;
-    std::string m_error;
+    Failure m_failure;
     std::string m_preset;
     int m_width = 0;
     int m_height = 0;
