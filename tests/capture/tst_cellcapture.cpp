@@ -586,6 +586,9 @@ void TestCellCapture::fullDiskStopsSeriesAndRecording()
     QVERIFY2(answer.text().startsWith(QStringLiteral("无法开始录像")) ||
                  answer.text().startsWith(QStringLiteral("录像已停止")),
              qPrintable(answer.text()));
+    // The cause in words of the interface's language, and the file named.
+    QVERIFY2(answer.text().contains(QStringLiteral("：磁盘已满")) && answer.text().contains(disk.path()),
+             qPrintable(answer.text()));
     QVERIFY(!m_cell->capture()->isRecording());
     QCOMPARE(m_cell->windowTitle(), Name);
 }
