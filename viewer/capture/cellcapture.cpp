@@ -365,22 +365,17 @@ void CellCapture::stopRecording(bool restoreTitle)
 {
     if (!m_recorder)
         return;
-    closeRecorder(false);
-    if (restoreTitle)
-        emit titleChanged(friendlyName());
-    updateMedia();
+    closeRecorder(false, restoreTitle);
 }
 
 void CellCapture::onRecordingFailed()
 {
     if (!m_recorder)
         return;
-    closeRecorder(true);
-    emit titleChanged(friendlyName());
-    updateMedia();
+    closeRecorder(true, true);
 }
 
-void CellCapture::closeRecorder(bool failed)
+void CellCapture::closeRecorder(bool failed, bool restoreTitle)
 {
     disconnectRecorder();
     const bool finished = m_recorder->finishRecord();
@@ -388,6 +383,10 @@ void CellCapture::closeRecorder(bool failed)
     const QString fileName = m_recorder->fileName();
     const RecordVideoThread::Figures figures = m_recorder->figures();
     m_recorder.reset();
+    // The cell shows it is no longer recording while the box is read.
+    if (restoreTitle)
+        emit titleChanged(friendlyName());
+    updateMedia();
 
     QString frames = tr("已写入 %1 帧，丢弃 %2 帧").arg(figures.timing.frames).arg(figures.dropped());
     // Only a preset other than the usual one is worth a word.

@@ -94,7 +94,9 @@ private:
     void onRecordingFailed();
     void disconnectRecorder();
     // Ends the recorder and tells the operator what went into the file.
-    void closeRecorder(bool failed);
+    // Finishes the file and tells how it ended; the title goes back to the
+    // camera's name with restoreTitle.
+    void closeRecorder(bool failed, bool restoreTitle);
     QString recordingTitle() const;
     void updateMedia();
 
