@@ -148,9 +148,43 @@ FeatureOutcome ReconnectingDevice::readFeature(const std::string &name, std::str
     return answer(current()->readFeature(name, value));
 }
 
+ReconnectingDevice::Remembered *ReconnectingDevice::memoryOf(const std::string &feature)
+{
+    if (feature == "GevSCPSPacketSize") {
+        return &packetSize_;
+    }
+    if (feature == "GevSCPD") {
+        return &packetDelay_;
+    }
+    return nullptr;
+}
+
 FeatureOutcome ReconnectingDevice::writeFeature(const std::string &name, const std::string &value)
 {
-    return answer(current()->writeFeature(name, value));
+    const std::shared_ptr<Device> device = current();
+    const FeatureOutcome outcome = answer(device->writeFeature(name, value));
+    Remembered *memory = memoryOf(name);
+    if (outcome.status != CAMERA_STATUS_SUCCESS || memory == nullptr) {
+        return outcome;
+    }
+    // What the camera took, which may be the value rounded to its increment.
+    std::string taken;
+    if (device->readFeature(name, &taken).status != CAMERA_STATUS_SUCCESS) {
+        taken = value;
+    }
+    std::lock_guard<std::mutex> lock(mutex_);
+    *memory = {std::nullopt, taken};
+    return outcome;
+}
+
+void ReconnectingDevice::reapply(Device &fresh, const char *feature, const Remembered &remembered,
+                                 CameraSdkStatus (Device::*set)(uint32_t))
+{
+    if (remembered.featureValue) {
+        fresh.writeFeature(feature, *remembered.featureValue);
+    } else if (remembered.value) {
+        (fresh.*set)(*remembered.value);
+    }
 }
 
 FeatureOutcome ReconnectingDevice::executeFeature(const std::string &name)
@@ -224,7 +258,7 @@ CameraSdkStatus ReconnectingDevice::setPacketSize(uint32_t bytes)
     const CameraSdkStatus status = answer(current()->setPacketSize(bytes));
     if (status == CAMERA_STATUS_SUCCESS) {
         std::lock_guard<std::mutex> lock(mutex_);
-        packetSize_ = bytes;
+        packetSize_ = {bytes, std::nullopt};
     }
     return status;
 }
@@ -239,7 +273,7 @@ CameraSdkStatus ReconnectingDevice::setPacketDelay(uint32_t microseconds)
     const CameraSdkStatus status = answer(current()->setPacketDelay(microseconds));
     if (status == CAMERA_STATUS_SUCCESS) {
         std::lock_guard<std::mutex> lock(mutex_);
-        packetDelay_ = microseconds;
+        packetDelay_ = {microseconds, std::nullopt};
     }
     return status;
 }
@@ -336,7 +370,7 @@ CameraSdkStatus ReconnectingDevice::resume(std::shared_ptr<Device> fresh)
 {
     Settings wanted;
     bool playing = false;
-    std::optional<uint32_t> packetSize, packetDelay;
+    Remembered packetSize, packetDelay;
     std::function<void()> notice;
     {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -361,12 +395,8 @@ CameraSdkStatus ReconnectingDevice::resume(std::shared_ptr<Device> fresh)
     if (status == CAMERA_STATUS_DEVICE_LOST) {
         return status;
     }
-    if (packetSize) {
-        fresh->setPacketSize(*packetSize);
-    }
-    if (packetDelay) {
-        fresh->setPacketDelay(*packetDelay);
-    }
+    reapply(*fresh, "GevSCPSPacketSize", packetSize, &Device::setPacketSize);
+    reapply(*fresh, "GevSCPD", packetDelay, &Device::setPacketDelay);
     if (playing) {
         status = fresh->play();
         if (status != CAMERA_STATUS_SUCCESS) {

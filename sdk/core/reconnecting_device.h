@@ -2,7 +2,9 @@
 // same camera opened again after a loss. While lost it answers
 // CAMERA_STATUS_DEVICE_LOST like the device it stands for; once resumed it
 // carries the settings, the streaming state and the packet settings of the
-// moment of the loss, and its frame counters go on from where they were.
+// moment of the loss, and its frame counters go on from where they were. The
+// packet settings are those set through this handle, by their calls or by
+// their features (GevSCPSPacketSize, GevSCPD), whichever came last.
 //
 // Finding the camera again is the caller's business (capi/reconnector.h):
 // after a loss it calls retire(), waits for released(), opens the serial and
@@ -16,6 +18,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
 
 namespace vexo::sdk {
 
@@ -88,11 +91,25 @@ private:
         uint64_t total = 0, captured = 0, lost = 0;
     };
 
+    // A packet setting set through this handle: by its call, or by its
+    // feature as the camera read it back (in the camera's own units).
+    struct Remembered
+    {
+        std::optional<uint32_t> value;
+        std::optional<std::string> featureValue;
+    };
+
     std::shared_ptr<Device> current() const;
     // A failure of a call made while the camera went away is the loss.
     CameraSdkStatus answer(CameraSdkStatus status) const;
     FeatureOutcome answer(FeatureOutcome outcome) const;
     uint64_t gapFramesLocked(Clock::time_point now) const;
+    // The memory a feature of that name writes to (read and written under
+    // mutex_); nullptr for the others.
+    Remembered *memoryOf(const std::string &feature);
+    // Sets what was remembered on the camera opened again.
+    static void reapply(Device &fresh, const char *feature, const Remembered &remembered,
+                        CameraSdkStatus (Device::*set)(uint32_t));
 
     const CameraModel model_;
 
@@ -102,12 +119,12 @@ private:
     bool retired_ = false;
     bool closed_ = false;
     bool playing_ = false;
-    std::optional<uint32_t> packetSize_, packetDelay_; // set through this handle
-    Settings kept_;                                    // at the loss
-    Clock::time_point lostAt_{};                       // when retire() took the device out
-    double gapRate_ = 0.0;                             // frames a second the camera would have sent meanwhile
-    Counters before_;                                  // of the devices retired so far, gaps included
-    stTransportStatistic transportBefore_{};           // of the devices retired so far
+    Remembered packetSize_, packetDelay_;
+    Settings kept_;                          // at the loss
+    Clock::time_point lostAt_{};             // when retire() took the device out
+    double gapRate_ = 0.0;                   // frames a second the camera would have sent meanwhile
+    Counters before_;                        // of the devices retired so far, gaps included
+    stTransportStatistic transportBefore_{}; // of the devices retired so far
 };
 
 } // namespace vexo::sdk
