@@ -147,8 +147,10 @@ private:
     FeatureOutcome usableLocked() const;
     FeatureOutcome featureNodeLocked(const std::string &name, ArvGcNode **node);
     FeatureOutcome cameraRefusedLocked(GError *error, const std::string &what);
-    // Someone else than writeLocked() changed the camera: read the settings again.
-    void settingsChangedLocked();
+    // Someone else than writeLocked() changed the camera: read the settings
+    // again; a stream whose frames no longer fit its buffers starts anew.
+    FeatureOutcome settingsChangedLocked(size_t payloadBefore, const std::string &what);
+    size_t payloadLocked() const; // 0 when unknown
 
     // --- under mutex_ (lock) ---
     // The next frame; for a still (non-null), the next one of its region.

@@ -6,6 +6,7 @@
 #include "aravis_device.h"
 #include "feature_access.h"
 
+#include <limits>
 #include <set>
 
 namespace vexo::aravis {
@@ -116,7 +117,8 @@ void describeNode(ArvGcNode *node, FeatureInfo *f)
         f->floatMin = arv_gc_float_get_min(number, e.out());
         f->floatMax = arv_gc_float_get_max(number, e.out());
         f->floatIncrement = arv_gc_float_get_inc(number, e.out());
-        if (e) {
+        // Aravis answers the smallest double for a float without a step.
+        if (e || f->floatIncrement <= std::numeric_limits<double>::min()) {
             f->floatIncrement = 0.0;
         }
         if (readable) {
@@ -212,19 +214,43 @@ FeatureOutcome AravisDevice::cameraRefusedLocked(GError *error, const std::strin
     return FeatureOutcome::fail(status, reason.empty() ? what + " was refused" : reason);
 }
 
-void AravisDevice::settingsChangedLocked()
+size_t AravisDevice::payloadLocked() const
 {
+    Error e;
+    const size_t payload = arv_camera_get_payload(camera_, e.out());
+    return e ? 0 : payload;
+}
+
+FeatureOutcome AravisDevice::settingsChangedLocked(size_t payloadBefore, const std::string &what)
+{
+    // A camera that takes a new size or format while it sends would fill
+    // buffers made for the old one: the stream stops at once (what it still
+    // holds is of no use, and no loss) and starts again with the new size,
+    // as it does for the SDK's own size and format calls.
+    const bool reshaped = acquiring_ && payloadLocked() != payloadBefore;
+    if (reshaped) {
+        stopLocked();
+    }
     Settings host;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         host = settings_;
     }
     const Settings fresh = readCameraLocked(host);
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (fresh.triggerMode != settings_.triggerMode) {
-        latest_.reset(); // a still of the old mode is not what a trigger asks for
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (fresh.triggerMode != settings_.triggerMode) {
+            latest_.reset(); // a still of the old mode is not what a trigger asks for
+        }
+        settings_ = fresh;
     }
-    settings_ = fresh;
+    if (reshaped) {
+        const CameraSdkStatus started = startLocked();
+        if (started != CAMERA_STATUS_SUCCESS) {
+            return FeatureOutcome::fail(started, "the camera did not stream again after " + what);
+        }
+    }
+    return FeatureOutcome::ok();
 }
 
 CameraSdkStatus AravisDevice::features(std::vector<FeatureInfo> *tree)
@@ -286,6 +312,7 @@ FeatureOutcome AravisDevice::writeFeature(const std::string &name, const std::st
     if (!parseFeatureValue(f, value, &parsed, &reason)) {
         return FeatureOutcome::fail(CAMERA_STATUS_INVALID_ARGUMENT, reason);
     }
+    const size_t payload = acquiring_ ? payloadLocked() : 0;
     Error e;
     switch (f.type) {
     case FeatureType::Integer:
@@ -309,8 +336,7 @@ FeatureOutcome AravisDevice::writeFeature(const std::string &name, const std::st
     if (e) {
         return cameraRefusedLocked(e.release(), "writing " + name);
     }
-    settingsChangedLocked();
-    return outcome;
+    return settingsChangedLocked(payload, "writing " + name);
 }
 
 FeatureOutcome AravisDevice::executeFeature(const std::string &name)
@@ -328,13 +354,13 @@ FeatureOutcome AravisDevice::executeFeature(const std::string &name)
         accessOf(ARV_GC_FEATURE_NODE(node)) == FeatureAccess::Read) {
         return FeatureOutcome::fail(CAMERA_STATUS_ACCESS_DENIED, name + " cannot be executed now");
     }
+    const size_t payload = acquiring_ ? payloadLocked() : 0;
     Error e;
     arv_gc_command_execute(ARV_GC_COMMAND(node), e.out());
     if (e) {
         return cameraRefusedLocked(e.release(), name);
     }
-    settingsChangedLocked(); // a user set load changes everything
-    return outcome;
+    return settingsChangedLocked(payload, name); // a user set load changes everything
 }
 
 stTransportStatistic AravisDevice::transportStatistic() const
