@@ -7,13 +7,18 @@
 #include "formchild.h"
 #include "modalhelper.h"
 #include "params/featurebrowser.h"
+#include "params/parameterdock.h"
+#include "params/parameterpanel.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <limits>
 
 namespace {
 
@@ -164,6 +169,61 @@ private slots:
         VexoSimTraceEnable(1);
         button->click();
         QCOMPARE(tracedCalls("CameraExecuteFeature"), 1);
+    }
+
+    // A camera back after a loss may hold other values: the page shows them,
+    // though the dock's fill gives it the same handle as before.
+    void cameraBackAfterALossIsReadAgain()
+    {
+        ParameterDock dock;
+        dock.panel()->initDeviceSetting(m_handle);
+        child<QTabWidget>(&dock, "tabWidget")->setCurrentWidget(dock.featureBrowser());
+        dock.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dock));
+        QTreeWidget *tree = child<QTreeWidget>(dock.featureBrowser(), "treeWidget_features");
+        const QString before = findFeature(tree, QStringLiteral("ExposureTime"))->text(1);
+        QCOMPARE(CameraSetExposureTime(m_handle, before.toDouble() * 2), CAMERA_STATUS_SUCCESS);
+        double us = 0;
+        QCOMPARE(CameraGetExposureTime(m_handle, &us), CAMERA_STATUS_SUCCESS);
+        dock.showCameraLost(QStringLiteral("away"));
+        dock.panel()->initDeviceSetting(m_handle);
+        QCOMPARE(findFeature(tree, QStringLiteral("ExposureTime"))->text(1), QString::number(us));
+        QVERIFY(QString::number(us) != before);
+    }
+
+    // Limits a camera does not have (a computed value, a float without a
+    // step) are shown as none, not as the ends of the number types.
+    void rangeShowsOnlyTheCamerasOwnLimits()
+    {
+        const qint64 lowest = std::numeric_limits<qint64>::min(),
+                     highest = std::numeric_limits<qint64>::max();
+        const double huge = std::numeric_limits<double>::max();
+        const struct
+        {
+            int type;
+            qint64 min, max, increment;
+            double fmin, fmax, fincrement;
+            const char *shown;
+        } cases[] = {
+            {CAMERA_FEATURE_INTEGER, 1, 2048, 1, 0, 0, 0, "1 ~ 2048"},
+            {CAMERA_FEATURE_INTEGER, 220, 16404, 4, 0, 0, 0, "220 ~ 16404，步长 4"},
+            {CAMERA_FEATURE_INTEGER, lowest, highest, 1, 0, 0, 0, ""},
+            {CAMERA_FEATURE_INTEGER, 0, highest, 1, 0, 0, 0, "0 ~ 9223372036854775807"},
+            {CAMERA_FEATURE_FLOAT, 0, 0, 0, 10, 1e7, 0, "10 ~ 10000000"},
+            {CAMERA_FEATURE_FLOAT, 0, 0, 0, 0, 1, 0.25, "0 ~ 1，步长 0.25"},
+            {CAMERA_FEATURE_FLOAT, 0, 0, 0, -huge, huge, 0, ""},
+        };
+        for (const auto &c : cases) {
+            FeatureRow row;
+            row.type = c.type;
+            row.intMin = c.min;
+            row.intMax = c.max;
+            row.intIncrement = c.increment;
+            row.floatMin = c.fmin;
+            row.floatMax = c.fmax;
+            row.floatIncrement = c.fincrement;
+            QCOMPARE(featuretree::rangeText(row), QString::fromUtf8(c.shown));
+        }
     }
 
 private:

@@ -108,10 +108,11 @@ FeatureBrowser::~FeatureBrowser() = default;
 
 void FeatureBrowser::setCamera(CameraHandle handle)
 {
-    if (handle == m_camera && !m_rows.isEmpty()) {
+    if (handle == m_camera && !m_rows.isEmpty() && !m_stale) {
         return; // the same camera again (the dock read it anew): the tree stands
     }
     m_camera = handle;
+    m_stale = false;
     if (isVisible()) {
         refresh();
     } else {
@@ -133,6 +134,7 @@ const FeatureRow *FeatureBrowser::row(const QString &name) const
 
 void FeatureBrowser::refresh()
 {
+    m_stale = false;
     m_rows.clear();
     CameraSdkStatus status = CAMERA_STATUS_SUCCESS;
     if (m_camera != nullptr) {

@@ -27,8 +27,11 @@ public:
     explicit FeatureBrowser(QWidget *parent = nullptr);
     ~FeatureBrowser() override;
 
-    // nullptr: no camera; the tree empties.
+    // nullptr: no camera; the tree empties. The same camera again keeps the
+    // tree unless it went away meanwhile (markStale()).
     void setCamera(CameraHandle handle);
+    // The camera was lost: what the tree shows is read anew once it is back.
+    void markStale() { m_stale = true; }
     CameraHandle camera() const { return m_camera; }
     // Reads the whole tree again, keeping what was expanded and the search.
     void refresh();
@@ -60,4 +63,5 @@ private:
     std::unique_ptr<Ui::FeatureBrowser> ui;
     CameraHandle m_camera = nullptr;
     QVector<FeatureRow> m_rows;
+    bool m_stale = false;
 };

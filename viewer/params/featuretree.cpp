@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -127,7 +128,10 @@ QString rangeText(const FeatureRow &row)
 {
     switch (row.type) {
     case CAMERA_FEATURE_INTEGER:
-        if (row.intMin > row.intMax) {
+        // No limits at all (a computed value) is shown as none, not as the
+        // ends of the 64-bit range.
+        if (row.intMin > row.intMax || (row.intMin == std::numeric_limits<qint64>::min() &&
+                                        row.intMax == std::numeric_limits<qint64>::max())) {
             return {};
         }
         return row.intIncrement > 1
@@ -137,7 +141,8 @@ QString rangeText(const FeatureRow &row)
                          .arg(row.intIncrement)
                    : QCoreApplication::translate("FeatureBrowser", "%1 ~ %2").arg(row.intMin).arg(row.intMax);
     case CAMERA_FEATURE_FLOAT:
-        if (row.floatMin > row.floatMax) {
+        if (row.floatMin > row.floatMax || (row.floatMin <= -std::numeric_limits<double>::max() &&
+                                            row.floatMax >= std::numeric_limits<double>::max())) {
             return {};
         }
         return row.floatIncrement > 0.0

@@ -61,6 +61,9 @@ bool ParameterDock::eventFilter(QObject *watched, QEvent *event)
 void ParameterDock::showCameraLost(const QString &reason)
 {
     disableUntilFilled();
+    // A camera opened again may hold other values (a restart resets what
+    // only the feature tree set): the tree is read again when it is back.
+    m_features->markStale();
     m_lostNotice->setText(reason);
     m_lostNotice->show();
 }
