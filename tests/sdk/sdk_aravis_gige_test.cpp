@@ -128,6 +128,7 @@ struct FeatureRow
 {
     std::string category, value;
     int type = -1, access = -1;
+    double step = -1;
 };
 
 std::map<std::string, FeatureRow> featureTree(CameraHandle h)
@@ -139,7 +140,7 @@ std::map<std::string, FeatureRow> featureTree(CameraHandle h)
         stFeatureInfo f{};
         EXPECT_EQ(CameraGetFeatureInfo(h, i, &f), CAMERA_STATUS_SUCCESS);
         tree[textAt(f.acName, 0, 64)] = {textAt(f.acCategory, 0, 128), textAt(f.acValue, 0, 256), f.iType,
-                                         f.iAccess};
+                                         f.iAccess, f.dIncrement};
     }
     return tree;
 }
@@ -448,6 +449,7 @@ TEST(GigeCamera, FeatureTreeIsTheCamerasOwnAsArvToolSeesIt)
     EXPECT_EQ(ours, listed);
     EXPECT_EQ(tree.at("Width").category, "ImageFormatControl");
     EXPECT_EQ(tree.at("TriggerSoftware").type, CAMERA_FEATURE_COMMAND);
+    EXPECT_EQ(tree.at("ExposureTimeAbs").step, 0.0); // a float without a step has none
 
     std::string names;
     for (const auto &[name, row] : tree) {
@@ -470,6 +472,15 @@ TEST(GigeCamera, FeatureTreeIsTheCamerasOwnAsArvToolSeesIt)
     EXPECT_GT(compared, 15);
     EXPECT_EQ(tree.at("Width").value, "320");
     EXPECT_EQ(tree.at("ExposureTimeAbs").value, "2500");
+
+    // A larger size written while the camera streams: the frames come on, in
+    // the new size, not into buffers made for the old one.
+    ASSERT_EQ(CameraPlay(h), CAMERA_STATUS_SUCCESS);
+    RawFrame frame;
+    ASSERT_EQ(grabRaw(h, frame), CAMERA_STATUS_SUCCESS);
+    ASSERT_EQ(CameraSetFeatureValue(h, "Width", "1024"), CAMERA_STATUS_SUCCESS);
+    ASSERT_EQ(grabRaw(h, frame, 2000), CAMERA_STATUS_SUCCESS);
+    EXPECT_EQ(frame.info.uiWidth, 1024u);
 }
 
 // Packets the camera drops show in the link counters; a quiet link counts none.
@@ -550,7 +561,8 @@ TEST(GigeCamera, LossIsSeenWithinASecondAndCloseIsImmediate)
 }
 
 // A camera that restarts comes back behind the same handle with what it had:
-// the exposure and the region reach the new camera, and the frames go on.
+// the exposure, the region and the packet settings (the last set of each, by
+// its call or by its feature) reach the new camera, and the frames go on.
 TEST(GigeCamera, RestartedCameraComesBackWithItsSettings)
 {
     const std::string serial = "VXGIGE06";
@@ -572,6 +584,13 @@ TEST(GigeCamera, RestartedCameraComesBackWithItsSettings)
     ASSERT_EQ(grabRaw(h, frame), CAMERA_STATUS_SUCCESS);
     stFrameStatistic before{};
     CameraGetFrameStatistic(h, &before);
+    ASSERT_EQ(CameraGigeSetTransPacketSize(h, 8000), CAMERA_STATUS_SUCCESS);
+    ASSERT_EQ(CameraSetFeatureValue(h, "GevSCPSPacketSize", "4000"), CAMERA_STATUS_SUCCESS);
+    ASSERT_EQ(CameraSetFeatureValue(h, "GevSCPD", "7"), CAMERA_STATUS_SUCCESS);
+    ASSERT_EQ(CameraGigeSetPacketDelayTime(h, 10), CAMERA_STATUS_SUCCESS);
+    const std::vector<std::string> packets = arvTool("control GevSCPSPacketSize GevSCPD");
+    ASSERT_EQ(packets.size(), 2u);
+    EXPECT_EQ(packets[0].substr(0, packets[0].find(" min:")), "GevSCPSPacketSize = 4000");
 
     camera->kill();
     EXPECT_TRUE(waitFor([&] { return grabRaw(h, frame, 200) == CAMERA_STATUS_DEVICE_LOST; }, 3000));
@@ -585,6 +604,7 @@ TEST(GigeCamera, RestartedCameraComesBackWithItsSettings)
     EXPECT_EQ(cameraRegister(ARV_FAKE_CAMERA_REGISTER_EXPOSURE_TIME_US), 20000u);
     EXPECT_EQ(cameraRegister(ARV_FAKE_CAMERA_REGISTER_X_OFFSET), 64u);
     EXPECT_EQ(cameraRegister(ARV_FAKE_CAMERA_REGISTER_WIDTH), 640u);
+    EXPECT_EQ(arvTool("control GevSCPSPacketSize GevSCPD"), packets);
     stFrameStatistic after{};
     CameraGetFrameStatistic(h, &after);
     EXPECT_GT(after.iCapture, before.iCapture);
