@@ -174,6 +174,9 @@ int main(int argc, char **argv)
     std::vector<double> sdk, open, floor;
     for (int i = 0; i < runs; ++i) {
         sdk.push_back(timed([&] { featuretree::read(handle, &rows); }));
+        // The same camera again keeps its tree: each run opens it afresh.
+        browser.setCamera(nullptr);
+        QCoreApplication::processEvents();
         open.push_back(timed([&] {
             browser.setCamera(handle);
             QCoreApplication::processEvents();
