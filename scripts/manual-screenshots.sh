@@ -153,6 +153,38 @@ click "$main" 1165 609
 sleep 1
 shot "$main" parameter-dock 302x762+1098+98
 
+# The dock's third tab "全部特性": every feature of the camera as a tree;
+# then back to the settings tab, whose pages the ROI editor below uses.
+click "$main" 1290 143
+sleep 1.5
+shot "$main" feature-browser 302x762+1098+98
+click "$main" 1138 143
+
+# Link counts: the second camera's cable pulled for two seconds; once it is
+# back, its cell's status line counts the frames it missed, in red while the
+# count has just grown.
+"$bin/vexo-sim" unplug VXG1M-19B0932 >/dev/null
+sleep 2
+"$bin/vexo-sim" replug VXG1M-19B0932 >/dev/null
+for _ in $(seq 40); do
+    import -window "$main" -crop 390x40+702+425 "$work/status.png"
+    red=$(convert "$work/status.png" -fuzz 15% -fill black +opaque "rgb(208,32,16)" -format "%[fx:maxima>0]" info:)
+    [ "$red" = 1 ] && break
+    sleep 0.2
+done
+shot "$main" link-status 390x366+702+99
+
+# The camera list ("打开相机"): link type and, for GigE, the address.
+click "$main" 37 60
+if list=$(window_of "请选择设备" 6); then
+    place "$list" 720 244
+    sleep 1
+    shot "$list" camera-list
+    close_window "$list"
+else
+    skip camera-list "no camera list window"
+fi
+
 # ROI editor: resolution page, "自定义" (the last entry) in the resolution
 # list; "ROI区域" is enabled only once a camera runs a custom region.
 click "$main" 1165 745
