@@ -391,6 +391,9 @@ void TestCellCapture::recordingDecodesBack()
     waitForStatus();
 
     const int measuredFps = int(m_cell->lastCaptureRate());
+    // The recording's span as the user sees it: from the click to the stop.
+    QElapsedTimer wall;
+    wall.start();
     QTest::mouseClick(record, Qt::LeftButton);
     QVERIFY(m_cell->capture()->isRecording());
     QCOMPARE(m_cell->windowTitle(), Name + QStringLiteral("   正在录制中..."));
@@ -399,8 +402,6 @@ void TestCellCapture::recordingDecodesBack()
     m_cell->updateLanguage();
     QCOMPARE(m_cell->windowTitle(), Name + QStringLiteral("   正在录制中..."));
     const QString file = m_cell->capture()->recorder()->fileName();
-    QElapsedTimer wall;
-    wall.start();
     QTRY_VERIFY_WITH_TIMEOUT(m_cell->capture()->recorder()->timing().frames >= 30, 5000);
     const int encoded = int(m_cell->capture()->recorder()->timing().frames);
     QTest::mouseClick(record, Qt::LeftButton);
@@ -418,12 +419,15 @@ void TestCellCapture::recordingDecodesBack()
     QVERIFY2(probe.frames >= encoded && probe.frames <= encoded + 5,
              qPrintable(QStringLiteral("%1 decoded, %2 encoded").arg(probe.frames).arg(encoded)));
     QCOMPARE(QSize(probe.width, probe.height), QSize(320, 240));
-    // The nominal rate is the camera's measured one, truncated; MP4 has no
-    // such field and a player reads the rate from the frames' times.
+    // The nominal rate is the camera's measured one, truncated. MP4 has no
+    // such field: its frames' times, the capture times, never run faster
+    // than the camera (a busy machine drops frames, so slower is fine).
     if (videoType == 1)
         QCOMPARE(probe.frameRate, double(measuredFps));
     else
-        QVERIFY2(qAbs(probe.frameRate - measuredFps) <= 1.0, qPrintable(QString::number(probe.frameRate)));
+        QVERIFY2(
+            probe.frames - 1 <= (measuredFps + 1) * probe.lastFrameSeconds + 1,
+            qPrintable(QStringLiteral("%1 frames in %2 s").arg(probe.frames).arg(probe.lastFrameSeconds)));
     // Frames keep the times they were taken: the file is never longer than
     // the recording was.
     QVERIFY2(
