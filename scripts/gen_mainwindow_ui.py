@@ -374,9 +374,10 @@ def page_video():
         combo("comboBox"), hbox(check("checkBox_mirror", "水平镜像"), check("checkBox_vertical", "垂直翻转"), hspacer())))
     rate = group("groupBox_frameRate", "帧率", hbox(radio("radioButton_low", "低速"), radio("radioButton_medium", "中速"),
                                                   radio("radioButton_high", "高速"), hspacer()))
+    # One box a line: side by side they are wider than the dock in English.
     modes = group("groupBox_imageMode", "图像处理", L("QGridLayout", [
-        (check("checkBox_bPoint", "坏点修正"), 0, 0), (check("checkBox_bwmode", "黑白模式"), 0, 1),
-        (check("checkBox_negativeMode", "底片模式", enabled=False), 1, 0)], spacing=6))
+        (check("checkBox_bPoint", "坏点修正"), 0, 0), (check("checkBox_bwmode", "黑白模式"), 1, 0),
+        (check("checkBox_negativeMode", "底片模式", enabled=False), 2, 0)], spacing=6))
     isp = group("groupBox_isp", "图像调节", slider_rows([
         ("对比度：", slider("horizontalSlider_iContrast", 0, 100), spin("spinBox_iContrast", 0, 100, minimumSize=SPIN_W)),
         ("锐度：", slider("horizontalSlider_iSharpness", 0, 100), spin("spinBox_iSharpness", 0, 100, minimumSize=SPIN_W)),
@@ -412,7 +413,7 @@ def page_exposure():
 
 
 def page_whitebalance():
-    modes = hbox(radio("radioButton_autowb", "自动白平衡"), radio("radioButton_manualwb", "手动白平衡"), hspacer())
+    modes = vbox(radio("radioButton_autowb", "自动白平衡"), radio("radioButton_manualwb", "手动白平衡"), spacing=6)
     items = []
     for r, (cap, c) in enumerate((("红色：", "red"), ("绿色：", "green"), ("蓝色：", "blue"))):
         items += [(caption(cap), r, 0), (slider("horizontalSlider_gain" + c, 0, 400), r, 1),
@@ -439,10 +440,11 @@ def page_crosshair():
 
 
 def page_output():
+    # "触发一次" stands next to the mode it belongs to, one mode a line.
     modes = L("QGridLayout", [
-        (radio("radioButton_continuity", "连续"), 0, 0), (radio("radioButton_softrigger", "软件触发"), 0, 1),
-        (radio("radioButton_hardtirgger", "硬件触发"), 1, 0),
-        (button("pushButton_tirggeronce", "触发一次"), 1, 1)], spacing=6)
+        (radio("radioButton_continuity", "连续"), 0, 0), (radio("radioButton_softrigger", "软件触发"), 1, 0),
+        (button("pushButton_tirggeronce", "触发一次"), 1, 1), (radio("radioButton_hardtirgger", "硬件触发"), 2, 0)],
+        spacing=6, columnStretch="0,1")
     trig = group("groupBox_13", "触发参数", form([
         ("触发延迟(微秒):", edit("lineEdit_tirggerdelay")),
         ("触发一次的帧数：", edit("lineEdit_tirggerframes")),

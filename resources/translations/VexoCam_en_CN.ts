@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>参数设置</source>
-        <translation>Parameter Settings</translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>设备信息</source>
@@ -1232,7 +1232,7 @@
     </message>
     <message>
         <source>参数保存</source>
-        <translation>Parameter Saving</translation>
+        <translation>Save/Load</translation>
     </message>
     <message>
         <source>加载模式：</source>
