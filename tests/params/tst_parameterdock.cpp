@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTabWidget>
@@ -397,6 +398,7 @@ private slots:
     void identityAndNetwork();
     void unpluggedCameraDisablesTheDock();
     void languageSwitchRefillsTheDock();
+    void wheelScrollsEveryPage();
 
 private:
     // The program directory holds the real translation files.
@@ -1090,6 +1092,31 @@ void TstParameterDock::languageSwitchRefillsTheDock()
     child<QAction>(window, "action_language_CH")->trigger();
     QCOMPARE(resolution->itemText(resolution->count() - 1), QStringLiteral("自定义"));
     QCOMPARE(window.parameterPanel()->channelBoxes().first()->text(), QStringLiteral("通道0"));
+    QCOMPARE(writes(), QStringList());
+}
+
+void TstParameterDock::wheelScrollsEveryPage()
+{
+    // Controls ignore a wheel until clicked, so that it scrolls the page; the
+    // pages' scroll bars, which take the wheel from the page, must keep it.
+    OpenCamera camera("DOCK-GIGE");
+    VexoCam window(appDir());
+    window.initDeviceSetting(camera.handle());
+    auto *toolBox = child<QToolBox>(window, "toolBox_2");
+    QList<QScrollBar *> bars;
+    for (QScrollBar *bar : toolBox->findChildren<QScrollBar *>()) {
+        if (bar->orientation() == Qt::Vertical)
+            bars << bar;
+    }
+    QVERIFY(bars.size() >= toolBox->count());
+    for (QScrollBar *bar : qAsConst(bars)) {
+        bar->setRange(0, 1000);
+        bar->setValue(0);
+        QWheelEvent wheel(QPointF(2, 2), bar->mapToGlobal(QPoint(2, 2)), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar, &wheel);
+        QVERIFY2(bar->value() > 0, qPrintable(QString::number(bars.indexOf(bar))));
+    }
     QCOMPARE(writes(), QStringList());
 }
 

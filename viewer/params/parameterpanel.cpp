@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
 #include <QtGlobal>
@@ -153,8 +154,10 @@ void ParameterPanel::wire()
 
     const QList<QWidget *> valueControls = m_dock->findChildren<QWidget *>();
     for (QWidget *control : valueControls) {
+        // The pages' own scroll bars are sliders too: they must keep the
+        // wheel, or a page never scrolls by it.
         if (qobject_cast<QComboBox *>(control) || qobject_cast<QAbstractSpinBox *>(control) ||
-            qobject_cast<QAbstractSlider *>(control)) {
+            (qobject_cast<QAbstractSlider *>(control) && !qobject_cast<QScrollBar *>(control))) {
             control->setFocusPolicy(Qt::StrongFocus);
             control->installEventFilter(this);
         }
