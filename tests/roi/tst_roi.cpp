@@ -308,6 +308,8 @@ void TestRoi::typedRegionIsAlignedBeforeApplying_data()
     QTest::addColumn<QRect>("applied");
     QTest::newRow("aligned already") << QRect(64, 100, 640, 480) << QRect(64, 100, 640, 480);
     QTest::newRow("width and height rounded up") << QRect(10, 12, 641, 511) << QRect(10, 12, 672, 512);
+    QTest::newRow("odd offsets down to the camera's step")
+        << QRect(11, 13, 640, 480) << QRect(10, 12, 640, 480);
     QTest::newRow("moved back from the right edge") << QRect(1270, 0, 100, 10) << QRect(1152, 0, 128, 10);
     QTest::newRow("too small") << QRect(0, 0, 1, 1) << QRect(0, 0, 32, 2);
     QTest::newRow("larger than the sensor") << QRect(5, 5, 99999, 99999) << QRect(0, 0, 1280, 1024);

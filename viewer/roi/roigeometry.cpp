@@ -128,8 +128,9 @@ QRect toPreview(const Region &region, double scaleX, double scaleY)
     return QRect(x, y, width, height);
 }
 
-Region alignedRegion(const Region &region, const QSize &sensor)
+Region alignedRegion(const Region &region, const QSize &sensor, const QSize &offsetStep)
 {
+    const auto down = [](int value, int step) { return step > 1 ? value - value % step : value; };
     // The sensor's own size is always readable whole, even when it is not a
     // multiple of the steps.
     const auto fit = [](int value, int minimum, int step, int limit) {
@@ -140,8 +141,10 @@ Region alignedRegion(const Region &region, const QSize &sensor)
     Region aligned;
     aligned.width = fit(region.width, MinRegionWidth, 32, sensor.width());
     aligned.height = fit(region.height, MinRegionHeight, 2, sensor.height());
-    aligned.hOffset = std::max(0, std::min(region.hOffset, sensor.width() - aligned.width));
-    aligned.vOffset = std::max(0, std::min(region.vOffset, sensor.height() - aligned.height));
+    aligned.hOffset =
+        down(std::max(0, std::min(region.hOffset, sensor.width() - aligned.width)), offsetStep.width());
+    aligned.vOffset =
+        down(std::max(0, std::min(region.vOffset, sensor.height() - aligned.height)), offsetStep.height());
     return aligned;
 }
 

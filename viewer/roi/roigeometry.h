@@ -64,8 +64,9 @@ constexpr int MinRegionHeight = 2;
 // The region the camera is given for what the user chose on a sensor of
 // the given size: width and height rounded up as the camera reads them
 // (never below the minimum, never beyond the sensor), the offsets moved
-// back where the rounded size would reach past the sensor's edge.
-Region alignedRegion(const Region &region, const QSize &sensor);
+// back where the rounded size would reach past the sensor's edge and down
+// to a multiple of the camera's offset steps, as the camera itself does.
+Region alignedRegion(const Region &region, const QSize &sensor, const QSize &offsetStep = QSize(1, 1));
 
 // Sensor windows are read in whole 32-pixel columns and pairs of lines.
 int roundUpWidth(int width);

@@ -32,6 +32,28 @@ void setTextIfChanged(QLineEdit *edit, int value)
         edit->setText(text);
 }
 
+// The steps of the camera's horizontal and vertical offsets, from its
+// feature tree; 1 where the tree does not tell.
+QSize offsetSteps(CameraHandle handle)
+{
+    QSize steps(1, 1);
+    int count = 0;
+    if (CameraGetFeatureCount(handle, &count) != CAMERA_STATUS_SUCCESS)
+        return steps;
+    for (int i = 0; i < count; ++i) {
+        stFeatureInfo info{};
+        if (CameraGetFeatureInfo(handle, i, &info) != CAMERA_STATUS_SUCCESS ||
+            info.iType != CAMERA_FEATURE_INTEGER || info.iIncrement < 1 || info.iIncrement > (1 << 16))
+            continue;
+        const QLatin1String name(info.acName);
+        if (name == QLatin1String("OffsetX"))
+            steps.setWidth(int(info.iIncrement));
+        else if (name == QLatin1String("OffsetY"))
+            steps.setHeight(int(info.iIncrement));
+    }
+    return steps;
+}
+
 } // namespace
 
 RoiWidget::RoiWidget(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::RoiWidget>())
@@ -103,6 +125,7 @@ void RoiWidget::init()
         CameraSetResolutionForSnap(m_cameraHandle, &m_template);
     }
 
+    m_offsetStep = offsetSteps(m_cameraHandle);
     snapPreview();
 
     ui->comboBox->clear();
@@ -224,7 +247,7 @@ Region RoiWidget::chosenRegion() const
 
 Region RoiWidget::regionToApply() const
 {
-    return m_sensor.isEmpty() ? chosenRegion() : alignedRegion(chosenRegion(), m_sensor);
+    return m_sensor.isEmpty() ? chosenRegion() : alignedRegion(chosenRegion(), m_sensor, m_offsetStep);
 }
 
 void RoiWidget::regionTyped()
@@ -237,7 +260,7 @@ void RoiWidget::regionTyped()
     typed.width = ui->lineEdit_width->text().toInt();
     typed.height = ui->lineEdit_height->text().toInt();
     // What the camera can take of it, shown at once in the fields.
-    m_typedRegion = alignedRegion(typed, m_sensor);
+    m_typedRegion = alignedRegion(typed, m_sensor, m_offsetStep);
     m_typed = true;
     ui->Picture_Rect->setGeometry(toPreview(m_typedRegion, m_scaleX, m_scaleY));
     refreshRegionTexts();

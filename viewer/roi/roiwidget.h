@@ -90,6 +90,8 @@ private:
     bool m_haveTemplate = false;
     stImageResolution m_template{};
     QSize m_sensor;
+    // Offsets the camera takes are multiples of these; it rounds others down.
+    QSize m_offsetStep{1, 1};
     // A typed region is kept exactly (the rectangle can only approximate it)
     // until the rectangle is moved again.
     bool m_typed = false;
