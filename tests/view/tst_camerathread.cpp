@@ -12,11 +12,15 @@
 #include "view/camerathread.h"
 #include "view/cameraviewmath.h"
 
+#include "config/configparameter.h"
+
 #include "VexoCameraSDK.h"
 #include "VexoCameraSim.h"
 
 #include <QGraphicsSceneDragDropEvent>
 #include <QGraphicsView>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -77,6 +81,8 @@ private slots:
     void draggingTheNavigationRectanglePansOnly();
     void fittedPictureStaysWholeUnderAGrowingStatusLine();
     void navigationPanelFitsSmallCells();
+    void heldHotkeyActsOnce_data();
+    void heldHotkeyActsOnce();
 
 private:
     CameraThread *makeCell();
@@ -865,6 +871,49 @@ void TestCameraThread::navigationPanelFitsSmallCells()
         // The button bar stays off the panel.
         QVERIFY2(!bar->geometry().intersects(panel->geometry()), qPrintable(where));
     }
+}
+
+void TestCameraThread::heldHotkeyActsOnce_data()
+{
+    // Key events of the play/pause hotkey at the picture view, which holds
+    // the focus: P a press, R a press flagged as a repeat, U a release, F the
+    // focus leaving for another window (a dialog), which takes the release.
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<int>("toggles");
+    QTest::newRow("one stroke") << "P U" << 1;
+    QTest::newRow("held, repeats flagged") << "P R R R U" << 1;
+    QTest::newRow("held, repeats not flagged") << "P P P U" << 1;
+    QTest::newRow("two strokes") << "P U P U" << 2;
+    QTest::newRow("release lost to another window") << "P F P U" << 2;
+}
+
+void TestCameraThread::heldHotkeyActsOnce()
+{
+    QFETCH(QString, events);
+    QFETCH(int, toggles);
+    QVERIFY(m_cell->attachCamera(SerialA));
+    const QKeySequence hotkey(ConfigParameter::getInstance()->getHotkeyParameter()->onoff);
+    QCOMPARE(hotkey.count(), 1);
+    const auto key = Qt::Key(hotkey[0] & ~int(Qt::KeyboardModifierMask));
+    const auto modifiers = Qt::KeyboardModifiers(hotkey[0] & int(Qt::KeyboardModifierMask));
+    auto *view = child<QGraphicsView>(m_cell, "graphicsView");
+    int toggled = 0;
+    bool streaming = m_cell->grabber()->isStreaming();
+    for (const QString &event : events.split(QLatin1Char(' '))) {
+        if (event == QLatin1String("F")) {
+            QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+            QApplication::sendEvent(view, &out);
+            continue;
+        }
+        const QEvent::Type type = event == QLatin1String("U") ? QEvent::KeyRelease : QEvent::KeyPress;
+        QKeyEvent keyEvent(type, key, modifiers, QString(), event == QLatin1String("R"));
+        QApplication::sendEvent(view, &keyEvent);
+        if (m_cell->grabber()->isStreaming() != streaming) {
+            streaming = !streaming;
+            ++toggled;
+        }
+    }
+    QCOMPARE(toggled, toggles);
 }
 
 VEXO_QTEST_MAIN(TestCameraThread)

@@ -400,7 +400,10 @@ bool CameraThread::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         m_heldKeys.release(key->key(), key->timestamp());
     }
-    if (watched == this && event->type() == QEvent::FocusOut)
+    // The focus is the view's, not the cell's: a window opened by a hotkey
+    // (a folder to save to) takes the focus from the view, and with it the
+    // release of the held key.
+    if ((watched == this || watched == ui->graphicsView) && event->type() == QEvent::FocusOut)
         m_heldKeys.clear();
 
     if (watched == ui->graphicsView && event->type() == QEvent::Resize) {
