@@ -223,7 +223,13 @@ void TestCameraThread::statusLineAndPauseResume()
     auto *play = child<QPushButton>(m_cell, "pushButton_open");
     QTest::mouseClick(play, Qt::LeftButton);
     QVERIFY(!m_cell->grabber()->isStreaming());
-    QCOMPARE(statusLabel()->text(), QStringLiteral("相机已进入暂停，不再接收来自相机的图像数据"));
+    const QString paused = QStringLiteral("相机已进入暂停，不再接收来自相机的图像数据");
+    QCOMPARE(statusLabel()->text(), paused);
+    // Narrowed while paused (no report follows), the notice wraps, whole.
+    m_cell->resize(150, 340);
+    QTRY_VERIFY(statusLabel()->text().contains(QLatin1Char('\n')));
+    QCOMPARE(statusLabel()->text().remove(QLatin1Char('\n')), paused);
+    m_cell->resize(400, 340);
     const int delivered = m_cell->grabber()->deliveredFrames();
 
     QTest::mouseClick(play, Qt::LeftButton);

@@ -12,6 +12,9 @@
 namespace {
 
 const QString FieldSeparator = QStringLiteral(" | ");
+// A message may take this many lines, more than a report did, so that a
+// notice such as the pause stays whole in a narrow cell.
+constexpr int MessageMaxLines = 3;
 
 } // namespace
 
@@ -148,6 +151,7 @@ void StatusLine::show()
         // forth every second.
         m_lines = qMax(m_lines, int(lines.size()));
     } else if (!m_text.isEmpty()) {
+        m_lines = qMax(m_lines, int(messageLines(m_text, m_label->font(), width, MessageMaxLines).size()));
         lines = messageLines(m_text, m_label->font(), width, m_lines);
     }
     // Measured on sample lines rather than from the font's line spacing:

@@ -12,8 +12,8 @@ class QLabel;
 class QTimer;
 
 // Lays out the status line under a cell's picture. A rate report breaks only
-// between its fields, never inside one; other messages wrap and are elided
-// after the lines a report took. The label takes the lines the reports need
+// between its fields, never inside one; other messages wrap, take a few
+// lines more where they need them and are elided after those. The label takes the lines the reports need
 // at its width and keeps them, so the picture above does not change size
 // with every rate update.
 class StatusLine final : public QObject
