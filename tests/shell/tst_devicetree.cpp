@@ -438,6 +438,20 @@ void TstDeviceTree::lostCameraIsMarkedUntilItComesBack()
     QVERIFY(tabs->isEnabled());
     QCOMPARE(window.currentCameraHandle(), cell->cameraHandle());
 
+    // A GigE camera's page shows no addresses while it is away and reads
+    // them again when it is back.
+    auto *tree = child<QTreeWidget>(window, "treeWidget_devicelist");
+    tree->setCurrentItem(gate);
+    emit tree->itemClicked(gate, 0);
+    const QString address = labelText(window, "label_gigeIP");
+    QVERIFY(!address.isEmpty());
+    QCOMPARE(VexoSimUnplug("TREE-GIGE-01"), CAMERA_STATUS_SUCCESS);
+    QTRY_COMPARE_WITH_TIMEOUT(labelText(window, "label_gigeBroAdder"), QStringLiteral("已断开"), 3000);
+    QCOMPARE(labelText(window, "label_gigeIP"), QString());
+    QCOMPARE(VexoSimReplug("TREE-GIGE-01"), CAMERA_STATUS_SUCCESS);
+    QTRY_COMPARE_WITH_TIMEOUT(labelText(window, "label_gigeBroAdder"), QStringLiteral("已打开"), 5000);
+    QCOMPARE(labelText(window, "label_gigeIP"), address);
+
     // Closed while lost: simply closed.
     QCOMPARE(VexoSimUnplug("TREE-USB-02"), CAMERA_STATUS_SUCCESS);
     QTRY_VERIFY_WITH_TIMEOUT(showsIcon(bench->icon(0), "cameraLost.png"), 3000);

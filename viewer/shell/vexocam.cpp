@@ -497,13 +497,11 @@ void VexoCam::onCameraLost(const QString &serial, bool lost)
 {
     if (QTreeWidgetItem *item = findDeviceItem(serial)) {
         DeviceTree::markLost(item, lost);
-        // The identity page of this camera, if shown, says so too.
-        if (item == ui->treeWidget_devicelist->currentItem()) {
-            const int page = ui->stackedWidget_InterfaceInfo->currentIndex();
-            QLabel *status = page == 0 ? ui->label_gigeBroAdder : page == 2 ? ui->label_status : nullptr;
-            if (status)
-                status->setText(DeviceTree::openStateText(item));
-        }
+        // The identity page of this camera, if shown, is read again: its
+        // state, and the addresses a camera that is away could not give.
+        const int page = ui->stackedWidget_InterfaceInfo->currentIndex();
+        if (item == ui->treeWidget_devicelist->currentItem() && (page == 0 || page == 2))
+            emit ui->treeWidget_devicelist->itemClicked(item, 0);
     }
     // A control touched while the camera was away disabled the dock; the
     // camera back in the dock's cell gets it filled and enabled again.
