@@ -536,9 +536,10 @@ def parameter_dock(name):
     toolbox = W("QToolBox", "toolBox_2", children=pages, currentIndex=0)
     tab_params = W("QWidget", "tab_parameters", layout=vbox(toolbox, margins=(4, 6, 4, 4)),
                    attrs={"title": "参数设置"})
-    load_mode = group("groupBox_loadMode", "加载模式：", hbox(
-        radio("radioButton_model", "型号"), radio("radioButton_name", "昵称"), radio("radioButton_number", "序号"),
-        hspacer()))
+    # Two a line: three side by side are wider than the dock in English.
+    load_mode = group("groupBox_loadMode", "加载模式：", L("QGridLayout", [
+        (radio("radioButton_model", "型号"), 0, 0), (radio("radioButton_name", "昵称"), 0, 1),
+        (radio("radioButton_number", "序号"), 1, 0)], spacing=6))
     groups = group("groupBox_parameterGroup", "参数组别：", hbox(
         radio("radioButton_A", "A"), radio("radioButton_B", "B"), radio("radioButton_C", "C"),
         radio("radioButton_D", "D"), hspacer()))
