@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -113,6 +114,11 @@ void TestDialogs::listShowsEveryCamera()
             QCOMPARE(table->item(row, column)->textAlignment(), int(Qt::AlignHCenter | Qt::AlignVCenter));
         }
     }
+    // Every column and row shows whole, without scrolling.
+    list->show();
+    QVERIFY(QTest::qWaitForWindowExposed(list));
+    QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
+    QCOMPARE(table->verticalScrollBar()->maximum(), 0);
     QCOMPARE(table->item(0, 0)->data(Qt::UserRole).toString(), QStringLiteral("LIST-GIGE-01"));
     QCOMPARE(table->item(0, 4)->background().style(), Qt::NoBrush);
     QCOMPARE(table->item(1, 4)->background().color(), QColor(117, 241, 60));

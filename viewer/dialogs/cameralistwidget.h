@@ -37,9 +37,13 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void fitToTable();
+
     std::unique_ptr<Ui::CameraListWidget> ui;
+    bool m_fitted = false;
 };
 
 #endif // CAMERALISTWIDGET_H
