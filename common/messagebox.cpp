@@ -6,18 +6,23 @@
 
 namespace vexo {
 
+void keepTitleWhole(QMessageBox &box)
+{
+    // A box is as wide as its text; a short text would leave the title cut
+    // by the window frame. Room for the title and the frame's buttons.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const int titleWidth = QFontMetrics(box.font()).horizontalAdvance(box.windowTitle()) + 160;
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+}
+
 void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
                  const QString &button)
 {
     QMessageBox box(icon, title, text, QMessageBox::NoButton, parent);
     box.addButton(button, QMessageBox::AcceptRole);
-    // A box is as wide as its text; a short text would leave the title cut
-    // by the window frame. Room for the title and the frame's buttons.
-    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
-        const int titleWidth = QFontMetrics(box.font()).horizontalAdvance(title) + 160;
-        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-                      grid->rowCount(), 0, 1, grid->columnCount());
-    }
+    keepTitleWhole(box);
     box.exec();
 }
 
@@ -29,6 +34,7 @@ QMessageBox *openMessage(QWidget *parent, QMessageBox::Icon icon, const QString 
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->setObjectName(objectName);
+    keepTitleWhole(*box);
     box->show();
     return box;
 }

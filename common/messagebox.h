@@ -7,6 +7,10 @@ class QWidget;
 
 namespace vexo {
 
+// Makes a box at least as wide as its window title needs, with the window
+// frame's buttons beside it. Call once its title and buttons are set.
+void keepTitleWhole(QMessageBox &box);
+
 // A modal box with one button of the caller's (translated) text, as the three
 // programs show every notice and failure. Returns when the user has answered
 // it.

@@ -3,6 +3,7 @@
 
 #include "dialogs/aboutwidget.h"
 #include "dialogs/cameralistwidget.h"
+#include "messagebox.h"
 #include "modalhelper.h"
 #include "params/parameterpanel.h"
 #include "roi/roiwidget.h"
@@ -62,6 +63,8 @@ private slots:
     void choosingACamera();
     void aboutShowsTheSdkVersion();
     void mainWindowOpensThem();
+    void boxTitlesStayWhole_data();
+    void boxTitlesStayWhole();
 
 private:
     QTemporaryDir m_dir;
@@ -231,6 +234,31 @@ void TestDialogs::mainWindowOpensThem()
     QCOMPARE(editor->cameraHandle(), cell->cameraHandle());
     QVERIFY(window.closeCamera(QStringLiteral("LIST-GIGE-01")));
     QTRY_VERIFY(editor.isNull());
+}
+
+void TestDialogs::boxTitlesStayWhole_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("short Chinese") << "提示"
+                                   << "好";
+    QTest::newRow("long English, short text") << "The camera cannot be opened now"
+                                              << "OK";
+    QTest::newRow("text wider than the title") << "Notice" << QString(120, QLatin1Char('x'));
+}
+
+void TestDialogs::boxTitlesStayWhole()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    // The window frame draws the title beside its own buttons: the box is
+    // wide enough for both, whatever its text.
+    QPointer<QMessageBox> box =
+        vexo::openMessage(nullptr, QMessageBox::Information, title, text, QStringLiteral("OK"), QString());
+    QVERIFY(QTest::qWaitForWindowExposed(box));
+    QVERIFY2(box->width() >= QFontMetrics(box->font()).horizontalAdvance(title) + 150,
+             qPrintable(QString::number(box->width())));
+    box->close();
 }
 
 VEXO_QTEST_MAIN(TestDialogs)

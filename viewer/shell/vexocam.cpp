@@ -282,6 +282,7 @@ void VexoCam::on_action_help_triggered()
     box.addButton(tr("确定"), QMessageBox::AcceptRole);
     QAbstractButton *folder = box.addButton(tr("打开所在文件夹"), QMessageBox::ActionRole);
     QAbstractButton *copy = box.addButton(tr("复制路径"), QMessageBox::ActionRole);
+    vexo::keepTitleWhole(box);
     box.exec();
     if (box.clickedButton() == folder && !vexo::openLocalPath(m_appDir))
         showBox(true, tr("提示"), tr("无法打开文件夹：%1").arg(QDir::toNativeSeparators(m_appDir)));
