@@ -3,6 +3,7 @@
 
 #include "ipmodify.h"
 #include "messagebox.h"
+#include "tablefit.h"
 #include "textfields.h"
 #include "toollanguage.h"
 
@@ -10,9 +11,13 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QHeaderView>
+#include <QListWidget>
 #include <QListWidgetItem>
 #include <QNetworkInterface>
+#include <QScrollBar>
 #include <QTableWidgetItem>
+
+#include <algorithm>
 
 namespace {
 
@@ -191,6 +196,23 @@ void Addrix::modifyIp(int row)
     auto *dialog = new ipModify(serial, nullptr);
     connect(dialog, &ipModify::modifySucces, this, &Addrix::on_pushButton_refresh_clicked);
     dialog->show();
+}
+
+void Addrix::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_fitted) {
+        m_fitted = true;
+        // The interfaces whole on the left, the rest for the table; a wider
+        // window widens the table only.
+        QListWidget *list = ui->listWidget;
+        const int listWidth = std::max(100, list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                                                list->verticalScrollBar()->sizeHint().width());
+        ui->splitter->setStretchFactor(0, 0);
+        ui->splitter->setStretchFactor(1, 1);
+        ui->splitter->setSizes({listWidth, std::max(0, ui->splitter->width() - listWidth)});
+        vexo::growToShowTable(this, ui->tableWidget);
+    }
 }
 
 void Addrix::closeEvent(QCloseEvent *event)

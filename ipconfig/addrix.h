@@ -68,6 +68,8 @@ public slots:
 protected:
     // The address dialogs of the cameras go with the window that opened them.
     void closeEvent(QCloseEvent *event) override;
+    // Grows the window once, when first shown, to show the whole table.
+    void showEvent(QShowEvent *event) override;
 
 private:
     QString serialOfRow(int row) const;
@@ -77,4 +79,5 @@ private:
     QTranslator m_translator;
     QString m_translationFile;
     bool m_translationInstalled = false;
+    bool m_fitted = false;
 };

@@ -1,13 +1,12 @@
 #include "dialogs/cameralistwidget.h"
 #include "ui_cameralistwidget.h"
 
+#include "tablefit.h"
 #include "textfields.h"
 
 #include "VexoCameraSDK.h"
 
 #include <QHeaderView>
-#include <QLayout>
-#include <QScreen>
 #include <QTableWidgetItem>
 
 #include <algorithm>
@@ -44,26 +43,10 @@ void CameraListWidget::showEvent(QShowEvent *event)
     // Once, when the form is laid out: later the user's size stays.
     if (!m_fitted) {
         m_fitted = true;
-        fitToTable();
+        // The window opens large enough for every column and row, so that
+        // no value hides behind a scroll bar.
+        vexo::growToShowTable(this, ui->tableWidget);
     }
-}
-
-void CameraListWidget::fitToTable()
-{
-    // The window opens large enough for every column and row, so that no
-    // value hides behind a scroll bar; never larger than the screen.
-    QTableWidget *table = ui->tableWidget;
-    QHeaderView *header = table->horizontalHeader();
-    header->setStretchLastSection(false);
-    header->resizeSections(QHeaderView::ResizeToContents);
-    const QSize contents(header->length(), table->verticalHeader()->length());
-    header->setStretchLastSection(true);
-    const QSize viewport = table->viewport()->size();
-    const QSize wanted = size() + (contents - viewport);
-    QSize room = wanted;
-    if (const QScreen *shown = screen())
-        room = shown->availableGeometry().size() * 9 / 10;
-    resize(size().expandedTo(wanted.boundedTo(room)));
 }
 
 CameraListWidget::~CameraListWidget() = default;

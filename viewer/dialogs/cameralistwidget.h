@@ -40,8 +40,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void fitToTable();
-
     std::unique_ptr<Ui::CameraListWidget> ui;
     bool m_fitted = false;
 };
