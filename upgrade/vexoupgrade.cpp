@@ -3,6 +3,7 @@
 
 #include "cbupdatecamera.h"
 #include "messagebox.h"
+#include "tablefit.h"
 #include "textfields.h"
 #include "toollanguage.h"
 
@@ -36,7 +37,12 @@ VexoUpgrade::VexoUpgrade(QWidget *parent) : QWidget(parent), ui(std::make_unique
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
+    // One line a row, each as high as its text from the start; every value
+    // and header whole, the last column taking what is left.
+    table->setWordWrap(false);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
     ui->progressBar->setRange(0, 100);
     ui->progressBar->setValue(0);
 
@@ -117,7 +123,16 @@ void VexoUpgrade::Init()
         if (opened)
             status->setBackground(QColor(117, 241, 60));
     }
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->resizeRowsToContents();
+}
+
+void VexoUpgrade::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_fitted) {
+        m_fitted = true;
+        vexo::growToShowTable(this, ui->tableWidget);
+    }
 }
 
 QString VexoUpgrade::chooseUpgradeFile()

@@ -54,6 +54,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Grows the window once, when first shown, to show the whole table.
+    void showEvent(QShowEvent *event) override;
 
 private:
     QString chooseUpgradeFile();
@@ -66,4 +68,5 @@ private:
     QTranslator m_translator;
     QString m_translationFile;
     bool m_translationInstalled = false;
+    bool m_fitted = false;
 };

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -87,6 +88,7 @@ private slots:
     void emptyPathAsksForAFile();
     void nothingStartsWithoutACamera();
     void closingWhileUpgrading();
+    void tableIsWholeFromTheStart();
 
 private:
     QString goodFile()
@@ -319,6 +321,22 @@ void TstVexoUpgrade::closingWhileUpgrading()
         QCOMPARE(firmware(), target);
         QVERIFY(tooltest::cameraIsFree(kSerial));
     }
+}
+
+void TstVexoUpgrade::tableIsWholeFromTheStart()
+{
+    // Each row one line high and every column whole when the window first
+    // shows, not only after the first resize.
+    Window w;
+    w.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    QVERIFY(w.table->rowCount() >= 2);
+    const int line = w.table->fontMetrics().height();
+    for (int r = 0; r < w.table->rowCount(); ++r) {
+        QVERIFY2(w.table->rowHeight(r) < 2 * line, qPrintable(QString::number(r)));
+        QCOMPARE(w.table->rowHeight(r), w.table->rowHeight(0));
+    }
+    QCOMPARE(w.table->horizontalScrollBar()->maximum(), 0);
 }
 
 VEXO_QTEST_MAIN(TstVexoUpgrade)
