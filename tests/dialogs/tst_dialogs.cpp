@@ -16,6 +16,7 @@
 #include "VexoCameraSim.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -233,6 +234,21 @@ void TestDialogs::mainWindowOpensThem()
     QVERIFY(editor != nullptr);
     QCOMPARE(editor->cameraHandle(), cell->cameraHandle());
     QVERIFY(window.closeCamera(QStringLiteral("LIST-GIGE-01")));
+    QTRY_VERIFY(editor.isNull());
+
+    // Opened by choosing "自定义" and closed without applying: the dock
+    // shows the preset the camera still runs.
+    window.findChild<QAction *>(QStringLiteral("action_opencamera"))->trigger();
+    QVERIFY(topLevel<CameraListWidget>() != nullptr);
+    doubleClick(tableOf(topLevel<CameraListWidget>()), 0, 1);
+    cell = window.findCameraWidget(QStringLiteral("LIST-GIGE-01"));
+    QVERIFY(cell != nullptr);
+    auto *resolution = window.findChild<QComboBox *>(QStringLiteral("comboBox_resolution"));
+    const QString running = resolution->currentText();
+    resolution->setCurrentIndex(resolution->count() - 1);
+    QTRY_VERIFY(!(editor = topLevel<RoiWidget>()).isNull());
+    editor->close();
+    QTRY_COMPARE(resolution->currentText(), running);
     QTRY_VERIFY(editor.isNull());
 }
 

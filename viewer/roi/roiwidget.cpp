@@ -5,6 +5,7 @@
 #include "roi/roigeometry.h"
 #include "typedentry.h"
 
+#include <QCloseEvent>
 #include <QImage>
 #include <QIntValidator>
 #include <QLabel>
@@ -78,6 +79,12 @@ RoiWidget::RoiWidget(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui:
 }
 
 RoiWidget::~RoiWidget() = default;
+
+void RoiWidget::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    emit closedByUser(m_cameraHandle);
+}
 
 RoiWidget *RoiWidget::open(CameraHandle handle, QWidget *owner)
 {

@@ -51,6 +51,9 @@ public:
 signals:
     // The camera took a new region: its pictures change size.
     void regionApplied(CameraHandle handle);
+    // The user closed the editor; what the camera runs may not be what the
+    // dock chose to open it ("自定义").
+    void closedByUser(CameraHandle handle);
 
 public slots:
     void on_pushButton_refresh_clicked();
@@ -66,6 +69,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     bool snapPreview();

@@ -218,6 +218,12 @@ void VexoCam::openRoiEditor(void *handle)
             initDeviceSetting(applied);
         refitCellAfterResolutionChange(applied);
     });
+    // Closed without applying, the dock shows the resolution the camera
+    // runs again, not "自定义".
+    connect(editor, &RoiWidget::closedByUser, this, [this](void *closed) {
+        if (closed == m_cameraHandle)
+            initDeviceSetting(closed);
+    });
     // The editor must not outlive its camera's handle.
     for (CameraThread *cell : cells()) {
         if (cell->cameraHandle() == handle)
