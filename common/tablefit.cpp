@@ -17,7 +17,10 @@ void growToShowTable(QWidget *window, QTableView *table)
     header->resizeSections(QHeaderView::ResizeToContents);
     const QSize contents(header->length(), table->verticalHeader()->length());
     header->setStretchLastSection(stretch);
-    const QSize wanted = window->size() + (contents - table->viewport()->size());
+    // A few pixels to spare: the header's own rounding must not bring a
+    // scroll bar back.
+    const QSize spare(4, 4);
+    const QSize wanted = window->size() + (contents - table->viewport()->size()) + spare;
     QSize room = wanted;
     if (const QScreen *screen = window->screen())
         room = screen->availableGeometry().size() * 9 / 10;

@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -118,11 +119,14 @@ void TestDialogs::listShowsEveryCamera()
             QCOMPARE(table->item(row, column)->textAlignment(), int(Qt::AlignHCenter | Qt::AlignVCenter));
         }
     }
-    // Every column and row shows whole, without scrolling.
     list->show();
     QVERIFY(QTest::qWaitForWindowExposed(list));
-    QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
-    QCOMPARE(table->verticalScrollBar()->maximum(), 0);
+    // Every column and row shows whole, without scrolling, unless the
+    // window already takes the room the screen allows.
+    const int room = list->screen()->availableGeometry().width() * 9 / 10;
+    QTRY_VERIFY2(table->horizontalScrollBar()->maximum() == 0 || list->width() >= room,
+                 qPrintable(QString::number(list->width())));
+    QTRY_COMPARE(table->verticalScrollBar()->maximum(), 0);
     QCOMPARE(table->item(0, 0)->data(Qt::UserRole).toString(), QStringLiteral("LIST-GIGE-01"));
     QCOMPARE(table->item(0, 4)->background().style(), Qt::NoBrush);
     QCOMPARE(table->item(1, 4)->background().color(), QColor(117, 241, 60));
