@@ -111,6 +111,12 @@ struct Scratch
     PlanarRow colour[3];
     PlanarRow sharpened;
     PaddedRow mono;
+    // A sampled conversion keeps the raw and colour rows neighbouring output
+    // rows share: row i in slot i & 3, so the three consecutive rows one
+    // output row needs never push each other out.
+    PaddedRow rawSlot[4];
+    PlanarRow colourSlot[4];
+    PlanarRow picked; // the sampled columns of one row
 };
 
 Scratch &scratch()
@@ -128,6 +134,215 @@ int reflectIndex(int i, int n)
         i = 2 * n - 2 - i;
     }
     return std::clamp(i, 0, n - 1);
+}
+
+// The steps of one frame's conversion, row by row. runIsp streams every row
+// through them; runIspSampled only the rows and columns a smaller picture
+// takes. Both run the same kernels on the same rows, so a sampled pixel is
+// the full conversion's pixel to the bit.
+class RowPipeline
+{
+public:
+    RowPipeline(const IspSettings &settings, const uint8_t *raw, int width, int height, uint32_t rawType,
+                uint32_t outType)
+        : settings_(settings), k_(ispKernels()), raw_(raw), width_(width), height_(height), outType_(outType),
+          bayer_(isBayer8(rawType)), rgbIn_(rawType == CAMERA_MEDIA_TYPE_RGB8), colour_(bayer_ || rgbIn_),
+          saturate_(colour_ && !settings.monochrome && settings.saturation != 100),
+          satFactor_(settings.saturation * 32 / 100), sharpK_(settings.sharpness * 32 / 100)
+    {
+        // Where red sits in the 2x2 Bayer cell of the sensor, and of the rows as
+        // loaded (mirrored rows of even width start on the other column); the
+        // other orders run the RG kernels one pixel to the left and/or on the
+        // other row parity.
+        sensorRedX_ = (rawType == CAMERA_MEDIA_TYPE_BAYGR8 || rawType == CAMERA_MEDIA_TYPE_BAYBG8) ? 1 : 0;
+        redX_ = settings.mirrorH ? (width - 1 - sensorRedX_) % 2 : sensorRedX_;
+        redY_ = (rawType == CAMERA_MEDIA_TYPE_BAYGB8 || rawType == CAMERA_MEDIA_TYPE_BAYBG8) ? 1 : 0;
+        buildTables(settings, colour_, &tables_);
+        if (settings.deadPixelCorrection && settings.defects != nullptr) {
+            for (const DefectPixel &p : *settings.defects) {
+                const int x = p.x - settings.regionX;
+                const int y = p.y - settings.regionY;
+                if (x >= 0 && x < width && y >= 0 && y < height) {
+                    defects_.push_back({y, settings.mirrorH ? width - 1 - x : x});
+                }
+            }
+        }
+    }
+
+    bool bayer() const { return bayer_; }
+    bool rgbIn() const { return rgbIn_; }
+    bool sharpening() const { return sharpK_ != 0; }
+
+    // Tone, gains, mirroring and defect correction on raw row y.
+    void load(int y, PaddedRow &row) const
+    {
+        if (rgbIn_) {
+            return; // colour rows are read straight from the frame
+        }
+        const uint8_t *src = raw_ + static_cast<size_t>(y) * width_;
+        uint8_t *q = row.pixels();
+        const bool mirrorH = settings_.mirrorH;
+        if (!bayer_) {
+            k_.lutRow(src, q, width_, tables_.green, tables_.green, mirrorH);
+        } else if (y % 2 == redY_) {
+            k_.lutRow(src, q, width_, sensorRedX_ == 0 ? tables_.red : tables_.green,
+                      sensorRedX_ == 0 ? tables_.green : tables_.red, mirrorH);
+        } else {
+            k_.lutRow(src, q, width_, sensorRedX_ == 0 ? tables_.green : tables_.blue,
+                      sensorRedX_ == 0 ? tables_.blue : tables_.green, mirrorH);
+        }
+        reflectEdges(q, width_);
+        for (const RowDefect &d : defects_) {
+            if (d.row == y) {
+                const int step = bayer_ ? 2 : 1;
+                q[d.x] = static_cast<uint8_t>((q[d.x - step] + q[d.x + step] + 1) >> 1);
+            }
+        }
+        if (!defects_.empty()) {
+            reflectEdges(q, width_);
+        }
+    }
+
+    // Colour row y from the loaded raw rows y-1, y, y+1, before saturation.
+    void demosaic(int y, const PaddedRow &up, const PaddedRow &cur, const PaddedRow &down,
+                  PlanarRow &dst) const
+    {
+        uint8_t *r = dst.r.pixels();
+        uint8_t *g = dst.g.pixels();
+        uint8_t *b = dst.b.pixels();
+        if (bayer_) {
+            // The padding leaves room for the shifted kernels.
+            const int shift = redX_;
+            const auto kernel = y % 2 == redY_ ? k_.demosaicRowRG : k_.demosaicRowGB;
+            kernel(up.pixels() - shift, cur.pixels() - shift, down.pixels() - shift, width_ + shift,
+                   r - shift, g - shift, b - shift);
+        } else if (rgbIn_) {
+            rgbRow(y, nullptr, width_, dst);
+        } else {
+            std::memcpy(g, cur.pixels(), width_);
+        }
+    }
+
+    // Colour row y of an RGB frame through the tables, at the given columns
+    // of the (mirrored) row, or all of them when columns is null.
+    void rgbRow(int y, const int *columns, int count, PlanarRow &dst) const
+    {
+        const uint8_t *src = raw_ + static_cast<size_t>(y) * width_ * 3;
+        uint8_t *r = dst.r.pixels();
+        uint8_t *g = dst.g.pixels();
+        uint8_t *b = dst.b.pixels();
+        for (int i = 0; i < count; ++i) {
+            const int x = columns == nullptr ? i : columns[i];
+            const uint8_t *p = src + 3 * (settings_.mirrorH ? width_ - 1 - x : x);
+            r[i] = tables_.red[p[0]];
+            g[i] = tables_.green[p[1]];
+            b[i] = tables_.blue[p[2]];
+        }
+    }
+
+    // Saturation works pixel by pixel, so it may run before or after sampling.
+    void saturate(PlanarRow &row, int count) const
+    {
+        if (saturate_) {
+            k_.saturateRow(row.r.pixels(), row.g.pixels(), row.b.pixels(), count, satFactor_);
+        }
+    }
+
+    // The finished colour row that sharpening reads: saturated, slack
+    // pixels reflected.
+    void finish(PlanarRow &row) const
+    {
+        saturate(row, width_);
+        for (uint8_t *p : {row.r.pixels(), row.g.pixels(), row.b.pixels()}) {
+            p[-1] = p[1];
+            p[width_] = p[width_ - 2];
+        }
+    }
+
+    void sharpen(const PlanarRow &up, const PlanarRow &cur, const PlanarRow &down, PlanarRow &out) const
+    {
+        const uint8_t *r = cur.r.pixels();
+        const uint8_t *b = cur.b.pixels();
+        if (!colour_) {
+            r = b = cur.g.pixels();
+        }
+        k_.sharpenRow(up.g.pixels(), cur.g.pixels(), down.g.pixels(), width_, sharpK_, r, b, out.r.pixels(),
+                      out.g.pixels(), out.b.pixels());
+    }
+
+    // count pixels of a finished row into one output row.
+    void emit(const PlanarRow &row, int count, uint8_t *dst, PaddedRow &mono) const
+    {
+        const uint8_t *r = row.r.pixels();
+        const uint8_t *g = row.g.pixels();
+        const uint8_t *b = row.b.pixels();
+        if (!colour_) {
+            r = g;
+            b = g;
+        }
+        if (outType_ == CAMERA_MEDIA_TYPE_MONO8 || (settings_.monochrome && colour_)) {
+            const uint8_t *luma = g;
+            if (colour_) {
+                k_.lumaRow(r, g, b, count, mono.pixels());
+                luma = mono.pixels();
+            }
+            if (outType_ == CAMERA_MEDIA_TYPE_MONO8) {
+                std::memcpy(dst, luma, count);
+                return;
+            }
+            r = g = b = luma;
+        }
+        if (outType_ == CAMERA_MEDIA_TYPE_BGR8) {
+            std::swap(r, b);
+        }
+        k_.interleaveRgb(r, g, b, count, dst);
+    }
+
+    // The given columns of a row, in their order (only green for a
+    // monochrome frame: the other planes are not read).
+    void pick(const PlanarRow &row, const int *columns, int count, PlanarRow &dst) const
+    {
+        const uint8_t *g = row.g.pixels();
+        uint8_t *pg = dst.g.pixels();
+        if (!colour_) {
+            for (int i = 0; i < count; ++i) {
+                pg[i] = g[columns[i]];
+            }
+            return;
+        }
+        const uint8_t *r = row.r.pixels();
+        const uint8_t *b = row.b.pixels();
+        uint8_t *pr = dst.r.pixels();
+        uint8_t *pb = dst.b.pixels();
+        for (int i = 0; i < count; ++i) {
+            const int x = columns[i];
+            pr[i] = r[x];
+            pg[i] = g[x];
+            pb[i] = b[x];
+        }
+    }
+
+private:
+    const IspSettings &settings_;
+    const IspKernels &k_;
+    const uint8_t *raw_;
+    int width_, height_;
+    uint32_t outType_;
+    bool bayer_, rgbIn_, colour_, saturate_;
+    int satFactor_, sharpK_;
+    int sensorRedX_ = 0, redX_ = 0, redY_ = 0;
+    ToneTables tables_;
+    std::vector<RowDefect> defects_;
+};
+
+// The arguments both conversions share; false when runIsp refuses them.
+bool acceptable(const uint8_t *raw, int width, int height, uint32_t rawType, const uint8_t *out,
+                uint32_t outType)
+{
+    const bool known =
+        isBayer8(rawType) || rawType == CAMERA_MEDIA_TYPE_RGB8 || rawType == CAMERA_MEDIA_TYPE_MONO8;
+    return known && outputBytesPerPixel(outType) != 0 && width >= 2 && height >= 2 && raw != nullptr &&
+           out != nullptr;
 }
 
 } // namespace
@@ -201,42 +416,11 @@ IspSettings ispSettingsFrom(const Settings &settings, const std::vector<DefectPi
 bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int height, uint32_t rawType,
             uint8_t *out, int outStride, uint32_t outType)
 {
-    const bool bayer = isBayer8(rawType);
-    const bool rgbIn = rawType == CAMERA_MEDIA_TYPE_RGB8;
-    const bool colour = bayer || rgbIn;
-    if ((!colour && rawType != CAMERA_MEDIA_TYPE_MONO8) || outputBytesPerPixel(outType) == 0 || width < 2 ||
-        height < 2 || raw == nullptr || out == nullptr) {
+    if (!acceptable(raw, width, height, rawType, out, outType) ||
+        outStride < width * outputBytesPerPixel(outType)) {
         return false;
     }
-    const int bpp = outputBytesPerPixel(outType);
-    if (outStride < width * bpp) {
-        return false;
-    }
-    const bool mirrorH = settings.mirrorH;
-    // Where red sits in the 2x2 Bayer cell of the sensor, and of the rows as
-    // loaded (mirrored rows of even width start on the other column); the
-    // other orders run the RG kernels one pixel to the left and/or on the
-    // other row parity.
-    const int sensorRedX =
-        (rawType == CAMERA_MEDIA_TYPE_BAYGR8 || rawType == CAMERA_MEDIA_TYPE_BAYBG8) ? 1 : 0;
-    const int redX = mirrorH ? (width - 1 - sensorRedX) % 2 : sensorRedX;
-    const int redY = (rawType == CAMERA_MEDIA_TYPE_BAYGB8 || rawType == CAMERA_MEDIA_TYPE_BAYBG8) ? 1 : 0;
-
-    ToneTables tables;
-    buildTables(settings, colour, &tables);
-
-    std::vector<RowDefect> defects;
-    if (settings.deadPixelCorrection && settings.defects != nullptr) {
-        for (const DefectPixel &p : *settings.defects) {
-            const int x = p.x - settings.regionX;
-            const int y = p.y - settings.regionY;
-            if (x >= 0 && x < width && y >= 0 && y < height) {
-                defects.push_back({y, mirrorH ? width - 1 - x : x});
-            }
-        }
-    }
-
-    const IspKernels &k = ispKernels();
+    const RowPipeline p(settings, raw, width, height, rawType, outType);
     Scratch &s = scratch();
     for (auto &r : s.raw) {
         r.resize(width);
@@ -247,126 +431,32 @@ bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int heig
     s.sharpened.resize(width);
     s.mono.resize(width);
 
-    const bool saturate = colour && !settings.monochrome && settings.saturation != 100;
-    const int satFactor = settings.saturation * 32 / 100;
-    const int sharpK = settings.sharpness * 32 / 100;
-
-    // Tone, gains, mirroring and defect correction on one raw row.
-    auto load = [&](int y, PaddedRow &row) {
-        if (rgbIn) {
-            return; // colour rows are read straight from the frame
-        }
-        const uint8_t *src = raw + static_cast<size_t>(y) * width;
-        uint8_t *q = row.pixels();
-        if (!bayer) {
-            k.lutRow(src, q, width, tables.green, tables.green, mirrorH);
-        } else if (y % 2 == redY) {
-            k.lutRow(src, q, width, sensorRedX == 0 ? tables.red : tables.green,
-                     sensorRedX == 0 ? tables.green : tables.red, mirrorH);
-        } else {
-            k.lutRow(src, q, width, sensorRedX == 0 ? tables.green : tables.blue,
-                     sensorRedX == 0 ? tables.blue : tables.green, mirrorH);
-        }
-        reflectEdges(q, width);
-        for (const RowDefect &d : defects) {
-            if (d.row == y) {
-                const int step = bayer ? 2 : 1;
-                q[d.x] = static_cast<uint8_t>((q[d.x - step] + q[d.x + step] + 1) >> 1);
-            }
-        }
-        if (!defects.empty()) {
-            reflectEdges(q, width);
-        }
-    };
-
-    // Colour row y (demosaiced, saturated) into dst; slack pixels reflected.
     auto colourRow = [&](int y, PaddedRow &up, PaddedRow &cur, PaddedRow &down, PlanarRow &dst) {
-        uint8_t *r = dst.r.pixels();
-        uint8_t *g = dst.g.pixels();
-        uint8_t *b = dst.b.pixels();
-        if (bayer) {
-            // The padding leaves room for the shifted kernels.
-            const int shift = redX;
-            const auto kernel = y % 2 == redY ? k.demosaicRowRG : k.demosaicRowGB;
-            kernel(up.pixels() - shift, cur.pixels() - shift, down.pixels() - shift, width + shift, r - shift,
-                   g - shift, b - shift);
-        } else if (rgbIn) {
-            const uint8_t *src = raw + static_cast<size_t>(y) * width * 3;
-            for (int x = 0; x < width; ++x) {
-                const uint8_t *p = src + 3 * (mirrorH ? width - 1 - x : x);
-                r[x] = tables.red[p[0]];
-                g[x] = tables.green[p[1]];
-                b[x] = tables.blue[p[2]];
-            }
-        }
-        if (colour) {
-            if (saturate) {
-                k.saturateRow(r, g, b, width, satFactor);
-            }
-        } else {
-            std::memcpy(g, cur.pixels(), width);
-        }
-        for (uint8_t *p : {r, g, b}) {
-            p[-1] = p[1];
-            p[width] = p[width - 2];
-        }
+        p.demosaic(y, up, cur, down, dst);
+        p.finish(dst);
     };
-
-    auto emit = [&](int y, const PlanarRow &row) {
+    auto sharpenAndEmit = [&](int y, const PlanarRow &up, const PlanarRow &cur, const PlanarRow &down) {
         const int outY = settings.mirrorV ? height - 1 - y : y;
         uint8_t *dst = out + static_cast<size_t>(outY) * outStride;
-        const uint8_t *r = row.r.pixels();
-        const uint8_t *g = row.g.pixels();
-        const uint8_t *b = row.b.pixels();
-        if (!colour) {
-            r = g;
-            b = g;
-        }
-        if (outType == CAMERA_MEDIA_TYPE_MONO8 || (settings.monochrome && colour)) {
-            const uint8_t *luma = g;
-            if (colour) {
-                k.lumaRow(r, g, b, width, s.mono.pixels());
-                luma = s.mono.pixels();
-            }
-            if (outType == CAMERA_MEDIA_TYPE_MONO8) {
-                std::memcpy(dst, luma, width);
-                return;
-            }
-            r = g = b = luma;
-        }
-        if (outType == CAMERA_MEDIA_TYPE_BGR8) {
-            std::swap(r, b);
-        }
-        k.interleaveRgb(r, g, b, width, dst);
-    };
-
-    auto sharpenAndEmit = [&](int y, const PlanarRow &up, const PlanarRow &cur, const PlanarRow &down) {
-        if (sharpK == 0) {
-            emit(y, cur);
+        if (!p.sharpening()) {
+            p.emit(cur, width, dst, s.mono);
             return;
         }
-        PlanarRow &o = s.sharpened;
-        const uint8_t *r = cur.r.pixels();
-        const uint8_t *b = cur.b.pixels();
-        if (!colour) {
-            r = b = cur.g.pixels();
-        }
-        k.sharpenRow(up.g.pixels(), cur.g.pixels(), down.g.pixels(), width, sharpK, r, b, o.r.pixels(),
-                     o.g.pixels(), o.b.pixels());
-        emit(y, o);
+        p.sharpen(up, cur, down, s.sharpened);
+        p.emit(s.sharpened, width, dst, s.mono);
     };
 
     // Raw rows y-1, y, y+1 live in s.raw[y % 3], [(y+1) % 3], [(y+2) % 3];
     // colour row y in s.colour[y % 3].
-    load(1, s.raw[0]);
-    load(0, s.raw[1]);
-    load(reflectIndex(1, height), s.raw[2]);
+    p.load(1, s.raw[0]);
+    p.load(0, s.raw[1]);
+    p.load(reflectIndex(1, height), s.raw[2]);
     colourRow(0, s.raw[0], s.raw[1], s.raw[2], s.colour[0]);
     for (int y = 1; y < height; ++y) {
         PaddedRow &up = s.raw[y % 3];
         PaddedRow &cur = s.raw[(y + 1) % 3];
         PaddedRow &down = s.raw[(y + 2) % 3];
-        load(reflectIndex(y + 1, height), down);
+        p.load(reflectIndex(y + 1, height), down);
         colourRow(y, up, cur, down, s.colour[y % 3]);
         // colour row y-1 now has both neighbours
         const PlanarRow &above = s.colour[(y == 1 ? 1 : (y - 2)) % 3];
@@ -374,6 +464,85 @@ bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int heig
     }
     sharpenAndEmit(height - 1, s.colour[(height - 2) % 3], s.colour[(height - 1) % 3],
                    s.colour[(height - 2) % 3]);
+    return true;
+}
+
+void centreSamples(int full, int count, int *indices)
+{
+    for (int i = 0; i < count; ++i) {
+        indices[i] =
+            static_cast<int>((2 * static_cast<int64_t>(i) + 1) * full / (2 * static_cast<int64_t>(count)));
+    }
+}
+
+bool runIspSampled(const IspSettings &settings, const uint8_t *raw, int width, int height, uint32_t rawType,
+                   const int *columns, int columnCount, const int *rows, int rowCount, uint8_t *out,
+                   int outStride, uint32_t outType)
+{
+    if (!acceptable(raw, width, height, rawType, out, outType) || columns == nullptr || rows == nullptr ||
+        columnCount < 1 || rowCount < 1 || outStride < columnCount * outputBytesPerPixel(outType) ||
+        !std::all_of(columns, columns + columnCount, [&](int x) { return x >= 0 && x < width; }) ||
+        !std::all_of(rows, rows + rowCount, [&](int y) { return y >= 0 && y < height; })) {
+        return false;
+    }
+    const RowPipeline p(settings, raw, width, height, rawType, outType);
+    Scratch &s = scratch();
+    for (int i = 0; i < 4; ++i) {
+        s.rawSlot[i].resize(width);
+        s.colourSlot[i].resize(width);
+    }
+    s.sharpened.resize(width);
+    s.picked.resize(columnCount);
+    s.mono.resize(columnCount);
+    int rawTag[4] = {-1, -1, -1, -1};
+    int colourTag[4] = {-1, -1, -1, -1};
+
+    auto rawRow = [&](int y) -> const PaddedRow & {
+        if (rawTag[y & 3] != y) {
+            p.load(y, s.rawSlot[y & 3]);
+            rawTag[y & 3] = y;
+        }
+        return s.rawSlot[y & 3];
+    };
+    auto demosaic = [&](int y, PlanarRow &dst) {
+        if (!p.bayer()) {
+            p.demosaic(y, rawRow(y), rawRow(y), rawRow(y), dst); // one raw row is all it reads
+            return;
+        }
+        p.demosaic(y, rawRow(reflectIndex(y - 1, height)), rawRow(y), rawRow(reflectIndex(y + 1, height)),
+                   dst);
+    };
+    auto colourRow = [&](int y) -> const PlanarRow & {
+        if (colourTag[y & 3] != y) {
+            demosaic(y, s.colourSlot[y & 3]);
+            p.finish(s.colourSlot[y & 3]);
+            colourTag[y & 3] = y;
+        }
+        return s.colourSlot[y & 3];
+    };
+
+    for (int j = 0; j < rowCount; ++j) {
+        const int y = settings.mirrorV ? height - 1 - rows[j] : rows[j];
+        if (p.sharpening()) {
+            // Sharpening reads the neighbours of every pixel: the whole
+            // rows, sampled afterwards.
+            const PlanarRow &above = colourRow(reflectIndex(y - 1, height));
+            const PlanarRow &below = colourRow(reflectIndex(y + 1, height));
+            p.sharpen(above, colourRow(y), below, s.sharpened);
+            p.pick(s.sharpened, columns, columnCount, s.picked);
+        } else {
+            // Everything after the demosaic works pixel by pixel: sampled
+            // first, it runs only on the pixels shown.
+            if (p.rgbIn()) {
+                p.rgbRow(y, columns, columnCount, s.picked);
+            } else {
+                demosaic(y, s.sharpened);
+                p.pick(s.sharpened, columns, columnCount, s.picked);
+            }
+            p.saturate(s.picked, columnCount);
+        }
+        p.emit(s.picked, columnCount, out + static_cast<size_t>(j) * outStride, s.mono);
+    }
     return true;
 }
 
@@ -391,6 +560,23 @@ const char *lutPresetName(int preset)
     }
 }
 
+namespace {
+
+// A line's pixel in the image's format; bpp bytes of px are used.
+void linePixel(const CrossLine &l, uint32_t mediaType, uint8_t px[3])
+{
+    px[0] = static_cast<uint8_t>(l.colour & 0xFF);
+    px[1] = static_cast<uint8_t>((l.colour >> 8) & 0xFF);
+    px[2] = static_cast<uint8_t>((l.colour >> 16) & 0xFF);
+    if (mediaType == CAMERA_MEDIA_TYPE_BGR8) {
+        std::swap(px[0], px[2]);
+    } else if (mediaType == CAMERA_MEDIA_TYPE_MONO8) {
+        px[0] = static_cast<uint8_t>((77 * px[0] + 150 * px[1] + 29 * px[2] + 128) >> 8);
+    }
+}
+
+} // namespace
+
 void drawCrossLines(const CrossLine *lines, int count, uint8_t *image, int width, int height, int stride,
                     uint32_t mediaType)
 {
@@ -403,13 +589,8 @@ void drawCrossLines(const CrossLine *lines, int count, uint8_t *image, int width
         if (l.visible != 1) {
             continue;
         }
-        uint8_t px[3] = {static_cast<uint8_t>(l.colour & 0xFF), static_cast<uint8_t>((l.colour >> 8) & 0xFF),
-                         static_cast<uint8_t>((l.colour >> 16) & 0xFF)};
-        if (mediaType == CAMERA_MEDIA_TYPE_BGR8) {
-            std::swap(px[0], px[2]);
-        } else if (mediaType == CAMERA_MEDIA_TYPE_MONO8) {
-            px[0] = static_cast<uint8_t>((77 * px[0] + 150 * px[1] + 29 * px[2] + 128) >> 8);
-        }
+        uint8_t px[3];
+        linePixel(l, mediaType, px);
         auto put = [&](int x, int y) {
             uint8_t *p = image + static_cast<size_t>(y) * stride + static_cast<size_t>(x) * bpp;
             std::memcpy(p, px, bpp);
@@ -422,6 +603,42 @@ void drawCrossLines(const CrossLine *lines, int count, uint8_t *image, int width
         if (l.x >= 0 && l.x < width) {
             for (int y = 0; y < height; ++y) {
                 put(l.x, y);
+            }
+        }
+    }
+}
+
+void drawCrossLinesSampled(const CrossLine *lines, int count, uint8_t *image, const int *columns,
+                           int columnCount, const int *rows, int rowCount, int stride, uint32_t mediaType)
+{
+    const int bpp = outputBytesPerPixel(mediaType);
+    if (image == nullptr || columns == nullptr || rows == nullptr || bpp == 0) {
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        const CrossLine &l = lines[i];
+        if (l.visible != 1) {
+            continue;
+        }
+        uint8_t px[3];
+        linePixel(l, mediaType, px);
+        auto put = [&](int x, int y) {
+            uint8_t *p = image + static_cast<size_t>(y) * stride + static_cast<size_t>(x) * bpp;
+            std::memcpy(p, px, bpp);
+        };
+        // In the order the full image gets them: the row, then the column.
+        for (int y = 0; y < rowCount; ++y) {
+            if (rows[y] == l.y) {
+                for (int x = 0; x < columnCount; ++x) {
+                    put(x, y);
+                }
+            }
+        }
+        for (int x = 0; x < columnCount; ++x) {
+            if (columns[x] == l.x) {
+                for (int y = 0; y < rowCount; ++y) {
+                    put(x, y);
+                }
             }
         }
     }

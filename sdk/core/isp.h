@@ -49,11 +49,30 @@ IspSettings ispSettingsFrom(const Settings &settings, const std::vector<DefectPi
 bool runIsp(const IspSettings &settings, const uint8_t *raw, int width, int height, uint32_t rawType,
             uint8_t *out, int outStride, uint32_t outType);
 
+// The pixel under the centre of each of count equal parts of full pixels:
+// indices[i] = (2i + 1) * full / (2 * count), rounded down.
+void centreSamples(int full, int count, int *indices);
+
+// Only the given pixels of what runIsp would write: out's pixel (i, j) is
+// runIsp's pixel at column columns[i], row rows[j] (each within the frame),
+// to the bit. Rows of the frame that no sample needs are not converted, and
+// the steps after the demosaic run on the sampled pixels only. out has
+// rowCount rows of outStride bytes. Returns false where runIsp would, or for
+// a sample outside the frame; out is untouched then.
+bool runIspSampled(const IspSettings &settings, const uint8_t *raw, int width, int height, uint32_t rawType,
+                   const int *columns, int columnCount, const int *rows, int rowCount, uint8_t *out,
+                   int outStride, uint32_t outType);
+
 // Names of the LUT presets, index = value for CameraSelectLutPreset.
 const char *lutPresetName(int preset);
 
 // Draws the visible cross lines over an output image.
 void drawCrossLines(const CrossLine *lines, int count, uint8_t *image, int width, int height, int stride,
                     uint32_t mediaType);
+
+// The same over a picture sampled as runIspSampled samples: exactly the
+// sampled pixels of the lines drawn over the full image.
+void drawCrossLinesSampled(const CrossLine *lines, int count, uint8_t *image, const int *columns,
+                           int columnCount, const int *rows, int rowCount, int stride, uint32_t mediaType);
 
 } // namespace vexo::sdk

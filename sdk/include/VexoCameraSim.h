@@ -117,7 +117,8 @@ VEXO_SDK_API CameraSdkStatus VexoSimSetUpgradeDuration(int milliseconds);
  *
  * While enabled, every SDK call except the per-frame ones
  * (CameraGetFrameStatistic(), CameraGetRawImageBuffer(), CameraGetImageInfo(),
- * CameraGetOutImageBuffer(), CameraReleaseFrameHandle(), CameraImageOverlay())
+ * CameraGetOutImageBuffer(), CameraGetOutImageBufferSampled(),
+ * CameraReleaseFrameHandle(), CameraImageOverlay())
  * is recorded as one line: Name(arg,arg,...)=status. Handles are written as
  * the camera's serial number, texts in double quotes, integers in decimal,
  * doubles with %g, record pointers as "*", NULL as "0". Example:

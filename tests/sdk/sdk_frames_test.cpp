@@ -543,6 +543,74 @@ TEST_F(Streaming, OverlayDrawsOnlyVisibleCrossLines)
     EXPECT_EQ(memcmp(drawn.pixel(0, 200), plain.pixel(0, 200), 3 * 90), 0);
 }
 
+// A display's picture made while converting has exactly the pixels of the
+// full conversion and overlay under its pixels' centres, and a head that
+// describes it; sizes outside the frame's are refused.
+TEST_F(Streaming, SampledConversionTakesTheFullPicturesPixels)
+{
+    ASSERT_EQ(CameraPlay(h), 0);
+    ASSERT_EQ(CameraSetMirror(h, 0, 1), 0);
+    ASSERT_EQ(CameraSetMirror(h, 1, 1), 0);
+    ASSERT_EQ(CameraSetSaturation(h, 150), 0);
+    ASSERT_EQ(CameraSetCrossLine(h, 0, 1, 1, 0x00FF00, 1), 0); // on the samples of a third
+    ASSERT_EQ(CameraSetCrossLine(h, 1, 2, 2, 0xFF0000, 1), 0); // between them
+    const RawFrame frame = freshFrame();
+    const int w = int(frame.info.uiWidth), hgt = int(frame.info.uiHeight);
+    struct Case
+    {
+        uint32_t format;
+        int outW, outH, overlay;
+    };
+    const Case cases[] = {{CAMERA_MEDIA_TYPE_RGB8, w / 3, hgt / 3, 1},
+                          {CAMERA_MEDIA_TYPE_BGR8, w, hgt, 1},
+                          {CAMERA_MEDIA_TYPE_MONO8, w / 2 + 1, hgt / 5, 1},
+                          {CAMERA_MEDIA_TYPE_RGB8, 1, 1, 0},
+                          {CAMERA_MEDIA_TYPE_RGB8, w / 3, hgt / 3, 0}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.outW << "x" << c.outH << " overlay " << c.overlay);
+        ASSERT_EQ(CameraSetIspOutFormat(h, c.format), 0);
+        OutImage full = converted(frame);
+        if (c.overlay) {
+            ASSERT_EQ(CameraImageOverlay(h, full.pixels.data(), &full.info), 0);
+        }
+        stImageInfo info = frame.info;
+        std::vector<BYTE> picture(size_t(c.outW) * c.outH * 4, 0x5a);
+        ASSERT_EQ(CameraGetOutImageBufferSampled(h, &info, frame.raw.data(), picture.data(), c.outW, c.outH,
+                                                 c.overlay),
+                  0);
+        const int bpp = c.format == CAMERA_MEDIA_TYPE_MONO8 ? 1 : 3;
+        const int stride = (c.outW * bpp + 3) & ~3;
+        EXPECT_EQ(
+            std::make_tuple(info.uiWidth, info.uiHeight, info.uiBytes, info.uiMediaType, info.uiFrameId),
+            std::make_tuple(uint32_t(c.outW), uint32_t(c.outH), uint32_t(stride * c.outH), c.format,
+                            frame.info.uiFrameId));
+        int differing = 0;
+        for (int j = 0; j < c.outH; ++j) {
+            const int y = int((2 * int64_t(j) + 1) * hgt / (2 * c.outH));
+            for (int i = 0; i < c.outW; ++i) {
+                const int x = int((2 * int64_t(i) + 1) * w / (2 * c.outW));
+                differing += memcmp(&picture[size_t(j) * stride + i * bpp],
+                                    &full.pixels[size_t(y) * full.stride() + x * bpp], bpp) != 0;
+            }
+        }
+        EXPECT_EQ(differing, 0);
+    }
+    std::vector<BYTE> picture(size_t(w) * hgt * 4);
+    for (const auto &size : {std::make_pair(0, 1), std::make_pair(1, 0), std::make_pair(w + 1, hgt),
+                             std::make_pair(w, hgt + 1), std::make_pair(-4, -4)}) {
+        stImageInfo info = frame.info;
+        EXPECT_EQ(CameraGetOutImageBufferSampled(h, &info, frame.raw.data(), picture.data(), size.first,
+                                                 size.second, 1),
+                  CAMERA_STATUS_INVALID_ARGUMENT);
+        EXPECT_EQ(info.uiWidth, frame.info.uiWidth) << "a refused call leaves the head";
+    }
+    stImageInfo info = frame.info;
+    EXPECT_EQ(CameraGetOutImageBufferSampled(h, &info, frame.raw.data(), nullptr, 2, 2, 0),
+              CAMERA_STATUS_INVALID_ARGUMENT);
+    EXPECT_EQ(CameraGetOutImageBufferSampled(nullptr, &info, frame.raw.data(), picture.data(), 2, 2, 0),
+              CAMERA_STATUS_INVALID_HANDLE);
+}
+
 // The viewer changes settings on its own thread while the grabber converts frames.
 TEST_F(Streaming, SettingsChangeSafelyWhileFramesAreConverted)
 {

@@ -338,6 +338,129 @@ TEST(ImagePipeline, EveryInstructionSetMatchesThePlainLoops)
     sdk::pinIspKernels(nullptr);
 }
 
+// A picture sampled while converting is the full conversion, cross lines
+// included, sampled at the same pixels, to the bit: each raw and output
+// format, both mirrors, every stage on (sharpening reads the rows around a
+// sampled one), defects, odd sizes, shrinking by whole and by broken factors,
+// and 1:1.
+TEST(ImagePipeline, SampledConversionIsTheFullOneSampled)
+{
+    struct Size
+    {
+        int w, h, outW, outH;
+    };
+    const Size sizes[] = {{960, 540, 320, 180}, {333, 101, 111, 34}, {333, 101, 200, 77},
+                          {130, 7, 130, 7},     {5, 4, 2, 3},        {2, 2, 1, 1}};
+    const uint32_t rawTypes[] = {CAMERA_MEDIA_TYPE_BAYRG8, CAMERA_MEDIA_TYPE_BAYGR8, CAMERA_MEDIA_TYPE_BAYGB8,
+                                 CAMERA_MEDIA_TYPE_BAYBG8, CAMERA_MEDIA_TYPE_MONO8,  CAMERA_MEDIA_TYPE_RGB8};
+    const uint32_t outTypes[] = {CAMERA_MEDIA_TYPE_RGB8, CAMERA_MEDIA_TYPE_BGR8, CAMERA_MEDIA_TYPE_MONO8};
+    const std::vector<sdk::DefectPixel> defects = {{0, 0},     {1, 0},   {4, 1},    {3, 3},
+                                                   {100, 100}, {331, 3}, {959, 539}};
+
+    std::vector<sdk::IspSettings> settings(5);
+    settings[1].rGain = 140; // every stage on
+    settings[1].bGain = 85;
+    settings[1].saturation = 150;
+    settings[1].contrast = 70;
+    settings[1].sharpness = 60;
+    settings[1].gamma = 180;
+    settings[1].mirrorH = settings[1].mirrorV = true;
+    settings[1].deadPixelCorrection = true;
+    settings[1].defects = &defects;
+    settings[2] = settings[1]; // the same without sharpening, as the cameras start
+    settings[2].sharpness = 0;
+    settings[2].mirrorH = false;
+    settings[3] = settings[2];
+    settings[3].monochrome = true;
+    settings[3].mirrorV = false;
+    settings[3].mirrorH = true;
+    settings[4].saturation = 200;
+    settings[4].sharpness = 100;
+    settings[4].regionX = settings[4].regionY = 1;
+    settings[4].deadPixelCorrection = true;
+    settings[4].defects = &defects;
+
+    std::mt19937 noise(7);
+    for (const Size &size : sizes) {
+        std::vector<int> columns(size.outW), rows(size.outH);
+        sdk::centreSamples(size.w, size.outW, columns.data());
+        sdk::centreSamples(size.h, size.outH, rows.data());
+        // Lines on sampled pixels, between them, crossing, at the corners,
+        // hidden and outside.
+        const sdk::CrossLine lines[] = {{columns[size.outW / 2], rows[size.outH - 1], 0x00ff00, 1},
+                                        {columns[0] + 1, rows[0] + 1, 0x3080ff, 1},
+                                        {size.w - 1, 0, 0xffffff, 1},
+                                        {columns[0], rows[size.outH / 2], 0x0000ff, 0},
+                                        {-1, size.h, 0xff0000, 1}};
+        const int lineCount = int(std::size(lines));
+
+        sim::SceneGenerator colourScene(size.w, size.h, true), monoScene(size.w, size.h, false);
+        std::vector<uint8_t> bayer(size_t(size.w) * size.h), mono(bayer.size()), random(bayer.size() * 3),
+            rgb(bayer.size() * 3);
+        colourScene.render(bayer.data(), 9, 1.4);
+        monoScene.render(mono.data(), 9, 0.8);
+        for (uint8_t &v : random) {
+            v = static_cast<uint8_t>(noise());
+        }
+        for (size_t i = 0; i < rgb.size(); ++i) {
+            rgb[i] = bayer[i / 3];
+        }
+        for (const uint32_t rawType : rawTypes) {
+            const std::vector<uint8_t> *inputs[] = {
+                rawType == CAMERA_MEDIA_TYPE_RGB8 ? &rgb
+                                                  : (rawType == CAMERA_MEDIA_TYPE_MONO8 ? &mono : &bayer),
+                &random};
+            for (const std::vector<uint8_t> *input : inputs) {
+                for (const uint32_t outType : outTypes) {
+                    const int bpp = sdk::outputBytesPerPixel(outType);
+                    const int stride = sdk::paddedRowBytes(size.w, bpp);
+                    const int outStride = sdk::paddedRowBytes(size.outW, bpp) + 4;
+                    for (size_t c = 0; c < settings.size(); ++c) {
+                        std::vector<uint8_t> full(size_t(stride) * size.h);
+                        ASSERT_TRUE(sdk::runIsp(settings[c], input->data(), size.w, size.h, rawType,
+                                                full.data(), stride, outType));
+                        sdk::drawCrossLines(lines, lineCount, full.data(), size.w, size.h, stride, outType);
+                        std::vector<uint8_t> expected(size_t(outStride) * size.outH, 0x5a);
+                        for (int j = 0; j < size.outH; ++j) {
+                            for (int i = 0; i < size.outW; ++i) {
+                                std::memcpy(&expected[size_t(j) * outStride + i * bpp],
+                                            &full[size_t(rows[j]) * stride + columns[i] * bpp], bpp);
+                            }
+                        }
+                        std::vector<uint8_t> got(expected.size(), 0x5a);
+                        ASSERT_TRUE(sdk::runIspSampled(settings[c], input->data(), size.w, size.h, rawType,
+                                                       columns.data(), size.outW, rows.data(), size.outH,
+                                                       got.data(), outStride, outType));
+                        sdk::drawCrossLinesSampled(lines, lineCount, got.data(), columns.data(), size.outW,
+                                                   rows.data(), size.outH, outStride, outType);
+                        const auto diff = std::mismatch(got.begin(), got.end(), expected.begin());
+                        ASSERT_TRUE(diff.first == got.end())
+                            << size.w << "x" << size.h << " to " << size.outW << "x" << size.outH << " raw "
+                            << std::hex << rawType << " out " << outType << std::dec << " settings " << c
+                            << (input == &random ? " noise" : " scene") << ": first difference at row "
+                            << (diff.first - got.begin()) / outStride << " byte "
+                            << (diff.first - got.begin()) % outStride;
+                    }
+                }
+            }
+        }
+    }
+    // Samples outside the frame are refused, and out stays untouched.
+    const std::vector<uint8_t> raw(64, 9);
+    std::vector<uint8_t> out(64, 0x5a);
+    const int inside[] = {0, 7}, outside[] = {0, 8}, negative[] = {-1, 0};
+    const sdk::IspSettings neutral;
+    for (const int *columns : {outside, negative}) {
+        EXPECT_FALSE(sdk::runIspSampled(neutral, raw.data(), 8, 8, CAMERA_MEDIA_TYPE_MONO8, columns, 2,
+                                        inside, 2, out.data(), 4, CAMERA_MEDIA_TYPE_MONO8));
+        EXPECT_FALSE(sdk::runIspSampled(neutral, raw.data(), 8, 8, CAMERA_MEDIA_TYPE_MONO8, inside, 2,
+                                        columns, 2, out.data(), 4, CAMERA_MEDIA_TYPE_MONO8));
+    }
+    EXPECT_FALSE(sdk::runIspSampled(neutral, raw.data(), 8, 8, CAMERA_MEDIA_TYPE_MONO8, inside, 2, inside, 2,
+                                    out.data(), 1, CAMERA_MEDIA_TYPE_MONO8));
+    EXPECT_EQ(out, std::vector<uint8_t>(64, 0x5a));
+}
+
 TEST(StandardFeatures, UnitConversions)
 {
     const struct

@@ -1,6 +1,6 @@
 // The grabber thread against simulated cameras: rates, pause and resume,
 // stopping, an unplugged camera, buffer growth, snapshot copies and the
-// picture made for the display.
+// picture made for the display, from whole frames or from only its pixels.
 
 #include "simtrace.h"
 #include "slotwarningguard.h"
@@ -73,6 +73,7 @@ private slots:
     void snapshotIsServedByTheNextFrameWithItsOwnCopy();
     void receiverHoldsTheFrameUntilItReturns();
     void displayGetsEachFrameAtItsScaleAfterTheFullFrame();
+    void displayAloneGetsOnlyThePixelsItShows();
 
 private:
     // preset: the resolution chosen before the camera streams (-1: as it is).
@@ -381,6 +382,60 @@ void TestCVideoThread::displayGetsEachFrameAtItsScaleAfterTheFullFrame()
             }
         }
     }
+}
+
+// The display alone, shown smaller: only its pixels are converted (the
+// buffer holds just a picture). A snapshot still gets a whole frame, handed
+// over after that frame's picture, which is the whole frame sampled; a
+// receiver of whole frames gets them from its first frame on.
+void TestCVideoThread::displayAloneGetsOnlyThePixelsItShows()
+{
+    m_handle = openCamera(SmallSerial);
+    QVERIFY(m_handle != nullptr);
+    m_grabber = std::make_unique<CVideoThread>(m_handle);
+    QStringList order;
+    std::vector<QImage> pictures;
+    QSize frameSize;
+    QByteArray saved;
+    QObject receiver; // goes first, taking the connections with it
+    m_grabber->connectDisplay(&receiver, [&](QImage picture, QSize frame) {
+        order << QStringLiteral("picture");
+        pictures.push_back(picture.convertToFormat(QImage::Format_RGB888));
+        frameSize = frame;
+    });
+    connect(m_grabber.get(), &CVideoThread::cameraSavePic, &receiver, [&](QByteArray pixels, stImageInfo) {
+        order << QStringLiteral("save");
+        saved = pixels;
+    });
+    m_grabber->setDisplayScale(0.25);
+    m_grabber->start(QThread::TimeCriticalPriority);
+    QTRY_VERIFY_WITH_TIMEOUT(pictures.size() >= 3, 5000);
+    QCOMPARE(frameSize, QSize(320, 240));
+    QCOMPARE(pictures.back().size(), QSize(80, 60));
+    QCOMPARE(m_grabber->bufferCapacity(), quint32(80 * 3 * 60));
+
+    m_grabber->requestSnapshot();
+    QTRY_VERIFY_WITH_TIMEOUT(!saved.isEmpty(), 5000);
+    QCOMPARE(saved.size(), 320 * 3 * 240);
+    QCOMPARE(order.count(QStringLiteral("save")), 1);
+    const int at = order.indexOf(QStringLiteral("save"));
+    QVERIFY(at >= 2);
+    const QImage whole(reinterpret_cast<const uchar *>(saved.constData()), 320, 240, 320 * 3,
+                       QImage::Format_RGB888);
+    const QImage sampled = CameraViewMath::sampleThumbnail(whole, QSize(80, 60));
+    QCOMPARE(pictures[size_t(at - 1)], sampled);
+    // The frame before, converted only where shown, differs only where the
+    // scene moved (the disc, the frame counter).
+    const QImage &before = pictures[size_t(at - 2)];
+    int same = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 80; ++x)
+            same += before.pixel(x, y) == sampled.pixel(x, y);
+    QVERIFY2(same > 80 * 60 * 9 / 10, qPrintable(QString::number(same)));
+
+    m_grabber->connectFrames(m_sink.get(), &FrameSink::acquireFrame);
+    QTRY_VERIFY_WITH_TIMEOUT(m_sink->frames >= 2, 5000);
+    QCOMPARE(m_sink->lastSize, QSize(320, 240));
 }
 
 VEXO_QTEST_MAIN(TestCVideoThread)

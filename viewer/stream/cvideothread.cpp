@@ -73,6 +73,40 @@ BYTE *CVideoThread::bufferFor(quint32 required)
     return m_buffer.get();
 }
 
+bool CVideoThread::needsWholeFrames() const
+{
+    static const QMetaMethod frames = QMetaMethod::fromSignal(&CVideoThread::acquireFrame);
+    static const QMetaMethod copies = QMetaMethod::fromSignal(&CVideoThread::frameCaptured);
+    static const QMetaMethod display = QMetaMethod::fromSignal(&CVideoThread::displayFrame);
+    return isSignalConnected(frames) || isSignalConnected(copies) || !isSignalConnected(display);
+}
+
+bool CVideoThread::showPicture(CameraFrameHandle frame, stImageInfo head, BYTE *raw, const QSize &frameSize,
+                               const QSize &shown)
+{
+    const qsizetype stride = rgbRowBytes(quint32(shown.width()));
+    BYTE *buffer = bufferFor(quint32(stride * shown.height()));
+    // The crosshairs are drawn where they fall on the picture's pixels, as
+    // on the whole frame.
+    const CameraSdkStatus status =
+        buffer == nullptr
+            ? CAMERA_STATUS_FAILED
+            : CameraGetOutImageBufferSampled(m_handle, &head, raw, buffer, shown.width(), shown.height(), 1);
+    CameraReleaseFrameHandle(m_handle, frame);
+    if (status != CAMERA_STATUS_SUCCESS)
+        return false;
+    if (head.uiMediaType != CAMERA_MEDIA_TYPE_RGB8) {
+        CameraSetIspOutFormat(m_handle, CAMERA_MEDIA_TYPE_RGB8);
+        return false;
+    }
+    const QImage picture = m_display.make(buffer, shown, int(stride), shown);
+    if (picture.isNull())
+        return false;
+    emit displayFrame(picture, frameSize);
+    m_deliveredFrames.fetch_add(1);
+    return true;
+}
+
 void CVideoThread::run()
 {
     stImageInfo head{};
@@ -155,6 +189,19 @@ void CVideoThread::run()
             continue;
         }
 
+        // Only the display wants this frame and shows it smaller: then only
+        // the pixels it shows are converted. Snapshots, recordings, the
+        // histogram and zoom beyond fit take the whole frame.
+        const QSize frameSize(int(head.uiWidth), int(head.uiHeight));
+        const QSize shown = m_snapshotRequest.load() || needsWholeFrames()
+                                ? QSize()
+                                : DisplayPicture::sizeFor(frameSize, m_displayScale.load());
+        if (!shown.isEmpty()) {
+            if (showPicture(rawFrame, head, raw, frameSize, shown))
+                ++deliveredInWindow;
+            continue;
+        }
+
         BYTE *buffer = bufferFor(quint32(required));
         if (buffer == nullptr) {
             CameraReleaseFrameHandle(m_handle, rawFrame);
@@ -182,11 +229,11 @@ void CVideoThread::run()
         // The display gets only the pixels it can show, sampled here rather
         // than on the user-interface thread, which every camera shares.
         if (isSignalConnected(QMetaMethod::fromSignal(&CVideoThread::displayFrame))) {
-            const QSize frameSize = image.size();
-            const QSize shown = DisplayPicture::sizeFor(frameSize, m_displayScale.load());
-            const QImage picture = shown.isEmpty()
-                                       ? QImage()
-                                       : m_display.make(buffer, frameSize, rgbRowBytes(head.uiWidth), shown);
+            const QSize pictureSize = DisplayPicture::sizeFor(frameSize, m_displayScale.load());
+            const QImage picture =
+                pictureSize.isEmpty()
+                    ? QImage()
+                    : m_display.make(buffer, frameSize, rgbRowBytes(head.uiWidth), pictureSize);
             emit displayFrame(picture.isNull() ? image : picture, frameSize);
         }
         m_deliveredFrames.fetch_add(1);

@@ -22,7 +22,9 @@ Q_DECLARE_METATYPE(stImageInfo)
 
 // Pulls frames of one opened camera, converts them to 24-bit RGB and hands
 // each to its receivers (display cell, histogram, recorder) through a
-// blocking delivery, so one buffer serves every frame. Touches no widget.
+// blocking delivery, so one buffer serves every frame. While only a display
+// that shows the frame smaller takes frames, only the pixels it shows are
+// converted. Touches no widget.
 class CVideoThread final : public QThread
 {
     Q_OBJECT
@@ -121,6 +123,13 @@ private:
     // True while still paused.
     bool waitWhilePaused(unsigned long timeoutMs);
     BYTE *bufferFor(quint32 required);
+    // Whether a receiver other than the display takes frames (or no
+    // display does), so the whole frame must be converted.
+    bool needsWholeFrames() const;
+    // Converts only the pixels of a picture of size shown, gives the frame
+    // back and hands the picture to the display. False when nothing was shown.
+    bool showPicture(CameraFrameHandle frame, stImageInfo head, BYTE *raw, const QSize &frameSize,
+                     const QSize &shown);
 
     std::atomic<bool> m_streaming{true};
     std::atomic<bool> m_snapshotRequest{false};

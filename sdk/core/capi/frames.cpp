@@ -7,6 +7,8 @@
 #include "isp.h"
 #include "state_store.h"
 
+#include <vector>
+
 using namespace vexo::capi;
 using namespace vexo::sdk;
 
@@ -23,6 +25,68 @@ CameraSdkStatus lend(Session &s, std::shared_ptr<const Frame> frame, CameraFrame
     const uintptr_t id = s.nextFrame++;
     s.lent[id] = std::move(frame);
     *out = reinterpret_cast<CameraFrameHandle>(id);
+    return CAMERA_STATUS_SUCCESS;
+}
+
+// How the pipeline converts a raw frame of this camera now.
+struct Conversion
+{
+    Settings settings;
+    IspSettings isp;
+    uint32_t outType = 0;
+    int width = 0, height = 0;
+};
+
+// Checks a conversion's arguments against the camera and the frames it lent,
+// and gathers the pipeline's settings.
+CameraSdkStatus conversionFor(Session &s, const stImageInfo *info, const BYTE *raw, const BYTE *out,
+                              Conversion *c)
+{
+    if (info == nullptr || raw == nullptr || out == nullptr) {
+        return CAMERA_STATUS_INVALID_ARGUMENT;
+    }
+    const CameraModel &m = s.device->model();
+    const int w = static_cast<int>(info->uiWidth);
+    const int h = static_cast<int>(info->uiHeight);
+    const int rawBpp = rawBytesPerPixel(info->uiMediaType);
+    if (!between(info->uiWidth, 2, m.sensorWidth) || !between(info->uiHeight, 2, m.sensorHeight)) {
+        return CAMERA_STATUS_INVALID_ARGUMENT;
+    }
+    if (rawBpp == 0) {
+        return CAMERA_STATUS_NOT_SUPPORTED;
+    }
+    c->settings = s.device->settings();
+    int regionX = c->settings.region.x, regionY = c->settings.region.y;
+    {
+        std::lock_guard<std::mutex> lock(s.mutex);
+        c->outType = s.ispOutFormat;
+        // Where the frame sat on the sensor, for the defect map; and a
+        // head that claims more pixels than a lent frame holds is refused.
+        for (const auto &entry : s.lent) {
+            if (entry.second->data.data() == raw) {
+                if (entry.second->data.size() < static_cast<size_t>(w) * h * rawBpp) {
+                    return CAMERA_STATUS_INVALID_ARGUMENT;
+                }
+                regionX = entry.second->regionX;
+                regionY = entry.second->regionY;
+                break;
+            }
+        }
+    }
+    c->isp = ispSettingsFrom(c->settings, &m.defects);
+    c->isp.regionX = regionX;
+    c->isp.regionY = regionY;
+    if (!m.lutSupported) {
+        c->isp.lutMode = 2;
+    }
+    if (m.features.mirrorOnDevice) {
+        c->isp.mirrorH = c->isp.mirrorV = false;
+    }
+    if (m.features.whiteBalanceOnDevice) {
+        c->isp.rGain = c->isp.gGain = c->isp.bGain = 100;
+    }
+    c->width = w;
+    c->height = h;
     return CAMERA_STATUS_SUCCESS;
 }
 
@@ -123,62 +187,59 @@ CameraSdkStatus CameraGetOutImageBuffer(CameraHandle handle, stImageInfo *info, 
         "CameraGetOutImageBuffer", false,
         [&] {
             return onSession(handle, Access::Read, [&](Session &s) {
-                if (info == nullptr || raw == nullptr || out == nullptr) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
+                Conversion c;
+                const CameraSdkStatus status = conversionFor(s, info, raw, out, &c);
+                if (status != CAMERA_STATUS_SUCCESS) {
+                    return status;
                 }
-                const CameraModel &m = s.device->model();
-                const int w = static_cast<int>(info->uiWidth);
-                const int h = static_cast<int>(info->uiHeight);
-                const int rawBpp = rawBytesPerPixel(info->uiMediaType);
-                if (!between(info->uiWidth, 2, m.sensorWidth) ||
-                    !between(info->uiHeight, 2, m.sensorHeight)) {
-                    return CAMERA_STATUS_INVALID_ARGUMENT;
-                }
-                if (rawBpp == 0) {
-                    return CAMERA_STATUS_NOT_SUPPORTED;
-                }
-                const Settings settings = s.device->settings();
-                uint32_t outType = 0;
-                int regionX = settings.region.x, regionY = settings.region.y;
-                {
-                    std::lock_guard<std::mutex> lock(s.mutex);
-                    outType = s.ispOutFormat;
-                    // Where the frame sat on the sensor, for the defect map; and a
-                    // head that claims more pixels than a lent frame holds is refused.
-                    for (const auto &entry : s.lent) {
-                        if (entry.second->data.data() == raw) {
-                            if (entry.second->data.size() < static_cast<size_t>(w) * h * rawBpp) {
-                                return CAMERA_STATUS_INVALID_ARGUMENT;
-                            }
-                            regionX = entry.second->regionX;
-                            regionY = entry.second->regionY;
-                            break;
-                        }
-                    }
-                }
-                IspSettings isp = ispSettingsFrom(settings, &m.defects);
-                isp.regionX = regionX;
-                isp.regionY = regionY;
-                if (!m.lutSupported) {
-                    isp.lutMode = 2;
-                }
-                if (m.features.mirrorOnDevice) {
-                    isp.mirrorH = isp.mirrorV = false;
-                }
-                if (m.features.whiteBalanceOnDevice) {
-                    isp.rGain = isp.gGain = isp.bGain = 100;
-                }
-                const int bpp = outputBytesPerPixel(outType);
-                const int stride = paddedRowBytes(w, bpp);
-                if (!runIsp(isp, raw, w, h, info->uiMediaType, out, stride, outType)) {
+                const int stride = paddedRowBytes(c.width, outputBytesPerPixel(c.outType));
+                if (!runIsp(c.isp, raw, c.width, c.height, info->uiMediaType, out, stride, c.outType)) {
                     return CAMERA_STATUS_FAILED;
                 }
-                info->uiBytes = static_cast<uint32_t>(stride) * static_cast<uint32_t>(h);
-                info->uiMediaType = outType;
+                info->uiBytes = static_cast<uint32_t>(stride) * static_cast<uint32_t>(c.height);
+                info->uiMediaType = c.outType;
                 return CAMERA_STATUS_SUCCESS;
             });
         },
         handle, info, raw, out);
+}
+
+CameraSdkStatus CameraGetOutImageBufferSampled(CameraHandle handle, stImageInfo *info, const BYTE *raw,
+                                               BYTE *out, int outWidth, int outHeight, int overlay)
+{
+    return call(
+        "CameraGetOutImageBufferSampled", false,
+        [&] {
+            return onSession(handle, Access::Read, [&](Session &s) {
+                Conversion c;
+                const CameraSdkStatus status = conversionFor(s, info, raw, out, &c);
+                if (status != CAMERA_STATUS_SUCCESS) {
+                    return status;
+                }
+                if (!between(outWidth, 1, c.width) || !between(outHeight, 1, c.height)) {
+                    return CAMERA_STATUS_INVALID_ARGUMENT;
+                }
+                std::vector<int> columns(static_cast<size_t>(outWidth)), rows(static_cast<size_t>(outHeight));
+                centreSamples(c.width, outWidth, columns.data());
+                centreSamples(c.height, outHeight, rows.data());
+                const int stride = paddedRowBytes(outWidth, outputBytesPerPixel(c.outType));
+                if (!runIspSampled(c.isp, raw, c.width, c.height, info->uiMediaType, columns.data(), outWidth,
+                                   rows.data(), outHeight, out, stride, c.outType)) {
+                    return CAMERA_STATUS_FAILED;
+                }
+                if (overlay != 0) {
+                    drawCrossLinesSampled(c.settings.crossLines.data(), CAMERA_CROSSLINE_COUNT, out,
+                                          columns.data(), outWidth, rows.data(), outHeight, stride,
+                                          c.outType);
+                }
+                info->uiWidth = static_cast<uint32_t>(outWidth);
+                info->uiHeight = static_cast<uint32_t>(outHeight);
+                info->uiBytes = static_cast<uint32_t>(stride) * static_cast<uint32_t>(outHeight);
+                info->uiMediaType = c.outType;
+                return CAMERA_STATUS_SUCCESS;
+            });
+        },
+        handle, info, raw, out, outWidth, outHeight, overlay);
 }
 
 CameraSdkStatus CameraReleaseFrameHandle(CameraHandle handle, CameraFrameHandle frame)

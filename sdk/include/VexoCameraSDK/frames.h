@@ -105,6 +105,37 @@ VEXO_SDK_API CameraSdkStatus CameraGetOutImageBuffer(CameraHandle handle, stImag
                                                      BYTE *out);
 
 /**
+ * @brief Converts only the pixels of a smaller picture of the frame, as a display shows it.
+ *
+ * Gives, bit for bit, the pixels that CameraGetOutImageBuffer() (and, with overlay, CameraImageOverlay())
+ * would give at the centres of an outWidth x outHeight grid over the frame: picture pixel (i, j) is the
+ * converted pixel at column (2i + 1) * width / (2 * outWidth) and row (2j + 1) * height / (2 * outHeight),
+ * both rounded down. Rows no picture pixel falls on are not converted, and the steps after the demosaic
+ * run only on the pixels taken, so a 1920x1080 frame shown at 640x360 costs a fraction of a full
+ * conversion. Where the full image is needed as well (to save, record or analyse it), convert it with
+ * CameraGetOutImageBuffer() and sample that instead. Call it before the frame is given back.
+ * @param handle Camera opened by CameraInitEx3().
+ * @param info Head of the raw frame (from CameraGetImageInfo()); rewritten to describe the picture
+ *            (width outWidth, height outHeight, uiBytes, uiMediaType).
+ * @param raw The raw pixels (from CameraGetImageInfo()).
+ * @param out Receives the picture in the ISP output format (CameraSetIspOutFormat()), rows padded to 4
+ *           bytes; must hold outWidth * outHeight * 4 bytes.
+ * @param outWidth Width of the picture, 1 to the frame's width.
+ * @param outHeight Height of the picture, 1 to the frame's height.
+ * @param overlay Non-zero draws the visible crosshairs (CameraSetCrossLine()) as they fall on the
+ *               picture's pixels; CameraImageOverlay() cannot, since it takes the picture for a whole image.
+ * @return CAMERA_STATUS_SUCCESS, a status of every call on a handle (@ref handle_statuses), or:
+ * @retval CAMERA_STATUS_INVALID_ARGUMENT A pointer is NULL, the head does not fit the camera, or the
+ *                                       picture's size is outside 1 to the frame's.
+ * @retval CAMERA_STATUS_NOT_SUPPORTED The head's pixel format cannot be converted.
+ * @retval CAMERA_STATUS_FAILED The conversion failed.
+ * @threadsafety Any thread; conversions of different frames may run in parallel.
+ */
+VEXO_SDK_API CameraSdkStatus CameraGetOutImageBufferSampled(CameraHandle handle, stImageInfo *info,
+                                                            const BYTE *raw, BYTE *out, int outWidth,
+                                                            int outHeight, int overlay);
+
+/**
  * @brief Gives a lent frame back to the library.
  *
  * Afterwards the frame and its pixel pointer are invalid. Also works on frames lent before the camera

@@ -149,8 +149,8 @@ typedef struct stGigeInfo
     uint8_t abReserved[2];     /**< 170: reserved. */
 } stGigeInfo;
 
-/** Frame head. CameraGetImageInfo() describes the raw frame; CameraGetOutImageBuffer()
- * rewrites width, height, size and media type for the converted image. */
+/** Frame head. CameraGetImageInfo() describes the raw frame; CameraGetOutImageBuffer() and
+ * CameraGetOutImageBufferSampled() rewrite width, height, size and media type for the converted image. */
 typedef struct stImageInfo
 {
     uint32_t uiWidth;      /**< 0: width in pixels. */
