@@ -132,6 +132,45 @@ void BM_FullIspMonochrome(benchmark::State &state)
     fullIsp(state, true);
 }
 
+// The picture a 640x400 cell shows of the frame, converted alone (the pixel
+// under each centre), with every stage on and with all but sharpening, the
+// one stage that needs whole rows around each sampled one.
+void sampledIsp(benchmark::State &state, bool sharpen)
+{
+    const std::vector<uint8_t> &raw = sensorFrame();
+    constexpr int kShownWidth = 640, kShownHeight = 360;
+    const int stride = vexo::sdk::paddedRowBytes(kShownWidth, 3);
+    std::vector<uint8_t> rgb(size_t(stride) * kShownHeight);
+    const std::vector<vexo::sdk::DefectPixel> defects = {{100, 100}, {901, 333}, {1500, 1001}, {7, 1070}};
+    vexo::sdk::IspSettings settings = everyStageOn(defects, false);
+    if (!sharpen)
+        settings.sharpness = 0;
+    std::vector<int> columns(kShownWidth), rows(kShownHeight);
+    for (auto _ : state) {
+        vexo::sdk::centreSamples(kWidth, kShownWidth, columns.data());
+        vexo::sdk::centreSamples(kHeight, kShownHeight, rows.data());
+        const bool ok = vexo::sdk::runIspSampled(
+            settings, raw.data(), kWidth, kHeight, CAMERA_MEDIA_TYPE_BAYRG8, columns.data(), kShownWidth,
+            rows.data(), kShownHeight, rgb.data(), stride, CAMERA_MEDIA_TYPE_RGB8);
+        if (!ok) {
+            state.SkipWithError("runIspSampled refused the frame");
+            break;
+        }
+        benchmark::DoNotOptimize(rgb.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_SampledIsp(benchmark::State &state)
+{
+    sampledIsp(state, false);
+}
+
+void BM_SampledIspSharpened(benchmark::State &state)
+{
+    sampledIsp(state, true);
+}
+
 void BM_SceneRender(benchmark::State &state)
 {
     vexo::sim::SceneGenerator scene(kWidth, kHeight, true);
@@ -151,6 +190,8 @@ BENCHMARK(BM_OpenCvDemosaic)->Unit(benchmark::kMillisecond);
 #endif
 BENCHMARK(BM_FullIsp)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullIspMonochrome)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SampledIsp)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SampledIspSharpened)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SceneRender)->Unit(benchmark::kMillisecond);
 
 void printSummary(const benchsummary::MedianReporter &timings)
@@ -161,6 +202,8 @@ void printSummary(const benchsummary::MedianReporter &timings)
     const benchsummary::Timing isp = timings["BM_FullIsp"];
     const benchsummary::Timing mono = timings["BM_FullIspMonochrome"];
     const benchsummary::Timing scene = timings["BM_SceneRender"];
+    const benchsummary::Timing sampled = timings["BM_SampledIsp"];
+    const benchsummary::Timing sampledSharpened = timings["BM_SampledIspSharpened"];
 
     char frame[32];
     std::snprintf(frame, sizeof frame, "%dx%d", kWidth, kHeight);
@@ -176,6 +219,8 @@ void printSummary(const benchsummary::MedianReporter &timings)
         const std::string name = sets[i]->name;
         table.row(("full ISP, " + name).c_str(), timings["BM_FullIspOn/" + name]);
     }
+    table.row("shown 640x360, no sharpening", sampled);
+    table.row("shown 640x360, every stage", sampledSharpened);
     table.row("frame generation", scene);
 
     // Demosaic must stay ahead of OpenCV; the whole pipeline, colour or

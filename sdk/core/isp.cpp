@@ -158,6 +158,22 @@ public:
         redX_ = settings.mirrorH ? (width - 1 - sensorRedX_) % 2 : sensorRedX_;
         redY_ = (rawType == CAMERA_MEDIA_TYPE_BAYGB8 || rawType == CAMERA_MEDIA_TYPE_BAYBG8) ? 1 : 0;
         buildTables(settings, colour_, &tables_);
+        // The tables of the even and odd pixels of a red row ([0]; every row
+        // of a monochrome frame) and of a blue row ([1]).
+        if (!bayer_) {
+            evenTone_[0] = oddTone_[0] = tables_.green;
+        } else {
+            evenTone_[0] = sensorRedX_ == 0 ? tables_.red : tables_.green;
+            oddTone_[0] = sensorRedX_ == 0 ? tables_.green : tables_.red;
+            evenTone_[1] = sensorRedX_ == 0 ? tables_.green : tables_.blue;
+            oddTone_[1] = sensorRedX_ == 0 ? tables_.blue : tables_.green;
+        }
+        // Tables that change nothing (as the cameras start: linear tone, unit
+        // gains) leave a plain copy.
+        for (int kind = 0; kind < 2; ++kind) {
+            plainCopy_[kind] =
+                evenTone_[kind] != nullptr && isIdentity(evenTone_[kind]) && isIdentity(oddTone_[kind]);
+        }
         if (settings.deadPixelCorrection && settings.defects != nullptr) {
             for (const DefectPixel &p : *settings.defects) {
                 const int x = p.x - settings.regionX;
@@ -182,14 +198,11 @@ public:
         const uint8_t *src = raw_ + static_cast<size_t>(y) * width_;
         uint8_t *q = row.pixels();
         const bool mirrorH = settings_.mirrorH;
-        if (!bayer_) {
-            k_.lutRow(src, q, width_, tables_.green, tables_.green, mirrorH);
-        } else if (y % 2 == redY_) {
-            k_.lutRow(src, q, width_, sensorRedX_ == 0 ? tables_.red : tables_.green,
-                      sensorRedX_ == 0 ? tables_.green : tables_.red, mirrorH);
+        const int kind = !bayer_ || y % 2 == redY_ ? 0 : 1;
+        if (plainCopy_[kind] && !mirrorH) {
+            std::memcpy(q, src, width_);
         } else {
-            k_.lutRow(src, q, width_, sensorRedX_ == 0 ? tables_.green : tables_.blue,
-                      sensorRedX_ == 0 ? tables_.blue : tables_.green, mirrorH);
+            k_.lutRow(src, q, width_, evenTone_[kind], oddTone_[kind], mirrorH);
         }
         reflectEdges(q, width_);
         for (const RowDefect &d : defects_) {
@@ -323,6 +336,16 @@ public:
     }
 
 private:
+    static bool isIdentity(const uint8_t *table)
+    {
+        for (int i = 0; i < 256; ++i) {
+            if (table[i] != i) {
+                return false;
+            }
+        }
+        return true;
+    }
+
     const IspSettings &settings_;
     const IspKernels &k_;
     const uint8_t *raw_;
@@ -332,6 +355,8 @@ private:
     int satFactor_, sharpK_;
     int sensorRedX_ = 0, redX_ = 0, redY_ = 0;
     ToneTables tables_;
+    const uint8_t *evenTone_[2] = {}, *oddTone_[2] = {};
+    bool plainCopy_[2] = {};
     std::vector<RowDefect> defects_;
 };
 

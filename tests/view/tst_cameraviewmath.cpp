@@ -269,7 +269,8 @@ void TestCameraViewMath::cellDragNeedsLeftButtonAndDistance()
 
 // Made only when smaller than the frame, at the size it covers on the
 // screen, with the pixels the view would take: the same as the thumbnail's
-// sampling, in 32-bit pixels; the buffer is reused and follows size changes.
+// sampling, in 32-bit pixels (at the frame's size, its own pixels); the buffer
+// is reused and follows size changes.
 void TestCameraViewMath::displayPictureIsTheShownSizeSampledLikeTheView()
 {
     const struct
@@ -292,15 +293,16 @@ void TestCameraViewMath::displayPictureIsTheShownSizeSampledLikeTheView()
         QCOMPARE(DisplayPicture::sizeFor(c.frame, c.scale), c.expected);
 
     DisplayPicture picture;
-    for (const QSize &frameSize : {QSize(1921, 1081), QSize(64, 48)}) {
+    for (const QSize &frameSize : {QSize(1921, 1081), QSize(64, 48), QSize(7, 2)}) {
         QImage frame(frameSize, QImage::Format_RGB888);
         for (int y = 0; y < frame.height(); ++y) {
             uchar *row = frame.scanLine(y);
             for (int i = 0; i < frame.width() * 3; ++i)
                 row[i] = uchar((i * 7 + y * 13) ^ (i >> 3));
         }
-        for (const QSize &size : {QSize(640, 361), QSize(17, 9), QSize(1, 1), QSize(64, 3)}) {
-            if (size.width() > frameSize.width())
+        // The frame's own size too: a picture the SDK already sampled.
+        for (const QSize &size : {QSize(640, 361), QSize(17, 9), QSize(1, 1), QSize(64, 3), frameSize}) {
+            if (size.width() > frameSize.width() || size.height() > frameSize.height())
                 continue;
             const QImage made = picture.make(frame.constBits(), frameSize, frame.bytesPerLine(), size);
             QCOMPARE(made.format(), QImage::Format_RGB32);

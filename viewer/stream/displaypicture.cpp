@@ -1,6 +1,57 @@
 #include "stream/displaypicture.h"
 
 #include <cmath>
+#include <cstring>
+
+#if defined(__GNUC__) && defined(__x86_64__)
+#include <immintrin.h>
+#define VEXO_PACK_SSSE3 1
+#endif
+
+namespace {
+
+inline uint32_t packed(const uchar *p)
+{
+    return 0xff000000u | uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
+}
+
+void packRowPlain(const uchar *rgb, uint32_t *out, int width)
+{
+    for (int x = 0; x < width; ++x)
+        out[x] = packed(rgb + 3 * x);
+}
+
+#ifdef VEXO_PACK_SSSE3
+// Four pixels per byte shuffle. Each load takes 16 bytes for the 12 it
+// uses, so the last pixels of the row go one by one.
+__attribute__((target("ssse3"))) void packRowSsse3(const uchar *rgb, uint32_t *out, int width)
+{
+    const __m128i order = _mm_setr_epi8(2, 1, 0, -1, 5, 4, 3, -1, 8, 7, 6, -1, 11, 10, 9, -1);
+    const __m128i opaque = _mm_set1_epi32(int(0xff000000u));
+    int x = 0;
+    for (; x + 6 <= width; x += 4) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(rgb + 3 * x));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + x),
+                         _mm_or_si128(_mm_shuffle_epi8(v, order), opaque));
+    }
+    packRowPlain(rgb + 3 * x, out + x, width - x);
+}
+#endif
+
+// One row of packed RGB into 32-bit pixels, pixel for pixel.
+void packRow(const uchar *rgb, uint32_t *out, int width)
+{
+#ifdef VEXO_PACK_SSSE3
+    static const bool ssse3 = __builtin_cpu_supports("ssse3");
+    if (ssse3) {
+        packRowSsse3(rgb, out, width);
+        return;
+    }
+#endif
+    packRowPlain(rgb, out, width);
+}
+
+} // namespace
 
 QSize DisplayPicture::sizeFor(const QSize &frame, double scale)
 {
@@ -56,13 +107,17 @@ QImage DisplayPicture::make(const uchar *rgb, const QSize &frame, int stride, co
     QImage &image = freeImage(size);
     if (image.isNull())
         return QImage();
+    if (size == frame) {
+        for (int y = 0; y < size.height(); ++y)
+            packRow(rgb + qint64(y) * stride, reinterpret_cast<uint32_t *>(image.scanLine(y)), size.width());
+        return image;
+    }
     const int *columns = m_columns.data();
     for (int y = 0; y < size.height(); ++y) {
         const uchar *row = rgb + qint64((2 * qint64(y) + 1) * frame.height() / (2 * size.height())) * stride;
         auto *out = reinterpret_cast<uint32_t *>(image.scanLine(y));
         for (int x = 0; x < size.width(); ++x) {
-            const uchar *p = row + columns[x];
-            out[x] = 0xff000000u | uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
+            out[x] = packed(row + columns[x]);
         }
     }
     return image;

@@ -27,7 +27,8 @@ public:
     // is painted one pixel per device pixel: a plain copy, no resampling.
     static QTransform placement(const QSize &frame, const QSize &picture, double scale);
 
-    // Samples an RGB888 frame (rows of stride bytes) into size.
+    // Samples an RGB888 frame (rows of stride bytes) into size; a frame of
+    // that size already (sampled by the SDK) is taken pixel for pixel.
     QImage make(const uchar *rgb, const QSize &frame, int stride, const QSize &size);
 
 private:
