@@ -461,6 +461,45 @@ TEST(ImagePipeline, SampledConversionIsTheFullOneSampled)
     EXPECT_EQ(out, std::vector<uint8_t>(64, 0x5a));
 }
 
+// The simulated sensor's frames, to the byte, as first written: whole
+// sensors and windows of them, at the exposure's plain level (a copy of the
+// backdrop), brighter and darker, with stuck pixels; each by its hash.
+TEST(Scene, FramesStayTheSame)
+{
+    struct Case
+    {
+        int w, h;
+        bool colour;
+        int x, y, rw, rh;
+        uint64_t frame;
+        double brightness;
+        uint64_t hash;
+    };
+    const Case cases[] = {
+        {1920, 1080, true, 0, 0, 1920, 1080, 17, 1.0, 12708401216425139588ull},
+        {1920, 1080, true, 0, 0, 1920, 1080, 4321, 1.3, 15598879554016649619ull},
+        {1920, 1080, true, 200, 100, 999, 501, 77, 0.4, 11177358212029810655ull},
+        {1280, 1024, false, 0, 0, 1280, 1024, 9, 1.0, 11215101649193927695ull},
+        {1280, 1024, false, 640, 0, 640, 1024, 123456, 2.7, 2662860889582459047ull},
+        {320, 240, true, 0, 0, 320, 240, 99999999, 64.0, 12669286582547335189ull},
+        {33, 17, true, 1, 1, 31, 15, 3, 0.0, 669469696309999941ull},
+    };
+    const std::vector<sdk::DefectPixel> stuck = {{0, 0}, {5, 3}, {700, 333}, {1919, 1079}, {1000, 10}};
+    for (const Case &c : cases) {
+        sim::SceneGenerator scene(c.w, c.h, c.colour);
+        scene.setDefects(stuck);
+        const int stride = c.rw + 3;
+        std::vector<uint8_t> raw(size_t(stride) * c.rh, 0x5a);
+        scene.renderRegion(raw.data(), stride, c.x, c.y, c.rw, c.rh, c.frame, c.brightness);
+        uint64_t hash = 14695981039346656037ull; // FNV-1a
+        for (const uint8_t v : raw) {
+            hash = (hash ^ v) * 1099511628211ull;
+        }
+        EXPECT_EQ(hash, c.hash) << c.w << "x" << c.h << " window " << c.x << "," << c.y << " " << c.rw << "x"
+                                << c.rh << " frame " << c.frame << " brightness " << c.brightness;
+    }
+}
+
 TEST(StandardFeatures, UnitConversions)
 {
     const struct
