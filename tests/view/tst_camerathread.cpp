@@ -819,7 +819,8 @@ void TestCameraThread::fittedPictureStaysWholeUnderAGrowingStatusLine()
 
     // The status line grows under a fitted picture (here: a larger font; a
     // language switch does the same) and the view shrinks without the cell.
-    QFont larger = statusLabel()->font();
+    const QFont original = statusLabel()->font();
+    QFont larger = original;
     larger.setPointSizeF(larger.pointSizeF() * 1.3);
     statusLabel()->setFont(larger);
     const QString before = statusLabel()->text();
@@ -841,6 +842,16 @@ void TestCameraThread::fittedPictureStaysWholeUnderAGrowingStatusLine()
                 QVERIFY2(field.match(part).hasMatch(), qPrintable(line));
         }
     }
+
+    // A zoom the user chose stays when the status line takes fewer lines.
+    const QPoint at(40, 40);
+    QWheelEvent wheel(QPointF(at), QPointF(view->viewport()->mapToGlobal(at)), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(view->viewport(), &wheel);
+    const double zoomed = m_cell->zoomFactor();
+    statusLabel()->setFont(original);
+    QTRY_VERIFY_WITH_TIMEOUT(view->height() != height, 3000);
+    QCOMPARE(m_cell->zoomFactor(), zoomed);
 }
 
 void TestCameraThread::navigationPanelFitsSmallCells()

@@ -26,6 +26,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScopedValueRollback>
 #include <QTabBar>
 #include <QTimer>
@@ -408,8 +409,13 @@ bool CameraThread::eventFilter(QObject *watched, QEvent *event)
 
     if (watched == ui->graphicsView && event->type() == QEvent::Resize) {
         // The picture view changes size without the cell (the status line
-        // below it takes more lines): a fitted picture must stay whole.
-        if (isAttachCamera())
+        // below it takes more or fewer lines as its figures change): a fitted
+        // picture must stay whole, while a zoom the user chose stays as it is.
+        const auto *resize = static_cast<QResizeEvent *>(event);
+        const bool fitted =
+            !resize->oldSize().isValid() ||
+            qFuzzyCompare(CameraViewMath::fitZoom(resize->oldSize(), m_pictureSize, m_zoom), m_zoom);
+        if (isAttachCamera() && fitted)
             fullScreenZoom();
         placeOverlayWidgets();
     } else if (watched == ui->graphicsView->viewport()) {
