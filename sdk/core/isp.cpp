@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <numeric>
 
 // The pipeline streams the frame row by row through small ring buffers so the
 // working set stays in cache: tone and gains are applied to the raw row with
@@ -605,32 +606,15 @@ void linePixel(const CrossLine &l, uint32_t mediaType, uint8_t px[3])
 void drawCrossLines(const CrossLine *lines, int count, uint8_t *image, int width, int height, int stride,
                     uint32_t mediaType)
 {
-    const int bpp = outputBytesPerPixel(mediaType);
-    if (image == nullptr || bpp == 0 || width <= 0 || height <= 0) {
+    if (width <= 0 || height <= 0) {
         return;
     }
-    for (int i = 0; i < count; ++i) {
-        const CrossLine &l = lines[i];
-        if (l.visible != 1) {
-            continue;
-        }
-        uint8_t px[3];
-        linePixel(l, mediaType, px);
-        auto put = [&](int x, int y) {
-            uint8_t *p = image + static_cast<size_t>(y) * stride + static_cast<size_t>(x) * bpp;
-            std::memcpy(p, px, bpp);
-        };
-        if (l.y >= 0 && l.y < height) {
-            for (int x = 0; x < width; ++x) {
-                put(x, l.y);
-            }
-        }
-        if (l.x >= 0 && l.x < width) {
-            for (int y = 0; y < height; ++y) {
-                put(l.x, y);
-            }
-        }
-    }
+    // The whole image is the one sampled at every column and row.
+    std::vector<int> columns(static_cast<size_t>(width));
+    std::vector<int> rows(static_cast<size_t>(height));
+    std::iota(columns.begin(), columns.end(), 0);
+    std::iota(rows.begin(), rows.end(), 0);
+    drawCrossLinesSampled(lines, count, image, columns.data(), width, rows.data(), height, stride, mediaType);
 }
 
 void drawCrossLinesSampled(const CrossLine *lines, int count, uint8_t *image, const int *columns,
