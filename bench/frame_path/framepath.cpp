@@ -275,8 +275,9 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "--record and --series need --stage cell\n");
         return 2;
     }
+    // The cells take only absolute folders.
     const QString output = parser.isSet(outputOption)
-                               ? parser.value(outputOption)
+                               ? QDir(parser.value(outputOption)).absolutePath()
                                : qEnvironmentVariable("VEXO_FRAMEPATH_HOME") + QStringLiteral("/out");
     if ((recording || series) && !QDir().mkpath(output)) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(output));

@@ -361,7 +361,7 @@ void TestCellCapture::recordingDecodesBack_data()
     QTest::addColumn<int>("videoType");
     QTest::addColumn<QString>("codec");
     QTest::newRow("mp4") << 0 << "h264";
-    QTest::newRow("avi") << 1 << "mpeg4";
+    QTest::newRow("avi") << 1 << "h264";
 }
 
 void TestCellCapture::recordingDecodesBack()

@@ -99,9 +99,12 @@ inline double seekTo(const std::string &fileName, double seconds)
         AVPacket *packet = av_packet_alloc();
         if (av_seek_frame(format, stream, target, AVSEEK_FLAG_BACKWARD) >= 0) {
             while (av_read_frame(format, packet) >= 0) {
-                const bool video = packet->stream_index == stream && packet->pts != AV_NOPTS_VALUE;
+                // H.264 read from AVI has decoding times only; without
+                // reordered pictures they are the presentation times.
+                const int64_t time = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
+                const bool video = packet->stream_index == stream && time != AV_NOPTS_VALUE;
                 if (video)
-                    found = double(packet->pts) * av_q2d(timeBase);
+                    found = double(time) * av_q2d(timeBase);
                 av_packet_unref(packet);
                 if (video)
                     break;
