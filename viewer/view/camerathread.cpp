@@ -10,6 +10,7 @@
 #include "stream/cameraconnection.h"
 #include "view/cameraviewmath.h"
 #include "view/lostnotice.h"
+#include "view/pictureitem.h"
 #include "view/statusline.h"
 
 #include <QAction>
@@ -150,6 +151,11 @@ void CameraThread::init()
     m_pictureScene = new CustomGraphicsScene(this);
     connect(m_pictureScene, &CustomGraphicsScene::openCamera, this, &CameraThread::on_openCamera);
     m_thumbnailScene = new QGraphicsScene(this);
+    // A scene of one picture needs no item index, and its painter keeps no
+    // state between items worth saving: a frame's repaint is the picture.
+    m_pictureScene->setItemIndexMethod(QGraphicsScene::NoIndex);
+    ui->graphicsView->setOptimizationFlags(QGraphicsView::DontSavePainterState |
+                                           QGraphicsView::DontAdjustForAntialiasing);
     ui->graphicsView->setScene(m_pictureScene);
     ui->graphicsView_Navigation->setScene(m_thumbnailScene);
     showIdlePicture();
@@ -221,7 +227,9 @@ void CameraThread::showIdlePicture()
         painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
         painter.fillRect(faint.rect(), QColor(0, 0, 0, 25));
     }
-    m_pictureItem = m_pictureScene->addPixmap(faint);
+    m_pictureItem = new PictureItem;
+    m_pictureItem->setPicture(faint.toImage());
+    m_pictureScene->addItem(m_pictureItem);
     m_pictureSize = faint.size();
 }
 
@@ -529,19 +537,17 @@ void CameraThread::acquireFrame(QImage image)
 
 void CameraThread::showFrame(QImage picture, QSize frameSize)
 {
-    // One item per scene, its pixmap replaced: cheaper than clearing the
-    // scenes and adding new items for every frame. The pixmap keeps the
-    // picture's own format: the grabber already made it in the screen's
-    // format and at the size it is shown, so painting it reads and converts
-    // nothing more. A picture made for showing is ours and is shared as it
-    // is; a full frame lends the grabber's buffer, which the next frame
-    // overwrites, so it is copied.
-    const QPixmap pixmap =
-        QPixmap::fromImage(picture.size() == frameSize ? picture.copy() : picture, Qt::NoFormatConversion);
-    if (m_pictureItem == nullptr)
-        m_pictureItem = m_pictureScene->addPixmap(pixmap);
-    else
-        m_pictureItem->setPixmap(pixmap);
+    // One item per scene, its picture replaced: cheaper than clearing the
+    // scenes and adding new items for every frame. The grabber already made
+    // the picture in the screen's format and at the size it is shown, so
+    // painting it reads and converts nothing more. A picture made for
+    // showing is ours and is shared as it is; a full frame lends the
+    // grabber's buffer, which the next frame overwrites, so it is copied.
+    if (m_pictureItem == nullptr) {
+        m_pictureItem = new PictureItem;
+        m_pictureScene->addItem(m_pictureItem);
+    }
+    m_pictureItem->setPicture(picture.size() == frameSize ? picture.copy() : picture);
     // The scene keeps the frame's coordinates whatever size the picture has,
     // so zoom, panning and navigation do not change with it.
     m_pictureItem->setTransform(

@@ -18,10 +18,11 @@
 class CameraConnection;
 class CellCapture;
 class CustomGraphicsScene;
+class QGraphicsPixmapItem;
+class PictureItem;
 class LostNotice;
 class QAction;
 class QCloseEvent;
-class QGraphicsPixmapItem;
 class QGraphicsScene;
 class QKeyEvent;
 class QLabel;
@@ -176,7 +177,7 @@ private:
     int m_outHeight = 0;
 
     CustomGraphicsScene *m_pictureScene = nullptr;
-    QGraphicsPixmapItem *m_pictureItem = nullptr;
+    PictureItem *m_pictureItem = nullptr;
     QGraphicsScene *m_thumbnailScene = nullptr;
     QGraphicsPixmapItem *m_thumbnailItem = nullptr;
 

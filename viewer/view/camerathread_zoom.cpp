@@ -3,6 +3,7 @@
 // over it go. The maths is in cameraviewmath.
 #include "ui_camerathread.h"
 #include "view/camerathread.h"
+#include "view/pictureitem.h"
 
 #include "layouts/customgraphicsscene.h"
 #include "stream/cvideothread.h"
@@ -254,7 +255,7 @@ void CameraThread::placeOverlayWidgets()
         navigation->setVisible(show);
         // The thumbnail is made only while it can be seen: catch up now.
         if (show && m_pictureItem != nullptr && isAttachCamera())
-            updateThumbnail(m_pictureItem->pixmap().toImage());
+            updateThumbnail(m_pictureItem->picture());
     }
     navigation->raise();
 }

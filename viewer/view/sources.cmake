@@ -3,5 +3,6 @@ list(APPEND VEXOCAM_SOURCES
   view/statusline.h view/statusline.cpp
   view/heldkeys.h view/heldkeys.cpp
   view/lostnotice.h view/lostnotice.cpp
+  view/pictureitem.h view/pictureitem.cpp
   view/camerathread.h view/camerathread.cpp view/camerathread_zoom.cpp view/camerathread_input.cpp
   forms/camerathread.ui)

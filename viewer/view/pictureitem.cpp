@@ -1,0 +1,23 @@
+#include "view/pictureitem.h"
+
+#include <QPainter>
+
+PictureItem::PictureItem(QGraphicsItem *parent) : QGraphicsItem(parent) {}
+
+void PictureItem::setPicture(const QImage &picture)
+{
+    if (picture.size() != m_picture.size())
+        prepareGeometryChange();
+    m_picture = picture;
+    update();
+}
+
+QRectF PictureItem::boundingRect() const
+{
+    return QRectF(QPointF(0, 0), m_picture.size());
+}
+
+void PictureItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
+{
+    painter->drawImage(QPointF(0, 0), m_picture);
+}
