@@ -224,6 +224,10 @@ Result repairFile(const QString &video)
                 (lastDts == AV_NOPTS_VALUE || packet->dts == AV_NOPTS_VALUE || packet->dts > lastDts);
             if (keep) {
                 lastDts = packet->dts != AV_NOPTS_VALUE ? packet->dts : lastDts;
+                // AVI keeps decoding times only; the recorder's pictures are
+                // never reordered, so they are the presentation times too.
+                if (packet->pts == AV_NOPTS_VALUE)
+                    packet->pts = packet->dts;
                 packet->stream_index = 0;
                 av_packet_rescale_ts(packet, inStream->time_base, outStream->time_base);
                 packet->pos = -1;
