@@ -102,11 +102,11 @@ namespace portable {
 namespace avx2 {
 #define VEXO_VECTOR_BYTES 32
 #define VEXO_KERNEL_NAME "avx2"
-#define VEXO_INTERLEAVE_AVX2
+#define VEXO_AVX2
 #include "isp_kernels.inc"
 #undef VEXO_VECTOR_BYTES
 #undef VEXO_KERNEL_NAME
-#undef VEXO_INTERLEAVE_AVX2
+#undef VEXO_AVX2
 } // namespace avx2
 #pragma GCC pop_options
 
