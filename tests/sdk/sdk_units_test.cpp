@@ -247,7 +247,7 @@ TEST(ImagePipeline, EveryInstructionSetMatchesThePlainLoops)
     const std::vector<sdk::DefectPixel> defects = {{0, 0},     {1, 0},     {2, 1},   {4, 1},     {100, 100},
                                                    {101, 100}, {332, 100}, {331, 3}, {639, 479}, {129, 6}};
 
-    std::vector<sdk::IspSettings> settings(6);
+    std::vector<sdk::IspSettings> settings(7);
     settings[1].rGain = 140; // every stage on, as the benchmark runs it
     settings[1].bGain = 85;
     settings[1].saturation = 150;
@@ -279,6 +279,8 @@ TEST(ImagePipeline, EveryInstructionSetMatchesThePlainLoops)
     settings[5].sharpness = 1;
     settings[5].saturation = 101;
     settings[5].mirrorV = true;
+    settings[6].saturation = 450; // beyond what a camera accepts: the same 16-bit wrap-around
+    settings[6].sharpness = 250;
 
     const sdk::IspKernels *sets[8];
     const int setCount = sdk::availableIspKernels(sets, 8);
