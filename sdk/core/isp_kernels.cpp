@@ -23,29 +23,6 @@ namespace vexo::sdk {
 namespace {
 
 #ifdef VEXO_ISP_X86
-// Byte-shuffle masks that interleave 16 red, green and blue pixels into three
-// 16-byte blocks: masks[block][channel], -128 where a channel has no byte.
-struct Interleave16
-{
-    int8_t masks[3][3][16];
-};
-
-constexpr Interleave16 makeInterleave16()
-{
-    Interleave16 t{};
-    for (int j = 0; j < 3; ++j) {
-        for (int q = 0; q < 16; ++q) {
-            const int p = 16 * j + q;
-            for (int ch = 0; ch < 3; ++ch) {
-                t.masks[j][ch][q] = static_cast<int8_t>(p % 3 == ch ? p / 3 : -128);
-            }
-        }
-    }
-    return t;
-}
-
-constexpr Interleave16 kInterleave16 = makeInterleave16();
-
 // Two-table permutes for 64 pixels into three 64-byte blocks: red and green
 // first (index bit 6 picks green), then blue into the remaining places.
 struct Interleave64
