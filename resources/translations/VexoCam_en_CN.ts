@@ -1861,7 +1861,7 @@ The camera now uses the factory defaults.</translation>
     </message>
     <message>
         <source>简体中文</source>
-        <translation>Simplified Chinese</translation>
+        <translation>简体中文</translation>
     </message>
     <message>
         <source>English</source>
