@@ -134,25 +134,23 @@ bool VideoEncoder::open(const Settings &settings)
     m_codec->pix_fmt = AV_PIX_FMT_YUV420P;
     if (settings.threads > 0)
         m_codec->thread_count = settings.threads;
+    // A one-second rate buffer at the bit rate, for every codec.
+    const int buffer = int(std::min<int64_t>(settings.bitRate, INT32_MAX));
+    m_codec->rc_max_rate = settings.bitRate;
+    m_codec->rc_buffer_size = buffer;
     if (m_codec->codec_id == AV_CODEC_ID_H264) {
         m_preset = settings.preset.empty() ? std::string(DefaultPreset) : settings.preset;
         av_opt_set(m_codec->priv_data, "preset", m_preset.c_str(), 0);
         av_opt_set(m_codec->priv_data, "tune", "zerolatency", 0);
         // Its average-rate control alone overshoots by a quarter and more on
-        // short recordings and with the fastest presets; a one-second rate
-        // buffer at the bit rate holds every second to it.
-        const int buffer = int(std::min<int64_t>(settings.bitRate, INT32_MAX));
-        m_codec->rc_max_rate = settings.bitRate;
-        m_codec->rc_buffer_size = buffer;
+        // short recordings and with the fastest presets; the rate buffer
+        // holds every second to it.
     } else {
         // Left to itself the encoder drifts far from the bit rate: it stops
         // at its finest quantiser on simple pictures and at its coarsest on
-        // busy ones. A one-second rate buffer it must neither overflow nor
-        // leave empty, a finer lowest quantiser and rate-distortion
-        // macroblock decisions keep it within reach of the target either way.
-        const int buffer = int(std::min<int64_t>(settings.bitRate, INT32_MAX));
-        m_codec->rc_buffer_size = buffer;
-        m_codec->rc_max_rate = settings.bitRate;
+        // busy ones. A rate buffer it must neither overflow nor leave empty,
+        // a finer lowest quantiser and rate-distortion macroblock decisions
+        // keep it within reach of the target either way.
         m_codec->rc_min_rate = settings.bitRate;
         m_codec->rc_initial_buffer_occupancy = buffer * 3 / 4;
         m_codec->bit_rate_tolerance = buffer / 5;
