@@ -81,6 +81,7 @@ private slots:
     void draggingTheNavigationRectanglePansOnly();
     void fittedPictureStaysWholeUnderAGrowingStatusLine();
     void navigationPanelFitsSmallCells();
+    void viewPaintsEveryPixelItShows();
     void heldHotkeyActsOnce_data();
     void heldHotkeyActsOnce();
 
@@ -852,6 +853,41 @@ void TestCameraThread::fittedPictureStaysWholeUnderAGrowingStatusLine()
     statusLabel()->setFont(original);
     QTRY_VERIFY_WITH_TIMEOUT(view->height() != height, 3000);
     QCOMPARE(m_cell->zoomFactor(), zoomed);
+}
+
+void TestCameraThread::viewPaintsEveryPixelItShows()
+{
+    // Nothing beneath the picture view is painted for a frame, so the view
+    // itself must cover every pixel: the picture, and the cell's colour in
+    // the margins. A pixel it leaves keeps what was in the buffer before.
+    auto *view = child<QGraphicsView>(m_cell, "graphicsView");
+    QVERIFY(view->viewport()->testAttribute(Qt::WA_OpaquePaintEvent));
+    const QColor stale(7, 249, 13);
+    const QColor cellColour(222, 240, 255);
+    auto check = [&](const char *when, bool margins) {
+        QCoreApplication::processEvents();
+        QImage shown(view->viewport()->size(), QImage::Format_RGB32);
+        shown.fill(stale);
+        view->viewport()->render(&shown, QPoint(), QRegion(), QWidget::RenderFlags());
+        int left = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x)
+                left += shown.pixelColor(x, y) == stale ? 1 : 0;
+        }
+        QVERIFY2(left == 0, qPrintable(QStringLiteral("%1: %2 pixels unpainted").arg(when).arg(left)));
+        QCOMPARE(shown.pixelColor(0, 0) == cellColour, margins);
+    };
+    check("idle", true);
+    QVERIFY(m_cell->attachCamera(SerialA));
+    QTRY_VERIFY_WITH_TIMEOUT(m_cell->grabber()->deliveredFrames() > 2, 5000);
+    check("fitted", true);
+    zoomTo(3.0);
+    QTRY_VERIFY_WITH_TIMEOUT(m_cell->grabber()->deliveredFrames() > 6, 5000);
+    check("zoomed in", false);
+    m_cell->findChild<QMenu *>()->actions().at(3)->trigger(); // 原比例: smaller than the view
+    m_cell->resize(700, 600);
+    QTRY_VERIFY_WITH_TIMEOUT(m_cell->grabber()->deliveredFrames() > 10, 5000);
+    check("original size", true);
 }
 
 void TestCameraThread::navigationPanelFitsSmallCells()

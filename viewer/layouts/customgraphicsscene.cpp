@@ -1,8 +1,13 @@
 #include "layouts/customgraphicsscene.h"
 
+#include <QGraphicsItem>
 #include <QGraphicsSceneDragDropEvent>
 #include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
 #include <QWidget>
+
+#include <cmath>
 
 CustomGraphicsScene::CustomGraphicsScene(QWidget *parent) : QGraphicsScene(static_cast<QObject *>(parent)) {}
 
@@ -35,4 +40,45 @@ void CustomGraphicsScene::dropEvent(QGraphicsSceneDragDropEvent *event)
     if (event->mimeData()->hasFormat(QString::fromLatin1(SerialFormat)))
         emit openCamera(serialFromMimeData(event->mimeData()));
     event->accept();
+}
+
+QRect CustomGraphicsScene::wholePixelsInside(const QRectF &deviceRect)
+{
+    const QRectF r = deviceRect.normalized();
+    const int left = static_cast<int>(std::ceil(r.left()));
+    const int top = static_cast<int>(std::ceil(r.top()));
+    const int right = static_cast<int>(std::floor(r.right()));
+    const int bottom = static_cast<int>(std::floor(r.bottom()));
+    if (right <= left || bottom <= top)
+        return {};
+    return QRect(left, top, right - left, bottom - top);
+}
+
+void CustomGraphicsScene::drawBackground(QPainter *painter, const QRectF &exposed)
+{
+    const QBrush brush = backgroundBrush();
+    if (brush.style() == Qt::NoBrush)
+        return;
+    const QTransform toDevice = painter->worldTransform();
+    if (toDevice.type() > QTransform::TxScale) {
+        QGraphicsScene::drawBackground(painter, exposed);
+        return;
+    }
+    QRegion rest(toDevice.mapRect(exposed).toAlignedRect());
+    const auto covering = items(exposed, Qt::IntersectsItemBoundingRect);
+    for (const QGraphicsItem *item : covering) {
+        const QTransform itemToDevice = item->sceneTransform() * toDevice;
+        if (!item->isVisible() || item->effectiveOpacity() < 1.0 || itemToDevice.type() > QTransform::TxScale)
+            continue;
+        const QPainterPath opaque = item->opaqueArea();
+        if (!opaque.isEmpty())
+            rest -= wholePixelsInside(itemToDevice.mapRect(opaque.boundingRect()));
+    }
+    if (rest.isEmpty())
+        return;
+    // The view may have left its painter's state unsaved.
+    painter->setWorldTransform(QTransform());
+    for (const QRect &part : rest)
+        painter->fillRect(part, brush);
+    painter->setWorldTransform(toDevice);
 }

@@ -6,7 +6,9 @@
 class QMimeData;
 
 // Scene of a display cell's picture: a camera dragged from the device tree
-// and dropped on the picture is announced through openCamera.
+// and dropped on the picture is announced through openCamera. Its
+// background brush fills only what no opaque item covers, so a view with an
+// opaque viewport paints each pixel of a frame once.
 class CustomGraphicsScene final : public QGraphicsScene
 {
     Q_OBJECT
@@ -20,10 +22,15 @@ public:
     // The serial carried by a drag: local 8-bit text up to the first NUL.
     static QString serialFromMimeData(const QMimeData *data);
 
+    // The part of a device rectangle sure to be painted over by an item
+    // covering it: the whole pixels inside.
+    static QRect wholePixelsInside(const QRectF &deviceRect);
+
 signals:
     void openCamera(const QString &serial);
 
 protected:
+    void drawBackground(QPainter *painter, const QRectF &exposed) override;
     void dragEnterEvent(QGraphicsSceneDragDropEvent *event) override;
     void dragMoveEvent(QGraphicsSceneDragDropEvent *event) override;
     void dropEvent(QGraphicsSceneDragDropEvent *event) override;

@@ -157,6 +157,12 @@ void CameraThread::init()
     ui->graphicsView->setOptimizationFlags(QGraphicsView::DontSavePainterState |
                                            QGraphicsView::DontAdjustForAntialiasing);
     ui->graphicsView->setScene(m_pictureScene);
+    // The view paints every pixel it shows, the picture and the cell's
+    // colour around it, so nothing beneath it is painted for a frame.
+    QWidget *viewport = ui->graphicsView->viewport();
+    viewport->ensurePolished();
+    m_pictureScene->setBackgroundBrush(viewport->palette().brush(viewport->backgroundRole()));
+    viewport->setAttribute(Qt::WA_OpaquePaintEvent);
     ui->graphicsView_Navigation->setScene(m_thumbnailScene);
     showIdlePicture();
     createContextMenu();

@@ -1,6 +1,7 @@
 #include "view/pictureitem.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 PictureItem::PictureItem(QGraphicsItem *parent) : QGraphicsItem(parent) {}
 
@@ -15,6 +16,14 @@ void PictureItem::setPicture(const QImage &picture)
 QRectF PictureItem::boundingRect() const
 {
     return QRectF(QPointF(0, 0), m_picture.size());
+}
+
+QPainterPath PictureItem::opaqueArea() const
+{
+    QPainterPath area;
+    if (!m_picture.isNull() && !m_picture.hasAlphaChannel())
+        area.addRect(boundingRect());
+    return area;
 }
 
 void PictureItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)

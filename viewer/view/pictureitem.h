@@ -17,6 +17,8 @@ public:
     const QImage &picture() const { return m_picture; }
 
     QRectF boundingRect() const override;
+    // All of it when the picture has no transparency: nothing beneath shows.
+    QPainterPath opaqueArea() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
 private:
