@@ -601,6 +601,10 @@ void TestCameraThread::buttonBarFollowsTheCursor()
     QTRY_VERIFY_WITH_TIMEOUT(bar->isVisible(), 1000);
     QCursor::setPos(m_cell->mapToGlobal(QPoint(m_cell->width() + 50, 10)));
     QTRY_VERIFY_WITH_TIMEOUT(bar->isHidden(), 1000);
+    // Away, the cell stops asking where the cursor is; coming back wakes it.
+    QTest::qWait(3 * CameraThread::ButtonBarIntervalMs);
+    QCursor::setPos(view->mapToGlobal(QPoint(view->width() / 2, view->height() * 3 / 4)));
+    QTRY_VERIFY_WITH_TIMEOUT(bar->isVisible(), 1000);
 }
 
 void TestCameraThread::fullScreenNeedsACamera()

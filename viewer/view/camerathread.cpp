@@ -133,6 +133,9 @@ CameraThread::CameraThread(QWidget *parent) : QDockWidget(parent), ui(std::make_
 
     m_buttonBarTimer = new QTimer(this);
     connect(m_buttonBarTimer, &QTimer::timeout, this, &CameraThread::updateButtonBar);
+    // The bar follows the cursor only while it is over the cell: the timer
+    // starts when the cursor enters or leaves and stops once it is away and
+    // the bar hidden, so idle cells ask the window system nothing.
     m_buttonBarTimer->start(ButtonBarIntervalMs);
 }
 
@@ -406,6 +409,9 @@ void CameraThread::setPostionInGridLayout(int row, int column, int rowSpan, int 
 
 bool CameraThread::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == this && (event->type() == QEvent::Enter || event->type() == QEvent::Leave) &&
+        m_buttonBarTimer != nullptr && !m_buttonBarTimer->isActive())
+        m_buttonBarTimer->start();
     // Key presses also pass the view and the scene on their way up to the
     // cell; matching them only here acts once per press.
     if (watched == this && event->type() == QEvent::KeyPress && isAttachCamera())
@@ -482,6 +488,8 @@ void CameraThread::updateButtonBar()
     switch (buttonBarVisibility(cursor, view, isAttachCamera())) {
     case BarVisibility::Hide:
         ui->widget->hide();
+        if (!rect().contains(cursor))
+            m_buttonBarTimer->stop();
         break;
     case BarVisibility::Show:
         ui->widget->show();
