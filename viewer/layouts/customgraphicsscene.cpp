@@ -9,6 +9,24 @@
 
 #include <cmath>
 
+namespace {
+
+// The part of a device rectangle sure to be painted over by an item covering
+// it: the whole pixels inside.
+QRect wholePixelsInside(const QRectF &deviceRect)
+{
+    const QRectF r = deviceRect.normalized();
+    const int left = static_cast<int>(std::ceil(r.left()));
+    const int top = static_cast<int>(std::ceil(r.top()));
+    const int right = static_cast<int>(std::floor(r.right()));
+    const int bottom = static_cast<int>(std::floor(r.bottom()));
+    if (right <= left || bottom <= top)
+        return {};
+    return QRect(left, top, right - left, bottom - top);
+}
+
+} // namespace
+
 CustomGraphicsScene::CustomGraphicsScene(QWidget *parent) : QGraphicsScene(static_cast<QObject *>(parent)) {}
 
 QString CustomGraphicsScene::serialFromMimeData(const QMimeData *data)
@@ -40,18 +58,6 @@ void CustomGraphicsScene::dropEvent(QGraphicsSceneDragDropEvent *event)
     if (event->mimeData()->hasFormat(QString::fromLatin1(SerialFormat)))
         emit openCamera(serialFromMimeData(event->mimeData()));
     event->accept();
-}
-
-QRect CustomGraphicsScene::wholePixelsInside(const QRectF &deviceRect)
-{
-    const QRectF r = deviceRect.normalized();
-    const int left = static_cast<int>(std::ceil(r.left()));
-    const int top = static_cast<int>(std::ceil(r.top()));
-    const int right = static_cast<int>(std::floor(r.right()));
-    const int bottom = static_cast<int>(std::floor(r.bottom()));
-    if (right <= left || bottom <= top)
-        return {};
-    return QRect(left, top, right - left, bottom - top);
 }
 
 void CustomGraphicsScene::drawBackground(QPainter *painter, const QRectF &exposed)

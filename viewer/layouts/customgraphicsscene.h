@@ -22,10 +22,6 @@ public:
     // The serial carried by a drag: local 8-bit text up to the first NUL.
     static QString serialFromMimeData(const QMimeData *data);
 
-    // The part of a device rectangle sure to be painted over by an item
-    // covering it: the whole pixels inside.
-    static QRect wholePixelsInside(const QRectF &deviceRect);
-
 signals:
     void openCamera(const QString &serial);
 

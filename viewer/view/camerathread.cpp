@@ -135,7 +135,8 @@ CameraThread::CameraThread(QWidget *parent) : QDockWidget(parent), ui(std::make_
     connect(m_buttonBarTimer, &QTimer::timeout, this, &CameraThread::updateButtonBar);
     // The bar follows the cursor only while it is over the cell: the timer
     // starts when the cursor enters or leaves and stops once it is away and
-    // the bar hidden, so idle cells ask the window system nothing.
+    // the bar hidden, so idle cells ask the window system nothing. Its first
+    // round settles the bar of a new cell.
     m_buttonBarTimer->start(ButtonBarIntervalMs);
 }
 
