@@ -4,5 +4,5 @@ list(APPEND VEXOCAM_SOURCES
   view/heldkeys.h view/heldkeys.cpp
   view/lostnotice.h view/lostnotice.cpp
   view/pictureitem.h view/pictureitem.cpp
-  view/camerathread.h view/camerathread.cpp view/camerathread_zoom.cpp view/camerathread_input.cpp
+  view/camerathread.h view/camerathread.cpp view/camerathread_zoom.cpp view/camerathread_input.cpp view/camerathread_actions.cpp
   forms/camerathread.ui)
